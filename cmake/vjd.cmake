@@ -1,0 +1,42 @@
+# Helpers shared by every folder of the project.
+
+set(VJD_GTEST_XML_DIR ${CMAKE_BINARY_DIR}/gtest-xml)
+file(MAKE_DIRECTORY ${VJD_GTEST_XML_DIR})
+
+# GoogleTest from Debian's source package, built with this build's own compiler.
+macro(vjd_add_googletest)
+  set(VJD_GTEST_SRC /usr/src/googletest CACHE PATH "GoogleTest sources")
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${VJD_GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+endmacro()
+
+# vjd_add_gtest(name SOURCES a.cpp ... [LIBS x y] [TIMEOUT s] [WORKING_DIRECTORY d])
+# One test program, registered as one CTest test.  Its cases are counted from the XML report
+# that GoogleTest writes to gtest-xml/<name>.xml; under the win64 build it runs through Wine,
+# under win32 it is built but not run.
+function(vjd_add_gtest name)
+  cmake_parse_arguments(T "" "TIMEOUT;WORKING_DIRECTORY" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  if(NOT VJD_CAN_RUN)
+    return()  # the win32 build only proves that the test program builds and links
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  if(NOT T_WORKING_DIRECTORY)
+    set(T_WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  set_tests_properties(${name} PROPERTIES
+    LABELS gtest TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "GTEST_OUTPUT=xml:${VJD_GTEST_XML_DIR}/${name}.xml;VJD_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()
+
+# vjd_add_script_test(name script args...): a check written as a shell script; counts as one test.
+function(vjd_add_script_test name script)
+  add_test(NAME ${name} COMMAND bash ${script} ${ARGN} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES LABELS script TIMEOUT 300)
+endfunction()

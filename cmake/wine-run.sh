@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs one x86_64 Windows program under wine64, the way every Windows test and the demo run:
+#   wine-run.sh [--prefix DIR] program.exe [args...]
+# - the Wine prefix DIR (default: $VJD_WINEPREFIX, else ./wineprefix) is created on first use,
+#   without the Mono and Gecko installers, with "宋体" mapped to an installed CJK font;
+# - the process runs under the zh_CN.UTF-8 locale, so GetACP() is 936 (GBK);
+# - WINEDEBUG is quiet unless the caller set it;
+# - without a DISPLAY, a private Xvfb display is started for this one program.
+set -euo pipefail
+
+prefix=${VJD_WINEPREFIX:-$PWD/wineprefix}
+if [ "${1:-}" = "--prefix" ]; then prefix=$2; shift 2; fi
+[ $# -ge 1 ] || { echo "usage: wine-run.sh [--prefix DIR] program.exe [args...]" >&2; exit 2; }
+
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || true)
+[ -n "$wine" ] || { echo "wine-run.sh: wine64 is not installed (run tools/setup.sh)" >&2; exit 2; }
+
+export WINEPREFIX=$prefix WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+
+if [ -z "${DISPLAY:-}" ]; then
+  # No display: run this one program in a private Xvfb and stop it afterwards.
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "$@"
+fi
+
+mkdir -p "$(dirname "$prefix")"
+(
+  flock 9
+  if [ ! -f "$prefix/.vjd-ready" ]; then
+    "$wine" wineboot -i >/dev/null 2>&1 || true
+    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '宋体' /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'SimSun' /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w 2>/dev/null || wineserver -w 2>/dev/null || true
+    touch "$prefix/.vjd-ready"
+  fi
+) 9>"$prefix.lock"
+
+exec "$wine" "$@"

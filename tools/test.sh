@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs every test of the project: installs what is missing, configures and builds the three
+# builds (native, win64, win32), runs their tests (the win64 ones under wine64 inside one Xvfb
+# display) and ends with one line "N passed, N failed[, N skipped]" over all of them.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+"$top/tools/setup.sh" || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+
+jobs=$(nproc 2>/dev/null || echo 2)
+presets=(native win64 win32)
+broken=()
+for p in "${presets[@]}"; do
+  echo "== build $p"
+  if ! { cmake --preset "$p" >"build-$p.log" 2>&1 || { mkdir -p build && false; }; } ||
+     ! cmake --build --preset "$p" -j "$jobs" >>"build-$p.log" 2>&1; then
+    echo "build of $p failed:"; tail -40 "build-$p.log"; broken+=("$p")
+  fi
+  mkdir -p build; mv -f "build-$p.log" "build/$p.log" 2>/dev/null
+done
+
+# One display and one Wine server for the whole run.
+xvfb_pid=""
+cleanup() {
+  WINEPREFIX="$top/build/win64/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+}
+trap cleanup EXIT
+for n in $(seq 90 120); do
+  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  break
+done
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+export VJD_WINEPREFIX="$top/build/win64/wineprefix"
+
+for p in "${presets[@]}"; do
+  [[ " ${broken[*]} " == *" $p "* ]] && continue
+  echo "== test $p"
+  rm -f "build/$p/gtest-xml/"*.xml
+  if [ "$p" = win64 ]; then
+    "$top/cmake/wine-run.sh" --prefix "$VJD_WINEPREFIX" cmd /c exit 0 >/dev/null 2>&1
+    WINEPREFIX="$VJD_WINEPREFIX" /usr/lib/wine/wineserver -p 2>/dev/null
+  fi
+  ctest --preset "$p" -j "$jobs" --output-junit "$top/build/$p/ctest-junit.xml" 2>&1 |
+    grep -vE '^(Authorization required|X connection to|$)' | tail -n 60
+done
+
+python3 "$top/tools/summarize.py" "$top/build" "${presets[@]}" --broken "${broken[@]}"
