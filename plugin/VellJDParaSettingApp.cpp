@@ -1,0 +1,13 @@
+#include "VellJDParaSettingApp.h"
+
+namespace {
+const VjdMessageMap kAppMessageMap = {nullptr, nullptr};
+}
+
+CVellJDParaSettingApp::CVellJDParaSettingApp() = default;
+
+CVellJDParaSettingApp::~CVellJDParaSettingApp() = default;
+
+const VjdMessageMap* CVellJDParaSettingApp::GetMessageMap() const {
+  return &kAppMessageMap;
+}
