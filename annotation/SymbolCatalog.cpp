@@ -1,0 +1,143 @@
+#include "SymbolCatalog.h"
+
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdio>
+
+const char* const SymbolCatalog::kOthers = "其它";
+const char* const SymbolCatalog::kAllSymbols = "全部符号";
+const char* const SymbolCatalog::kRelativePath = "符号库\\EdaSymbol.cls";
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string Trimmed(const std::string& text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+}  // namespace
+
+void SymbolCatalog::Clear() {
+  m_categories.clear();
+  m_entries.clear();
+  m_strCurrent.clear();
+}
+
+int SymbolCatalog::SymbolNumberOf(const std::string& line) {
+  size_t dot = line.find("dot");
+  if (dot == std::string::npos || dot + 4 >= line.size()) return 0;
+  const char* p = line.c_str() + dot + 4;
+  while (IsBlank(*p)) ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  long long value = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    if (value <= static_cast<long long>(INT_MAX) + 1) value = value * 10 + (*p - '0');
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+void SymbolCatalog::ParseLine(const std::string& rawLine) {
+  // A text ends at its first zero byte, as the window's strings do.
+  std::string line = Trimmed(rawLine.substr(0, rawLine.find('\0')));
+  if (line.find("dot") != std::string::npos) {
+    CatalogEntry entry;
+    entry.strCategory = m_strCurrent;
+    entry.nSymbol = SymbolNumberOf(line);
+    m_entries.push_back(entry);
+  } else if (line.find("line") == std::string::npos && line.find("fill") == std::string::npos) {
+    m_categories.push_back(line);
+    m_strCurrent = line;
+  }
+}
+
+void SymbolCatalog::Finish() {
+  m_categories.push_back(m_entries.empty() ? kAllSymbols : kOthers);
+}
+
+void SymbolCatalog::LoadNothing() {
+  Clear();
+  Finish();
+}
+
+void SymbolCatalog::LoadText(const std::string& text) {
+  Clear();
+  size_t pos = 0;
+  bool first = true;
+  while (pos < text.size()) {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    if (!first) ParseLine(text.substr(pos, end - pos));
+    first = false;  // the first line is a title and says nothing
+    pos = end + 1;
+  }
+  Finish();
+}
+
+SymbolCatalog::LoadResult SymbolCatalog::LoadFile(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) {
+    LoadNothing();
+    return Missing;
+  }
+  FILE* file = S_ISREG(info.st_mode) ? std::fopen(path.c_str(), "rb") : nullptr;
+  if (!file) {
+    LoadNothing();
+    return Unreadable;
+  }
+  std::string text;
+  char buffer[65536];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+  bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    LoadNothing();
+    return Unreadable;
+  }
+  LoadText(text);
+  return Loaded;
+}
+
+std::string SymbolCatalog::PathUnder(const std::string& hostDirectory) {
+  return hostDirectory + kRelativePath;
+}
+
+std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const std::string& category,
+                                                     const ISymbolLibrary& library) const {
+  std::vector<SymbolListItem> items;
+  const int count = library.GetSymbolCount();
+  auto add = [&](int index) {
+    SymbolListItem item;
+    item.nSymbol = index;
+    item.strName = library.GetSymbolName(index);
+    items.push_back(item);
+  };
+  if (m_entries.empty()) {
+    for (int i = 0; i < count; ++i) add(i);
+  } else if (category != kOthers) {
+    for (const CatalogEntry& entry : m_entries) {
+      if (entry.strCategory == category) add(entry.nSymbol);
+    }
+  } else {
+    std::vector<char> mentioned(count > 0 ? count : 0, 0);
+    for (const CatalogEntry& entry : m_entries) {
+      if (entry.nSymbol >= 0 && entry.nSymbol < count) mentioned[entry.nSymbol] = 1;
+    }
+    for (int i = 0; i < count; ++i) {
+      if (!mentioned[i]) add(i);
+    }
+  }
+  return items;
+}
