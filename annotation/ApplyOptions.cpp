@@ -1,0 +1,137 @@
+#include "ApplyOptions.h"
+
+#include "LabelComposer.h"
+
+namespace vjd::annotation {
+
+namespace {
+
+// Motor labels are edited in place; the label count stays.
+bool RewriteMotor(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
+  std::string model = host.GetMotorModel(id);
+  std::string name = host.GetEntityName(handle);
+  int count = host.GetLabelCount(handle);
+  bool changed = false;
+  for (int label = 0; label < count; ++label) {
+    std::string text = host.GetLabelText(handle, label);
+    auto composed = ComposeMotorLabel(text, name, model, options.bShowMotorName != 0,
+                                      options.bShowMotorModel != 0);
+    if (!composed) continue;
+    host.SetLabelText(handle, label, *composed);
+    changed = true;
+  }
+  return changed;
+}
+
+// Cable labels are rebuilt: one label in the one-line form, two otherwise.
+bool RewriteCable(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
+  if (!host.HasCableData(id)) return false;
+  const int visible = options.bShowCableLabel;
+  int count = host.GetLabelCount(handle);
+  for (int label = 0; label < count; ++label) {
+    if (host.GetLabelVisible(handle, label) != visible)
+      host.SetLabelVisible(handle, label, visible);
+  }
+  std::string name = host.GetEntityName(handle);
+  std::string runCount, length, model, spec;
+  if (options.bOneLine) {
+    host.SetLabelCount(handle, 1);
+    host.GetCableLength(id, runCount, length);
+    host.GetCableType(id, model, spec);
+    length = host.FormatNumberText(length);
+    spec = host.FormatNumberText(spec);
+    host.SetLabelText(
+        handle, 0,
+        ComposeOneLineCableLabel(name, model, spec, length, runCount, options.bShowCableName != 0));
+    host.SetLabelVisible(handle, 0, visible);
+  } else {
+    host.SetLabelCount(handle, 2);
+    host.GetCableLength(id, runCount, length);
+    host.GetCableType(id, model, spec);
+    length = host.FormatNumberText(length);
+    host.SetLabelText(handle, 0, ComposeCableNameLabel(name, length, runCount));
+    host.SetLabelVisible(handle, 0, visible);
+    host.SetLabelText(handle, 1, CableModelLabel(model));
+    host.SetLabelVisible(handle, 1, visible);
+  }
+  return true;
+}
+
+bool RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
+  std::string current = host.GetShortCircuitCurrent(id);
+  if (IsMissingShortCircuitCurrent(current)) return false;
+  std::string name = host.GetEntityName(handle);
+  std::vector<std::string> texts{ComposeShortCircuitText(
+      name, current, options.bShowShortCurrent != 0, options.bShowNameOnDraw != 0)};
+  if (host.HasKindConfiguration(kShortCircuitKindName)) {
+    int copy = handle;
+    host.AnnotateEntity(0, kShortCircuitKindName, &copy, &texts, 0);
+  } else {
+    host.SetLabelCount(handle, 1);
+    host.SetLabelVisible(handle, 0, host.GetDefaultLabelVisible());
+    host.SetLabelText(handle, 0, texts[0]);
+    host.SetLabelPosition(handle, 0, 0);  // "右上"
+  }
+  return true;
+}
+
+}  // namespace
+
+OptionSnapshot SnapshotOf(const DisplayOptions& options) {
+  OptionSnapshot snapshot;
+  snapshot.bShowMotorName = options.bShowMotorName;
+  snapshot.bShowMotorModel = options.bShowMotorModel;
+  snapshot.bShowCableName = options.bShowCableName;
+  snapshot.bShowCableLabel = options.bShowCableLabel;
+  snapshot.bOneLine = options.bOneLine;
+  return snapshot;
+}
+
+void StoreDisplayOptions(ILabelHost& host, const DisplayOptions& options,
+                         OptionSnapshot& snapshot) {
+  if (options.bShowMotorModel != snapshot.bShowMotorModel)
+    host.SetShowMotorModel(options.bShowMotorModel);
+  if (options.bShowMotorName != snapshot.bShowMotorName)
+    host.SetShowMotorName(options.bShowMotorName);
+  if (options.bShowCableLabel != snapshot.bShowCableLabel)
+    host.SetShowCableLabel(options.bShowCableLabel);
+  if (options.bShowCableName != snapshot.bShowCableName)
+    host.SetShowCableName(options.bShowCableName);
+  if (options.bOneLine != snapshot.bOneLine) host.SetOneLineCableLabel(options.bOneLine);
+  host.SetShowShortPointName(options.bShowShortName);
+  host.SetShowShortCurrent(options.bShowShortCurrent);
+  host.SetShowNameOnDraw(options.bShowNameOnDraw);
+  snapshot = SnapshotOf(options);
+}
+
+std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& options,
+                                     const int* handles, const int* ids, int count) {
+  std::vector<int> changedIds;
+  for (int i = 0; handles && ids && i < count; ++i) {
+    const int handle = handles[i];
+    const int id = ids[i];
+    bool changed = false;
+    std::string kind = host.GetKindName(handle);
+    if (host.IsMotorSymbol(handle)) {
+      if (options.bConfigMotor) changed = RewriteMotor(host, options, handle, id);
+    } else if (kind == kCableKindName) {
+      if (options.bConfigCable) changed = RewriteCable(host, options, handle, id);
+    } else if (host.IsShortCircuitPoint(handle)) {
+      if (options.bConfigShort) changed = RewriteShortCircuit(host, options, handle, id);
+    }
+    if (changed) changedIds.push_back(id);
+  }
+  host.UpdateEntities(changedIds);
+  host.Refresh();
+  host.SetChangedFlag(true);
+  return changedIds;
+}
+
+std::vector<int> ApplyOptions(ILabelHost& host, const DisplayOptions& options,
+                              OptionSnapshot& snapshot, const int* handles, const int* ids,
+                              int count) {
+  StoreDisplayOptions(host, options, snapshot);
+  return RewriteDeviceLabels(host, options, handles, ids, count);
+}
+
+}  // namespace vjd::annotation

@@ -1,0 +1,61 @@
+// The "应用" operation of the configuration window, without the window: storing the eight display
+// settings and rewriting the motor, cable and short-circuit labels of every listed device symbol
+// from the settings and the device data.  The window owns the option values and the snapshot and
+// hands them in; the entity lists are borrowed for the call.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "LabelHost.h"
+
+namespace vjd::annotation {
+
+// The window's check boxes as Apply reads them (each 0 or 1).
+struct DisplayOptions {
+  int bShowMotorModel = 0;
+  int bShowMotorName = 0;
+  int bShowCableLabel = 0;
+  int bShowCableName = 0;
+  int bOneLine = 0;
+  int bShowShortName = 0;
+  int bShowShortCurrent = 1;
+  int bShowNameOnDraw = 1;
+  int bConfigMotor = 0;  // motors take part
+  int bConfigCable = 0;  // cables take part
+  int bConfigShort = 0;  // short-circuit points take part
+};
+
+// The stored values of the five settings that are written only when they changed.
+struct OptionSnapshot {
+  int bShowMotorName = 0;
+  int bShowMotorModel = 0;
+  int bShowCableName = 0;
+  int bShowCableLabel = 0;
+  int bOneLine = 0;
+};
+
+// The snapshot of the given options, as the window takes it when it opens.
+OptionSnapshot SnapshotOf(const DisplayOptions& options);
+
+// Stores the settings: motor model, motor name, cable label, cable name and one-line only when
+// they differ from the snapshot, then short-point name, short current and name-on-draw always.
+// Afterwards the snapshot holds the stored values, so it always follows what was stored.
+void StoreDisplayOptions(ILabelHost& host, const DisplayOptions& options, OptionSnapshot& snapshot);
+
+// The label kind names the rewrite knows.
+inline constexpr const char kCableKindName[] = "电缆";
+inline constexpr const char kShortCircuitKindName[] = "短路点";
+
+// Rewrites the labels of the `count` entities (handles[i] and ids[i] belong together) and tells
+// the map which changed: UpdateEntities with the changed ids (even when there are none), Refresh,
+// ChangedFlag.  Returns the ids of the changed entities in visiting order.
+std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& options,
+                                     const int* handles, const int* ids, int count);
+
+// The whole operation: StoreDisplayOptions, then RewriteDeviceLabels.
+std::vector<int> ApplyOptions(ILabelHost& host, const DisplayOptions& options,
+                              OptionSnapshot& snapshot, const int* handles, const int* ids,
+                              int count);
+
+}  // namespace vjd::annotation

@@ -1,0 +1,42 @@
+#include "KindLabelUpdate.h"
+
+#include <vector>
+
+namespace vjd::annotation {
+
+bool UpdateKindLabels(IKindLabelWindow& window, ILabelHost& host, int count, const int* handles,
+                      const int* ids) {
+  if (count <= 0 || handles == nullptr || ids == nullptr) return false;
+  std::string kindName;
+  if (!window.GetSelectedKind(kindName)) return false;
+  // The grid may hold edits the file does not have yet; they must be there before the library
+  // reads the kind's record.  A failed store would lay out the old configuration: give up.
+  if (!window.SaveGridConfig(kindName)) return false;
+  if (window.GetGridRowCount() <= 0) return false;
+
+  const size_t kGrowStep = 1024;
+  std::vector<int> matchedHandles, matchedIds;
+  std::vector<std::string> kindNames;
+  for (int i = 0; i < count; ++i) {
+    if (host.GetKindName(handles[i]) != kindName) continue;
+    if (matchedHandles.size() == matchedHandles.capacity()) {
+      matchedHandles.reserve(matchedHandles.size() + kGrowStep);
+      matchedIds.reserve(matchedIds.size() + kGrowStep);
+      kindNames.reserve(kindNames.size() + kGrowStep);
+    }
+    matchedHandles.push_back(handles[i]);
+    matchedIds.push_back(ids[i]);
+    kindNames.push_back(kindName);
+  }
+
+  host.BeginOperation(kKindLabelOperation);
+  for (size_t k = 0; k < matchedHandles.size(); ++k) {
+    host.RecordEntity(matchedHandles[k]);
+    int copy = matchedHandles[k];
+    host.AnnotateEntity(1, kindNames[k], &copy, nullptr, 1);
+  }
+  if (!matchedIds.empty()) host.UpdateEntities(matchedIds);
+  return true;
+}
+
+}  // namespace vjd::annotation

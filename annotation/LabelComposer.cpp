@@ -1,0 +1,100 @@
+#include "LabelComposer.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "GbkText.h"
+
+namespace vjd::annotation {
+
+namespace {
+
+const char kMotorPlaceholder[] = "M";
+const char kTimes[] = "×";
+
+bool HasPowerMark(const std::string& text) {
+  return gbk::Contains(text, "KW") || gbk::Contains(text, "kW") || gbk::Contains(text, "kw") ||
+         gbk::Contains(text, "I");
+}
+
+// A length text that reads as zero (within 1e-9) is left out of the one-line label.
+bool IsZeroLength(const std::string& length) {
+  double x = std::strtod(length.c_str(), nullptr);
+  return !(x > 1e-9 || x < -1e-9);
+}
+
+}  // namespace
+
+std::optional<std::string> ComposeMotorLabel(const std::string& text, const std::string& name,
+                                             const std::string& model, bool showName,
+                                             bool showModel) {
+  if (text == name) {
+    if (showName) return std::nullopt;
+    return std::string(kMotorPlaceholder);
+  }
+  if (text.empty() || text == kMotorPlaceholder) {
+    if (!showName) return std::nullopt;
+    return gbk::CutToFit(name);
+  }
+  if (model.empty()) return std::nullopt;
+  size_t at = gbk::Find(text, model);
+  if (at != std::string::npos) {
+    if (showModel) return std::nullopt;
+    return text.substr(0, at);
+  }
+  if (HasPowerMark(text) || !showModel) return std::nullopt;
+  return gbk::CutToFit(text + model);
+}
+
+std::string CableModelPrefix(const std::string& model) {
+  size_t dash = gbk::Find(model, "-");
+  return dash == std::string::npos ? std::string() : model.substr(0, dash);
+}
+
+int RunCountOf(const std::string& runCount) {
+  return static_cast<int>(std::strtol(runCount.c_str(), nullptr, 10));
+}
+
+std::string ComposeOneLineCableLabel(const std::string& name, const std::string& model,
+                                     const std::string& spec, const std::string& length,
+                                     const std::string& runCount, bool showName) {
+  std::string text;
+  if (showName) text = name + " ";
+  text += CableModelPrefix(model) + "-" + spec;
+  if (!IsZeroLength(length)) {
+    text += "-";
+    if (RunCountOf(runCount) > 1) text += runCount + kTimes;
+    text += length + "m";
+  }
+  return gbk::CutToFit(text);
+}
+
+std::string ComposeCableNameLabel(const std::string& name, const std::string& length,
+                                  const std::string& runCount) {
+  std::string shown = RunCountOf(runCount) > 1 ? runCount + kTimes + length : length;
+  return gbk::CutToFit(name + "(" + shown + " m)");
+}
+
+std::string CableModelLabel(const std::string& model) {
+  return gbk::CutToFit(model);
+}
+
+std::string ComposeShortCircuitText(const std::string& name, const std::string& current,
+                                    bool showCurrent, bool showName) {
+  std::string tail = gbk::DropFirstChar(name);
+  std::string text;
+  if (!showCurrent) {
+    text = "Id" + tail;
+  } else if (showName) {
+    text = "Id#-" + tail + "#+(2)#=" + current + "A";
+  } else {
+    text = "Id#+(2)#=" + current + "A";
+  }
+  return gbk::CutToFit(text);
+}
+
+bool IsMissingShortCircuitCurrent(const std::string& current) {
+  return current.empty() || current == "0";
+}
+
+}  // namespace vjd::annotation
