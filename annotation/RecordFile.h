@@ -1,0 +1,33 @@
+// The file access under the configuration file: one file opened for reading and writing in byte
+// mode, created when missing and never truncated.  LabelConfigFile works only through these two
+// interfaces, so tests can hand it files that fail on purpose.  The opener owns nothing it hands
+// out; the caller owns the returned file and closes it by destroying it (or by Close()).
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "CString.h"
+
+namespace vjd::annotation {
+
+class IRecordFile {
+ public:
+  virtual ~IRecordFile() = default;
+  // Bytes read (0 at the end of the file), or -1 on a read error.
+  virtual long Read(void* buffer, std::size_t size) = 0;
+  // True when all `size` bytes were written.
+  virtual bool Write(const void* buffer, std::size_t size) = 0;
+  virtual bool Seek(long long offset) = 0;  // from the start of the file
+  // Flushes and closes; true when every byte written so far reached the file.
+  virtual bool Close() = 0;
+};
+
+class IRecordFileSystem {
+ public:
+  virtual ~IRecordFileSystem() = default;
+  // `path` is a GBK path with backslashes.  Null when the file can neither be opened nor created.
+  virtual std::unique_ptr<IRecordFile> OpenOrCreate(const CString& path) = 0;
+};
+
+}  // namespace vjd::annotation

@@ -1,0 +1,101 @@
+#include "StdioRecordFileSystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace vjd::annotation {
+namespace {
+
+class StdioRecordFile : public IRecordFile {
+ public:
+  explicit StdioRecordFile(std::FILE* file) : file_(file) {
+    std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
+  }
+  ~StdioRecordFile() override { Close(); }
+
+  long Read(void* buffer, std::size_t size) override {
+    if (file_ == nullptr) return -1;
+    std::size_t n = std::fread(buffer, 1, size, file_);
+    if (n < size && std::ferror(file_)) return -1;
+    return static_cast<long>(n);
+  }
+
+  bool Write(const void* buffer, std::size_t size) override {
+    if (file_ == nullptr) return false;
+    return std::fwrite(buffer, 1, size, file_) == size;
+  }
+
+  bool Seek(long long offset) override {
+    if (file_ == nullptr) return false;
+#ifdef _WIN32
+    return _fseeki64(file_, offset, SEEK_SET) == 0;
+#else
+    return fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+  }
+
+  bool Close() override {
+    if (file_ == nullptr) return ok_;
+    bool flushed = std::fflush(file_) == 0 && !std::ferror(file_);
+    bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    ok_ = flushed && closed;
+    return ok_;
+  }
+
+ private:
+  std::FILE* file_;
+  bool ok_ = true;
+};
+
+}  // namespace
+
+StdioRecordFileSystem& StdioRecordFileSystem::Instance() {
+  static StdioRecordFileSystem instance;
+  return instance;
+}
+
+CString StdioRecordFileSystem::NativePath(const CString& path) {
+#ifdef _WIN32
+  return path;
+#else
+  CString out(path);
+  int len = out.GetLength();
+  char* p = out.GetBuffer(len);
+  for (int i = 0; i < len; ++i) {
+    unsigned char c = static_cast<unsigned char>(p[i]);
+    if (c >= 0x81 && c <= 0xFE && i + 1 < len) {
+      ++i;  // the second byte of a GBK character may be 0x5C
+    } else if (c == '\\') {
+      p[i] = '/';
+    }
+  }
+  out.ReleaseBuffer(len);
+  return out;
+#endif
+}
+
+std::unique_ptr<IRecordFile> StdioRecordFileSystem::OpenOrCreate(const CString& path) {
+  CString native = NativePath(path);
+#ifdef _WIN32
+  int fd = _open(native, _O_RDWR | _O_CREAT | _O_BINARY, _S_IREAD | _S_IWRITE);
+  std::FILE* file = fd >= 0 ? _fdopen(fd, "r+b") : nullptr;
+  if (fd >= 0 && file == nullptr) _close(fd);
+#else
+  int fd = ::open(native, O_RDWR | O_CREAT, 0666);
+  std::FILE* file = fd >= 0 ? ::fdopen(fd, "r+b") : nullptr;
+  if (fd >= 0 && file == nullptr) ::close(fd);
+#endif
+  if (file == nullptr) return nullptr;
+  return std::make_unique<StdioRecordFile>(file);
+}
+
+}  // namespace vjd::annotation

@@ -1,0 +1,295 @@
+#include "SymbolLabelConfig.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "VellBase.h"
+
+namespace vjd::annotation {
+namespace {
+
+bool IsGbkLead(unsigned char c) {
+  return c >= 0x81 && c <= 0xFE;
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The leading decimal number of `text` (after blanks): sign, digits, point, exponent - the part
+// a C conversion would read, without hexadecimal, "inf" or "nan".
+std::string LeadingDecimal(const char* text, bool allow_fraction) {
+  std::string out;
+  if (text == nullptr) return out;
+  const char* p = text;
+  while (IsBlank(*p)) ++p;
+  const char* start = p;
+  if (*p == '+' || *p == '-') ++p;
+  const char* digits = p;
+  while (*p >= '0' && *p <= '9') ++p;
+  bool any = p > digits;
+  if (allow_fraction && *p == '.') {
+    ++p;
+    const char* frac = p;
+    while (*p >= '0' && *p <= '9') ++p;
+    any = any || p > frac;
+  }
+  if (!any) return out;
+  if (allow_fraction && (*p == 'e' || *p == 'E')) {
+    const char* e = p + 1;
+    if (*e == '+' || *e == '-') ++e;
+    if (*e >= '0' && *e <= '9') {
+      while (*e >= '0' && *e <= '9') ++e;
+      p = e;
+    }
+  }
+  out.assign(start, p);
+  return out;
+}
+
+double ParseReal(const char* text) {
+  std::string number = LeadingDecimal(text, true);
+  return number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
+}
+
+struct DefaultKind {
+  const char* name;
+  int slots;
+  int positions[4];
+};
+
+// Tried in this order; the first exact name wins.
+const DefaultKind kDefaultKinds[] = {
+    {"高压配电箱", 3, {8, 7, 16, 0}}, {"高压开关", 3, {8, 7, 16, 0}},
+    {"移动变电站", 2, {0, 8, 0, 0}},  {"矿用变压器", 2, {0, 8, 0, 0}},
+    {"馈电开关", 3, {8, 7, 16, 0}},   {"启动器", 3, {8, 7, 16, 0}},
+    {"电动机", 3, {8, 3, 12, 0}},     {"照明", 3, {8, 3, 12, 0}},
+    {"信号", 3, {8, 3, 12, 0}},       {"电钻", 3, {8, 3, 12, 0}},
+    {"负荷", 3, {8, 3, 12, 0}},       {"短路点", 1, {0, 0, 0, 0}},
+    {"综保", 4, {8, 7, 16, 17}},      {"一拖二开关", 2, {8, 7, 0, 0}},
+    {"一拖四开关", 2, {8, 7, 0, 0}},  {"一拖六开关", 2, {8, 7, 0, 0}},
+};
+
+const char* const kPositionNames[kLabelPositionCount] = {
+    "右上", "右",   "右下", "下一",   "左下",   "左",     "左上",  "上一", "中间",
+    "右上", "右",   "右下", "下二",   "左下",   "左",     "左上",  "上二", "上三",
+    "上四", "下三", "下四", "中上一", "中上二", "中下一", "中下二"};
+
+const char* const kColumnHeadings[kLabelColumnCount] = {
+    "标注", "标注文本",       "是否显示", "相对位置", "高度",
+    "宽度", "角度是否随图例", "角度",     "前景色",   "背景色"};
+
+bool ValidSlot(int slot) {
+  return slot >= 0 && slot < kMaxLabelSlots;
+}
+
+}  // namespace
+
+void InitRecord(SymbolLabelConfig& record) {
+  std::memset(&record, 0, sizeof record);
+  for (int i = 0; i < kMaxLabelSlots; ++i) {
+    CopyTextField(record.szFont[i], kFontFieldSize, kDefaultFontName);
+    record.dHeight[i] = kDefaultLabelHeight;
+    record.dWidth[i] = kDefaultLabelWidth;
+    record.dAngle[i] = 0.0;
+    record.bAngleFollows[i] = 1;
+  }
+}
+
+bool RepairRecord(SymbolLabelConfig& record) {
+  bool intact = true;
+  if (record.nLabelCount < 0 || record.nLabelCount > kMaxLabelSlots) {
+    record.nLabelCount = record.nLabelCount < 0 ? 0 : kMaxLabelSlots;
+    intact = false;
+  }
+  auto terminate = [&intact](char* field, int size) {
+    if (std::memchr(field, 0, static_cast<size_t>(size)) == nullptr) intact = false;
+    field[size - 1] = '\0';
+  };
+  terminate(record.szSymbolName, kNameFieldSize);
+  for (int i = 0; i < kMaxLabelSlots; ++i) {
+    terminate(record.szText[i], kNameFieldSize);
+    terminate(record.szFont[i], kFontFieldSize);
+  }
+  return intact;
+}
+
+int LabelCount(const SymbolLabelConfig& record) {
+  int n = record.nLabelCount;
+  return n < 0 ? 0 : (n > kMaxLabelSlots ? kMaxLabelSlots : n);
+}
+
+void CopyTextField(char* field, int size, const char* text) {
+  if (field == nullptr || size <= 0) return;
+  std::memset(field, 0, static_cast<size_t>(size));
+  if (text == nullptr) return;
+  int limit = size - 1;
+  int n = 0;
+  // Walk whole characters: a double-byte character either fits entirely or ends the copy.
+  while (text[n] != '\0') {
+    int width = (IsGbkLead(static_cast<unsigned char>(text[n])) && text[n + 1] != '\0') ? 2 : 1;
+    if (n + width > limit) break;
+    n += width;
+  }
+  std::memcpy(field, text, static_cast<size_t>(n));
+}
+
+void SetSymbolName(SymbolLabelConfig& record, const char* name) {
+  CopyTextField(record.szSymbolName, kNameFieldSize, name);
+}
+
+void SetSlotText(SymbolLabelConfig& record, int slot, const char* text) {
+  if (ValidSlot(slot)) CopyTextField(record.szText[slot], kNameFieldSize, text);
+}
+
+const char* LabelPositionName(int code) {
+  return (code >= 0 && code < kLabelPositionCount) ? kPositionNames[code] : "";
+}
+
+bool IsMiddlePosition(int code) {
+  return code >= 21 && code <= 24;
+}
+
+int MakeDefaultConfig(const char* name, SymbolLabelConfig& record) {
+  InitRecord(record);
+  SetSymbolName(record, name);
+  if (name == nullptr) return 0;
+  for (const DefaultKind& kind : kDefaultKinds) {
+    if (std::strcmp(kind.name, name) != 0) continue;
+    record.nLabelCount = kind.slots;
+    for (int i = 0; i < kind.slots; ++i) {
+      char text[2] = {static_cast<char>('a' + i), 0};
+      SetSlotText(record, i, text);
+      record.bVisible[i] = 1;
+      record.nPosition[i] = kind.positions[i];
+    }
+    return kind.slots;
+  }
+  return 0;
+}
+
+const char* LabelColumnHeading(int column) {
+  return (column >= 0 && column < kLabelColumnCount) ? kColumnHeadings[column] : "";
+}
+
+const char* YesNoText(int flag) {
+  return flag != 0 ? "是" : "否";
+}
+
+int ParseYesNo(const char* text) {
+  return (text != nullptr && std::strcmp(text, "否") == 0) ? 0 : 1;
+}
+
+double ParseHeightText(const char* text) {
+  if (text == nullptr || text[0] == '\0' || std::strcmp(text, "0") == 0) text = "0.003";
+  return ParseReal(text);
+}
+
+double ParseWidthText(const char* text) {
+  if (text == nullptr || text[0] == '\0' || std::strcmp(text, "0") == 0) text = "0.0015";
+  return ParseReal(text);
+}
+
+double ParseAngleText(const char* text) {
+  if (text == nullptr || text[0] == '\0') text = "0";
+  return ParseReal(text);
+}
+
+std::int32_t ParseColorText(const char* text) {
+  if (text == nullptr || text[0] == '\0') text = "0";
+  std::string number = LeadingDecimal(text, false);
+  if (number.empty()) return 0;
+  errno = 0;
+  long long v = std::strtoll(number.c_str(), nullptr, 10);
+  // A 32-bit long saturates, as the host's conversion does.
+  if (v > INT32_MAX) return INT32_MAX;
+  if (v < INT32_MIN) return INT32_MIN;
+  return static_cast<std::int32_t>(v);
+}
+
+CString RealText(double value) {
+  char buf[64];
+  FormatReal(value, buf, sizeof buf);
+  return CString(buf);
+}
+
+CString ColorText(std::int32_t color) {
+  CString s;
+  s.Format("%ld", static_cast<long>(color));
+  return s;
+}
+
+CString SlotColumnText(const SymbolLabelConfig& record, int slot, int column) {
+  if (!ValidSlot(slot)) return CString();
+  CString s;
+  switch (column) {
+    case kColumnNumber:
+      s.Format("%d", slot);
+      return s;
+    case kColumnText: {
+      char text[kNameFieldSize + 1] = {};
+      std::memcpy(text, record.szText[slot], kNameFieldSize);  // a damaged field may lack its end
+      return CString(text);
+    }
+    case kColumnVisible:
+      return CString(YesNoText(record.bVisible[slot]));
+    case kColumnPosition:
+      return CString(LabelPositionName(record.nPosition[slot]));
+    case kColumnHeight:
+      return RealText(record.dHeight[slot]);
+    case kColumnWidth:
+      return RealText(record.dWidth[slot]);
+    case kColumnAngleFollows:
+      return CString(YesNoText(record.bAngleFollows[slot]));
+    case kColumnAngle:
+      return RealText(record.dAngle[slot]);
+    case kColumnForeColor:
+      return ColorText(record.clrFore[slot]);
+    case kColumnBackColor:
+      return ColorText(record.clrBack[slot]);
+    default:
+      return CString();
+  }
+}
+
+void ReadSlotColumnText(SymbolLabelConfig& record, int slot, int column, const char* text) {
+  if (!ValidSlot(slot)) return;
+  switch (column) {
+    case kColumnText:
+      SetSlotText(record, slot, text);
+      break;
+    case kColumnVisible:
+      record.bVisible[slot] = ParseYesNo(text);
+      break;
+    case kColumnHeight:
+      record.dHeight[slot] = ParseHeightText(text);
+      break;
+    case kColumnWidth:
+      record.dWidth[slot] = ParseWidthText(text);
+      break;
+    case kColumnAngleFollows:
+      record.bAngleFollows[slot] = ParseYesNo(text);
+      break;
+    case kColumnAngle:
+      record.dAngle[slot] = ParseAngleText(text);
+      break;
+    case kColumnForeColor:
+      record.clrFore[slot] = ParseColorText(text);
+      break;
+    case kColumnBackColor:
+      record.clrBack[slot] = ParseColorText(text);
+      break;
+    default:  // the number is the row itself; the position comes from the row's code
+      break;
+  }
+}
+
+void SetSlotPosition(SymbolLabelConfig& record, int slot, int code) {
+  if (ValidSlot(slot)) record.nPosition[slot] = code;
+}
+
+}  // namespace vjd::annotation
