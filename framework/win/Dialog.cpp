@@ -1,0 +1,128 @@
+#include "Dialog.h"
+
+#include "DataExchange.h"
+#include "ResourceScope.h"
+
+CDialog::CDialog() : CDialog(0, nullptr) {}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate),
+      m_pParentWnd(pParentWnd),
+      m_bModal(FALSE),
+      m_bFilterRetained(FALSE) {}
+
+CDialog::~CDialog() {
+  if (m_hWnd) ::DestroyWindow(m_hWnd);  // a modeless window that outlives its object: gone too
+  if (m_bFilterRetained) fw::detail::ReleaseMessageFilter();
+}
+
+LPCDLGTEMPLATEA CDialog::FindTemplate(UINT nIDTemplate) {
+  HINSTANCE hInst = AfxGetResourceHandle();
+  HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDTemplate), MAKEINTRESOURCEA(5));
+  if (!hRes) return nullptr;
+  HGLOBAL hGlobal = ::LoadResource(hInst, hRes);
+  return hGlobal ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hGlobal)) : nullptr;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
+  if (m_hWnd) return FALSE;
+  LPCDLGTEMPLATEA pTemplate = FindTemplate(nIDTemplate);
+  if (!pTemplate) return FALSE;
+  m_nIDTemplate = nIDTemplate;
+  m_pParentWnd = pParentWnd;
+  m_bModal = FALSE;
+  if (!m_bFilterRetained) {
+    fw::detail::RetainMessageFilter();
+    m_bFilterRetained = TRUE;
+  }
+  AfxHookWindowCreate(this);
+  HWND hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(pParentWnd),
+                                           &AfxDlgProc, 0);
+  AfxUnhookWindowCreate();
+  // A dialog whose initialisation destroyed it again has no window (and maybe no object) now.
+  return hWnd != nullptr && ::IsWindow(hWnd);
+}
+
+INT_PTR CDialog::DoModal() {
+  LPCDLGTEMPLATEA pTemplate = FindTemplate(m_nIDTemplate);
+  if (!pTemplate || m_hWnd) return -1;
+  m_bModal = TRUE;
+  AfxHookWindowCreate(this);
+  INT_PTR result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate,
+                                             HwndOf(m_pParentWnd), &AfxDlgProc, 0);
+  AfxUnhookWindowCreate();
+  m_bModal = FALSE;
+  return result;
+}
+
+void CDialog::EndDialog(int nResult) {
+  if (m_hWnd) ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+  if (!m_hWnd) return FALSE;
+  CDataExchange dx(this, bSaveAndValidate);
+  BOOL bWasLocked = m_bLockNotify;
+  m_bLockNotify = TRUE;
+  DoDataExchange(&dx);
+  m_bLockNotify = bWasLocked;
+  return !dx.m_bFail;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::OnInitDialog() {
+  UpdateData(FALSE);
+  return TRUE;  // the dialog manager sets the focus to the first control
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+  if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_hWnd) return FALSE;
+  if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd)) return FALSE;
+  return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
+void CDialog::OnOK() {
+  if (!UpdateData(TRUE)) return;
+  EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  switch (message) {
+    case WM_NCDESTROY:
+      if (m_bFilterRetained) {
+        m_bFilterRetained = FALSE;
+        fw::detail::ReleaseMessageFilter();
+      }
+      break;  // on to the default handling
+  }
+  return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (HIWORD(wParam) != BN_CLICKED) return CWnd::OnCommand(wParam, lParam);
+  switch (LOWORD(wParam)) {
+    case IDOK:
+      OnOK();
+      return TRUE;
+    case IDCANCEL:
+      OnCancel();
+      return TRUE;  // this object may be gone now
+  }
+  return CWnd::OnCommand(wParam, lParam);
+}
+
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
+  if (message != WM_INITDIALOG) return FALSE;
+  auto* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
+  if (!pDlg) return TRUE;
+  try {
+    return pDlg->OnInitDialog();
+  } catch (...) {
+    return TRUE;  // nothing crosses the dialog manager
+  }
+}

@@ -1,0 +1,418 @@
+#include "Wnd.h"
+
+#include <memory>
+#include <unordered_map>
+
+#include "ResourceScope.h"
+
+namespace {
+
+// Everything here belongs to the one user-interface thread of the process.
+std::unordered_map<HWND, CWnd*>& PermanentMap() {
+  static std::unordered_map<HWND, CWnd*> map;
+  return map;
+}
+
+// Temporary wrappers: one per window handle ever asked for, kept until the module unloads, so a
+// pointer handed out stays a valid object even after its window is gone.
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
+  static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+  return map;
+}
+
+// The window property that remembers the original procedure of a subclassed window, so that a
+// window we could not give its procedure back (somebody subclassed it after us) still reaches it.
+const char kSuperProp[] = "fw.CWnd.super";
+
+MSG g_msgCurrent = {};  // the message being handled now, for CWnd::Default
+
+CWnd* g_pWndInit = nullptr;  // the object waiting for the next window created on this thread
+HHOOK g_hCbtHook = nullptr;
+
+HHOOK g_hMsgHook = nullptr;
+int g_nMsgFilterUsers = 0;
+
+LRESULT CALLBACK GetMessageHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == PM_REMOVE) {
+    MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+    if (pMsg->message != WM_NULL && AfxPreTranslateMessage(pMsg)) {
+      pMsg->message = WM_NULL;  // handled here: the host's loop dispatches nothing
+      pMsg->wParam = 0;
+      pMsg->lParam = 0;
+    }
+  }
+  return ::CallNextHookEx(g_hMsgHook, code, wParam, lParam);
+}
+
+HWND ChildOfNotification(HWND hParent, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+      return lParam ? reinterpret_cast<NMHDR*>(lParam)->hwndFrom : nullptr;
+    case WM_DRAWITEM: {
+      auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      return dis && dis->CtlType != ODT_MENU ? dis->hwndItem : nullptr;
+    }
+    case WM_MEASUREITEM: {
+      auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      return mis && mis->CtlType != ODT_MENU ? ::GetDlgItem(hParent, mis->CtlID) : nullptr;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return reinterpret_cast<HWND>(lParam);
+  }
+  (void)wParam;
+  return nullptr;
+}
+
+}  // namespace
+
+// Offers a notification from a direct child back to that child's object.
+BOOL ReflectToChild(HWND hParent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  HWND hChild = ChildOfNotification(hParent, message, wParam, lParam);
+  if (!hChild || hChild == hParent || ::GetAncestor(hChild, GA_PARENT) != hParent) return FALSE;
+  CWnd* pChild = CWnd::FromHandlePermanent(hChild);
+  return pChild ? pChild->OnChildNotify(message, wParam, lParam, pResult) : FALSE;
+}
+
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bLockNotify(FALSE) {}
+
+CWnd::~CWnd() {
+  if (!m_hWnd) return;
+  if (m_pfnSuper)
+    ::DestroyWindow(m_hWnd);  // its last message detaches it from this object
+  else
+    Detach();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+  if (!hWnd) return nullptr;
+  auto it = PermanentMap().find(hWnd);
+  return it == PermanentMap().end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd) {
+  if (!hWnd) return nullptr;
+  if (CWnd* pWnd = FromHandlePermanent(hWnd)) return pWnd;
+  std::unique_ptr<CWnd>& temp = TemporaryMap()[hWnd];
+  if (!temp) {
+    temp.reset(new CWnd);
+    temp->m_hWnd = hWnd;  // not entered in the permanent map: it routes nothing
+  }
+  return temp.get();
+}
+
+BOOL CWnd::Attach(HWND hWnd) {
+  if (m_hWnd || !hWnd || !::IsWindow(hWnd) || FromHandlePermanent(hWnd)) return FALSE;
+  m_hWnd = hWnd;
+  PermanentMap()[hWnd] = this;
+  return TRUE;
+}
+
+HWND CWnd::Detach() {
+  if (m_pfnSuper) return UnsubclassWindow();
+  HWND hWnd = m_hWnd;
+  if (hWnd) PermanentMap().erase(hWnd);
+  m_hWnd = nullptr;
+  return hWnd;
+}
+
+BOOL CWnd::TakeOver(HWND hWnd) {
+  m_hWnd = hWnd;
+  PermanentMap()[hWnd] = this;
+  WNDPROC previous = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  m_pfnSuper = previous ? previous : &::DefWindowProcA;
+  ::SetPropA(hWnd, kSuperProp, reinterpret_cast<HANDLE>(m_pfnSuper));
+  return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+  if (m_hWnd || !hWnd || !::IsWindow(hWnd) || FromHandlePermanent(hWnd)) return FALSE;
+  m_hWnd = hWnd;  // PreSubclassWindow may look at the window
+  PreSubclassWindow();
+  m_hWnd = nullptr;
+  return TakeOver(hWnd);
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+  HWND hControl = ::GetDlgItem(HwndOf(pParent), static_cast<int>(nID));
+  return hControl ? SubclassWindow(hControl) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow() {
+  HWND hWnd = m_hWnd;
+  if (!hWnd) return nullptr;
+  if (m_pfnSuper &&
+      reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc) {
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    ::RemovePropA(hWnd, kSuperProp);
+  }
+  // Otherwise the property stays: AfxWndProc passes the window's messages on to its procedure.
+  m_pfnSuper = nullptr;
+  PermanentMap().erase(hWnd);
+  m_hWnd = nullptr;
+  return hWnd;
+}
+
+void CWnd::OnFinalMessage() {
+  HWND hWnd = m_hWnd;
+  if (m_pfnSuper &&
+      reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &AfxWndProc)
+    ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+  ::RemovePropA(hWnd, kSuperProp);
+  m_pfnSuper = nullptr;
+  PermanentMap().erase(hWnd);
+  m_hWnd = nullptr;
+  PostNcDestroy();  // may delete this
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID) {
+  if (m_hWnd) return FALSE;
+  AfxHookWindowCreate(this);
+  HMENU hMenu =
+      (dwStyle & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)) : nullptr;
+  HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left,
+                                rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                HwndOf(pParentWnd), hMenu, AfxGetInstanceHandle(), nullptr);
+  AfxUnhookWindowCreate();
+  return hWnd != nullptr && m_hWnd == hWnd;
+}
+
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID) {
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (!m_hWnd) return FALSE;
+  return ::DestroyWindow(m_hWnd);  // this object may be gone when it returns
+}
+
+int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
+  if (nMaxCount > 0) lpszStringBuf[0] = '\0';
+  return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+void CWnd::GetWindowText(CString& rString) const {
+  int length = ::GetWindowTextLengthA(m_hWnd);
+  char* buffer = rString.GetBuffer(length);
+  buffer[0] = '\0';
+  ::GetWindowTextA(m_hWnd, buffer, length + 1);
+  rString.ReleaseBuffer();
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const {
+  return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const {
+  if (nMaxCount > 0) lpStr[0] = '\0';
+  return static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount));
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const {
+  rString.Empty();
+  HWND hItem = ::GetDlgItem(m_hWnd, nID);
+  if (hItem) FromHandle(hItem)->GetWindowText(rString);
+  return rString.GetLength();
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+  DWORD style = GetStyle();
+  DWORD newStyle = (style & ~dwRemove) | dwAdd;
+  if (style == newStyle) return FALSE;
+  ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(newStyle));
+  if (nFlags)
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  return TRUE;
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const {
+  ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const {
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
+  ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
+  MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+             bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
+  return ::SetWindowPos(m_hWnd, HwndOf(pWndInsertAfter), x, y, cx, cy, nFlags);
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgn, UINT flags) {
+  return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgn, flags);
+}
+
+void CWnd::SetFont(HFONT hFont, BOOL bRedraw) {
+  SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+}
+
+HFONT CWnd::GetFont() const {
+  return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+  return result;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_pfnSuper) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+  return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+  return DefWindowProc(g_msgCurrent.message, g_msgCurrent.wParam, g_msgCurrent.lParam);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) {
+  return FALSE;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam && m_bLockNotify) return TRUE;
+      if (lParam && ReflectToChild(m_hWnd, message, wParam, lParam, pResult)) return TRUE;
+      return OnCommand(wParam, lParam);  // this object may be gone when it returns
+    case WM_NOTIFY:
+      if (m_bLockNotify) return TRUE;
+      if (ReflectToChild(m_hWnd, message, wParam, lParam, pResult)) return TRUE;
+      return OnNotify(wParam, lParam, pResult);
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return ReflectToChild(m_hWnd, message, wParam, lParam, pResult);
+  }
+  return FALSE;
+}
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM) {
+  return FALSE;
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
+  return FALSE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+  return FALSE;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  if (!pWnd) {  // no object any more: the window's own procedure
+    auto super = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSuperProp));
+    return super ? ::CallWindowProcA(super, hWnd, message, wParam, lParam)
+                 : ::DefWindowProcA(hWnd, message, wParam, lParam);
+  }
+  CResourceScope scope;
+  MSG previous = g_msgCurrent;
+  g_msgCurrent.hwnd = hWnd;
+  g_msgCurrent.message = message;
+  g_msgCurrent.wParam = wParam;
+  g_msgCurrent.lParam = lParam;
+  LRESULT result = 0;
+  try {
+    result = pWnd->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) pWnd->OnFinalMessage();
+  } catch (...) {
+    result = 0;  // nothing crosses a window procedure
+  }
+  g_msgCurrent = previous;
+  return result;
+}
+
+LRESULT CALLBACK AfxCbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && g_pWndInit) {
+    CWnd* pWnd = g_pWndInit;
+    g_pWndInit = nullptr;
+    pWnd->TakeOver(reinterpret_cast<HWND>(wParam));
+  }
+  return ::CallNextHookEx(g_hCbtHook, code, wParam, lParam);
+}
+
+void AfxHookWindowCreate(CWnd* pWnd) {
+  g_pWndInit = pWnd;
+  if (!g_hCbtHook)
+    g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &AfxCbtHookProc, nullptr, ::GetCurrentThreadId());
+}
+
+BOOL AfxUnhookWindowCreate() {
+  BOOL taken = g_pWndInit == nullptr;
+  g_pWndInit = nullptr;
+  if (g_hCbtHook) {
+    ::UnhookWindowsHookEx(g_hCbtHook);
+    g_hCbtHook = nullptr;
+  }
+  return taken;
+}
+
+BOOL AfxPreTranslateMessage(MSG* pMsg) {
+  HWND hDesktop = ::GetDesktopWindow();
+  for (HWND hWnd = pMsg->hwnd; hWnd && hWnd != hDesktop; hWnd = ::GetAncestor(hWnd, GA_PARENT)) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd) continue;
+    BOOL handled = FALSE;
+    try {
+      CResourceScope scope;
+      handled = pWnd->PreTranslateMessage(pMsg);
+    } catch (...) {
+      handled = TRUE;
+    }
+    if (handled) return TRUE;  // the window may be gone now: walk no further
+  }
+  return FALSE;
+}
+
+namespace fw {
+namespace detail {
+
+void RetainMessageFilter() {
+  if (g_nMsgFilterUsers++ == 0)
+    g_hMsgHook =
+        ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHookProc, nullptr, ::GetCurrentThreadId());
+}
+
+void ReleaseMessageFilter() {
+  if (g_nMsgFilterUsers > 0 && --g_nMsgFilterUsers == 0 && g_hMsgHook) {
+    ::UnhookWindowsHookEx(g_hMsgHook);
+    g_hMsgHook = nullptr;
+  }
+}
+
+}  // namespace detail
+}  // namespace fw

@@ -1,0 +1,130 @@
+// Dialog data exchange under Wine: both directions for check boxes, numbers, texts and combo
+// selections, and what a refused number does (tell the user, keep the member, stop the exchange).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "AfxMessageBox.h"
+#include "DataExchange.h"
+#include "Dialog.h"
+#include "FrameworkTestIds.h"
+
+namespace {
+
+class CExchangeDialog : public CDialog {
+ public:
+  BOOL m_bOption = FALSE;
+  int m_nNumber = 0;
+  CString m_strText;
+  int m_nChoice = -1;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    CDialog::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_FWTEST_CHECK, m_bOption);
+    DDX_Text(pDX, IDC_FWTEST_NUMBER, m_nNumber);
+    DDX_Text(pDX, IDC_FWTEST_EDIT, m_strText);  // after the number: stops when it fails
+    DDX_CBIndex(pDX, IDC_FWTEST_COMBO, m_nChoice);
+  }
+};
+
+struct Shown {
+  HWND owner;
+  std::string text;
+};
+std::vector<Shown> g_shown;
+int RecordBox(void*, void* owner, const char* text, unsigned) {
+  g_shown.push_back({static_cast<HWND>(owner), text});
+  return IDOK;
+}
+
+struct DataExchangeFixture : ::testing::Test {
+  CExchangeDialog dlg;
+  void SetUp() override {
+    g_shown.clear();
+    fw::SetMessageBoxHandler(&RecordBox);
+    ASSERT_TRUE(dlg.Create(IDD_FWTEST, nullptr));
+    HWND hCombo = ::GetDlgItem(dlg.m_hWnd, IDC_FWTEST_COMBO);
+    ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("甲"));
+    ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("乙"));
+  }
+  void TearDown() override {
+    dlg.DestroyWindow();
+    fw::SetMessageBoxHandler(nullptr);
+  }
+  void SetNumberText(const char* text) { ::SetDlgItemTextA(dlg.m_hWnd, IDC_FWTEST_NUMBER, text); }
+};
+
+TEST_F(DataExchangeFixture, MembersGoIntoTheControlsAndComeBack) {
+  dlg.m_bOption = TRUE;
+  dlg.m_nNumber = -17;
+  dlg.m_strText = "电缆";
+  dlg.m_nChoice = 1;
+  ASSERT_TRUE(dlg.UpdateData(FALSE));
+  char text[32];
+  ::GetDlgItemTextA(dlg.m_hWnd, IDC_FWTEST_NUMBER, text, sizeof text);
+  EXPECT_STREQ("-17", text);
+  EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(dlg.m_hWnd, IDC_FWTEST_CHECK));
+
+  dlg.m_bOption = FALSE;
+  dlg.m_nNumber = 0;
+  dlg.m_strText.Empty();
+  dlg.m_nChoice = -1;
+  ASSERT_TRUE(dlg.UpdateData(TRUE));
+  EXPECT_TRUE(dlg.m_bOption);
+  EXPECT_EQ(-17, dlg.m_nNumber);
+  EXPECT_STREQ("电缆", dlg.m_strText);
+  EXPECT_EQ(1, dlg.m_nChoice);
+  EXPECT_TRUE(g_shown.empty());
+}
+
+TEST_F(DataExchangeFixture, WholeNumbersWithBlanksAroundThemAreRead) {
+  struct Case {
+    const char* text;
+    int value;
+  } cases[] = {{" 42 ", 42}, {"+7", 7}, {"-2147483648", INT_MIN}, {"2147483647", INT_MAX}};
+  for (const Case& c : cases) {
+    SetNumberText(c.text);
+    EXPECT_TRUE(dlg.UpdateData(TRUE)) << c.text;
+    EXPECT_EQ(c.value, dlg.m_nNumber) << c.text;
+  }
+  EXPECT_TRUE(g_shown.empty());
+}
+
+TEST_F(DataExchangeFixture, ARefusedNumberTellsTheUserKeepsTheMemberAndStopsTheExchange) {
+  for (const char* bad : {"", "12abc", "1 2", "2147483648", "-", "0x10"}) {
+    g_shown.clear();
+    dlg.m_nNumber = 5;
+    dlg.m_strText = "kept";
+    SetNumberText(bad);
+    ::SetDlgItemTextA(dlg.m_hWnd, IDC_FWTEST_EDIT, "typed");
+    EXPECT_FALSE(dlg.UpdateData(TRUE)) << '"' << bad << '"';
+    EXPECT_EQ(5, dlg.m_nNumber) << bad;
+    EXPECT_STREQ("kept", dlg.m_strText) << "the lines after the refused one did nothing";
+    ASSERT_EQ(1u, g_shown.size()) << bad;
+    EXPECT_EQ(kAfxParseIntText, g_shown[0].text);
+    EXPECT_EQ(dlg.m_hWnd, g_shown[0].owner);
+  }
+  EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_FWTEST_NUMBER), ::GetFocus())
+      << "the focus sits on the control to correct";
+}
+
+TEST_F(DataExchangeFixture, ControlsAreBoundOnceAndBothWays) {
+  struct CBinding : CDialog {
+    CWnd m_edit;
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_FWTEST_EDIT, m_edit); }
+  } binding;
+  ASSERT_TRUE(binding.Create(IDD_FWTEST, nullptr));
+  HWND hEdit = ::GetDlgItem(binding.m_hWnd, IDC_FWTEST_EDIT);
+  EXPECT_EQ(hEdit, binding.m_edit.m_hWnd);
+  EXPECT_TRUE(binding.UpdateData(TRUE));
+  EXPECT_TRUE(binding.UpdateData(FALSE));
+  EXPECT_EQ(&binding.m_edit, CWnd::FromHandlePermanent(hEdit));
+  binding.DestroyWindow();
+  EXPECT_EQ(nullptr, binding.m_edit.m_hWnd) << "the control's last message detached it";
+}
+
+}  // namespace

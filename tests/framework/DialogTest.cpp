@@ -1,0 +1,156 @@
+// CDialog under Wine: templates from the resource context, modeless lifetime with the object
+// deleting itself, the keyboard interface of a modeless dialog through the message hook, the
+// close box, and modal dialogs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "ComboBox.h"
+#include "DataExchange.h"
+#include "Dialog.h"
+#include "FrameworkTestIds.h"
+#include "ResourceScope.h"
+
+namespace {
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+// A modeless dialog that owns itself, as the configuration window does: cancel destroys the
+// window, the last message deletes the object.
+class CSelfOwnedDialog : public CDialog {
+ public:
+  explicit CSelfOwnedDialog(bool* pDeleted) : m_pDeleted(pDeleted) {}
+  ~CSelfOwnedDialog() override { *m_pDeleted = true; }
+
+  CComboBox m_combo;
+  int m_nInits = 0;
+  int m_nCancels = 0;
+  bool m_bComboBoundAtInit = false;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FWTEST_COMBO, m_combo);
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    ++m_nInits;
+    m_bComboBoundAtInit = m_combo.m_hWnd != nullptr;
+    return TRUE;
+  }
+  void OnCancel() override {
+    ++m_nCancels;
+    DestroyWindow();  // this object is gone when it returns
+  }
+  void PostNcDestroy() override {
+    CDialog::PostNcDestroy();
+    delete this;
+  }
+
+ private:
+  bool* m_pDeleted;
+};
+
+TEST(CDialogCreate, FindsItsTemplateOnlyInTheCurrentResourceContext) {
+  bool deleted = false;
+  auto* pDlg = new CSelfOwnedDialog(&deleted);
+  HINSTANCE hExe = ::GetModuleHandleA(nullptr);
+  HINSTANCE hOther = ::GetModuleHandleA("user32.dll");
+  {
+    CResourceScope scope(hOther);
+    EXPECT_EQ(hOther, AfxGetResourceHandle());
+    EXPECT_FALSE(pDlg->Create(IDD_FWTEST, nullptr)) << "user32 has no template 100";
+    EXPECT_EQ(nullptr, pDlg->m_hWnd);
+    {
+      CResourceScope inner(hExe);
+      ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
+    }
+    EXPECT_EQ(hOther, AfxGetResourceHandle()) << "the inner scope gave the outer context back";
+  }
+  EXPECT_EQ(hExe, AfxGetResourceHandle());
+  EXPECT_EQ(1, pDlg->m_nInits);
+  EXPECT_TRUE(pDlg->m_bComboBoundAtInit) << "the framework's initialisation binds the controls";
+  EXPECT_EQ(pDlg, CWnd::FromHandlePermanent(pDlg->m_hWnd));
+  pDlg->DestroyWindow();
+  EXPECT_TRUE(deleted);
+}
+
+TEST(CDialogModeless, EscapeInTheHostsLoopReachesOnCancel) {
+  bool deleted = false;
+  auto* pDlg = new CSelfOwnedDialog(&deleted);
+  ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
+  pDlg->ShowWindow(SW_SHOW);
+  HWND hEdit = ::GetDlgItem(pDlg->m_hWnd, IDC_FWTEST_EDIT);
+  Pump();
+  // A plain loop that knows nothing of the dialog, as the host's loop: the key still works.
+  ::PostMessageA(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
+  Pump();
+  EXPECT_TRUE(deleted) << "Esc -> IDCANCEL -> OnCancel -> destroyed -> deleted";
+}
+
+TEST(CDialogModeless, OtherKeysDoNotLeave) {
+  bool deleted = false;
+  auto* pDlg = new CSelfOwnedDialog(&deleted);
+  ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
+  HWND hEdit = ::GetDlgItem(pDlg->m_hWnd, IDC_FWTEST_EDIT);
+  ::PostMessageA(hEdit, WM_KEYDOWN, 'A', 0);
+  ::PostMessageA(hEdit, WM_KEYDOWN, VK_TAB, 0);
+  Pump();
+  EXPECT_FALSE(deleted);
+  EXPECT_EQ(0, pDlg->m_nCancels);
+  pDlg->DestroyWindow();
+  EXPECT_TRUE(deleted);
+}
+
+TEST(CDialogModeless, TheCloseBoxLeavesThroughOnCancel) {
+  bool deleted = false;
+  auto* pDlg = new CSelfOwnedDialog(&deleted);
+  ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
+  pDlg->SendMessage(WM_CLOSE);
+  Pump();
+  EXPECT_TRUE(deleted);
+}
+
+TEST(CDialogModeless, AnObjectDeletedWithItsWindowAliveTakesTheWindowAlong) {
+  auto* pDlg = new CDialog;
+  ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
+  HWND hWnd = pDlg->m_hWnd;
+  delete pDlg;
+  EXPECT_FALSE(::IsWindow(hWnd));
+  EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+class CEndAtOnceDialog : public CDialog {
+ public:
+  CEndAtOnceDialog() : CDialog(IDD_FWTEST, nullptr) {}
+  BOOL m_bModalSeen = FALSE;
+
+ protected:
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    m_bModalSeen = IsModal();
+    EndDialog(42);
+    return TRUE;
+  }
+};
+
+TEST(CDialogModal, ReturnsTheEndDialogResult) {
+  CEndAtOnceDialog dlg;
+  EXPECT_EQ(42, dlg.DoModal());
+  EXPECT_TRUE(dlg.m_bModalSeen);
+  EXPECT_FALSE(dlg.IsModal());
+  EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+TEST(CDialogModal, AMissingTemplateGivesMinusOne) {
+  CDialog dlg(IDD_FWTEST_MISSING, nullptr);
+  EXPECT_EQ(-1, dlg.DoModal());
+}
+
+}  // namespace
