@@ -1,0 +1,72 @@
+#include "SignRelaPosDlg.h"
+
+#include "DataExchange.h"
+#include "SignRelaPosIds.h"
+
+namespace {
+
+// Display names of the position codes 0 to 24 (several codes share a name).
+const char* const kPositionNames[25] = {
+    "右上", "右",   "右下", "下一",   "左下",   "左",     "左上",  "上一", "中间",
+    "右上", "右",   "右下", "下二",   "左下",   "左",     "左上",  "上二", "上三",
+    "上四", "下三", "下四", "中上一", "中上二", "中下一", "中下二"};
+
+CSignRelaPosDlg::ModalHandler g_handler = nullptr;
+void* g_context = nullptr;
+
+// The radio buttons of the group that starts at control nIDC (which has WS_GROUP): every radio
+// button after it in template order until the next control that starts a group.  Push buttons,
+// group boxes and pictures in between do not count.
+template <typename Visit>
+void ForEachRadio(HWND hWndFirst, Visit visit) {
+  int index = 0;
+  for (HWND hWnd = hWndFirst; hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+    if (hWnd != hWndFirst && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_GROUP)) break;
+    if (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) visit(hWnd, index++);
+  }
+}
+
+// Radio group <-> index: writing checks the button of that index (none for an index outside the
+// group) and clears the others; reading gives the index of the checked button, -1 if none.
+void ExchangeRadioGroup(CDataExchange* pDX, int nIDC, int& value) {
+  HWND hWndFirst = pDX->PrepareCtrl(nIDC);
+  if (!hWndFirst) return;
+  if (pDX->m_bSaveAndValidate) {
+    int checked = -1;
+    ForEachRadio(hWndFirst, [&](HWND hWnd, int index) {
+      if (checked < 0 && ::SendMessageA(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED) checked = index;
+    });
+    value = checked;
+  } else {
+    ForEachRadio(hWndFirst, [&](HWND hWnd, int index) {
+      ::SendMessageA(hWnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+    });
+  }
+}
+
+}  // namespace
+
+CSignRelaPosDlg::CSignRelaPosDlg(CWnd* pParent) : CDialog(IDD, pParent), m_nPosition(-1) {}
+
+CSignRelaPosDlg::~CSignRelaPosDlg() = default;
+
+void CSignRelaPosDlg::SetModalHandler(ModalHandler handler, void* context) {
+  g_handler = handler;
+  g_context = handler ? context : nullptr;
+}
+
+INT_PTR CSignRelaPosDlg::DoModal() {
+  if (g_handler) return g_handler(g_context, *this);
+  return CDialog::DoModal();
+}
+
+void CSignRelaPosDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  ExchangeRadioGroup(pDX, IDC_POSITION_0, m_nPosition);
+}
+
+void CSignRelaPosDlg::OnOK() {
+  if (!UpdateData(TRUE)) return;
+  if (m_nPosition >= 0 && m_nPosition <= 24) m_strPosition = kPositionNames[m_nPosition];
+  EndDialog(IDOK);
+}
