@@ -2,14 +2,9 @@
 
 #include "DataExchange.h"
 #include "SignRelaPosIds.h"
+#include "SymbolLabelConfig.h"
 
 namespace {
-
-// Display names of the position codes 0 to 24 (several codes share a name).
-const char* const kPositionNames[25] = {
-    "右上", "右",   "右下", "下一",   "左下",   "左",     "左上",  "上一", "中间",
-    "右上", "右",   "右下", "下二",   "左下",   "左",     "左上",  "上二", "上三",
-    "上四", "下三", "下四", "中上一", "中上二", "中下一", "中下二"};
 
 CSignRelaPosDlg::ModalHandler g_handler = nullptr;
 void* g_context = nullptr;
@@ -67,6 +62,7 @@ void CSignRelaPosDlg::DoDataExchange(CDataExchange* pDX) {
 
 void CSignRelaPosDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  if (m_nPosition >= 0 && m_nPosition <= 24) m_strPosition = kPositionNames[m_nPosition];
+  if (m_nPosition >= 0 && m_nPosition <= 24)
+    m_strPosition = vjd::annotation::LabelPositionName(m_nPosition);
   EndDialog(IDOK);
 }

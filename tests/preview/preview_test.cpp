@@ -1,0 +1,199 @@
+// The preview window as the configuration window uses it: a static control taken over by
+// CPreviewWnd inside a parent window, one kernel entity with a symbol from the library, then
+// zooming to the extents, the wheel about the cursor, the right button, painting and erasing.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cmath>
+
+#include "KernelPreviewEntity.h"
+#include "KernelSetup.h"
+#include "PreviewLabels.h"
+#include "PreviewWnd.h"
+
+namespace {
+
+const char kLibrary[] =
+    "VJD-SYMBOLS 1\n"
+    "symbol 方块\n"
+    "poly -0.004 -0.002 0.006 -0.002 0.006 0.004 -0.004 0.004\n"
+    "end\n";
+
+// The parent answers the static-control colour query with its own brush, and counts asks.
+int g_colourQueries = 0;
+HBRUSH g_parentBrush = nullptr;
+
+LRESULT CALLBACK ParentProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CTLCOLORSTATIC) {
+    ++g_colourQueries;
+    return reinterpret_cast<LRESULT>(g_parentBrush);
+  }
+  return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+class PreviewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ParentProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VjdPreviewParent";
+    ::RegisterClassA(&wc);
+    g_parentBrush = ::CreateSolidBrush(RGB(0, 128, 255));
+    g_colourQueries = 0;
+    m_hParent = ::CreateWindowExA(0, "VjdPreviewParent", "", WS_POPUP, 10, 10, 400, 300, nullptr,
+                                  nullptr, wc.hInstance, nullptr);
+    HWND hStatic =
+        ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 20, 20, 200, 160,
+                          m_hParent, reinterpret_cast<HMENU>(3001), wc.hInstance, nullptr);
+    ASSERT_TRUE(m_preview.SubclassWindow(hStatic));
+    QkSetupReset();
+    char error[200] = "";
+    ASSERT_TRUE(QkSetupLoadSymbolText(kLibrary, error, sizeof error)) << error;
+    ASSERT_TRUE(m_preview.InitPreview());
+    m_entity = ::CreateEntity(28);
+    ASSERT_NE(m_entity, 0);
+    KernelPreviewEntity entity(m_entity);
+    PreviewLabels(entity, 1.0).PrepareSymbol(KernelSymbolLibrary(), 0);
+  }
+  void TearDown() override {
+    if (::IsWindow(m_hParent)) ::DestroyWindow(m_hParent);
+    ::DeleteObject(g_parentBrush);
+  }
+  POINT ClientCentre() {
+    RECT rc;
+    m_preview.GetClientRect(&rc);
+    return {rc.right / 2, rc.bottom / 2};
+  }
+  void Wheel(POINT client, int delta) {
+    POINT screen = client;
+    m_preview.ClientToScreen(&screen);
+    m_preview.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, delta), MAKELPARAM(screen.x, screen.y));
+  }
+  // Painting is checked on the screen: the parent is shown only for those tests.
+  void Show() { ::ShowWindow(m_hParent, SW_SHOWNOACTIVATE); }
+  COLORREF PixelAt(int x, int y) {
+    m_preview.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC hDC = ::GetDC(m_preview);
+    COLORREF colour = ::GetPixel(hDC, x, y);
+    ::ReleaseDC(m_preview, hDC);
+    return colour;
+  }
+
+  HWND m_hParent = nullptr;
+  CPreviewWnd m_preview;
+  QkEntity m_entity = 0;
+};
+
+TEST_F(PreviewTest, SetEntityZoomsSoTheExtentsFillHalfTheWindowInItsMiddle) {
+  EXPECT_EQ(m_preview.SetEntity(m_entity), 1);
+  double extent[4];
+  ASSERT_TRUE(::DocumentQuery(m_preview.GetDocument(), QK_DOC_EXTENTS, extent, 0));
+  double cx, cy;
+  m_preview.ClientToWorld(ClientCentre(), &cx, &cy);
+  EXPECT_NEAR(cx, (extent[0] + extent[2]) / 2, 1e-4);
+  EXPECT_NEAR(cy, (extent[1] + extent[3]) / 2, 1e-4);
+  RECT rc;
+  m_preview.GetClientRect(&rc);
+  const double w = extent[2] - extent[0] + 0.003, h = extent[3] - extent[1] + 0.003;
+  const double sx = ::DeviceLengthToWorld(rc.right, 1.0) / w;
+  const double sy = ::DeviceLengthToWorld(rc.bottom, 1.0) / h;
+  EXPECT_DOUBLE_EQ(m_preview.GetScale(), 0.5 * std::min(sx, sy));
+}
+
+TEST_F(PreviewTest, WheelInAndOutRestoresTheScaleAndKeepsThePointUnderTheCursor) {
+  m_preview.SetEntity(m_entity);
+  const double scale = m_preview.GetScale();
+  POINT cursor = {37, 121};
+  double wx, wy;
+  m_preview.ClientToWorld(cursor, &wx, &wy);
+  Wheel(cursor, WHEEL_DELTA);
+  EXPECT_NEAR(m_preview.GetScale(), scale * 1.7, scale * 1e-9);
+  double ix, iy;
+  m_preview.ClientToWorld(cursor, &ix, &iy);
+  EXPECT_NEAR(ix, wx, 1e-9);
+  EXPECT_NEAR(iy, wy, 1e-9);
+  Wheel(cursor, -WHEEL_DELTA);
+  EXPECT_NEAR(m_preview.GetScale(), scale, scale * 1e-9);
+  double ox, oy;
+  m_preview.ClientToWorld(cursor, &ox, &oy);
+  EXPECT_NEAR(ox, wx, 1e-9);
+  EXPECT_NEAR(oy, wy, 1e-9);
+}
+
+TEST_F(PreviewTest, RightButtonZoomsBackToTheExtents) {
+  m_preview.SetEntity(m_entity);
+  const double scale = m_preview.GetScale();
+  const double ox = m_preview.GetOffsetX(), oy = m_preview.GetOffsetY();
+  Wheel({5, 5}, WHEEL_DELTA);
+  Wheel({150, 20}, WHEEL_DELTA);
+  ASSERT_NE(m_preview.GetScale(), scale);
+  m_preview.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+  EXPECT_DOUBLE_EQ(m_preview.GetScale(), scale);
+  EXPECT_DOUBLE_EQ(m_preview.GetOffsetX(), ox);
+  EXPECT_DOUBLE_EQ(m_preview.GetOffsetY(), oy);
+}
+
+TEST_F(PreviewTest, PaintFillsBlackAndDrawsTheSymbol) {
+  Show();
+  m_preview.SetEntity(m_entity);
+  RECT rc;
+  m_preview.GetClientRect(&rc);
+  EXPECT_EQ(PixelAt(2, 2), RGB(0, 0, 0));  // outside the symbol: the background colour
+  // Somewhere on the middle row the symbol's outline is drawn in a colour that is not black.
+  int drawn = 0;
+  HDC hDC = ::GetDC(m_preview);
+  for (int x = 0; x < rc.right; ++x) drawn += ::GetPixel(hDC, x, rc.bottom / 2) != RGB(0, 0, 0);
+  ::ReleaseDC(m_preview, hDC);
+  EXPECT_GT(drawn, 0);
+}
+
+TEST_F(PreviewTest, EraseUsesTheParentsStaticBrush) {
+  Show();
+  HDC hDC = ::GetDC(m_preview);
+  LRESULT erased = m_preview.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
+  COLORREF colour = ::GetPixel(hDC, 3, 3);
+  ::ReleaseDC(m_preview, hDC);
+  EXPECT_NE(erased, 0);
+  EXPECT_GE(g_colourQueries, 1);
+  EXPECT_EQ(colour, RGB(0, 128, 255));
+}
+
+TEST_F(PreviewTest, AsksForAllKeys) {
+  EXPECT_TRUE(m_preview.SendMessage(WM_GETDLGCODE) & DLGC_WANTALLKEYS);
+}
+
+TEST_F(PreviewTest, RefreshRebuildsAfterTheSymbolChanged) {
+  m_preview.SetEntity(m_entity);
+  KernelPreviewEntity entity(m_entity);
+  PreviewLabels labels(entity, 1.0);
+  labels.SetCount(1);
+  PreviewSlot slot;
+  slot.strText = "a";
+  labels.ShowSlot(0, slot);
+  m_preview.RefreshEntity(m_entity);
+  m_preview.SetCurrentLabel(m_entity, 0);
+  EXPECT_EQ(::DocumentQuery(m_preview.GetDocument(), QK_DOC_COUNT, nullptr, 0), 1);
+  // Adding the same entity again keeps one entity and one buffer.
+  EXPECT_EQ(m_preview.SetEntity(m_entity), 1);
+  EXPECT_EQ(::DocumentQuery(m_preview.GetDocument(), QK_DOC_COUNT, nullptr, 0), 1);
+}
+
+TEST_F(PreviewTest, DestroyingTheWindowFreesTheDocument) {
+  m_preview.SetEntity(m_entity);
+  ::DestroyWindow(m_hParent);
+  EXPECT_EQ(m_preview.GetDocument(), nullptr);
+  EXPECT_EQ(m_preview.GetSafeHwnd(), nullptr);
+}
+
+TEST(PreviewWithoutWindow, ZoomAndRefreshWithoutDocumentDoNothingHarmful) {
+  CPreviewWnd preview;
+  preview.ZoomExtents();
+  preview.RefreshEntity(5);
+  preview.SetCurrentLabel(0, 0);
+  EXPECT_EQ(preview.SetEntity(5), 0);
+  EXPECT_DOUBLE_EQ(preview.GetScale(), 1.0);
+}
+
+}  // namespace
