@@ -1,5 +1,7 @@
 #include "Dialog.h"
 
+#include <commctrl.h>
+
 #include "DataExchange.h"
 #include "ResourceScope.h"
 
@@ -24,10 +26,18 @@ LPCDLGTEMPLATEA CDialog::FindTemplate(UINT nIDTemplate) {
   return hGlobal ? static_cast<LPCDLGTEMPLATEA>(::LockResource(hGlobal)) : nullptr;
 }
 
+void CDialog::RegisterControlClasses() {
+  static bool registered = false;
+  if (registered) return;
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  registered = ::InitCommonControlsEx(&icc) != FALSE;
+}
+
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
   if (m_hWnd) return FALSE;
   LPCDLGTEMPLATEA pTemplate = FindTemplate(nIDTemplate);
   if (!pTemplate) return FALSE;
+  RegisterControlClasses();
   m_nIDTemplate = nIDTemplate;
   m_pParentWnd = pParentWnd;
   m_bModal = FALSE;
@@ -46,6 +56,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 INT_PTR CDialog::DoModal() {
   LPCDLGTEMPLATEA pTemplate = FindTemplate(m_nIDTemplate);
   if (!pTemplate || m_hWnd) return -1;
+  RegisterControlClasses();
   m_bModal = TRUE;
   AfxHookWindowCreate(this);
   INT_PTR result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate,

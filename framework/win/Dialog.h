@@ -23,7 +23,12 @@ class CDialog : public CWnd {
   explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   ~CDialog() override;
 
+  // FALSE when the template is missing (nothing happened: the object is as it was) or when the
+  // window could not be made or was destroyed during its initialisation (then PostNcDestroy has
+  // run, and an object that deletes itself there is gone: check HasTemplate first to tell).
   BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+  // Whether the current resource context holds the template.
+  static BOOL HasTemplate(UINT nIDTemplate) { return FindTemplate(nIDTemplate) != nullptr; }
   virtual INT_PTR DoModal();
   void EndDialog(int nResult);
   BOOL IsModal() const { return m_bModal; }
@@ -52,6 +57,8 @@ class CDialog : public CWnd {
 
   // The template of id in the current resource context, or nullptr.
   static LPCDLGTEMPLATEA FindTemplate(UINT nIDTemplate);
+  // Registers the common control classes (list view, header, tooltip, ...) that templates use.
+  static void RegisterControlClasses();
 
   BOOL m_bModal;
   BOOL m_bFilterRetained;  // this modeless window holds the message hook
