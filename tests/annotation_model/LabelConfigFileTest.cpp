@@ -1,0 +1,312 @@
+#include "LabelConfigFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "AfxMessageBox.h"
+#include "StdioRecordFileSystem.h"
+#include "TempHostDir.h"
+
+using namespace vjd::annotation;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+struct Shown {
+  void* owner;
+  std::string text;
+  unsigned type;
+};
+
+// Records every message box instead of showing it.
+class MessageBoxes {
+ public:
+  MessageBoxes() { fw::SetMessageBoxHandler(&Record, this); }
+  ~MessageBoxes() { fw::SetMessageBoxHandler(nullptr); }
+  std::vector<Shown> shown;
+
+ private:
+  static int Record(void* context, void* owner, const char* text, unsigned type) {
+    static_cast<MessageBoxes*>(context)->shown.push_back({owner, text, type});
+    return 1;
+  }
+};
+
+SymbolLabelConfig Kind(const char* name, int count, double height = 0.003) {
+  SymbolLabelConfig r;
+  InitRecord(r);
+  SetSymbolName(r, name);
+  r.nLabelCount = count;
+  for (int i = 0; i < 8; ++i) {
+    std::string text = std::string(name) + static_cast<char>('0' + i);
+    SetSlotText(r, i, text.c_str());
+    r.nPosition[i] = i;
+    r.bVisible[i] = i % 2;
+    r.clrFore[i] = 100 + i;
+    r.clrBack[i] = 200 + i;
+    r.dHeight[i] = height + i;
+    r.dWidth[i] = 0.5 + i;
+    r.dAngle[i] = 10.0 * i;
+    r.bAngleFollows[i] = i % 3 ? 1 : 0;
+  }
+  return r;
+}
+
+Bytes RecordBytes(const SymbolLabelConfig& r) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(&r);
+  return Bytes(p, p + sizeof r);
+}
+
+Bytes Concat(std::initializer_list<SymbolLabelConfig> records) {
+  Bytes out;
+  for (const SymbolLabelConfig& r : records) {
+    Bytes b = RecordBytes(r);
+    out.insert(out.end(), b.begin(), b.end());
+  }
+  return out;
+}
+
+void* const kOwner = reinterpret_cast<void*>(0x1234);
+
+class LabelConfigFileTest : public ::testing::Test {
+ protected:
+  TempHostDir host;
+  MessageBoxes boxes;
+  LabelConfigFile file{host.Directory(), kOwner};
+};
+
+TEST_F(LabelConfigFileTest, MissingFileIsCreatedEmptyAndHoldsNoRecord) {
+  ASSERT_FALSE(host.ConfigExists());
+  SymbolLabelConfig r = Kind("untouched", 2);
+  EXPECT_EQ(file.FindRecord("电动机", r), ConfigFileResult::kNotFound);
+  EXPECT_TRUE(host.ConfigExists());
+  EXPECT_TRUE(host.ReadConfig().empty());
+  EXPECT_STREQ(r.szSymbolName, "untouched");
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(LabelConfigFileTest, StoredRecordIsFoundAgainWithEveryField) {
+  SymbolLabelConfig a = Kind("电动机", 3);
+  ASSERT_EQ(file.StoreRecord(a), ConfigFileResult::kOk);
+  EXPECT_EQ(host.ReadConfig(), RecordBytes(a));
+  SymbolLabelConfig back;
+  ASSERT_EQ(file.FindRecord("电动机", back), ConfigFileResult::kOk);
+  EXPECT_EQ(RecordBytes(back), RecordBytes(a));
+  EXPECT_EQ(file.FindRecord("电动", back), ConfigFileResult::kNotFound);  // exact names only
+}
+
+TEST_F(LabelConfigFileTest, TrailingPartialRecordIsOverwrittenByAnAppend) {
+  Bytes bytes = Concat({Kind("A", 1), Kind("B", 2)});
+  Bytes partial = RecordBytes(Kind("C", 3));
+  partial.resize(300);  // "C" at its start, but not a whole record
+  bytes.insert(bytes.end(), partial.begin(), partial.end());
+  host.WriteConfig(bytes);
+
+  SymbolLabelConfig r;
+  EXPECT_EQ(file.FindRecord("C", r), ConfigFileResult::kNotFound);
+  SymbolLabelConfig d = Kind("D", 4);
+  ASSERT_EQ(file.StoreRecord(d), ConfigFileResult::kOk);
+  EXPECT_EQ(host.ReadConfig(), Concat({Kind("A", 1), Kind("B", 2), d}));
+}
+
+TEST_F(LabelConfigFileTest, StoringAnExistingKindChangesOnlyItsBytes) {
+  host.WriteConfig(Concat({Kind("A", 1), Kind("B", 2), Kind("C", 3)}));
+  SymbolLabelConfig b = Kind("B", 5, 9.0);
+  ASSERT_EQ(file.StoreRecord(b), ConfigFileResult::kOk);
+  EXPECT_EQ(host.ReadConfig(), Concat({Kind("A", 1), b, Kind("C", 3)}));
+}
+
+TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
+  host.WriteConfig(Concat({Kind("X", 1), Kind("Y", 1), Kind("X", 2)}));
+  SymbolLabelConfig r;
+  ASSERT_EQ(file.FindRecord("X", r), ConfigFileResult::kOk);
+  EXPECT_EQ(r.nLabelCount, 1);
+  SymbolLabelConfig x = Kind("X", 6);
+  ASSERT_EQ(file.StoreRecord(x), ConfigFileResult::kOk);
+  ASSERT_EQ(file.RemoveLabelSlot("X", 0, 5), ConfigFileResult::kOk);
+  Bytes now = host.ReadConfig();
+  ASSERT_EQ(now.size(), 3 * kRecordSize);
+  SymbolLabelConfig first, last;
+  std::memcpy(&first, now.data(), kRecordSize);
+  std::memcpy(&last, now.data() + 2 * kRecordSize, kRecordSize);
+  EXPECT_EQ(first.nLabelCount, 5);
+  EXPECT_EQ(RecordBytes(last), RecordBytes(Kind("X", 2)));
+}
+
+TEST_F(LabelConfigFileTest, EveryStoredRecordCarriesSongtiInEveryFontSlot) {
+  SymbolLabelConfig r = Kind("综保", 4);
+  for (int i = 0; i < 8; ++i) CopyTextField(r.szFont[i], kFontFieldSize, "Arial");
+  ASSERT_EQ(file.StoreRecord(r), ConfigFileResult::kOk);
+  SymbolLabelConfig back;
+  ASSERT_EQ(file.FindRecord("综保", back), ConfigFileResult::kOk);
+  for (int i = 0; i < 8; ++i) EXPECT_STREQ(back.szFont[i], "宋体");
+}
+
+TEST_F(LabelConfigFileTest, HeightsReadFromTheGridAreStoredWithTheirSpecialCases) {
+  SymbolLabelConfig r = Kind("电钻", 3);
+  ReadSlotColumnText(r, 0, kColumnHeight, "0");
+  ReadSlotColumnText(r, 1, kColumnHeight, "");
+  ReadSlotColumnText(r, 2, kColumnHeight, "0.0");
+  ASSERT_EQ(file.StoreRecord(r), ConfigFileResult::kOk);
+  SymbolLabelConfig back;
+  ASSERT_EQ(file.FindRecord("电钻", back), ConfigFileResult::kOk);
+  EXPECT_EQ(back.dHeight[0], 0.003);
+  EXPECT_EQ(back.dHeight[1], 0.003);
+  EXPECT_EQ(back.dHeight[2], 0.0);
+}
+
+TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
+  SymbolLabelConfig before = Kind("K", 4);
+  host.WriteConfig(Concat({Kind("A", 1), before}));
+  ASSERT_EQ(file.RemoveLabelSlot("K", 2, 3), ConfigFileResult::kOk);
+  SymbolLabelConfig after;
+  ASSERT_EQ(file.FindRecord("K", after), ConfigFileResult::kOk);
+  EXPECT_EQ(after.nLabelCount, 3);
+  EXPECT_STREQ(after.szText[1], "K1");
+  EXPECT_STREQ(after.szText[2], "K3");
+  EXPECT_EQ(after.nPosition[2], 3);
+  EXPECT_EQ(after.bVisible[2], before.bVisible[3]);
+  EXPECT_EQ(after.clrFore[2], 103);
+  EXPECT_EQ(after.clrBack[2], 203);
+  EXPECT_EQ(after.dHeight[2], before.dHeight[3]);
+  EXPECT_EQ(after.dWidth[2], before.dWidth[3]);
+  EXPECT_EQ(after.dAngle[2], 30.0);
+  EXPECT_EQ(after.bAngleFollows[2], before.bAngleFollows[3]);
+  // Slot 3 lies beyond the count and keeps its old values.
+  EXPECT_STREQ(after.szText[3], "K3");
+  EXPECT_EQ(host.ReadConfig().size(), 2 * kRecordSize);
+}
+
+TEST_F(LabelConfigFileTest, RemovingWithAFullCountNeverReadsPastTheLastSlot) {
+  SymbolLabelConfig before = Kind("K", 8);
+  host.WriteConfig(RecordBytes(before));
+  ASSERT_EQ(file.RemoveLabelSlot("K", 0, 8), ConfigFileResult::kOk);
+  SymbolLabelConfig after;
+  ASSERT_EQ(file.FindRecord("K", after), ConfigFileResult::kOk);
+  EXPECT_STREQ(after.szText[6], "K7");
+  EXPECT_STREQ(after.szText[7], "K7");  // no ninth slot to take from
+  EXPECT_EQ(after.bVisible[7], before.bVisible[7]);
+  EXPECT_EQ(file.RemoveLabelSlot("K", 0, 99), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("K", after), ConfigFileResult::kOk);
+  EXPECT_EQ(after.nLabelCount, 8);
+}
+
+TEST_F(LabelConfigFileTest, RemovingOutsideTheSlotsOrForAnAbsentKindChangesNothing) {
+  Bytes bytes = Concat({Kind("A", 3)});
+  host.WriteConfig(bytes);
+  EXPECT_EQ(file.RemoveLabelSlot("A", -1, 2), ConfigFileResult::kOk);
+  EXPECT_EQ(file.RemoveLabelSlot("A", 9, 2), ConfigFileResult::kOk);
+  EXPECT_EQ(file.RemoveLabelSlot("Z", 0, 2), ConfigFileResult::kNotFound);
+  EXPECT_EQ(host.ReadConfig(), bytes);
+}
+
+TEST_F(LabelConfigFileTest, FirstSlotSizeComesFromTheRecordOrTheDefaults) {
+  host.WriteConfig(Concat({Kind("A", 1, 0.25)}));
+  double h = 0, w = 0;
+  EXPECT_EQ(file.GetFirstSlotSize("A", h, w), ConfigFileResult::kOk);
+  EXPECT_EQ(h, 0.25);
+  EXPECT_EQ(w, 0.5);
+  EXPECT_EQ(file.GetFirstSlotSize("B", h, w), ConfigFileResult::kNotFound);
+  EXPECT_EQ(h, 0.003);
+  EXPECT_EQ(w, 0.0015);
+}
+
+TEST_F(LabelConfigFileTest, DamagedCountsAndUnterminatedTextsAreRepairedOnReading) {
+  SymbolLabelConfig big = Kind("A", 0), small = Kind("B", 0);
+  big.nLabelCount = 1000;
+  small.nLabelCount = -3;
+  std::memset(big.szText[7], 'x', kNameFieldSize);
+  host.WriteConfig(Concat({big, small}));
+  SymbolLabelConfig r;
+  ASSERT_EQ(file.FindRecord("A", r), ConfigFileResult::kOk);
+  EXPECT_EQ(r.nLabelCount, 8);
+  EXPECT_EQ(std::strlen(r.szText[7]), 49u);
+  ASSERT_EQ(file.FindRecord("B", r), ConfigFileResult::kOk);
+  EXPECT_EQ(r.nLabelCount, 0);
+}
+
+TEST(LabelConfigFileMissingFolder, EveryOperationReportsFileNotFoundAndChangesNothing) {
+  TempHostDir host(false);  // no "机电数据库" folder
+  MessageBoxes boxes;
+  LabelConfigFile file(host.Directory(), kOwner);
+  SymbolLabelConfig r = Kind("kept", 2);
+  EXPECT_EQ(file.FindRecord("A", r), ConfigFileResult::kUnavailable);
+  EXPECT_STREQ(r.szSymbolName, "kept");
+  EXPECT_EQ(file.StoreRecord(Kind("A", 1)), ConfigFileResult::kUnavailable);
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), ConfigFileResult::kUnavailable);
+  double h = 1, w = 1;
+  EXPECT_EQ(file.GetFirstSlotSize("A", h, w), ConfigFileResult::kUnavailable);
+  EXPECT_EQ(h, 0.003);
+  EXPECT_EQ(w, 0.0015);
+  ASSERT_EQ(boxes.shown.size(), 4u);
+  for (const Shown& s : boxes.shown) {
+    EXPECT_EQ(s.text, "文件没找到！");
+    EXPECT_EQ(s.owner, kOwner);
+    EXPECT_EQ(s.type, 0u);  // MB_OK
+  }
+  EXPECT_FALSE(host.ConfigExists());
+}
+
+// Real files whose writes, flushes or reads fail on request.
+class FailingFiles : public IRecordFileSystem {
+ public:
+  enum Fault { kNone, kWrite, kClose, kRead };
+  Fault fault = kNone;
+  int writes = 0;
+
+  std::unique_ptr<IRecordFile> OpenOrCreate(const CString& path) override {
+    auto real = StdioRecordFileSystem::Instance().OpenOrCreate(path);
+    if (!real) return nullptr;
+    return std::make_unique<File>(std::move(real), *this);
+  }
+
+ private:
+  class File : public IRecordFile {
+   public:
+    File(std::unique_ptr<IRecordFile> real, FailingFiles& owner)
+        : real_(std::move(real)), owner_(owner) {}
+    long Read(void* b, std::size_t n) override {
+      return owner_.fault == kRead ? -1 : real_->Read(b, n);
+    }
+    bool Write(const void* b, std::size_t n) override {
+      ++owner_.writes;
+      return owner_.fault == kWrite ? false : real_->Write(b, n);
+    }
+    bool Seek(long long o) override { return real_->Seek(o); }
+    bool Close() override { return real_->Close() && owner_.fault != kClose; }
+
+   private:
+    std::unique_ptr<IRecordFile> real_;
+    FailingFiles& owner_;
+  };
+};
+
+TEST(LabelConfigFileFaults, FailedWritesFlushesAndReadsAreReportedNotSwallowed) {
+  TempHostDir host;
+  MessageBoxes boxes;
+  FailingFiles files;
+  LabelConfigFile file(host.Directory(), kOwner, &files);
+  host.WriteConfig(Concat({Kind("A", 1)}));
+
+  files.fault = FailingFiles::kWrite;
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), ConfigFileResult::kIoError);
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), ConfigFileResult::kIoError);
+  files.fault = FailingFiles::kClose;
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), ConfigFileResult::kIoError);
+
+  // A read that fails while looking for the kind must not end in a second, appended record.
+  files.fault = FailingFiles::kRead;
+  files.writes = 0;
+  EXPECT_EQ(file.StoreRecord(Kind("A", 2)), ConfigFileResult::kIoError);
+  EXPECT_EQ(files.writes, 0);
+  SymbolLabelConfig r = Kind("kept", 1);
+  EXPECT_EQ(file.FindRecord("A", r), ConfigFileResult::kIoError);
+  EXPECT_STREQ(r.szSymbolName, "kept");
+  EXPECT_TRUE(boxes.shown.empty());  // the file was there: not "文件没找到！"
+}
+
+}  // namespace

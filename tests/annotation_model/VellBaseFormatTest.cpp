@@ -1,0 +1,72 @@
+#include "VellBase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string Real(double v) {
+  char buf[64];
+  FormatReal(v, buf, sizeof buf);
+  return buf;
+}
+
+std::string Tidy(const char* text) {
+  char buf[64];
+  FormatNumberText(text, buf, sizeof buf);
+  return buf;
+}
+
+TEST(FormatReal, DrawingValuesReadAsADraftsmanWritesThem) {
+  EXPECT_EQ(Real(0.003), "0.003");
+  EXPECT_EQ(Real(0.0015), "0.0015");
+  EXPECT_EQ(Real(2.0), "2");
+  EXPECT_EQ(Real(12.5), "12.5");
+  EXPECT_EQ(Real(-1.25), "-1.25");
+  EXPECT_EQ(Real(0.0), "0");
+  EXPECT_EQ(Real(-0.0), "0");
+  EXPECT_EQ(Real(100.0), "100");
+  EXPECT_EQ(Real(1e-5), "0.00001");
+  EXPECT_EQ(Real(123456789.0), "123456789");
+  EXPECT_EQ(Real(1e20), "1e+20");  // beyond drawing values: exponent form
+}
+
+TEST(FormatReal, EveryTextReadsBackToTheSameDouble) {
+  const double values[] = {0.1 + 0.2,           1.0 / 3.0, 2.0 / 3.0 * 1e-7,
+                           987654.321,          1e-9,      9.999999e14,
+                           0.30000000000000004, 5e-324,    1.7976931348623157e308};
+  for (double v : values) {
+    std::string s = Real(v);
+    EXPECT_EQ(std::strtod(s.c_str(), nullptr), v) << s;
+  }
+  EXPECT_EQ(Real(0.1 + 0.2), "0.30000000000000004");
+}
+
+TEST(FormatReal, SmallBuffersAreCutAndTerminated) {
+  char buf[4] = {'x', 'x', 'x', 'x'};
+  EXPECT_EQ(FormatReal(0.0015, buf, sizeof buf), 6);
+  EXPECT_STREQ(buf, "0.0");
+  EXPECT_EQ(FormatReal(1.5, nullptr, 0), 3);
+}
+
+TEST(FormatNumberText, NumbersAreTidiedAndOtherTextsKept) {
+  EXPECT_EQ(Tidy("2.500"), "2.5");
+  EXPECT_EQ(Tidy(" 0.30 "), "0.3");
+  EXPECT_EQ(Tidy("1e3"), "1000");
+  EXPECT_EQ(Tidy("007"), "7");
+  EXPECT_EQ(Tidy("-0.0"), "0");
+  EXPECT_EQ(Tidy("MY-3x70"), "MY-3x70");
+  EXPECT_EQ(Tidy("1.2.3"), "1.2.3");
+  EXPECT_EQ(Tidy("0x10"), "0x10");
+  EXPECT_EQ(Tidy("inf"), "inf");
+  EXPECT_EQ(Tidy("电缆"), "电缆");
+  EXPECT_EQ(Tidy(""), "");
+  EXPECT_EQ(Tidy("1e999"), "1e999");  // out of range: not rewritten
+  char same[32] = "3.1400";
+  FormatNumberText(same, same, sizeof same);
+  EXPECT_STREQ(same, "3.14");
+}
+
+}  // namespace
