@@ -1,0 +1,56 @@
+#include "CommandKeywords.h"
+
+namespace host {
+namespace {
+
+std::string Trim(const std::string& s) {
+  size_t b = 0, e = s.size();
+  while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r' || s[b] == '\n')) ++b;
+  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r' || s[e - 1] == '\n'))
+    --e;
+  return s.substr(b, e - b);
+}
+
+bool IsAscii(const std::string& s) {
+  for (unsigned char c : s)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+std::string LowerAscii(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+}  // namespace
+
+CommandKeywords::CommandKeywords(const std::string& translateName) {
+  std::string name = translateName;
+  if (!name.empty() && name.back() == '>') name.pop_back();
+  size_t start = 0;
+  while (start <= name.size()) {
+    size_t slash = name.find('/', start);
+    std::string part =
+        Trim(name.substr(start, slash == std::string::npos ? std::string::npos : slash - start));
+    if (!part.empty()) m_forms.push_back(part);
+    if (slash == std::string::npos) break;
+    start = slash + 1;
+  }
+}
+
+bool CommandKeywords::Matches(const std::string& typed) const {
+  std::string t = Trim(typed);
+  if (t.empty()) return false;
+  for (const std::string& form : m_forms) {
+    if (IsAscii(form) ? LowerAscii(form) == LowerAscii(t) : form == t) return true;
+  }
+  return false;
+}
+
+std::string MenuGroupText(const std::string& groupName) {
+  size_t bar = groupName.find('|');
+  return bar == std::string::npos ? groupName : groupName.substr(0, bar);
+}
+
+}  // namespace host
