@@ -143,6 +143,19 @@ HRESULT PoMap::Member(Call& call, std::string& line) {
       ResultInt(call, it == m_drawing->handles.end() ? 0 : it->second);
       return S_OK;
     }
+    // Two members beyond the plug-in's contract, for the maker library's enumeration of the
+    // drawing (VellJDBase's CollectDeviceSymbols): the entity count and the id at an index.
+    case 1001:  // EntityCount
+      logged("EntityCount");
+      ResultInt(call, static_cast<int>(m_drawing->ids.size()));
+      return S_OK;
+    case 1002: {  // EntityIdAt[index]
+      if (!ArgInt(call, 0, a)) return DISP_E_TYPEMISMATCH;
+      logged("EntityIdAt", std::to_string(a));
+      bool inside = a >= 0 && a < static_cast<int>(m_drawing->ids.size());
+      ResultInt(call, inside ? m_drawing->ids[static_cast<size_t>(a)] : 0);
+      return S_OK;
+    }
     case -550:  // Refresh (the stock DISPID_REFRESH)
       logged("Refresh");
       ++m_drawing->nRefreshes;
