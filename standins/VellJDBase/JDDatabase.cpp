@@ -1,0 +1,7 @@
+// CJDDatabase's default constructor and destructor, which belong to VellJDBase.
+#define VELLJDBASE_DEVICES_BUILD
+#include "CJDDatabase.h"
+
+CJDDatabase::CJDDatabase() : m_nDb1(0) {}
+
+CJDDatabase::~CJDDatabase() {}
