@@ -1,27 +1,40 @@
 #include "DlgParaSet.h"
 
+#include "HostDirectory.h"
+
 CDlgParaSet::CDlgParaSet(CWnd* pParent)
-    : CDialog(IDD_PARASET, pParent), m_pMap(nullptr), m_nSelCount(0) {}
+    : CDialog(IDD_PARASET, pParent), m_pMap(nullptr), m_nSelCount(0),
+      m_strHostDir(vjd::annotation::HostExecutableDirectory()), m_pPreviewEntity(0),
+      m_bOldShowMotorName(FALSE), m_bOldShowMotorModel(FALSE), m_bOldShowCableName(FALSE),
+      m_bOldShowCableLabel(FALSE), m_bOldOneLine(FALSE), m_bShowMotorName(FALSE),
+      m_bShowMotorModel(FALSE), m_bConfigMotor(FALSE), m_bShowCableName(FALSE),
+      m_bShowCableLabel(FALSE), m_bOneLine(FALSE), m_bConfigCable(FALSE), m_bShowShortName(FALSE),
+      m_bConfigShort(FALSE), m_bShowNameOnDraw(TRUE), m_bShowShortCurrent(TRUE), m_bDirty(FALSE) {}
 
 CDlgParaSet::~CDlgParaSet() = default;
 
 void CDlgParaSet::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
+  ExchangeContents(pDX);
   DDX_Text(pDX, IDC_EDIT_SEL_COUNT, m_nSelCount);
 }
 
 BOOL CDlgParaSet::OnInitDialog() {
   CDialog::OnInitDialog();  // binds the controls
+  if (!InitContents()) return TRUE;  // no preview entity: the opening stops after the grid
   if (m_arrSelHandles.GetSize() > 0) m_nSelCount = m_arrSelHandles.GetSize();
   UpdateData(FALSE);
-  return TRUE;  // the focus was not set here
+  StartContents();
+  return FALSE;  // the focus was not set here
 }
 
 BOOL CDlgParaSet::PreTranslateMessage(MSG* pMsg) {
+  if (ForwardToPreview(pMsg)) return TRUE;
   return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (OnContentsCommand(wParam, lParam)) return TRUE;
   if (HIWORD(wParam) == BN_CLICKED) {
     switch (LOWORD(wParam)) {
       case IDC_BTN_PICK:
@@ -38,6 +51,12 @@ void CDlgParaSet::OnPickEntities() {
 
 void CDlgParaSet::ExitStep() {
   UpdateData(TRUE);
+  int sel = m_cbSymbol.m_hWnd ? m_cbSymbol.GetCurSel() : -1;
+  if (sel >= 0) {
+    CString strSymbol;
+    m_cbSymbol.GetLBText(sel, strSymbol);
+    SaveGridConfig(strSymbol);
+  }
 }
 
 void CDlgParaSet::OnCancel() {

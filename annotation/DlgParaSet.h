@@ -13,10 +13,21 @@
 #include <windows.h>
 
 #include "CArray.h"
+#include "ComboBox.h"
 #include "DataExchange.h"
 #include "Dialog.h"
 #include "DlgParaSetIds.h"
+#include "GridButtonBar.h"
+#include "Gridlistctrl.h"
 #include "HostContract.h"
+#include "PreviewWnd.h"
+#include "SymbolCatalog.h"
+#include "SymbolLabelConfig.h"
+
+class PreviewLabels;
+namespace vjd::annotation {
+class LabelConfigFile;
+}
 
 // The command's event handler: the plug-in's export MouseStatus, called by the window's buttons.
 extern "C" void WINAPI MouseStatus(int code, int param1, int param2);
@@ -44,6 +55,34 @@ class CDlgParaSet : public CDialog {
 
   int m_nSelCount;  // number of selected entities, shown in control 3025
 
+  // ---- The window's contents (DlgParaSet_contents_win.cpp, DlgParaSet_grid_win.cpp) -------
+  CString m_strHostDir;  // where the catalogue and the configuration file are found
+  CArray<CatalogEntry, const CatalogEntry&> m_arrCatalog;  // the catalogue's symbol lines
+  CArray<int, int> m_arrComboSymbols;  // symbol index of each item of the symbol list 3002
+  CString m_strCategory;               // the category chosen in 3000
+  QkEntity m_pPreviewEntity;  // shows the chosen symbol and its labels; the preview's document's
+  CGridButtonBar m_wndButtonBar;  // takes over 3003 above the grid; its text is the caption
+  // The five display settings when the window opened.
+  BOOL m_bOldShowMotorName, m_bOldShowMotorModel, m_bOldShowCableName, m_bOldShowCableLabel,
+      m_bOldOneLine;
+  CGridListCtrl m_grid;      // 3004: one row per label slot of the shown symbol kind
+  CPreviewWnd m_wndPreview;  // 3001
+  CComboBox m_cbSymbol;      // 3002
+  CComboBox m_cbCategory;    // 3000
+  // The check boxes (all 0 at construction but m_bShowNameOnDraw and m_bShowShortCurrent).
+  BOOL m_bShowMotorName, m_bShowMotorModel, m_bConfigMotor, m_bShowCableName, m_bShowCableLabel,
+      m_bOneLine, m_bConfigCable, m_bShowShortName, m_bConfigShort, m_bShowNameOnDraw,
+      m_bShowShortCurrent;
+  CString m_strPrevSymbol, m_strCurSymbol;  // the symbol shown before and after the last change
+  BOOL m_bDirty;  // the grid holds changes that are not stored yet
+
+  // Stores the grid as the record of `strSymbol` when it holds changes.  FALSE when the store
+  // failed (the user was told); the changes then stay marked as not stored.
+  BOOL SaveGridConfig(const CString& strSymbol);
+  // Fills grid and preview labels from the kind's record, its waiting unstored changes or its
+  // built-in default; leaves both as they are when the file cannot be used.
+  void LoadGridConfig(const CString& strSymbol, QkEntity entity);
+
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
@@ -55,6 +94,53 @@ class CDlgParaSet : public CDialog {
   // Button handlers.
   void OnPickEntities();  // 3023 "选择实体"
 
-  // What leaving does before the command is told: reads the controls into the members.
+  // What leaving does before the command is told: reads the controls into the members and
+  // stores the grid of the selected symbol.
   void ExitStep();
+
+  // ---- Contents: opening, lists, check boxes ----
+  void ExchangeContents(CDataExchange* pDX);
+  void InitGridColumns();
+  // Opening steps from the grid to the display settings; FALSE when the kernel gives no
+  // preview entity (the opening stops there).
+  BOOL InitContents();
+  void ReadDisplaySettings();
+  // The three groups start disabled; nothing is changed yet.
+  void StartContents();
+  void LoadCatalog();
+  void FillSymbolList();
+  void PrepareSymbolEntity(int nSymbol);
+  void OnCategoryChanged();
+  void OnSymbolChanged();
+  void EnableControl(int nID, BOOL bEnable);
+  void OnConfigMotor();       // 3012
+  void OnConfigCable();       // 3015
+  void OnConfigShort();       // 3016
+  void OnOneLine();           // 3011
+  void OnShowShortCurrent();  // 3017
+  void OnShowNameOnDraw();    // 3021
+  BOOL OnContentsCommand(WPARAM wParam, LPARAM lParam);
+  // Right button and wheel over the preview go to the preview.  TRUE when forwarded.
+  BOOL ForwardToPreview(MSG* pMsg);
+  // The map's Scale (1.0 without a map).
+  double GetMapScale() const;
+
+  // ---- Contents: the grid ----
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  LRESULT OnGridClick(const NMITEMACTIVATE* pInfo);
+  void OnGridDispInfo(const NMLVDISPINFOA* pInfo);
+  void ShiftPreviewLabel(int nLabel);
+  vjd::annotation::LabelConfigFile ConfigFile() const;
+  void ReadGrid(const CString& strSymbol, vjd::annotation::SymbolLabelConfig& record) const;
+  void ShowSlotRow(int i, const vjd::annotation::SymbolLabelConfig& record, PreviewLabels& labels);
+  void ShowGridInPreview();
+  // A record that could not be written goes to the waiting list, stored by the next store that
+  // reaches the file.
+  BOOL StoreConfig(const vjd::annotation::SymbolLabelConfig& record);
+  int FindUnstored(const char* strSymbol) const;
+  void KeepUnstoredGrid(const CString& strSymbol);
+  void StoreUnstored();
+
+  CArray<vjd::annotation::SymbolLabelConfig, const vjd::annotation::SymbolLabelConfig&>
+      m_arrUnstored;  // kinds whose changes could not be stored yet
 };

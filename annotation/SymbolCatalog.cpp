@@ -116,6 +116,12 @@ std::string SymbolCatalog::PathUnder(const std::string& hostDirectory) {
 
 std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const std::string& category,
                                                      const ISymbolLibrary& library) const {
+  return SymbolsOf(m_entries.data(), static_cast<int>(m_entries.size()), category, library);
+}
+
+std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const CatalogEntry* entries, int n,
+                                                     const std::string& category,
+                                                     const ISymbolLibrary& library) {
   std::vector<SymbolListItem> items;
   const int count = library.GetSymbolCount();
   auto add = [&](int index) {
@@ -124,16 +130,17 @@ std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const std::string& category
     item.strName = library.GetSymbolName(index);
     items.push_back(item);
   };
-  if (m_entries.empty()) {
+  if (n <= 0) {
     for (int i = 0; i < count; ++i) add(i);
   } else if (category != kOthers) {
-    for (const CatalogEntry& entry : m_entries) {
-      if (entry.strCategory == category) add(entry.nSymbol);
+    for (int k = 0; k < n; ++k) {
+      if (entries[k].strCategory == category) add(entries[k].nSymbol);
     }
   } else {
     std::vector<char> mentioned(count > 0 ? count : 0, 0);
-    for (const CatalogEntry& entry : m_entries) {
-      if (entry.nSymbol >= 0 && entry.nSymbol < count) mentioned[entry.nSymbol] = 1;
+    for (int k = 0; k < n; ++k) {
+      const int index = entries[k].nSymbol;
+      if (index >= 0 && index < count) mentioned[index] = 1;
     }
     for (int i = 0; i < count; ++i) {
       if (!mentioned[i]) add(i);

@@ -59,6 +59,10 @@ class SymbolCatalog {
   // no entry mentions, in index order.  Time linear in symbols plus entries.
   std::vector<SymbolListItem> SymbolsOf(const std::string& category,
                                         const ISymbolLibrary& library) const;
+  // The same over entries kept elsewhere (`count` entries at `entries`).
+  static std::vector<SymbolListItem> SymbolsOf(const CatalogEntry* entries, int count,
+                                               const std::string& category,
+                                               const ISymbolLibrary& library);
 
   // The catalogue path under `hostDirectory` (which ends with a backslash).
   static std::string PathUnder(const std::string& hostDirectory);
