@@ -1,0 +1,231 @@
+#include "RecordingHost.h"
+
+namespace vjd::bench {
+
+using Op = CRecordingHost::Op;
+
+std::string CRecordingHost::GetKindName(int h) {
+  Add(Op::KindName, h);
+  return m_inner.GetKindName(h);
+}
+std::string CRecordingHost::GetEntityName(int h) {
+  Add(Op::EntityName, h);
+  return m_inner.GetEntityName(h);
+}
+int CRecordingHost::GetLabelCount(int h) {
+  Add(Op::LabelCount, h);
+  return m_inner.GetLabelCount(h);
+}
+void CRecordingHost::SetLabelCount(int h, int n) {
+  Add(Op::SetLabelCount, h, n);
+  m_inner.SetLabelCount(h, n);
+}
+std::string CRecordingHost::GetLabelText(int h, int j) {
+  Add(Op::LabelText, h, j);
+  return m_inner.GetLabelText(h, j);
+}
+void CRecordingHost::SetLabelText(int h, int j, const std::string& t) {
+  Add(Op::SetLabelText, h, j).text = t;
+  m_inner.SetLabelText(h, j, t);
+}
+int CRecordingHost::GetLabelVisible(int h, int j) {
+  Add(Op::LabelVisible, h, j);
+  return m_inner.GetLabelVisible(h, j);
+}
+void CRecordingHost::SetLabelVisible(int h, int j, int v) {
+  Add(Op::SetLabelVisible, h, j, v);
+  m_inner.SetLabelVisible(h, j, v);
+}
+void CRecordingHost::SetLabelPosition(int h, int j, int code) {
+  Add(Op::SetLabelPosition, h, j, code);
+  m_inner.SetLabelPosition(h, j, code);
+}
+std::string CRecordingHost::GetMotorModel(int id) {
+  Add(Op::MotorModel, id);
+  return m_inner.GetMotorModel(id);
+}
+void CRecordingHost::GetCableLength(int id, std::string& runCount, std::string& length) {
+  Add(Op::CableLength, id);
+  m_inner.GetCableLength(id, runCount, length);
+}
+void CRecordingHost::GetCableType(int id, std::string& model, std::string& spec) {
+  Add(Op::CableType, id);
+  m_inner.GetCableType(id, model, spec);
+}
+bool CRecordingHost::HasCableData(int id) {
+  Add(Op::HasCableData, id);
+  return m_inner.HasCableData(id);
+}
+std::string CRecordingHost::GetShortCircuitCurrent(int id) {
+  Add(Op::ShortCurrent, id);
+  return m_inner.GetShortCircuitCurrent(id);
+}
+void CRecordingHost::Setting(int which, int value) {
+  Add(Op::SetSetting, which, value);
+  switch (which) {
+    case 0:
+      m_inner.SetShowMotorModel(value);
+      break;
+    case 1:
+      m_inner.SetShowMotorName(value);
+      break;
+    case 2:
+      m_inner.SetShowCableLabel(value);
+      break;
+    case 3:
+      m_inner.SetShowCableName(value);
+      break;
+    case 4:
+      m_inner.SetOneLineCableLabel(value);
+      break;
+    case 5:
+      m_inner.SetShowShortPointName(value);
+      break;
+    case 6:
+      m_inner.SetShowShortCurrent(value);
+      break;
+    default:
+      m_inner.SetShowNameOnDraw(value);
+      break;
+  }
+}
+bool CRecordingHost::IsMotorSymbol(int h) {
+  Add(Op::IsMotor, h);
+  return m_inner.IsMotorSymbol(h);
+}
+bool CRecordingHost::IsShortCircuitPoint(int h) {
+  Add(Op::IsShortPoint, h);
+  return m_inner.IsShortCircuitPoint(h);
+}
+bool CRecordingHost::HasKindConfiguration(const std::string& kind) {
+  Add(Op::HasKind).text = kind;
+  return m_inner.HasKindConfiguration(kind);
+}
+int CRecordingHost::GetDefaultLabelVisible() {
+  Add(Op::DefaultVisible);
+  return m_inner.GetDefaultLabelVisible();
+}
+int CRecordingHost::AnnotateEntity(int mode, const std::string& kind, int* handle,
+                                   const std::vector<std::string>* texts, int flag) {
+  Call& call = Add(Op::Annotate, mode, *handle, flag);
+  call.text = kind;
+  call.hasTexts = texts != nullptr;
+  if (texts) call.texts = *texts;
+  return m_inner.AnnotateEntity(mode, kind, handle, texts, flag);
+}
+std::string CRecordingHost::FormatNumberText(const std::string& t) {
+  Add(Op::Format).text = t;
+  return m_inner.FormatNumberText(t);
+}
+void CRecordingHost::BeginOperation(const std::string& name) {
+  Add(Op::BeginOperation).text = name;
+  m_inner.BeginOperation(name);
+}
+void CRecordingHost::RecordEntity(int h) {
+  Add(Op::RecordEntity, h);
+  m_inner.RecordEntity(h);
+}
+void CRecordingHost::UpdateEntities(const std::vector<int>& ids) {
+  Add(Op::UpdateEntities).ids = ids;
+  m_inner.UpdateEntities(ids);
+}
+void CRecordingHost::Refresh() {
+  Add(Op::Refresh);
+  m_inner.Refresh();
+}
+void CRecordingHost::SetChangedFlag(bool changed) {
+  Add(Op::ChangedFlag, changed ? 1 : 0);
+  m_inner.SetChangedFlag(changed);
+}
+
+void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHost& host) {
+  std::string s1, s2;
+  for (const Call& c : calls) {
+    switch (c.op) {
+      case Op::KindName:
+        host.GetKindName(c.a);
+        break;
+      case Op::EntityName:
+        host.GetEntityName(c.a);
+        break;
+      case Op::LabelCount:
+        host.GetLabelCount(c.a);
+        break;
+      case Op::SetLabelCount:
+        host.SetLabelCount(c.a, c.b);
+        break;
+      case Op::LabelText:
+        host.GetLabelText(c.a, c.b);
+        break;
+      case Op::SetLabelText:
+        host.SetLabelText(c.a, c.b, c.text);
+        break;
+      case Op::LabelVisible:
+        host.GetLabelVisible(c.a, c.b);
+        break;
+      case Op::SetLabelVisible:
+        host.SetLabelVisible(c.a, c.b, c.c);
+        break;
+      case Op::SetLabelPosition:
+        host.SetLabelPosition(c.a, c.b, c.c);
+        break;
+      case Op::MotorModel:
+        host.GetMotorModel(c.a);
+        break;
+      case Op::CableLength:
+        host.GetCableLength(c.a, s1, s2);
+        break;
+      case Op::CableType:
+        host.GetCableType(c.a, s1, s2);
+        break;
+      case Op::HasCableData:
+        host.HasCableData(c.a);
+        break;
+      case Op::ShortCurrent:
+        host.GetShortCircuitCurrent(c.a);
+        break;
+      case Op::SetSetting: {
+        CRecordingHost forward(host);
+        forward.Setting(c.a, c.b);
+        break;
+      }
+      case Op::IsMotor:
+        host.IsMotorSymbol(c.a);
+        break;
+      case Op::IsShortPoint:
+        host.IsShortCircuitPoint(c.a);
+        break;
+      case Op::HasKind:
+        host.HasKindConfiguration(c.text);
+        break;
+      case Op::DefaultVisible:
+        host.GetDefaultLabelVisible();
+        break;
+      case Op::Annotate: {
+        int handle = c.b;
+        host.AnnotateEntity(c.a, c.text, &handle, c.hasTexts ? &c.texts : nullptr, c.c);
+        break;
+      }
+      case Op::Format:
+        host.FormatNumberText(c.text);
+        break;
+      case Op::BeginOperation:
+        host.BeginOperation(c.text);
+        break;
+      case Op::RecordEntity:
+        host.RecordEntity(c.a);
+        break;
+      case Op::UpdateEntities:
+        host.UpdateEntities(c.ids);
+        break;
+      case Op::Refresh:
+        host.Refresh();
+        break;
+      case Op::ChangedFlag:
+        host.SetChangedFlag(c.a != 0);
+        break;
+    }
+  }
+}
+
+}  // namespace vjd::bench
