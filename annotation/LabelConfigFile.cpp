@@ -8,8 +8,10 @@
 namespace vjd::annotation {
 namespace {
 
-bool SameName(const SymbolLabelConfig& record, const char* wanted_field) {
-  return std::strcmp(record.szSymbolName, wanted_field) == 0;
+// `wanted` is a terminated name of at most 49 bytes, so the comparison, terminator included,
+// stays inside the record's 50-byte field whatever the file holds.
+bool SameName(const SymbolLabelConfig& record, const char* wanted, std::size_t wanted_length) {
+  return std::memcmp(record.szSymbolName, wanted, wanted_length + 1) == 0;
 }
 
 }  // namespace
@@ -30,6 +32,7 @@ ConfigFileResult LabelConfigFile::Scan(IRecordFile& file, const char* name,
                                        SymbolLabelConfig& record, long long& index) const {
   char wanted[kNameFieldSize];
   CopyTextField(wanted, kNameFieldSize, name);
+  const std::size_t wanted_length = std::strlen(wanted);
   InitRecord(record);
   index = 0;
   for (;;) {
@@ -37,8 +40,10 @@ ConfigFileResult LabelConfigFile::Scan(IRecordFile& file, const char* name,
     if (n < 0) return ConfigFileResult::kIoError;
     // A trailing partial record is not a record: it is neither matched nor counted.
     if (n < static_cast<long>(kRecordSize)) return ConfigFileResult::kNotFound;
-    RepairRecord(record);
-    if (SameName(record, wanted)) return ConfigFileResult::kOk;
+    if (SameName(record, wanted, wanted_length)) {
+      RepairRecord(record);  // only the record handed out needs it
+      return ConfigFileResult::kOk;
+    }
     ++index;
   }
 }
