@@ -2,6 +2,10 @@
 // line flushed as it is written, so a script can follow a run while it goes on.  Texts are handed
 // in as GBK and converted.  Lines (fields separated by one blank; a text is the rest of the line):
 //   ready <entity count>              the drawing is shown and the plug-in loaded
+//   entity <id> <x> <y> <name>        screen point of an entity's base point (after ready)
+//   command-line <x> <y>              screen point of the command line's middle
+//   window <x> <y> <w> <h> <title>    a plug-in window open after a launch, then its controls:
+//   control <id> <x> <y> <text>       the screen point of a control's middle
 //   open <path> / save <path>         a drawing was read / written
 //   error <text>                      a failure the host reported to the user
 //   select <id> ...                   the host's selection changed (ids in order)

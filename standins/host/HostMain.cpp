@@ -1,7 +1,8 @@
 // The stand-in host program's entry: reads the command line, sets up COM and the integer-array
 // class the plug-in creates, opens the log, creates the main window and runs the message loop.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <memory>
 #include <string>

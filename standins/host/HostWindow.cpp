@@ -146,6 +146,10 @@ bool HostWindow::Create(int show) {
   }
   m_log.Line("ready", std::to_string(m_drawing.Entities().size()));
   LogEntityPositions();
+  RECT line;
+  GetWindowRect(m_hCommandLine, &line);
+  m_log.Line("command-line", std::to_string((line.left + line.right) / 2) + " " +
+                                 std::to_string((line.top + line.bottom) / 2));
   if (m_options.launch)
     PostMessageW(m_hWnd, kMsgAutoLaunch, 0, 0);
   else if (m_options.exitAfter)
@@ -201,6 +205,41 @@ void HostWindow::ShowError(const std::string& gbk) {
   m_log.Line("error", gbk);
   if (m_hPrompt) SetWindowTextW(m_hPrompt, WideFromGbk(gbk).c_str());
   if (!m_options.batch) MessageBoxW(m_hWnd, WideFromGbk(gbk).c_str(), kTitle, MB_OK | MB_ICONERROR);
+}
+
+// Where the plug-in's windows and their controls are on the screen, so a driver from outside can
+// click them: "window x y w h title", then "control id x y text" (the control's centre).
+void HostWindow::LogPluginWindows() {
+  struct Walk {
+    HostWindow* self;
+    static BOOL CALLBACK Top(HWND h, LPARAM p) {
+      auto* w = reinterpret_cast<Walk*>(p);
+      if (h == w->self->m_hWnd || !IsWindowVisible(h)) return TRUE;
+      RECT r;
+      GetWindowRect(h, &r);
+      wchar_t title[256] = {};
+      GetWindowTextW(h, title, 256);
+      w->self->m_log.Line("window", std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                                        std::to_string(r.right - r.left) + " " +
+                                        std::to_string(r.bottom - r.top) + " " +
+                                        GbkFromWide(title));
+      EnumChildWindows(h, Child, p);
+      return TRUE;
+    }
+    static BOOL CALLBACK Child(HWND h, LPARAM p) {
+      auto* w = reinterpret_cast<Walk*>(p);
+      RECT r;
+      GetWindowRect(h, &r);
+      wchar_t text[256] = {};
+      GetWindowTextW(h, text, 256);
+      w->self->m_log.Line("control", std::to_string(GetDlgCtrlID(h)) + " " +
+                                         std::to_string((r.left + r.right) / 2) + " " +
+                                         std::to_string((r.top + r.bottom) / 2) + " " +
+                                         GbkFromWide(text));
+      return TRUE;
+    }
+  } walk{this};
+  EnumThreadWindows(GetCurrentThreadId(), Walk::Top, reinterpret_cast<LPARAM>(&walk));
 }
 
 void HostWindow::LogEntityPositions() {
@@ -272,7 +311,10 @@ int HostWindow::Launch() {
   }
   int result = m_plugin.LaunchCommand();
   m_log.Line("launch", std::to_string(result));
-  if (result) AfterLaunch();
+  if (result) {
+    LogPluginWindows();
+    AfterLaunch();
+  }
   return result;
 }
 
@@ -361,6 +403,23 @@ void HostWindow::RunCommandLine(const std::string& typed) {
   if (t.empty()) return;
   if (m_keywords && m_keywords->Matches(t)) {
     Launch();
+    return;
+  }
+  // The host's own commands.
+  if (t == "save" || t == "保存") {
+    OnCommand(IdSave);
+    return;
+  }
+  if (t == "undo" || t == "u") {
+    Undo();
+    return;
+  }
+  if (t == "zoom" || t == "z") {
+    m_view->ZoomExtents();
+    return;
+  }
+  if (t == "quit") {
+    PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
     return;
   }
   SetWindowTextW(m_hPrompt, (L"\x672A\x77E5\x547D\x4EE4: " + WideFromGbk(t)).c_str());  // 未知命令

@@ -6,6 +6,9 @@
 // UpdateEntities / UpdateView / Refresh, the changed flag in the title and one level of undo of
 // the labels the last operation recorded.  Every host-side event goes to the log.
 //
+// The command line accepts the plug-in's command under the forms of its translate name and the
+// host's own commands "save" (保存), "undo" (u), "zoom" (z) and "quit".
+//
 // Ownership: the window owns the session; the plug-in borrows the map (VjdHostMap) for as long as
 // the window lives; the map object is released after the window is gone.
 #pragma once
@@ -74,6 +77,7 @@ class HostWindow : public MapViewEvents {
   void SendMouseStatus(int code, int p1, int p2);
   void EndPick();
   void LogEntityPositions();
+  void LogPluginWindows();
   void AfterLaunch();
   bool CommandIsCurrent() const;
 
