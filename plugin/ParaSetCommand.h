@@ -59,6 +59,8 @@ class CParaSetCommand {
 
   // The newest window object while its window exists, else nullptr.
   CDlgParaSet* LiveWindow() const;
+  // Whether a message has reached the command yet (the array driver exists from then on).
+  bool HasArrayDriver() const { return m_pIntArray != nullptr; }
 
  private:
   CParaSetCommand();

@@ -1,0 +1,155 @@
+#include "CommandHarness.h"
+
+#include <objbase.h>
+
+#include "AfxMessageBox.h"
+#include "CallLog.h"
+#include "POIntArray.h"
+#include "POIntArrayFactory.h"
+#include "PoMap.h"
+#include "quarnkernel.h"
+
+namespace {
+
+int g_nSetCursor = 0;
+WNDPROC g_mapWndProc = nullptr;
+
+LRESULT CALLBACK MapWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETCURSOR && wParam == 0 && lParam == 0) ++g_nSetCursor;
+  return ::CallWindowProcA(g_mapWndProc, hWnd, message, wParam, lParam);
+}
+
+int AnswerBox(void*, void*, const char* text, unsigned) {
+  AnsweredMessageBoxes().push_back(text);
+  return IDOK;
+}
+
+void StartComOnce() {
+  static bool started = false;
+  if (started) return;
+  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  om::RegisterIntArrayClass();
+  started = true;
+}
+
+}  // namespace
+
+std::vector<std::string>& AnsweredMessageBoxes() {
+  static std::vector<std::string> texts;
+  return texts;
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+StandInHost::StandInHost(const PluginCalls& calls) : m_calls(calls) {
+  StartComOnce();
+  fw::SetMessageBoxHandler(&AnswerBox);
+  AnsweredMessageBoxes().clear();
+  om::TheIntArrayFactory().SetFailing(false);
+  m_pMap = om::PoMap::Create();
+  m_hMapWnd = ::CreateWindowExA(0, "STATIC", "map", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                ::GetModuleHandleA(nullptr), nullptr);
+  g_mapWndProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(m_hMapWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MapWndProc)));
+  g_nSetCursor = 0;
+  m_hostMap = {m_hMapWnd, m_pMap};
+  m_calls.AttachPoMap(&m_hostMap);
+  m_calls.SetPoStatus(kCommandId);
+  m_calls.SetPoAction(3);
+  ClearLog();
+}
+
+StandInHost::~StandInHost() {
+  // Whatever the test left: the command ends, a window left open goes.
+  Drawing().nCurrentCommand = kCommandId;
+  Drawing().nCommandState = 0;
+  m_calls.MouseStatus(11, 0, 0);
+  while (HWND hWnd = FindConfigWindow()) ::DestroyWindow(hWnd);
+  PumpMessages();
+  Drawing().nCurrentCommand = 0;
+  ::DestroyWindow(m_hMapWnd);
+  m_pMap->Release();
+  fw::SetMessageBoxHandler(nullptr);
+}
+
+om::Drawing& StandInHost::Drawing() {
+  return m_pMap->GetDrawing();
+}
+
+int StandInHost::AddEntity(int id, int kind) {
+  int handle = CreateEntity(kind);
+  Drawing().AddEntity(id, handle);
+  return handle;
+}
+
+void StandInHost::Select(const std::vector<int>& ids) {
+  Drawing().selection = ids;
+}
+
+bool StandInHost::Pick(int id) {
+  if (!Drawing().pPickArray) return false;
+  static_cast<om::POIntArray*>(Drawing().pPickArray)->Append(id);
+  return true;
+}
+
+std::vector<std::string> StandInHost::Log() const {
+  return om::TheCallLog().Lines();
+}
+
+void StandInHost::ClearLog() {
+  om::TheCallLog().Clear();
+}
+
+int StandInHost::Count(const std::string& line) const {
+  int n = 0;
+  for (const std::string& l : Log()) n += l == line;
+  return n;
+}
+
+std::vector<std::string> StandInHost::LogBeyondCommandTest() const {
+  std::vector<std::string> lines;
+  for (const std::string& l : Log())
+    if (l != "Map.GetCurrentCommand()") lines.push_back(l);
+  return lines;
+}
+
+bool StandInHost::InOrder(const std::vector<std::string>& lines) const {
+  int from = 0;
+  for (const std::string& line : lines) {
+    int at = om::TheCallLog().Find(line, from);
+    if (at < 0) return false;
+    from = at + 1;
+  }
+  return true;
+}
+
+int StandInHost::SetCursorCount() const {
+  return g_nSetCursor;
+}
+
+int StandInHost::LiveIntArrays() const {
+  return om::POIntArray::LiveCount();
+}
+
+HWND StandInHost::FindConfigWindow() {
+  struct Search {
+    HWND found = nullptr;
+  } search;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND hWnd, LPARAM lParam) -> BOOL {
+        char caption[32] = {};
+        ::GetWindowTextA(hWnd, caption, sizeof caption);
+        if (std::string(caption) != "标注配置") return TRUE;
+        reinterpret_cast<Search*>(lParam)->found = hWnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}

@@ -1,0 +1,73 @@
+// A small host for the command tests: COM on this thread, the integer array class registered,
+// one map object over an in-memory drawing, a map window that counts WM_SETCURSOR, kernel
+// entities of chosen kinds, and the call log.  The plug-in is reached through PluginCalls, filled
+// either with the functions built into the test program or with the DLL's exports.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Drawing.h"
+#include "HostContract.h"
+
+namespace om {
+class PoMap;
+}
+
+struct PluginCalls {
+  void(WINAPI* AttachPoMap)(void*) = nullptr;
+  void(WINAPI* SetPoStatus)(int) = nullptr;
+  void(WINAPI* SetPoAction)(int) = nullptr;
+  int(WINAPI* LaunchCommand)() = nullptr;
+  void(WINAPI* MouseStatus)(int, int, int) = nullptr;
+};
+
+class StandInHost {
+ public:
+  static constexpr int kCommandId = 4711;
+  static constexpr int kOtherCommandId = 4712;
+
+  explicit StandInHost(const PluginCalls& calls);
+  ~StandInHost();
+  StandInHost(const StandInHost&) = delete;
+  StandInHost& operator=(const StandInHost&) = delete;
+
+  om::Drawing& Drawing();
+  HWND MapWindow() const { return m_hMapWnd; }
+
+  // A kernel entity of `kind` with entity id `id` in the drawing; returns its handle.
+  int AddEntity(int id, int kind);
+  void Select(const std::vector<int>& ids);
+  // What the host does for each entity the user picks: appends its id to the armed array.
+  // False when no pick is armed.
+  bool Pick(int id);
+
+  // The call log since the last ClearLog, and lines of it.
+  std::vector<std::string> Log() const;
+  void ClearLog();
+  int Count(const std::string& line) const;
+  // Every line but the current-command tests: what the command itself did.
+  std::vector<std::string> LogBeyondCommandTest() const;
+  // True when `lines` appear in the log in this order (others may stand between them).
+  bool InOrder(const std::vector<std::string>& lines) const;
+
+  int SetCursorCount() const;
+  int LiveIntArrays() const;
+
+  // A configuration window of this thread (caption "标注配置"), if any.
+  static HWND FindConfigWindow();
+
+  PluginCalls m_calls;
+
+ private:
+  om::PoMap* m_pMap;
+  VjdHostMap m_hostMap;
+  HWND m_hMapWnd;
+};
+
+// Pumps this thread's messages until the queue is empty.
+void PumpMessages();
+// Sets the message-box seam to answer OK and remember the texts.
+std::vector<std::string>& AnsweredMessageBoxes();

@@ -1,0 +1,165 @@
+// The configuration window's frame: its count control at opening, and its two calls into the
+// command.  MouseStatus is this program's own recorder, so each test sees exactly what the window
+// sends and whether its window still existed at that moment.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "DlgParaSet.h"
+#include "ResourceScope.h"
+
+namespace {
+
+struct Call {
+  int code, p1, p2;
+  bool windowAlive;
+};
+std::vector<Call> g_calls;
+HWND g_hDlg = nullptr;
+HWND g_hExitButton = nullptr;
+bool g_deleted = false;
+bool g_windowGoneAtDelete = false;
+
+}  // namespace
+
+extern "C" void WINAPI MouseStatus(int code, int param1, int param2) {
+  g_calls.push_back({code, param1, param2, ::IsWindow(g_hDlg) != FALSE});
+}
+
+namespace {
+
+// Observes the object's deletion, which the frame does itself after its window is gone.
+class CObservedDlg : public CDlgParaSet {
+ public:
+  ~CObservedDlg() override {
+    g_deleted = true;
+    // Deleted from the window's last message: the controls are gone, the window is detached.
+    g_windowGoneAtDelete = m_hWnd == nullptr && CWnd::FromHandlePermanent(g_hDlg) == nullptr &&
+                           !::IsWindow(g_hExitButton);
+  }
+};
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+struct FrameFixture : ::testing::Test {
+  CObservedDlg* pDlg = nullptr;
+  void SetUp() override {
+    g_calls.clear();
+    g_deleted = g_windowGoneAtDelete = false;
+    pDlg = new CObservedDlg;
+  }
+  void Open() {
+    CResourceScope scope;  // as the command does: the template is this module's
+    ASSERT_TRUE(pDlg->Create(CDlgParaSet::IDD, nullptr));
+    g_hDlg = pDlg->m_hWnd;
+    g_hExitButton = ::GetDlgItem(g_hDlg, IDCANCEL);
+    pDlg->ShowWindow(SW_SHOW);
+  }
+  void TearDown() override {
+    if (!g_deleted) delete pDlg;
+    g_hDlg = nullptr;
+  }
+  std::string CountText() {
+    char text[16] = {};
+    ::GetDlgItemTextA(g_hDlg, IDC_EDIT_SEL_COUNT, text, sizeof text);
+    return text;
+  }
+  void ExpectLeftOnce() {
+    ASSERT_EQ(1u, g_calls.size());
+    EXPECT_EQ(19, g_calls[0].code);
+    EXPECT_EQ(0, g_calls[0].p1);
+    EXPECT_EQ(0, g_calls[0].p2);
+    EXPECT_TRUE(g_calls[0].windowAlive) << "the command is told before the window goes";
+    EXPECT_FALSE(::IsWindow(g_hDlg));
+    EXPECT_TRUE(g_deleted);
+    EXPECT_TRUE(g_windowGoneAtDelete) << "the object goes after its window";
+  }
+};
+
+TEST_F(FrameFixture, ConstructionLeavesEverythingEmptyAndNoParent) {
+  EXPECT_EQ(nullptr, pDlg->m_pMap);
+  EXPECT_EQ(nullptr, pDlg->m_pParentWnd);
+  EXPECT_EQ(0, pDlg->m_arrAllHandles.GetSize() + pDlg->m_arrAllIds.GetSize() +
+                   pDlg->m_arrSelHandles.GetSize() + pDlg->m_arrSelIds.GetSize());
+  EXPECT_EQ(0, pDlg->m_nSelCount);
+  EXPECT_EQ(nullptr, pDlg->m_hWnd);
+}
+
+TEST_F(FrameFixture, WithoutTheModulesResourceContextTheTemplateIsNotFound) {
+  CResourceScope host(::GetModuleHandleA("user32.dll"));  // a module without template 3000
+  EXPECT_FALSE(pDlg->Create(CDlgParaSet::IDD, nullptr));
+  EXPECT_FALSE(g_deleted) << "no window came, so the object is still the caller's";
+}
+
+TEST_F(FrameFixture, ASelectionHandedOverShowsItsSizeInTheCountControl) {
+  for (int i = 0; i < 3; ++i) {
+    pDlg->m_arrSelHandles.Add(100 + i);
+    pDlg->m_arrSelIds.Add(i + 1);
+  }
+  Open();
+  EXPECT_EQ(3, pDlg->m_nSelCount);
+  EXPECT_EQ("3", CountText());
+  EXPECT_TRUE(::IsWindowVisible(g_hDlg));
+  EXPECT_EQ(nullptr, ::GetParent(g_hDlg));
+  EXPECT_TRUE(g_calls.empty()) << "opening tells the command nothing";
+  pDlg->DestroyWindow();
+}
+
+TEST_F(FrameFixture, AnEmptySelectionShowsZero) {
+  pDlg->m_arrAllHandles.Add(7);
+  pDlg->m_arrAllIds.Add(70);
+  Open();
+  EXPECT_EQ(0, pDlg->m_nSelCount);
+  EXPECT_EQ("0", CountText());
+  pDlg->DestroyWindow();
+}
+
+TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
+  Open();
+  ::SendMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), BM_CLICK, 0, 0);
+  ASSERT_EQ(1u, g_calls.size());
+  EXPECT_EQ(19, g_calls[0].code);
+  EXPECT_EQ(2, g_calls[0].p2);
+  EXPECT_TRUE(::IsWindow(g_hDlg)) << "hiding is the command's business";
+  EXPECT_FALSE(g_deleted);
+  pDlg->DestroyWindow();
+}
+
+TEST_F(FrameFixture, TheExitButtonEndsTheCommandOnceThenDestroysAndDeletes) {
+  Open();
+  ::SendMessageA(::GetDlgItem(g_hDlg, IDCANCEL), BM_CLICK, 0, 0);
+  ExpectLeftOnce();
+}
+
+TEST_F(FrameFixture, EscapeInTheMessageLoopLeavesTheSameWay) {
+  Open();
+  ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_APPLY), WM_KEYDOWN, VK_ESCAPE, 0);
+  Pump();
+  ExpectLeftOnce();
+}
+
+TEST_F(FrameFixture, TheCloseBoxLeavesTheSameWay) {
+  Open();
+  ::SendMessageA(g_hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump();
+  ExpectLeftOnce();
+}
+
+TEST_F(FrameFixture, AnotherKeyOrEnterDoesNotLeave) {
+  Open();
+  ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), WM_KEYDOWN, 'X', 0);
+  Pump();
+  EXPECT_TRUE(::IsWindow(g_hDlg));
+  EXPECT_FALSE(g_deleted);
+  pDlg->DestroyWindow();
+}
+
+}  // namespace
