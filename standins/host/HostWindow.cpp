@@ -332,6 +332,7 @@ void HostWindow::EndPick() {
     d.pPickArray = nullptr;
   }
   SendMouseStatus(3, 0, 0);
+  LogPluginWindows();
   m_view->Repaint();
 }
 
