@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "AfxMessageBox.h"
 #include "DlgParaSet.h"
 #include "ResourceScope.h"
 
@@ -52,6 +53,8 @@ void Pump() {
 struct FrameFixture : ::testing::Test {
   CObservedDlg* pDlg = nullptr;
   void SetUp() override {
+    // The window's contents may report a missing file; no box may wait for a person here.
+    fw::SetMessageBoxHandler([](void*, void*, const char*, unsigned) { return IDOK; });
     g_calls.clear();
     g_deleted = g_windowGoneAtDelete = false;
     pDlg = new CObservedDlg;
@@ -66,6 +69,7 @@ struct FrameFixture : ::testing::Test {
   void TearDown() override {
     if (!g_deleted) delete pDlg;
     g_hDlg = nullptr;
+    fw::SetMessageBoxHandler(nullptr);
   }
   std::string CountText() {
     char text[16] = {};
