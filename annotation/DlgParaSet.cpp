@@ -35,6 +35,7 @@ BOOL CDlgParaSet::PreTranslateMessage(MSG* pMsg) {
 
 BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (OnContentsCommand(wParam, lParam)) return TRUE;
+  if (OnApplyCommand(wParam, lParam)) return TRUE;
   if (HIWORD(wParam) == BN_CLICKED) {
     switch (LOWORD(wParam)) {
       case IDC_BTN_PICK:

@@ -143,4 +143,20 @@ class CDlgParaSet : public CDialog {
 
   CArray<vjd::annotation::SymbolLabelConfig, const vjd::annotation::SymbolLabelConfig&>
       m_arrUnstored;  // kinds whose changes could not be stored yet
+
+  // ---- Labels in the drawing (DlgParaSet_apply_win.cpp) ----
+ public:
+  // "应用": stores the display settings and rewrites motor, cable and short-circuit labels of
+  // every device symbol of the drawing; the five compared settings' snapshot follows the store.
+  void ApplyOptions();
+  // Pushes the selected kind's configuration onto the entities of that kind among the `nCount`
+  // given (pHandles[i] and pIds[i] naming one entity); FALSE when the list is empty, no kind is
+  // selected, the grid could not be stored or has no rows.
+  BOOL UpdateKindLabels(int nCount, const int* pHandles, const int* pIds);
+
+ protected:
+  BOOL OnApplyCommand(WPARAM wParam, LPARAM lParam);
+  void OnUpdateAll();       // 3019 "更新标注配置到当前图形"
+  void OnUpdateSelected();  // 3024 "更新标注配置到选择实体"
+  void ReportKindUpdate(BOOL bResult);  // "更新标注成功！" or "更新标注失败！"
 };
