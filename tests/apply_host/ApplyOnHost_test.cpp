@@ -1,4 +1,4 @@
-// Apply and the kind push on the sample drawing, through CHostLabelAccess: device data read from
+// Apply on the sample drawing through CHostLabelAccess: device data read from
 // the object model's map, labels written into the kernel stand-in, kinds laid out by VellJDBase
 // from the configuration file next to the program.
 #include <windows.h>
@@ -17,11 +17,9 @@
 #include "HostLabelAccess_win.h"
 #include "KernelSetup.h"
 #include "KernelViewExtras.h"
-#include "KindLabelUpdate.h"
 #include "LabelConfigFile.h"
 #include "PoMap.h"
 #include "SymbolLabelConfig.h"
-#include "VellJDLabels.h"
 #include "quarnkernel.h"
 
 namespace vjd::annotation {
@@ -107,29 +105,6 @@ class SampleDrawingTest : public ::testing::Test {
   OptionSnapshot snapshot;
 };
 
-TEST_F(SampleDrawingTest, NoGroupTickedChangesNoLabelButTellsTheMap) {
-  std::vector<std::vector<std::string>> before;
-  for (int h : handles) before.push_back(Texts(h));
-  EXPECT_TRUE(Apply().empty());
-  for (size_t i = 0; i < handles.size(); ++i) EXPECT_EQ(Texts(handles[i]), before[i]) << i;
-  ASSERT_EQ(D().updates.size(), 1u);
-  EXPECT_TRUE(D().updates[0].empty());
-  EXPECT_EQ(D().nRefreshes, 1);
-  EXPECT_TRUE(D().bChanged);
-}
-
-TEST_F(SampleDrawingTest, MotorGroupRewritesOnlyMotors) {
-  options.bConfigMotor = 1;  // names and models off
-  EXPECT_THAT(Apply(), ElementsAre(12, 13, 15));
-  EXPECT_THAT(Texts(H(12)), ElementsAre("M", ""));
-  EXPECT_THAT(Texts(H(14)), ElementsAre("照明1", "DGS-70/127"));  // 照明 is no motor
-  options.bShowMotorName = 1;
-  options.bShowMotorModel = 1;
-  Apply();
-  EXPECT_THAT(Texts(H(13)), ElementsAre("刮板机", "刮板机"));  // "" takes the name first
-  EXPECT_EQ(m_map->RefCount(), m_baseRefs);                    // every device-data object released
-}
-
 TEST_F(SampleDrawingTest, CableGroupInBothForms) {
   options.bConfigCable = 1;
   options.bOneLine = 1;
@@ -170,28 +145,14 @@ TEST_F(SampleDrawingTest, CableWithoutDataKeepsEverything) {
   }
 }
 
-TEST_F(SampleDrawingTest, DeviceValuesAreReadInTwoSteps) {
-  options.bConfigShort = 1;
+TEST_F(SampleDrawingTest, DeviceValuesAreReadInTwoStepsAndReleased) {
+  options.bConfigShort = options.bConfigMotor = options.bConfigCable = 1;
   Apply();
   auto reads = om::TheCallLog().Matching("DeviceTable.GetItemValue(");
   ASSERT_GE(reads.size(), 2u);
   EXPECT_EQ(reads[0], "DeviceTable.GetItemValue(0,1,0,0)");
-  EXPECT_EQ(reads[1], "DeviceTable.GetItemValue(0,1,0,5)");  // "3860" and its terminator
+  EXPECT_EQ(reads[1], "DeviceTable.GetItemValue(0,1,0,9)");  // "MG300-WD" and its terminator
   EXPECT_EQ(m_map->RefCount(), m_baseRefs);
-}
-
-TEST_F(SampleDrawingTest, ShortCircuitTextsWrittenDirectly) {
-  options.bConfigShort = 1;
-  options.bShowNameOnDraw = 0;
-  EXPECT_THAT(Apply(), ElementsAre(16, 17, 18));
-  auto labels = ::host::ReadKernelLabels(H(18));
-  ASSERT_EQ(labels.size(), 1u);
-  EXPECT_EQ(labels[0].text, "Id#+(2)#=980A");
-  EXPECT_EQ(labels[0].position, 0);
-  EXPECT_EQ(labels[0].visible, 1);
-  options.bShowShortCurrent = 0;
-  Apply();
-  EXPECT_THAT(Texts(H(16)), ElementsAre("Id1"));
 }
 
 TEST_F(SampleDrawingTest, ShortCircuitLaidOutByItsStoredKind) {
@@ -203,88 +164,6 @@ TEST_F(SampleDrawingTest, ShortCircuitLaidOutByItsStoredKind) {
   EXPECT_EQ(labels[0].text, "Id#-2#+(2)#=2350A");  // the composed text, the stored layout
   EXPECT_EQ(labels[0].position, 8);
   EXPECT_DOUBLE_EQ(labels[0].height, 0.005);
-}
-
-TEST_F(SampleDrawingTest, StoredSettingsFollowTheBoxes) {
-  options.bShowMotorName = 1;
-  Apply();
-  EXPECT_EQ(GetShowMotorName(), 1);
-  options.bShowMotorName = 0;
-  Apply();
-  EXPECT_EQ(GetShowMotorName(), 0);
-  options.bShowMotorName = 1;
-  Apply();
-  EXPECT_EQ(GetShowMotorName(), 1);
-  options.bShowNameOnDraw = 0;
-  Apply();
-  EXPECT_EQ(GetShowNameOnDraw(), 0);
-}
-
-// The window's side of the push: the selected kind and a grid that stores `height` for it.
-class StoringWindow : public IKindLabelWindow {
- public:
-  std::string kind;
-  double height = 0.004;
-  bool fails = false;
-  int rows = 1;
-  bool GetSelectedKind(std::string& k) override {
-    k = kind;
-    return !kind.empty();
-  }
-  bool SaveGridConfig(const std::string& k) override {
-    if (fails) return false;
-    SymbolLabelConfig record;
-    InitRecord(record);
-    SetSymbolName(record, k.c_str());
-    record.nLabelCount = 2;
-    record.nPosition[1] = 12;
-    record.dHeight[0] = record.dHeight[1] = height;
-    return LabelConfigFile(ExeDirectory().c_str(), nullptr).StoreRecord(record) ==
-           ConfigFileResult::kOk;
-  }
-  int GetGridRowCount() override { return rows; }
-};
-
-TEST_F(SampleDrawingTest, PushMatchesExactKindsAndStoresFirst) {
-  QkSetupSetKindName(H(11), "启动器 ");  // a trailing blank: no match
-  StoringWindow window;
-  window.kind = "启动器";
-  CHostLabelAccess access(&m_hostMap);
-  ASSERT_TRUE(UpdateKindLabels(window, access, static_cast<int>(handles.size()), handles.data(),
-                               ids.data()));
-  EXPECT_THAT(D().operations, ElementsAre("修改标注配置"));
-  EXPECT_THAT(D().recorded, ElementsAre(H(8), H(9)));
-  ASSERT_EQ(D().updates.size(), 1u);
-  EXPECT_THAT(D().updates[0], ElementsAre(8, 9));
-  auto labels = ::host::ReadKernelLabels(H(9));
-  ASSERT_EQ(labels.size(), 2u);
-  EXPECT_EQ(labels[0].text, "启动器2");  // the draftsman's texts stay
-  EXPECT_EQ(labels[1].position, 12);
-  EXPECT_DOUBLE_EQ(labels[1].height, 0.004);  // the grid stored before the layout
-  EXPECT_EQ(::host::ReadKernelLabels(H(11))[1].position, 3);
-}
-
-TEST_F(SampleDrawingTest, PushOfAKindNoEntityHas) {
-  StoringWindow window;
-  window.kind = "一拖六开关";
-  CHostLabelAccess access(&m_hostMap);
-  EXPECT_TRUE(UpdateKindLabels(window, access, static_cast<int>(handles.size()), handles.data(),
-                               ids.data()));
-  EXPECT_EQ(D().operations.size(), 1u);
-  EXPECT_TRUE(D().updates.empty());
-  EXPECT_FALSE(UpdateKindLabels(window, access, 0, handles.data(), ids.data()));  // none picked
-}
-
-TEST_F(SampleDrawingTest, FailingStoreChangesNoEntity) {
-  StoringWindow window;
-  window.kind = "启动器";
-  window.fails = true;
-  auto before = Texts(H(8));
-  CHostLabelAccess access(&m_hostMap);
-  EXPECT_FALSE(UpdateKindLabels(window, access, static_cast<int>(handles.size()), handles.data(),
-                                ids.data()));
-  EXPECT_TRUE(D().operations.empty());
-  EXPECT_EQ(Texts(H(8)), before);
 }
 
 }  // namespace
