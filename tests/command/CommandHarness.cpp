@@ -137,19 +137,21 @@ int StandInHost::LiveIntArrays() const {
   return om::POIntArray::LiveCount();
 }
 
+namespace {
+
+BOOL CALLBACK FindConfigWindowProc(HWND hWnd, LPARAM lParam) {
+  char caption[32] = {};
+  ::GetWindowTextA(hWnd, caption, sizeof caption);
+  if (std::string(caption) != "标注配置") return TRUE;
+  *reinterpret_cast<HWND*>(lParam) = hWnd;
+  return FALSE;
+}
+
+}  // namespace
+
 HWND StandInHost::FindConfigWindow() {
-  struct Search {
-    HWND found = nullptr;
-  } search;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM lParam) -> BOOL {
-        char caption[32] = {};
-        ::GetWindowTextA(hWnd, caption, sizeof caption);
-        if (std::string(caption) != "标注配置") return TRUE;
-        reinterpret_cast<Search*>(lParam)->found = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  HWND found = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindConfigWindowProc,
+                      reinterpret_cast<LPARAM>(&found));
+  return found;
 }

@@ -18,22 +18,21 @@ namespace {
 
 std::vector<std::string> g_boxes;
 
-// Presses OK on every message box of this thread (a caption-less dialog with a text item).
+// Presses OK on a message box of this thread (a caption-less dialog with a text item).
+BOOL CALLBACK AnswerBox(HWND hWnd, LPARAM) {
+  char cls[16] = {}, caption[8] = {}, text[256] = {};
+  ::GetClassNameA(hWnd, cls, sizeof cls);
+  ::GetWindowTextA(hWnd, caption, sizeof caption);
+  if (std::string(cls) == "#32770" && caption[0] == '\0' &&
+      ::GetDlgItemTextA(hWnd, 0xFFFF, text, sizeof text) > 0) {
+    g_boxes.push_back(text);
+    ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+  }
+  return TRUE;
+}
+
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM) -> BOOL {
-        char cls[16] = {}, caption[8] = {}, text[256] = {};
-        ::GetClassNameA(hWnd, cls, sizeof cls);
-        ::GetWindowTextA(hWnd, caption, sizeof caption);
-        if (std::string(cls) == "#32770" && caption[0] == '\0' &&
-            ::GetDlgItemTextA(hWnd, 0xFFFF, text, sizeof text) > 0) {
-          g_boxes.push_back(text);
-          ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-        }
-        return TRUE;
-      },
-      0);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &AnswerBox, 0);
 }
 
 template <typename Fn>

@@ -247,6 +247,10 @@ TEST(Template3000, Its31ItemsAreInTabOrderWithTheirIdsClassesCaptionsPlacesAndSt
   }
 }
 
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
+}
+
 TEST(Template3000, TheDialogManagerBuildsTheControlsInThatOrder) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&icc);
@@ -254,8 +258,7 @@ TEST(Template3000, TheDialogManagerBuildsTheControlsInThatOrder) {
   HRSRC res = ::FindResourceA(module, MAKEINTRESOURCEA(IDD_PARASET), MAKEINTRESOURCEA(5));
   ASSERT_NE(nullptr, res);
   auto* tmpl = static_cast<LPCDLGTEMPLATEA>(::LockResource(::LoadResource(module, res)));
-  HWND hDlg = ::CreateDialogIndirectParamA(
-      module, tmpl, nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  HWND hDlg = ::CreateDialogIndirectParamA(module, tmpl, nullptr, &PlainDialogProc, 0);
   ASSERT_NE(nullptr, hDlg);
   size_t index = 0;
   for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT), ++index) {

@@ -92,6 +92,11 @@ TEST(CWndSubclass, TheLastMessageDetachesAndCallsPostNcDestroy) {
   EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
 }
 
+WNDPROC g_nextProc = nullptr;
+LRESULT CALLBACK PassOnProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  return ::CallWindowProcA(g_nextProc, h, m, w, l);
+}
+
 TEST(CWndSubclass, ALaterSubclasserKeepsTheChainWorking) {
   HWND hTop = MakeTopLevel();
   HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, hTop, nullptr,
@@ -100,12 +105,8 @@ TEST(CWndSubclass, ALaterSubclasserKeepsTheChainWorking) {
   ASSERT_TRUE(first.SubclassWindow(hEdit));
   // Somebody else subclasses on top of us, then we let go: our procedure stays in the chain and
   // must pass everything on to the edit's own procedure.
-  static WNDPROC s_next = nullptr;
-  s_next = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
-      hEdit, GWLP_WNDPROC,
-      reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        return ::CallWindowProcA(s_next, h, m, w, l);
-      })));
+  g_nextProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(hEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PassOnProc)));
   first.UnsubclassWindow();
   ::SetWindowTextA(hEdit, "still an edit");
   char buffer[32] = {};
