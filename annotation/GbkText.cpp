@@ -11,8 +11,13 @@ size_t CharLength(const std::string& text, size_t pos) {
 
 size_t Find(const std::string& text, const std::string& needle, size_t from) {
   if (needle.empty()) return from <= text.size() ? from : std::string::npos;
-  for (size_t pos = from; pos + needle.size() <= text.size(); pos += CharLength(text, pos)) {
-    if (text.compare(pos, needle.size(), needle) == 0) return pos;
+  // Candidates from the byte search; one walk over the character starts tells which of them
+  // begin a character.
+  size_t boundary = from;
+  for (size_t pos = text.find(needle, from); pos != std::string::npos;
+       pos = text.find(needle, pos + 1)) {
+    while (boundary < pos) boundary += CharLength(text, boundary);
+    if (boundary == pos) return pos;
   }
   return std::string::npos;
 }

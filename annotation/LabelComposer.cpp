@@ -12,9 +12,17 @@ namespace {
 const char kMotorPlaceholder[] = "M";
 const char kTimes[] = "×";
 
+// "KW", "kW", "kw" or a capital "I" at a character start: a power or current text.
 bool HasPowerMark(const std::string& text) {
-  return gbk::Contains(text, "KW") || gbk::Contains(text, "kW") || gbk::Contains(text, "kw") ||
-         gbk::Contains(text, "I");
+  for (size_t pos = 0; pos < text.size(); pos += gbk::CharLength(text, pos)) {
+    const char c = text[pos];
+    if (c == 'I') return true;
+    if ((c == 'K' || c == 'k') && pos + 1 < text.size()) {
+      const char next = text[pos + 1];
+      if (next == 'W' || (c == 'k' && next == 'w')) return true;
+    }
+  }
+  return false;
 }
 
 // A length text that reads as zero (within 1e-9) is left out of the one-line label.

@@ -138,9 +138,32 @@ void CRecordingHost::SetChangedFlag(bool changed) {
   m_inner.SetChangedFlag(changed);
 }
 
-void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHost& host) {
+void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
+                            int handleOffset) {
   std::string s1, s2;
-  for (const Call& c : calls) {
+  for (const Call& recorded : calls) {
+    Call c = recorded;
+    switch (c.op) {
+      case Op::KindName:
+      case Op::EntityName:
+      case Op::LabelCount:
+      case Op::SetLabelCount:
+      case Op::LabelText:
+      case Op::SetLabelText:
+      case Op::LabelVisible:
+      case Op::SetLabelVisible:
+      case Op::SetLabelPosition:
+      case Op::IsMotor:
+      case Op::IsShortPoint:
+      case Op::RecordEntity:
+        c.a += handleOffset;
+        break;
+      case Op::Annotate:
+        c.b += handleOffset;
+        break;
+      default:
+        break;
+    }
     switch (c.op) {
       case Op::KindName:
         host.GetKindName(c.a);

@@ -52,8 +52,10 @@ class CRecordingHost : public annotation::ILabelHost {
   explicit CRecordingHost(annotation::ILabelHost& inner) : m_inner(inner) {}
   const std::vector<Call>& Calls() const { return m_calls; }
 
-  // Issues the recorded calls, in order and with the same arguments, to `host`.
-  static void Replay(const std::vector<Call>& calls, annotation::ILabelHost& host);
+  // Issues the recorded calls, in order and with the same arguments, to `host`; entity handles
+  // are shifted by `handleOffset` (a drawing rebuilt in the kernel gets new handles).
+  static void Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
+                     int handleOffset = 0);
 
   std::string GetKindName(int h) override;
   std::string GetEntityName(int h) override;
