@@ -308,15 +308,4 @@ TEST_F(CommandTest, LeavingTheWindowEndsTheCommandOnceAndDestroysIt) {
   EXPECT_EQ(std::vector<std::string>{}, host->LogBeyondCommandTest()) << "the command is over";
 }
 
-TEST_F(CommandTest, LaunchDeliversTheStartAndTheCommandSeesItAsCurrent) {
-  host->Drawing().nCurrentCommand = 0;
-  host->Select({102});
-  EXPECT_EQ(1, LaunchCommand());
-  EXPECT_TRUE(
-      host->InOrder({"Map.SetCurrentCommand(4711,0)", "Map.SetPrompt(\"<标注配置/paraset/ps>\")",
-                     "Map.Action(3)", "IntArray.SetAt(0,102)"}));
-  ASSERT_NE(nullptr, Window());
-  EXPECT_EQ((std::vector<int>{102}), Items(Window()->m_arrSelIds));
-}
-
 }  // namespace

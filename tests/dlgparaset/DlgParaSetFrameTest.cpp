@@ -88,21 +88,6 @@ struct FrameFixture : ::testing::Test {
   }
 };
 
-TEST_F(FrameFixture, ConstructionLeavesEverythingEmptyAndNoParent) {
-  EXPECT_EQ(nullptr, pDlg->m_pMap);
-  EXPECT_EQ(nullptr, pDlg->m_pParentWnd);
-  EXPECT_EQ(0, pDlg->m_arrAllHandles.GetSize() + pDlg->m_arrAllIds.GetSize() +
-                   pDlg->m_arrSelHandles.GetSize() + pDlg->m_arrSelIds.GetSize());
-  EXPECT_EQ(0, pDlg->m_nSelCount);
-  EXPECT_EQ(nullptr, pDlg->m_hWnd);
-}
-
-TEST_F(FrameFixture, WithoutTheModulesResourceContextTheTemplateIsNotFound) {
-  CResourceScope host(::GetModuleHandleA("user32.dll"));  // a module without template 3000
-  EXPECT_FALSE(pDlg->Create(CDlgParaSet::IDD, nullptr));
-  EXPECT_FALSE(g_deleted) << "no window came, so the object is still the caller's";
-}
-
 TEST_F(FrameFixture, ASelectionHandedOverShowsItsSizeInTheCountControl) {
   for (int i = 0; i < 3; ++i) {
     pDlg->m_arrSelHandles.Add(100 + i);

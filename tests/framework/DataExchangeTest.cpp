@@ -112,19 +112,4 @@ TEST_F(DataExchangeFixture, ARefusedNumberTellsTheUserKeepsTheMemberAndStopsTheE
       << "the focus sits on the control to correct";
 }
 
-TEST_F(DataExchangeFixture, ControlsAreBoundOnceAndBothWays) {
-  struct CBinding : CDialog {
-    CWnd m_edit;
-    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_FWTEST_EDIT, m_edit); }
-  } binding;
-  ASSERT_TRUE(binding.Create(IDD_FWTEST, nullptr));
-  HWND hEdit = ::GetDlgItem(binding.m_hWnd, IDC_FWTEST_EDIT);
-  EXPECT_EQ(hEdit, binding.m_edit.m_hWnd);
-  EXPECT_TRUE(binding.UpdateData(TRUE));
-  EXPECT_TRUE(binding.UpdateData(FALSE));
-  EXPECT_EQ(&binding.m_edit, CWnd::FromHandlePermanent(hEdit));
-  binding.DestroyWindow();
-  EXPECT_EQ(nullptr, binding.m_edit.m_hWnd) << "the control's last message detached it";
-}
-
 }  // namespace

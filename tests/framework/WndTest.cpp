@@ -1,5 +1,5 @@
-// CWnd under Wine: subclassing, the handle map, creation routing, notification reflection (from
-// a hand-made notification and from a real list view's custom draw) and the pre-translation walk.
+// CWnd under Wine: subclassing, creation routing and notification reflection (from a hand-made
+// notification and from a real list view's custom draw).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -129,27 +129,11 @@ TEST(CWndCreate, TheObjectSeesTheWindowsFirstMessages) {
   ::DestroyWindow(hTop);
 }
 
-TEST(CWndHandleMap, TemporaryWrappersDoNotRoute) {
-  HWND hTop = MakeTopLevel();
-  CWnd* pTemp = CWnd::FromHandle(hTop);
-  ASSERT_NE(nullptr, pTemp);
-  EXPECT_EQ(hTop, pTemp->m_hWnd);
-  EXPECT_EQ(pTemp, CWnd::FromHandle(hTop)) << "one wrapper per handle";
-  EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hTop));
-  EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
-  CWnd attached;
-  EXPECT_TRUE(attached.Attach(hTop));
-  EXPECT_EQ(&attached, CWnd::FromHandle(hTop)) << "the permanent object wins";
-  EXPECT_EQ(hTop, attached.Detach());
-  ::DestroyWindow(hTop);
-}
-
 // A parent that records which notifications reached its own handlers.
 class CRecordingParent : public CWnd {
  public:
   std::vector<UINT> m_commands;
   std::vector<UINT> m_notifies;
-  void LockNotifications(BOOL bLock) { m_bLockNotify = bLock; }
 
  protected:
   BOOL OnCommand(WPARAM wParam, LPARAM) override {
@@ -228,17 +212,6 @@ TEST_F(ReflectionFixture, OnlyDirectChildrenAreOffered) {
   EXPECT_EQ(1u, parent.m_notifies.size());
 }
 
-TEST_F(ReflectionFixture, NothingIsReflectedWhileNotificationsAreLocked) {
-  // What UpdateData relies on: controls written by data exchange notify nobody.
-  parent.LockNotifications(TRUE);
-  child.m_nTakeCode = 42;
-  Notify(child.m_hWnd, 42);
-  parent.SendMessage(WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), reinterpret_cast<LPARAM>(child.m_hWnd));
-  EXPECT_TRUE(child.m_seen.empty());
-  EXPECT_TRUE(parent.m_commands.empty());
-  parent.LockNotifications(FALSE);
-}
-
 // A list view that paints through custom draw, as the grid does: the parent receives
 // NM_CUSTOMDRAW, the framework hands it back to the list, the list's answer drives the stages.
 class CCustomDrawList : public CListCtrl {
@@ -280,38 +253,6 @@ TEST(CWndReflection, ARealListViewsCustomDrawReachesTheListObject) {
       << "the list's answer to the first stage asked for the item stage";
   for (UINT code : parent.m_notifies) EXPECT_NE(static_cast<UINT>(NM_CUSTOMDRAW), code);
   parent.DestroyWindow();
-}
-
-// Records the pre-translation walk.
-class CPreTranslating : public CWnd {
- public:
-  std::vector<HWND>* m_pOrder = nullptr;
-  BOOL m_bTake = FALSE;
-  BOOL PreTranslateMessage(MSG* pMsg) override {
-    m_pOrder->push_back(m_hWnd);
-    (void)pMsg;
-    return m_bTake;
-  }
-};
-
-TEST(CWndPreTranslate, WalksFromTheTargetUpAndStopsAtTheFirstTaker) {
-  std::vector<HWND> order;
-  CPreTranslating top, child;
-  top.m_pOrder = child.m_pOrder = &order;
-  ASSERT_TRUE(top.SubclassWindow(MakeTopLevel()));
-  HWND hMiddle = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 50, top.m_hWnd, nullptr,
-                                   ::GetModuleHandleA(nullptr), nullptr);  // routed by nobody
-  ASSERT_TRUE(
-      child.SubclassWindow(::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, hMiddle,
-                                             nullptr, ::GetModuleHandleA(nullptr), nullptr)));
-  MSG msg = {child.m_hWnd, WM_KEYDOWN, VK_TAB, 0, 0, {0, 0}};
-  EXPECT_FALSE(AfxPreTranslateMessage(&msg));
-  EXPECT_EQ((std::vector<HWND>{child.m_hWnd, top.m_hWnd}), order);
-  order.clear();
-  child.m_bTake = TRUE;
-  EXPECT_TRUE(AfxPreTranslateMessage(&msg));
-  EXPECT_EQ((std::vector<HWND>{child.m_hWnd}), order);
-  top.DestroyWindow();
 }
 
 }  // namespace
