@@ -141,8 +141,9 @@ void CRecordingHost::SetChangedFlag(bool changed) {
 void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
                             int handleOffset) {
   std::string s1, s2;
-  for (const Call& recorded : calls) {
-    Call c = recorded;
+  for (const Call& c : calls) {
+    // Entity handles shifted onto the rebuilt drawing (the call itself is not copied).
+    int a = c.a, b = c.b;
     switch (c.op) {
       case Op::KindName:
       case Op::EntityName:
@@ -156,67 +157,67 @@ void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHo
       case Op::IsMotor:
       case Op::IsShortPoint:
       case Op::RecordEntity:
-        c.a += handleOffset;
+        a += handleOffset;
         break;
       case Op::Annotate:
-        c.b += handleOffset;
+        b += handleOffset;
         break;
       default:
         break;
     }
     switch (c.op) {
       case Op::KindName:
-        host.GetKindName(c.a);
+        host.GetKindName(a);
         break;
       case Op::EntityName:
-        host.GetEntityName(c.a);
+        host.GetEntityName(a);
         break;
       case Op::LabelCount:
-        host.GetLabelCount(c.a);
+        host.GetLabelCount(a);
         break;
       case Op::SetLabelCount:
-        host.SetLabelCount(c.a, c.b);
+        host.SetLabelCount(a, b);
         break;
       case Op::LabelText:
-        host.GetLabelText(c.a, c.b);
+        host.GetLabelText(a, b);
         break;
       case Op::SetLabelText:
-        host.SetLabelText(c.a, c.b, c.text);
+        host.SetLabelText(a, b, c.text);
         break;
       case Op::LabelVisible:
-        host.GetLabelVisible(c.a, c.b);
+        host.GetLabelVisible(a, b);
         break;
       case Op::SetLabelVisible:
-        host.SetLabelVisible(c.a, c.b, c.c);
+        host.SetLabelVisible(a, b, c.c);
         break;
       case Op::SetLabelPosition:
-        host.SetLabelPosition(c.a, c.b, c.c);
+        host.SetLabelPosition(a, b, c.c);
         break;
       case Op::MotorModel:
-        host.GetMotorModel(c.a);
+        host.GetMotorModel(a);
         break;
       case Op::CableLength:
-        host.GetCableLength(c.a, s1, s2);
+        host.GetCableLength(a, s1, s2);
         break;
       case Op::CableType:
-        host.GetCableType(c.a, s1, s2);
+        host.GetCableType(a, s1, s2);
         break;
       case Op::HasCableData:
-        host.HasCableData(c.a);
+        host.HasCableData(a);
         break;
       case Op::ShortCurrent:
-        host.GetShortCircuitCurrent(c.a);
+        host.GetShortCircuitCurrent(a);
         break;
       case Op::SetSetting: {
         CRecordingHost forward(host);
-        forward.Setting(c.a, c.b);
+        forward.Setting(a, b);
         break;
       }
       case Op::IsMotor:
-        host.IsMotorSymbol(c.a);
+        host.IsMotorSymbol(a);
         break;
       case Op::IsShortPoint:
-        host.IsShortCircuitPoint(c.a);
+        host.IsShortCircuitPoint(a);
         break;
       case Op::HasKind:
         host.HasKindConfiguration(c.text);
@@ -225,8 +226,8 @@ void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHo
         host.GetDefaultLabelVisible();
         break;
       case Op::Annotate: {
-        int handle = c.b;
-        host.AnnotateEntity(c.a, c.text, &handle, c.hasTexts ? &c.texts : nullptr, c.c);
+        int handle = b;
+        host.AnnotateEntity(a, c.text, &handle, c.hasTexts ? &c.texts : nullptr, c.c);
         break;
       }
       case Op::Format:
@@ -236,7 +237,7 @@ void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHo
         host.BeginOperation(c.text);
         break;
       case Op::RecordEntity:
-        host.RecordEntity(c.a);
+        host.RecordEntity(a);
         break;
       case Op::UpdateEntities:
         host.UpdateEntities(c.ids);
@@ -245,7 +246,7 @@ void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHo
         host.Refresh();
         break;
       case Op::ChangedFlag:
-        host.SetChangedFlag(c.a != 0);
+        host.SetChangedFlag(a != 0);
         break;
     }
   }
