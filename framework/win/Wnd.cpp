@@ -32,6 +32,15 @@ HHOOK g_hCbtHook = nullptr;
 HHOOK g_hMsgHook = nullptr;
 int g_nMsgFilterUsers = 0;
 
+// Unloading the module removes its hooks: their procedures go with the module's code.
+struct HookRemover {
+  ~HookRemover() {
+    if (g_hMsgHook) ::UnhookWindowsHookEx(g_hMsgHook);
+    if (g_hCbtHook) ::UnhookWindowsHookEx(g_hCbtHook);
+    g_hMsgHook = g_hCbtHook = nullptr;
+  }
+} g_hookRemover;
+
 LRESULT CALLBACK GetMessageHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     MSG* pMsg = reinterpret_cast<MSG*>(lParam);
@@ -118,8 +127,9 @@ BOOL CWnd::Attach(HWND hWnd) {
 HWND CWnd::Detach() {
   if (m_pfnSuper) return UnsubclassWindow();
   HWND hWnd = m_hWnd;
-  if (hWnd) PermanentMap().erase(hWnd);
-  m_hWnd = nullptr;
+  auto it = hWnd ? PermanentMap().find(hWnd) : PermanentMap().end();
+  if (it != PermanentMap().end() && it->second == this) PermanentMap().erase(it);
+  m_hWnd = nullptr;  // a temporary wrapper was never in the map
   return hWnd;
 }
 
