@@ -105,9 +105,14 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   std::map<std::string, double> times;
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration)
-        times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    for (const Run& run : runs) {
+      // With repetitions the mean stands for the run; otherwise the single run does.
+      if (run.run_type == Run::RT_Iteration && times.count(run.run_name.str()) == 0) {
+        times[run.run_name.str()] = run.GetAdjustedRealTime();
+      } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean") {
+        times[run.run_name.str()] = run.GetAdjustedRealTime();
+      }
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 };
