@@ -4,10 +4,8 @@ namespace {
 const VjdMessageMap kAppMessageMap = {nullptr, nullptr};
 }
 
-CVellJDParaSettingApp::CVellJDParaSettingApp() = default;
+CVellJDParaSettingApp::CVellJDParaSettingApp() : CWinApp(nullptr) {}
 
 CVellJDParaSettingApp::~CVellJDParaSettingApp() = default;
 
-const VjdMessageMap* CVellJDParaSettingApp::GetMessageMap() const {
-  return &kAppMessageMap;
-}
+const VjdMessageMap* CVellJDParaSettingApp::GetMessageMap() const { return &kAppMessageMap; }
