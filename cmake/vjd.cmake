@@ -33,10 +33,20 @@ function(vjd_add_gtest name)
   set_tests_properties(${name} PROPERTIES
     LABELS gtest TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "GTEST_OUTPUT=xml:${VJD_GTEST_XML_DIR}/${name}.xml;VJD_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  vjd_share_display(${name})
+endfunction()
+
+# Windows programs share the run's one display: focus, capture and synthesised input of one test
+# must not reach the windows of another, so they run one at a time.
+function(vjd_share_display name)
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK vjd_display)
+  endif()
 endfunction()
 
 # vjd_add_script_test(name script args...): a check written as a shell script; counts as one test.
 function(vjd_add_script_test name script)
   add_test(NAME ${name} COMMAND bash ${script} ${ARGN} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES LABELS script TIMEOUT 300)
+  vjd_share_display(${name})
 endfunction()
