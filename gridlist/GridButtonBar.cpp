@@ -1,0 +1,241 @@
+#include "GridButtonBar.h"
+
+#include <commctrl.h>
+
+#include "GridButtonBarIds.h"
+#include "Gridlistctrl.h"
+#include "ResourceScope.h"
+
+namespace {
+
+constexpr int kStripWidth = CGridButtonBar::kButtonCount * CGridButtonBar::kButtonWidth;
+// The strip is composed 2 pixels left of the buttons and shifted right when copied to the screen.
+constexpr int kImageShift = 2;
+
+const char* const kButtonTips[CGridButtonBar::kButtonCount] = {"新建标注", "删除标注", "Move Up",
+                                                                "Move Down"};
+
+POINT PointOf(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// The strip image from this module's resources, its greys mapped to the system's 3D colours.
+// Anything but an 88 x 20 bitmap is refused.
+HBITMAP LoadStripImage() {
+  auto* image = static_cast<HBITMAP>(::LoadImageA(AfxGetInstanceHandle(),
+                                                  MAKEINTRESOURCEA(IDB_GRIDBUTTONBAR),
+                                                  IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+  if (!image) return nullptr;
+  BITMAP info = {};
+  if (!::GetObjectA(image, sizeof(info), &info) || info.bmWidth != kStripWidth ||
+      info.bmHeight != CGridButtonBar::kButtonHeight) {
+    ::DeleteObject(image);
+    return nullptr;
+  }
+  return image;
+}
+
+}  // namespace
+
+CGridButtonBar::CGridButtonBar()
+    : m_pGrid(nullptr), m_hStrip(LoadStripImage()), m_nHot(kNoButton), m_bPressed(FALSE),
+      m_rcButtons() {}
+
+CGridButtonBar::~CGridButtonBar() {
+  DestroyToolTips();
+  if (m_hStrip) ::DeleteObject(m_hStrip);
+}
+
+const char* CGridButtonBar::GetButtonTip(int button) {
+  return button >= 0 && button < kButtonCount ? kButtonTips[button] : nullptr;
+}
+
+int CGridButtonBar::HitTest(POINT pt) const {
+  for (int i = 0; i < kButtonCount; ++i)
+    if (::PtInRect(&m_rcButtons[i], pt)) return i;
+  return kNoButton;
+}
+
+void CGridButtonBar::OnNewRow() {
+  if (m_pGrid && m_pGrid->GetItemCount() < kMaxRows) m_pGrid->AddRow(-1);
+}
+
+void CGridButtonBar::OnDeleteRow(int row) {
+  if (!m_pGrid) return;
+  m_pGrid->DeleteRow(row);
+  if (row >= m_pGrid->GetItemCount()) row -= 1;
+  if (row < 0) return;
+  m_pGrid->SelectRow(row);
+}
+
+void CGridButtonBar::PreSubclassWindow() {
+  CreateToolTips();
+  RECT client = {};
+  GetClientRect(&client);
+  Layout(client.right, client.bottom);
+}
+
+void CGridButtonBar::CreateToolTips() {
+  if (m_toolTip.m_hWnd || !m_toolTip.Create(this)) return;
+  for (int i = 0; i < kButtonCount; ++i)
+    m_toolTip.AddTool(this, LPSTR_TEXTCALLBACKA, &m_rcButtons[i], static_cast<UINT_PTR>(i + 1));
+  m_toolTip.Activate(TRUE);
+}
+
+void CGridButtonBar::DestroyToolTips() {
+  if (m_toolTip.m_hWnd) m_toolTip.DestroyWindow();
+}
+
+void CGridButtonBar::Layout(int width, int height) {
+  const int y = (height - kButtonHeight) / 2;
+  for (int i = 0; i < kButtonCount; ++i) {
+    const int left = width - kStripWidth + kButtonWidth * i;
+    m_rcButtons[i] = RECT{left, y, left + kButtonWidth, y + kButtonHeight};
+    if (m_toolTip.m_hWnd) m_toolTip.SetToolRect(this, static_cast<UINT_PTR>(i + 1), &m_rcButtons[i]);
+  }
+}
+
+BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  switch (message) {
+    case WM_CREATE:
+      *pResult = Default();
+      CreateToolTips();
+      return TRUE;
+    case WM_SIZE: Layout(LOWORD(lParam), HIWORD(lParam)); return FALSE;
+    case WM_ERASEBKGND: *pResult = 1; return TRUE;  // painting covers everything
+    case WM_PAINT: OnPaint(); return TRUE;
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return TRUE;
+    case WM_SETTEXT:  // the caption: the button itself would not repaint through us
+      *pResult = Default();
+      Invalidate(FALSE);
+      return TRUE;
+    case WM_NOTIFYFORMAT: *pResult = NFR_ANSI; return TRUE;
+    case WM_MOUSEMOVE: OnMouseMove(PointOf(lParam)); return TRUE;
+    case WM_NCMOUSEMOVE: {
+      POINT pt = PointOf(lParam);  // screen coordinates
+      ScreenToClient(&pt);
+      RepaintButton(m_nHot, false);
+      m_nHot = HitTest(pt);
+      RepaintButton(m_nHot, false);
+      return FALSE;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnLButtonDown(PointOf(lParam)); return TRUE;
+    case WM_LBUTTONUP: OnLButtonUp(PointOf(lParam)); return TRUE;
+    case WM_CAPTURECHANGED:  // capture taken away: the press is over
+      if (m_bPressed) {
+        m_bPressed = FALSE;
+        Invalidate(FALSE);
+      }
+      return TRUE;
+    case WM_DESTROY: DestroyToolTips(); return FALSE;
+  }
+  return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CGridButtonBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  if (header->code == TTN_NEEDTEXTA) {
+    auto* request = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+    const int id = static_cast<int>(header->idFrom);
+    if (id >= 1 && id <= kButtonCount) {
+      lstrcpynA(request->szText, kButtonTips[id - 1], sizeof(request->szText));
+      request->lpszText = request->szText;
+      request->hinst = nullptr;
+      *pResult = 0;
+      return TRUE;
+    }
+  }
+  return CWnd::OnNotify(wParam, lParam, pResult);
+}
+
+void CGridButtonBar::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC hdc = ::BeginPaint(m_hWnd, &ps);
+  Paint(hdc);
+  ::EndPaint(m_hWnd, &ps);
+}
+
+void CGridButtonBar::Paint(HDC hdc) {
+  RECT client = {};
+  GetClientRect(&client);
+  const int w = client.right, h = client.bottom;
+  if (w > 0 && h > 0) {
+    HDC image = ::CreateCompatibleDC(hdc);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(hdc, w, h);
+    HGDIOBJ oldBitmap = ::SelectObject(image, bitmap);
+    ::FillRect(image, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+
+    CString caption;
+    GetWindowText(caption);
+    HGDIOBJ oldFont = ::SelectObject(image, ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetTextColor(image, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkMode(image, TRANSPARENT);
+    RECT text = client;
+    ::DrawTextA(image, caption, caption.GetLength(), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    ::SelectObject(image, oldFont);
+
+    const int y = (h - kButtonHeight) / 2;
+    const int stripLeft = w - kStripWidth - kImageShift;
+    if (m_hStrip) {
+      HDC strip = ::CreateCompatibleDC(hdc);
+      HGDIOBJ oldStrip = ::SelectObject(strip, m_hStrip);
+      ::BitBlt(image, stripLeft, y, kStripWidth, kButtonHeight, strip, 0, 0, SRCCOPY);
+      ::SelectObject(strip, oldStrip);
+      ::DeleteDC(strip);
+    }
+    if (m_nHot >= 0 && m_nHot < kButtonCount) {
+      RECT edge = {stripLeft + kButtonWidth * m_nHot, y,
+                   stripLeft + kButtonWidth * (m_nHot + 1), y + kButtonHeight};
+      ::DrawEdge(image, &edge, m_bPressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+    }
+    ::BitBlt(hdc, kImageShift, 0, w - kImageShift, h, image, 0, 0, SRCCOPY);
+    ::SelectObject(image, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(image);
+  }
+}
+
+void CGridButtonBar::RepaintButton(int button, bool now) {
+  if (button < 0 || button >= kButtonCount) return;
+  InvalidateRect(&m_rcButtons[button], FALSE);
+  if (now) UpdateWindow();
+}
+
+void CGridButtonBar::OnMouseMove(POINT pt) {
+  if (m_bPressed) return;  // the pressed button stays hot until the release
+  const int button = HitTest(pt);
+  if (button == m_nHot) return;
+  RepaintButton(m_nHot, false);
+  m_nHot = button;
+  RepaintButton(m_nHot, true);
+}
+
+void CGridButtonBar::OnLButtonDown(POINT pt) {
+  SetCapture();
+  m_nHot = HitTest(pt);
+  if (m_nHot == kNoButton) return;
+  m_bPressed = TRUE;
+  RepaintButton(m_nHot, true);
+}
+
+void CGridButtonBar::OnLButtonUp(POINT pt) {
+  const int button = HitTest(pt);
+  const bool click = m_bPressed && button == m_nHot && button != kNoButton;
+  m_bPressed = FALSE;
+  if (click) Act(button);
+  Invalidate(FALSE);
+  m_nHot = button;
+  if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+}
+
+void CGridButtonBar::Act(int button) {
+  if (!m_pGrid) return;
+  const int row = m_pGrid->GetSelectedRow();
+  switch (button) {
+    case 0: OnNewRow(); break;
+    case 1:
+      if (row != -1) OnDeleteRow(row);
+      break;
+  }
+}

@@ -1,0 +1,71 @@
+// CGridButtonBar: the strip above the grid that shows the grid's caption on the left and four
+// small buttons on the right: new row, delete row, move up, move down.
+//
+// It takes over an existing dialog control (an owner-drawn button) and paints itself completely,
+// off-screen: the caption, the strip image (a 16-colour bitmap of four 22 x 20 images whose
+// greys follow the system's button colours) and an edge around the button under the pointer,
+// sunken while it is pressed.  Each button has a tooltip.  A click (press and release on the same
+// button) on "new" appends a row while the grid has fewer than 8; on "delete" it deletes the
+// selected row and selects its neighbour.  The bar does not own the grid (SetGrid); it owns its
+// strip image and its tooltip control.
+#pragma once
+
+#include <windows.h>
+
+#include "ToolTipCtrl.h"
+#include "Wnd.h"
+
+class CGridListCtrl;
+
+class CGridButtonBar : public CWnd {
+ public:
+  static constexpr int kButtonCount = 4;
+  static constexpr int kButtonWidth = 22;
+  static constexpr int kButtonHeight = 20;
+  static constexpr int kNoButton = 4;  // the hot-button value when the pointer is on none
+  static constexpr int kMaxRows = 8;   // the new-row button adds rows only below this count
+
+  CGridButtonBar();
+  ~CGridButtonBar() override;
+
+  void SetGrid(CGridListCtrl* pGrid) { m_pGrid = pGrid; }
+
+  // The two actions, overridable: delete a (valid) row and select its neighbour; append a row.
+  virtual void OnDeleteRow(int row);
+  virtual void OnNewRow();
+
+  // The tooltip text of a button (0..3), nullptr for anything else.
+  static const char* GetButtonTip(int button);
+  // The button at a point in client coordinates, kNoButton when none.
+  int HitTest(POINT pt) const;
+
+  int GetHotButton() const { return m_nHot; }
+  BOOL IsPressed() const { return m_bPressed; }
+  RECT GetButtonRect(int button) const { return m_rcButtons[button]; }
+  HBITMAP GetStripImage() const { return m_hStrip; }
+  HWND GetToolTip() const { return m_toolTip.m_hWnd; }
+
+ protected:
+  void PreSubclassWindow() override;
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+ private:
+  void CreateToolTips();
+  void Layout(int width, int height);
+  void OnPaint();
+  void Paint(HDC hdc);  // the whole client area, composed off-screen
+  void OnMouseMove(POINT pt);
+  void OnLButtonDown(POINT pt);
+  void OnLButtonUp(POINT pt);
+  void Act(int button);
+  void RepaintButton(int button, bool now);
+  void DestroyToolTips();
+
+  CGridListCtrl* m_pGrid;  // not owned
+  HBITMAP m_hStrip;        // owned; null when the image could not be loaded
+  int m_nHot;
+  BOOL m_bPressed;
+  RECT m_rcButtons[kButtonCount];
+  CToolTipCtrl m_toolTip;  // owned, one tool per button (ids 1 to 4)
+};

@@ -1,0 +1,155 @@
+#include "GridCellCombo.h"
+
+#include <commctrl.h>
+
+#include "GridColumnRules.h"
+
+namespace {
+
+UINT KeyBit(UINT key) {
+  switch (key) {
+    case VK_TAB: return 1;
+    case VK_RETURN: return 2;
+    case VK_ESCAPE: return 4;
+  }
+  return 0;
+}
+
+bool IsPageOrArrowKey(WPARAM key) {
+  return key == VK_PRIOR || key == VK_NEXT || (key >= VK_LEFT && key <= VK_DOWN);
+}
+
+}  // namespace
+
+CGridCellCombo::CGridCellCombo(CWnd* pParent, const RECT& cell, DWORD style, UINT id, int row,
+                               int column, const CStringArray& options,
+                               const CString& initialText, UINT firstKey)
+    : m_edit(*this), m_nVisibleRows(4), m_strInitialText(initialText), m_nRow(row),
+      m_nColumn(column), m_bEnded(false), m_nKeysDown(0) {
+  const int height = cell.bottom - cell.top;
+  RECT rect = cell;
+  rect.bottom += m_nVisibleRows * height + ::GetSystemMetrics(SM_CYHSCROLL);
+  if (!CreateEditor(0, "COMBOBOX", style | kBaseStyle, rect, pParent, id)) return;
+
+  CStringArray mine;
+  CGridColumnRules::GetColumnOptions(options, column, mine);
+  for (int i = 0; i < mine.GetSize(); ++i) AddString(mine[i]);
+
+  SetFont(pParent->GetFont(), FALSE);
+  SetItemHeight(-1, static_cast<UINT>(height));
+  SetDroppedWidth(static_cast<UINT>(ComputeDropWidth()));
+  if (SelectString(-1, initialText) == CB_ERR) SetWindowText(initialText);
+
+  if ((style & 3) != CBS_DROPDOWNLIST) {
+    HWND field = ::GetDlgItem(m_hWnd, CGridComboEdit::kEditId);
+    if (field && m_edit.SubclassWindow(field)) ApplyFirstKey(firstKey);
+  }
+  SetFocus();
+}
+
+void CGridCellCombo::ApplyFirstKey(UINT key) {
+  const int length = m_edit.GetWindowTextLength();
+  bool sendKey = true;
+  if (key == VK_LBUTTON || key == VK_RETURN || key == VK_BACK) {
+    m_edit.SetSel(length, length);
+  } else if (key >= VK_PRIOR && key <= VK_DOWN) {
+    m_edit.SetSel(0, -1);
+    sendKey = false;
+  } else {
+    m_edit.SetSel(0, -1);  // the typed character replaces the text
+  }
+  if (sendKey) m_edit.SendMessage(WM_CHAR, key, 0);
+}
+
+int CGridCellCombo::ComputeDropWidth() const {
+  if (!m_hWnd) return 0;
+  HDC hdc = ::GetDC(m_hWnd);
+  HGDIOBJ oldFont = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(GetFont()));
+  const int scrollBar = ::GetSystemMetrics(SM_CXVSCROLL);
+  int width = 0;
+  SIZE size = {};
+  for (int i = 0, count = GetCount(); i < count; ++i) {
+    CString option;
+    GetLBText(i, option);
+    ::GetTextExtentPoint32A(hdc, option, option.GetLength(), &size);
+    if (size.cx + scrollBar > width) width = size.cx + scrollBar;
+  }
+  ::GetTextExtentPoint32A(hdc, "0", 1, &size);
+  width += size.cx;
+  ::SelectObject(hdc, oldFont);
+  ::ReleaseDC(m_hWnd, hdc);
+  return width > kMaxDropWidth ? kMaxDropWidth : width;
+}
+
+void CGridCellCombo::EndEdit() {
+  if (m_bEnded) return;
+  m_bEnded = true;
+  CString text;
+  if (m_hWnd) GetWindowText(text);
+  HWND grid = GetGrid();
+  ::SetFocus(grid);
+  NMLVDISPINFOA info = {};
+  info.hdr.hwndFrom = grid;
+  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+  info.hdr.code = LVN_ENDLABELEDITA;
+  info.item.mask = LVIF_TEXT | LVIF_PARAM;
+  info.item.iItem = m_nRow;
+  info.item.iSubItem = m_nColumn;
+  info.item.pszText = const_cast<char*>(text.GetString());
+  info.item.cchTextMax = text.GetLength();
+  ::SendMessageA(::GetParent(grid), WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
+                 reinterpret_cast<LPARAM>(&info));
+  // The grid has destroyed this window by now; the object lives until its handlers return.
+}
+
+void CGridCellCombo::NoteKeyDown(UINT key) { m_nKeysDown |= KeyBit(key); }
+
+void CGridCellCombo::OnKeyUp(UINT key) {
+  const UINT bit = KeyBit(key);
+  if (!(m_nKeysDown & bit)) return;  // went down elsewhere (the Enter that opened the editor)
+  m_nKeysDown &= ~bit;
+  if (key == VK_ESCAPE) SetWindowText(m_strInitialText);
+  bool end = key == VK_TAB || key == VK_ESCAPE;
+  if (key == VK_RETURN) {
+    int start = 0, finish = 0;
+    m_edit.GetSel(start, finish);
+    end = start == finish && start != 0;
+  }
+  if (end) ::SetFocus(GetGrid());
+}
+
+BOOL CGridCellCombo::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      *pResult = DLGC_WANTALLKEYS;
+      return TRUE;
+    case WM_KEYDOWN:  // Ctrl+Page Up/Page Down/arrows, also handed over by the field
+      if (!IsPageOrArrowKey(wParam) || ::GetKeyState(VK_CONTROL) >= 0) return FALSE;
+      ::SetFocus(GetGrid());  // ends the edit
+      return TRUE;
+    case WM_KEYUP:
+      if (!KeyBit(static_cast<UINT>(wParam))) return FALSE;
+      OnKeyUp(static_cast<UINT>(wParam));
+      return TRUE;
+    case WM_KILLFOCUS: {
+      Default();
+      HWND to = reinterpret_cast<HWND>(wParam);
+      if ((GetStyle() & 3) == CBS_DROPDOWNLIST && to != m_hWnd && !::IsChild(m_hWnd, to))
+        EndEdit();
+      return TRUE;
+    }
+    case WM_DESTROY:
+      m_bEnded = true;  // no notification from a closing editor
+      return FALSE;
+  }
+  return CGridEditorWnd<CComboBox>::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CGridCellCombo::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  if (message == WM_COMMAND && HIWORD(wParam) == CBN_DROPDOWN) {
+    SetDroppedWidth(static_cast<UINT>(ComputeDropWidth()));
+    *pResult = 0;
+    return TRUE;
+  }
+  return CGridEditorWnd<CComboBox>::OnChildNotify(message, wParam, lParam, pResult);
+}

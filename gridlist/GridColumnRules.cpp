@@ -1,0 +1,60 @@
+#include "GridColumnRules.h"
+
+bool CGridColumnRules::IsReadOnly(int column) const {
+  return column >= 0 && column < m_arrReadOnly.GetSize() && m_arrReadOnly[column] != 0;
+}
+
+int CGridColumnRules::SetReadOnlyColumnCount(int count) {
+  if (count < 0) return -1;
+  const int before = static_cast<int>(m_arrReadOnly.GetSize());
+  m_arrReadOnly.SetSize(count);
+  for (int i = 0; i < count; ++i) m_arrReadOnly[i] = 1;
+  return before;
+}
+
+bool CGridColumnRules::SetColumnReadOnly(int column, bool readOnly) {
+  if (column < 0) return false;
+  const int size = static_cast<int>(m_arrReadOnly.GetSize());
+  if (size < column + 1) {
+    m_arrReadOnly.SetSize(column + 1);
+    for (int i = size; i < column + 1; ++i) m_arrReadOnly[i] = 0;
+  }
+  m_arrReadOnly[column] = readOnly ? 1 : 0;
+  return true;
+}
+
+bool CGridColumnRules::SetColumnEditor(int column, int kind, int columnCount) {
+  if (column < 0 || column >= columnCount) return false;
+  const int size = static_cast<int>(m_arrEditorKinds.GetSize());
+  m_arrEditorKinds.SetSize(columnCount);
+  for (int i = size; i < columnCount; ++i) m_arrEditorKinds[i] = EditorEditBox;
+  m_arrEditorKinds[column] = kind;
+  return true;
+}
+
+int CGridColumnRules::GetColumnEditor(int column, int columnCount) {
+  if (column < 0 || column >= columnCount) return EditorEditBox;
+  const int size = static_cast<int>(m_arrEditorKinds.GetSize());
+  if (size < columnCount) {
+    m_arrEditorKinds.SetSize(columnCount);
+    for (int i = size; i < columnCount; ++i) m_arrEditorKinds[i] = EditorEditBox;
+  }
+  return m_arrEditorKinds[column];
+}
+
+void CGridColumnRules::SetColumnOptions(const CStringArray& options) {
+  m_arrOptions.RemoveAll();
+  for (int i = 0; i < options.GetSize(); ++i) m_arrOptions.Add(options[i]);
+}
+
+void CGridColumnRules::GetColumnOptions(const CStringArray& flat, int column, CStringArray& out) {
+  if (column < 0) return;
+  int separators = 0;
+  for (int i = 0; i < flat.GetSize(); ++i) {
+    if (flat[i].IsEmpty()) {
+      if (++separators > column) return;
+    } else if (separators == column) {
+      out.Add(flat[i]);
+    }
+  }
+}

@@ -1,0 +1,128 @@
+#include "GridCustomDraw.h"
+
+#include "Gridlistctrl.h"
+
+namespace {
+
+int SpaceWidth(HDC hdc) {
+  SIZE size = {};
+  ::GetTextExtentPoint32A(hdc, " ", 1, &size);
+  return size.cx;
+}
+
+void FillSolid(HDC hdc, const RECT& rect, COLORREF color) {
+  HBRUSH brush = ::CreateSolidBrush(color);
+  ::FillRect(hdc, &rect, brush);
+  ::DeleteObject(brush);
+}
+
+// One-pixel frame: top and left lines in one colour, bottom and right lines in another.
+void Draw3dRect(HDC hdc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  FillSolid(hdc, RECT{r.left, r.top, r.left + w - 1, r.top + 1}, topLeft);
+  FillSolid(hdc, RECT{r.left, r.top, r.left + 1, r.top + h - 1}, topLeft);
+  FillSolid(hdc, RECT{r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+  FillSolid(hdc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+}
+
+}  // namespace
+
+LRESULT CGridCustomDraw::OnCustomDraw(NMLVCUSTOMDRAW* pDraw) {
+  switch (pDraw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return OnPrePaint(pDraw);
+    case CDDS_ITEMPREPAINT: return OnItemPrePaint(pDraw);
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: return OnSubItemPrePaint(pDraw);
+    case CDDS_ITEMPOSTPAINT | CDDS_SUBITEM: return OnSubItemPostPaint(pDraw);
+    case CDDS_POSTPAINT: return OnPostPaint(pDraw);
+  }
+  return OnOtherStage(pDraw);
+}
+
+LRESULT CGridCustomDraw::OnPrePaint(NMLVCUSTOMDRAW*) {
+  return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+}
+
+LRESULT CGridCustomDraw::OnItemPrePaint(NMLVCUSTOMDRAW* pDraw) {
+  pDraw->clrText = kTextColor;
+  pDraw->clrTextBk = kTextBkColor;
+  return CDRF_NOTIFYSUBITEMDRAW | CDRF_NEWFONT;
+}
+
+LRESULT CGridCustomDraw::OnSubItemPrePaint(NMLVCUSTOMDRAW*) {
+  return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+}
+
+LRESULT CGridCustomDraw::OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw) {
+  const int row = static_cast<int>(pDraw->nmcd.dwItemSpec);
+  const int column = pDraw->iSubItem;
+  if (!(pDraw->nmcd.uItemState & CDIS_FOCUS) || column != GetFocusColumn()) return CDRF_DODEFAULT;
+  if (m_grid.IsColumnReadOnly(column)) return CDRF_SKIPDEFAULT;  // post-paint draws it
+
+  HDC hdc = pDraw->nmcd.hdc;
+  const int margin = 2 * SpaceWidth(hdc);
+  RECT bounds = {}, cell = pDraw->nmcd.rc;
+  m_grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+  cell.top = bounds.top;
+  cell.bottom = bounds.bottom;
+  RECT part = {};
+  if (column == 0 ? m_grid.GetItemRect(row, &part, LVIR_LABEL)
+                  : m_grid.GetCellRect(row, column, &part)) {
+    cell.left = part.left;
+    cell.right = part.right;
+  }
+  FillSolid(hdc, cell, kFocusCellColor);
+  cell.left += margin;
+  cell.right -= margin;
+  DrawCellText(hdc, cell, row, column, kTextColor);
+  return CDRF_SKIPDEFAULT;
+}
+
+LRESULT CGridCustomDraw::OnPostPaint(NMLVCUSTOMDRAW* pDraw) {
+  const int rows = m_grid.GetItemCount();
+  const int top = m_grid.GetTopIndex();
+  if (top < 0 || top >= rows) return CDRF_DODEFAULT;
+  int last = top + m_grid.GetCountPerPage();
+  if (last > rows - 1) last = rows - 1;
+  const int focusColumn = GetFocusColumn();
+  const int columns = m_grid.GetColumnCount();
+  for (int column = 0; column < columns; ++column) {
+    if (!m_grid.IsColumnReadOnly(column)) continue;
+    for (int row = top; row <= last; ++row)
+      DrawReadOnlyCell(pDraw->nmcd.hdc, row, column, focusColumn);
+  }
+  return CDRF_DODEFAULT;
+}
+
+LRESULT CGridCustomDraw::OnOtherStage(NMLVCUSTOMDRAW* pDraw) {
+  return (pDraw->nmcd.uItemState & CDIS_FOCUS) ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
+}
+
+int CGridCustomDraw::GetFocusColumn() const {
+  const int position = m_grid.GetCurrentColumn();
+  return position == -1 ? -1 : m_grid.GetColumnAtPosition(position);
+}
+
+void CGridCustomDraw::DrawReadOnlyCell(HDC hdc, int row, int column, int focusColumn) {
+  RECT cell = {};
+  if (!m_grid.GetCellRect(row, column, &cell)) return;
+  const int margin = SpaceWidth(hdc);
+  const bool selected = (m_grid.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  const bool focused = (m_grid.GetItemState(row, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
+  FillSolid(hdc, cell, selected ? kSelectedReadOnlyColor : ::GetSysColor(COLOR_BTNFACE));
+  const COLORREF edge = (column == focusColumn && focused) ? kFocusCellColor
+                                                            : ::GetSysColor(COLOR_BTNSHADOW);
+  Draw3dRect(hdc, cell, ::GetSysColor(COLOR_BTNFACE), edge);
+  cell.left += margin;
+  cell.right -= margin;
+  DrawCellText(hdc, cell, row, column, ::GetSysColor(COLOR_BTNTEXT));
+}
+
+void CGridCustomDraw::DrawCellText(HDC hdc, RECT rect, int row, int column, COLORREF color) {
+  const CString text = m_grid.GetItemText(row, column);
+  const int saved = ::SaveDC(hdc);
+  if (HFONT font = m_grid.GetFont()) ::SelectObject(hdc, font);
+  ::SetBkMode(hdc, TRANSPARENT);
+  ::SetTextColor(hdc, color);
+  ::DrawTextA(hdc, text, text.GetLength(), &rect, kCellTextFormat);
+  ::RestoreDC(hdc, saved);
+}

@@ -1,0 +1,114 @@
+// CGridListCtrl: a report-style list-view turned into a small editable grid.
+//
+// The grid takes over an existing list-view control of a dialog (SubclassDlgItem) and then:
+//  - keeps per-column editing rules (CGridColumnRules: read-only columns, editor kind, options);
+//  - keeps a current column, as a DISPLAY POSITION, which Left and Right move and the focus cell
+//    shows (columns may be dragged into a new order; column indexes never change, positions do);
+//  - asks for an edit with LVN_BEGINLABELEDITA sent to its parent, which the parent's framework
+//    reflects back to the grid, and opens an in-place editor over the cell (CGridCellEdit or
+//    CGridCellCombo); the editor's end notification takes the same road back;
+//  - paints its cells itself through custom draw (CGridCustomDraw);
+//  - reports every changed cell, inserted row and deleted row to its parent as LVN_SETDISPINFOA
+//    with the item masks GridCellChanged, GridRowInserted and GridRowDeleted, sent synchronously.
+//
+// The parent owns the meaning of the rows; the grid knows only texts and one data value per row.
+// The grid owns the editor that is open (at most one); an editor frees its own object once its
+// window is gone and none of its handlers runs any more (CGridEditorWnd).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "CString.h"
+#include "CStringArray.h"
+#include "GridColumnRules.h"
+#include "GridCustomDraw.h"
+#include "ListCtrl.h"
+
+// Item masks of the grid's LVN_SETDISPINFOA notifications; the parent tells them apart by these.
+enum GridNotifyMask : UINT {
+  GridCellChanged = 0x801,  // iItem row, iSubItem column, pszText the new text
+  GridRowInserted = 0x802,  // iItem the new row, iSubItem -1
+  GridRowDeleted = 0x803,   // iItem the deleted row, iSubItem -1
+};
+
+// Control id of every in-place editor window.
+constexpr UINT kGridEditorId = 103;
+
+class CGridListCtrl : public CListCtrl {
+ public:
+  CGridListCtrl();
+  ~CGridListCtrl() override;
+
+  // Report view, no native label editing, full-row select and header drag-and-drop.  TRUE.
+  BOOL InitGrid();
+  // GetColumnCount (the header's item count) comes with the list-view wrapper.
+
+  // Column rules; a call with a column out of range changes nothing (see CGridColumnRules).
+  int SetReadOnlyColumnCount(int count);
+  void SetColumnReadOnly(int column, BOOL readOnly);
+  BOOL IsColumnReadOnly(int column) const { return m_rules.IsReadOnly(column); }
+  void SetColumnEditor(int column, int kind);
+  int GetColumnEditor(int column);
+  void SetColumnOptions(const CStringArray& options);
+  const CStringArray& GetColumnOptions() const { return m_rules.GetFlatOptions(); }
+
+  // The cell's rectangle in client coordinates (column 0 without the icon area); FALSE for a row
+  // or column out of range or a null rectangle.
+  BOOL GetCellRect(int row, int column, RECT* pRect) const;
+  // Scrolls horizontally so that the column is shown; nothing for a bad column or an empty grid.
+  void MakeColumnVisible(int column);
+
+  // Rows.  AddRow(-1) appends; DeleteRow of a row that does not exist deletes and reports nothing.
+  void AddRow(int index);
+  void DeleteRow(int row);
+  void SelectRow(int row);
+  int GetSelectedRow() const;
+  void SwapRows(int a, int b);
+  void MoveRowUp(int row);
+  void MoveRowDown(int row);
+
+  // Moves an editor window over the cell, scrolling the cell into view first.
+  BOOL PlaceEditor(CWnd* pEditor, int row, int column);
+
+  // Column index versus display position, from the header each time.  -1 when out of range.
+  int GetColumnAtPosition(int position) const;
+  int GetPositionOfColumn(int column) const;
+  std::vector<int> GetOrderArray() const;
+
+  int GetCurrentColumn() const { return m_nCurColumn; }  // a display position, -1 = none
+  CWnd* GetActiveEditor() const { return m_pEditor; }
+  int GetEditRow() const { return m_nEditRow; }
+  int GetEditColumn() const { return m_nEditColumn; }
+
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
+ protected:
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+ private:
+  void OnLButtonDown(LPARAM lParam);
+  void OnScroll();
+  void OnDestroy();
+  LRESULT OnBeginLabelEdit(const NMLVDISPINFOA* pInfo);
+  LRESULT OnEndLabelEdit(const NMLVDISPINFOA* pInfo);
+
+  // Sends LVN_BEGINLABELEDITA for the cell with its current text.
+  void RequestEdit(int row, int column);
+  void SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text, int length);
+  // Sum of the widths of the columns shown left of the column.
+  int GetColumnOffset(int column) const;
+  void MoveCurrentColumn(int step);
+  // Closes the open editor without any notification.
+  void DestroyEditor();
+
+  CGridColumnRules m_rules;  // editor kinds, option lists, read-only flags
+  int m_nCurColumn;
+  CWnd* m_pEditor;  // owned; see CGridEditorWnd for how it ends
+  int m_nEditRow;
+  int m_nEditColumn;
+  CGridCustomDraw m_draw;
+};

@@ -1,0 +1,85 @@
+// How the grid paints: its client area printed into a bitmap and checked pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "GridCustomDraw.h"
+#include "GridTestDlg.h"
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kPaleYellow = RGB(255, 255, 220);
+constexpr COLORREF kPaleMagenta = RGB(255, 180, 255);
+constexpr COLORREF kPaleBlue = RGB(200, 200, 255);
+static_assert(CGridCustomDraw::kTextBkColor == kPaleYellow, "");
+static_assert(CGridCustomDraw::kFocusCellColor == kPaleMagenta, "");
+static_assert(CGridCustomDraw::kSelectedReadOnlyColor == kPaleBlue, "");
+
+class GridDrawTest : public GridTest {
+ protected:
+  RECT Cell(int row, int column) const {
+    RECT cell = {};
+    dlg->m_grid.GetCellRect(row, column, &cell);
+    return cell;
+  }
+  // The share of the cell's pixels (inside its frame) that have the colour, in percent.
+  static int Share(const CDibCapture& dib, RECT cell, COLORREF color) {
+    ::InflateRect(&cell, -1, -1);
+    const int area = (cell.right - cell.left) * (cell.bottom - cell.top);
+    return area > 0 ? 100 * dib.CountColor(cell, color) / area : 0;
+  }
+};
+
+TEST_F(GridDrawTest, CellsFocusCellAndReadOnlyCellsHaveTheirColours) {
+  ClickCell(1, 4);  // row 1 selected and focused, current column 4
+  Press(VK_ESCAPE);
+  CDibCapture dib(Grid(), false);
+
+  EXPECT_GT(Share(dib, Cell(0, 1), kPaleYellow), 60);  // a normal cell: blue on pale yellow
+  EXPECT_GT(dib.CountColor(Cell(0, 1), kBlue), 5);
+  EXPECT_GT(Share(dib, Cell(1, 4), kPaleMagenta), 60);  // the focus cell
+  EXPECT_EQ(Share(dib, Cell(0, 4), kPaleMagenta), 0);
+  EXPECT_GT(dib.CountColor(Cell(1, 4), kBlue), 5);
+  EXPECT_GT(Share(dib, Cell(1, 3), kPaleBlue), 60);  // read-only cell of the selected row
+  EXPECT_GT(Share(dib, Cell(0, 3), ::GetSysColor(COLOR_BTNFACE)), 60);  // a grey button
+  const RECT ro = Cell(1, 3);
+  EXPECT_EQ(dib.At(ro.right - 1, ro.bottom - 1), ::GetSysColor(COLOR_BTNSHADOW));
+}
+
+TEST_F(GridDrawTest, ReadOnlyFocusCellKeepsItsButtonWithAMagentaEdge) {
+  ClickCell(2, 8);  // read-only: no editor, but the current column
+  ASSERT_EQ(dlg->m_grid.GetActiveEditor(), nullptr);
+  CDibCapture dib(Grid(), false);
+  const RECT cell = Cell(2, 8);
+  EXPECT_GT(Share(dib, cell, kPaleBlue), 60);
+  EXPECT_EQ(dib.At((cell.left + cell.right) / 2, cell.bottom - 1), kPaleMagenta);
+  EXPECT_EQ(dib.At(cell.right - 1, (cell.top + cell.bottom) / 2), kPaleMagenta);
+  const RECT other = Cell(1, 8);  // same column, row without the focus
+  EXPECT_EQ(dib.At(other.right - 1, (other.top + other.bottom) / 2),
+            ::GetSysColor(COLOR_BTNSHADOW));
+}
+
+// Not a check: leaves a picture of the test dialog for a person (see screenshot.sh).
+TEST_F(GridDrawTest, SavesAScreenshotOfTheDialogWhenAsked) {
+  const char* path = std::getenv("VJD_GRID_SCREENSHOT");
+  if (!path) GTEST_SKIP() << "VJD_GRID_SCREENSHOT not set";
+  const char* rows[3][10] = {
+      {"0", "a", "是", "右上", "0.003", "0.0015", "是", "0", "0", "0"},
+      {"1", "b", "否", "左下", "0.003", "0.0015", "否", "90", "255", "0"},
+      {"2", "型号", "是", "正中间", "0.004", "0.002", "是", "0", "0", "16777215"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 10; ++c) dlg->m_grid.SetItemText(r, c, rows[r][c]);
+  dlg->m_bar.SetWindowText("QF 的标注:");
+  ClickCell(1, 4);
+  Press(VK_ESCAPE);
+  MouseMove(dlg->m_bar.m_hWnd, POINT{dlg->m_bar.GetButtonRect(0).left + 5, 8});
+  ClickCell(2, 2);  // the combo editor open on "是"
+  ::RedrawWindow(CGridTestDlg::Host(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  Pump();
+  CDibCapture shot(CGridTestDlg::Host(), true);
+  ASSERT_TRUE(shot.SaveBmp(path));
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "GridTestKit.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "GridEditorHeap.h"
+
+void Pump(int quietMs) {
+  DWORD quietSince = ::GetTickCount();
+  while (::GetTickCount() - quietSince < static_cast<DWORD>(quietMs)) {
+    MSG msg;
+    if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // the dialog's hook pre-translates
+      ::TranslateMessage(&msg);
+      ::DispatchMessageA(&msg);
+      quietSince = ::GetTickCount();
+    } else {
+      ::Sleep(5);
+    }
+  }
+}
+
+namespace {
+
+POINT g_pointer = {};  // where the last mouse input put the pointer, in screen coordinates
+
+// Every mouse input carries its absolute position, so no event depends on an earlier one.
+void SendMouse(DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(g_pointer.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(g_pointer.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD vk, DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.dwFlags = flags;
+  ::SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void MouseMove(HWND hwnd, POINT pt) {
+  ::ClientToScreen(hwnd, &pt);
+  g_pointer = pt;
+  SendMouse(0);
+}
+
+void MouseDown(HWND hwnd, POINT pt) {
+  MouseMove(hwnd, pt);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
+void MouseUp(HWND hwnd, POINT pt) {
+  MouseMove(hwnd, pt);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void Click(HWND hwnd, POINT pt) {
+  MouseDown(hwnd, pt);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void KeyDown(WORD vk) {
+  SendKey(vk, 0);
+}
+void KeyUp(WORD vk) {
+  SendKey(vk, KEYEVENTF_KEYUP);
+}
+
+void PressKey(WORD vk, bool ctrl) {
+  if (ctrl) KeyDown(VK_CONTROL);
+  KeyDown(vk);
+  KeyUp(vk);
+  if (ctrl) KeyUp(VK_CONTROL);
+}
+
+void TypeText(const char* ascii) {
+  for (const char* p = ascii; *p; ++p) {
+    const char ch = *p;
+    WORD vk = ch == '.' ? VK_OEM_PERIOD : static_cast<WORD>(ch >= 'a' && ch <= 'z' ? ch - 32 : ch);
+    PressKey(vk);
+  }
+}
+
+CDibCapture::CDibCapture(HWND hwnd, bool wholeWindow) {
+  RECT r = {};
+  if (wholeWindow) {
+    ::GetWindowRect(hwnd, &r);
+    ::OffsetRect(&r, -r.left, -r.top);
+  } else {
+    ::GetClientRect(hwnd, &r);
+  }
+  m_width = r.right;
+  m_height = r.bottom;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = m_width;
+  info.bmiHeader.biHeight = -m_height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  HDC screen = ::GetDC(nullptr);
+  void* bits = nullptr;
+  m_bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  m_dc = ::CreateCompatibleDC(screen);
+  ::ReleaseDC(nullptr, screen);
+  m_old = ::SelectObject(m_dc, m_bitmap);
+  m_bits = static_cast<const DWORD*>(bits);
+  if (wholeWindow)
+    ::PrintWindow(hwnd, m_dc, 0);
+  else
+    ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc),
+                   PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  ::GdiFlush();
+}
+
+CDibCapture::~CDibCapture() {
+  ::SelectObject(m_dc, m_old);
+  ::DeleteDC(m_dc);
+  ::DeleteObject(m_bitmap);
+}
+
+COLORREF CDibCapture::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= m_width || y >= m_height) return CLR_INVALID;
+  const DWORD pixel = m_bits[y * m_width + x];  // 0x00RRGGBB
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+int CDibCapture::CountColor(const RECT& area, COLORREF color) const {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) count += At(x, y) == color;
+  return count;
+}
+
+bool CDibCapture::SaveBmp(const std::string& path) const {
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  const DWORD imageSize = static_cast<DWORD>(m_width * m_height * 4);
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + imageSize;
+  info.biSize = sizeof info;
+  info.biWidth = m_width;
+  info.biHeight = -m_height;
+  info.biPlanes = 1;
+  info.biBitCount = 32;
+  info.biSizeImage = imageSize;
+  FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return false;
+  bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+            std::fwrite(&info, sizeof info, 1, out) == 1 &&
+            std::fwrite(m_bits, imageSize, 1, out) == 1;
+  return std::fclose(out) == 0 && ok;
+}
+
+namespace guard_heap {
+namespace {
+
+struct Block {
+  char* base;
+  SIZE_T size;
+};
+std::vector<Block> g_freed;
+int g_faults = 0;
+PVOID g_handler = nullptr;
+
+LONG CALLBACK OnException(EXCEPTION_POINTERS* info) {
+  if (info->ExceptionRecord->ExceptionCode != EXCEPTION_ACCESS_VIOLATION)
+    return EXCEPTION_CONTINUE_SEARCH;
+  auto* address = reinterpret_cast<char*>(info->ExceptionRecord->ExceptionInformation[1]);
+  for (const Block& block : g_freed) {
+    if (address >= block.base && address < block.base + block.size) {
+      ++g_faults;  // a touch after free: count it, give the page back and carry on
+      DWORD old = 0;
+      ::VirtualProtect(block.base, block.size, PAGE_READWRITE, &old);
+      return EXCEPTION_CONTINUE_EXECUTION;
+    }
+  }
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+}  // namespace
+
+void* Allocate(size_t size) {
+  return ::VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void Free(void* block) {
+  MEMORY_BASIC_INFORMATION region = {};
+  ::VirtualQuery(block, &region, sizeof region);
+  std::memset(block, 0xDD, region.RegionSize);  // poisoned, then out of reach, never reused
+  DWORD old = 0;
+  ::VirtualProtect(block, region.RegionSize, PAGE_NOACCESS, &old);
+  g_freed.push_back(Block{static_cast<char*>(block), region.RegionSize});
+}
+
+void Install() {
+  g_faults = 0;
+  if (!g_handler) g_handler = ::AddVectoredExceptionHandler(1, &OnException);
+  CGridEditorHeap::SetAllocator(&Allocate, &Free);
+}
+
+void Uninstall() {
+  CGridEditorHeap::SetAllocator(nullptr, nullptr);
+}
+
+int Faults() {
+  return g_faults;
+}
+
+}  // namespace guard_heap
