@@ -21,11 +21,12 @@ void CDlgParaSet::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CDlgParaSet::OnInitDialog() {
   CDialog::OnInitDialog();  // binds the controls
-  if (!InitContents()) return TRUE;  // no preview entity: the opening stops after the grid
+  // No preview entity: the opening stops after the grid (as if the focus had been set).
+  if (!InitContents()) return FALSE;
   if (m_arrSelHandles.GetSize() > 0) m_nSelCount = m_arrSelHandles.GetSize();
   UpdateData(FALSE);
   StartContents();
-  return FALSE;  // the focus was not set here
+  return TRUE;  // the focus was not set here
 }
 
 BOOL CDlgParaSet::PreTranslateMessage(MSG* pMsg) {

@@ -1,0 +1,146 @@
+// Opening the window: the catalogue's categories and the first category's symbols, the first
+// symbol's grid and preview, the display settings from VellJDBase, the check-box groups; a
+// catalogue that is missing or cannot be read; and the mouse messages forwarded to the preview.
+#include "ParaSetHarness.h"
+#include "VellJDLabels.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST_F(ParaSetTest, OpeningLoadsTheFirstSymbolOfTheFirstCategoryAndStoresNothing) {
+  Open();
+  EXPECT_EQ(Items(IDC_CB_CATEGORY), (Strings{"负载", "开关", "故障", "其它"}));
+  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"电动机", "照明"}));
+  EXPECT_EQ(Caption(), "电动机 的标注:");
+  ASSERT_EQ(Rows(), 3);  // the built-in default of "电动机"
+  EXPECT_EQ(Row(0), (Strings{"0", "a", "是", "中间", "0.003", "0.0015", "是", "0", "0", "0"}));
+  EXPECT_EQ(Row(1)[3], "下一");
+  EXPECT_EQ(Row(2)[3], "下二");
+  EXPECT_EQ(LabelInt(ATTR_LABEL_COUNT_GET, 0), 3);
+  EXPECT_EQ(LabelText(2), "c");
+  EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_HEIGHT_GET, 0), 0.0015);  // the preview's own size
+  EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_WIDTH_GET, 0), 0.001);
+  EXPECT_EQ(ConfigBytes(), 0);  // looked up (so created), nothing written
+  EXPECT_TRUE(m_messages.empty());
+  // The three groups start disabled; the short-circuit current stays usable.
+  EXPECT_FALSE(Enabled(IDC_CHK_SHOW_MOTOR_MODEL));
+  EXPECT_FALSE(Enabled(IDC_CHK_SHOW_CABLE_NAME));
+  EXPECT_FALSE(Enabled(IDC_CHK_SHOW_SHORT_NAME));
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_SHORT_CURRENT));
+}
+
+TEST_F(ParaSetTest, OthersListsTheSymbolsNoEntryMentions) {
+  Open();
+  ChooseCategory(3);
+  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"方块"}));
+  EXPECT_EQ(Caption(), "方块 的标注:");
+  EXPECT_EQ(Rows(), 0);  // no record, no default
+  EXPECT_EQ(LabelInt(ATTR_LABEL_COUNT_GET, 0), 0);
+}
+
+TEST_F(ParaSetTest, DisplaySettingsComeFromVellJDBaseAndNameOnDrawIsWrittenAtOnce) {
+  SetShowMotorModel(0);
+  SetShowCableName(1);
+  SetShowNameOnDraw(1);
+  Open();
+  EXPECT_FALSE(Checked(IDC_CHK_SHOW_MOTOR_MODEL));
+  EXPECT_TRUE(Checked(IDC_CHK_SHOW_CABLE_NAME));
+  EXPECT_TRUE(Checked(IDC_CHK_SHOW_NAME_ON_DRAW));
+  Tick(IDC_CHK_SHOW_NAME_ON_DRAW, FALSE);
+  EXPECT_EQ(GetShowNameOnDraw(), 0);
+  EXPECT_EQ(GetShowMotorModel(), 0);  // the others wait for "应用"
+  SetShowMotorModel(1);
+  SetShowNameOnDraw(1);
+}
+
+TEST_F(ParaSetTest, ClearingShortCurrentTicksShortPointName) {
+  Open();
+  Tick(IDC_CHK_SHOW_SHORT_NAME, FALSE);
+  Tick(IDC_CHK_SHOW_SHORT_CURRENT, FALSE);
+  EXPECT_TRUE(Checked(IDC_CHK_SHOW_SHORT_NAME));
+  EXPECT_FALSE(Checked(IDC_CHK_SHOW_SHORT_CURRENT));
+  Tick(IDC_CHK_SHOW_SHORT_NAME, FALSE);
+  Tick(IDC_CHK_SHOW_SHORT_CURRENT, TRUE);  // ticking it changes nothing else
+  EXPECT_FALSE(Checked(IDC_CHK_SHOW_SHORT_NAME));
+}
+
+TEST_F(ParaSetTest, ConfigureBoxesEnableTheirGroups) {
+  Open();
+  Tick(IDC_CHK_ONE_LINE, FALSE);
+  Tick(IDC_CHK_CONFIG_CABLE, TRUE);
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_CABLE_NAME));  // even with "显示一行标注" clear
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_CABLE_LABEL));
+  EXPECT_TRUE(Enabled(IDC_CHK_ONE_LINE));
+  Tick(IDC_CHK_ONE_LINE, FALSE);
+  EXPECT_FALSE(Enabled(IDC_CHK_SHOW_CABLE_NAME));
+  Tick(IDC_CHK_ONE_LINE, TRUE);
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_CABLE_NAME));
+  Tick(IDC_CHK_CONFIG_MOTOR, TRUE);
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_MOTOR_MODEL) && Enabled(IDC_CHK_SHOW_MOTOR_NAME));
+  Tick(IDC_CHK_CONFIG_SHORT, TRUE);
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_SHORT_NAME));
+  Tick(IDC_CHK_CONFIG_SHORT, FALSE);
+  EXPECT_FALSE(Enabled(IDC_CHK_SHOW_SHORT_NAME));
+  EXPECT_TRUE(Enabled(IDC_CHK_SHOW_SHORT_CURRENT));
+}
+
+TEST_F(ParaSetTest, WheelAndRightButtonOverThePreviewGoToThePreview) {
+  Open();
+  RECT rc;
+  m_pDlg->m_wndPreview.GetWindowRect(&rc);
+  const double scale = m_pDlg->m_wndPreview.GetScale();
+  MSG msg = {};
+  msg.hwnd = m_hDlg;
+  msg.message = WM_MOUSEWHEEL;
+  msg.wParam = MAKEWPARAM(0, WHEEL_DELTA);
+  msg.pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  msg.lParam = MAKELPARAM(msg.pt.x, msg.pt.y);
+  EXPECT_TRUE(AfxPreTranslateMessage(&msg));
+  EXPECT_NEAR(m_pDlg->m_wndPreview.GetScale(), scale * 1.7, scale * 1e-9);
+  msg.message = WM_RBUTTONDOWN;
+  msg.wParam = MK_RBUTTON;
+  EXPECT_TRUE(AfxPreTranslateMessage(&msg));
+  EXPECT_DOUBLE_EQ(m_pDlg->m_wndPreview.GetScale(), scale);  // back to the extents
+  // Outside the preview the message takes its normal course.
+  msg.message = WM_MOUSEWHEEL;
+  msg.pt = {rc.right + 40, rc.top};
+  msg.lParam = MAKELPARAM(msg.pt.x, msg.pt.y);
+  EXPECT_FALSE(AfxPreTranslateMessage(&msg));
+  EXPECT_DOUBLE_EQ(m_pDlg->m_wndPreview.GetScale(), scale);
+}
+
+class MissingCatalogueTest : public ParaSetTest {
+  const char* Catalogue() const override { return nullptr; }
+};
+
+TEST_F(MissingCatalogueTest, IsReportedAndEveryCategoryShowsTheWholeLibrary) {
+  Open();
+  EXPECT_EQ(m_messages, (Strings{"此符号库没有分类"}));
+  EXPECT_EQ(Items(IDC_CB_CATEGORY), (Strings{"全部符号"}));
+  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"电动机", "短路点", "方块", "馈电开关", "照明"}));
+}
+
+TEST_F(MissingCatalogueTest, ACatalogueThatCannotBeReadIsReportedAndHandledAsMissing) {
+  ::CreateDirectoryA((m_dir + "符号库\\EdaSymbol.cls").c_str(), nullptr);  // no file to read
+  Open();
+  ASSERT_EQ(m_messages.size(), 1u);
+  EXPECT_NE(m_messages[0], "此符号库没有分类");
+  EXPECT_EQ(Items(IDC_CB_CATEGORY), (Strings{"全部符号"}));
+  EXPECT_EQ(Items(IDC_CB_SYMBOL).size(), 5u);
+}
+
+class IndexBeyondLibraryTest : public ParaSetTest {
+  const char* Catalogue() const override { return "t\n远\ndot 77\ndot 2\n"; }
+};
+
+TEST_F(IndexBeyondLibraryTest, IsListedWithTheKernelsEmptyAnswer) {
+  Open();
+  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"", "方块"}));
+  EXPECT_EQ(Caption(), " 的标注:");
+  EXPECT_EQ(Rows(), 0);
+  ChooseSymbol(1);
+  EXPECT_EQ(Caption(), "方块 的标注:");
+}
+
+}  // namespace

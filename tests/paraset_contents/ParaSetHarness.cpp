@@ -1,0 +1,281 @@
+#include "ParaSetHarness.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "AfxMessageBox.h"
+#include "KernelSetup.h"
+#include "LabelColorChooser.h"
+#include "ResourceScope.h"
+#include "SignRelaPosDlg.h"
+
+std::vector<MouseStatusCall> g_mouseStatusCalls;
+
+// This program stands in for the command: the window's calls into it are recorded.
+extern "C" void WINAPI MouseStatus(int code, int param1, int param2) {
+  g_mouseStatusCalls.push_back({code, param1, param2});
+}
+
+namespace {
+
+// Symbols 0 to 4.  "电动机", "馈电开关", "短路点" have built-in defaults, "方块" has none.
+const char kLibrary[] =
+    "VJD-SYMBOLS 1\n"
+    "symbol 电动机\n"
+    "circle 0 0 0.004\n"
+    "end\n"
+    "symbol 短路点\n"
+    "line -0.002 0 0.002 0\n"
+    "end\n"
+    "symbol 方块\n"
+    "poly -0.003 -0.002 0.003 -0.002 0.003 0.002 -0.003 0.002\n"
+    "end\n"
+    "symbol 馈电开关\n"
+    "poly -0.003 -0.004 0.003 -0.004 0.003 0.004 -0.003 0.004\n"
+    "end\n"
+    "symbol 照明\n"
+    "circle 0 0 0.002\n"
+    "end\n";
+
+const char kCatalogue[] =
+    "供电辅助制图 符号分类\n"
+    "负载\n"
+    "dot 0\n"
+    "dot 4\n"
+    "开关\n"
+    "dot 3\n"
+    "故障\n"
+    "dot 1\n";
+
+ParaSetTest* g_test = nullptr;
+
+std::filesystem::path Native(const std::string& gbk) {
+  // The file system functions of this process take the ANSI code page (936) as it comes.
+  return std::filesystem::path(gbk);
+}
+
+}  // namespace
+
+const char* ParaSetTest::Catalogue() const {
+  return kCatalogue;
+}
+
+void ParaSetTest::SetUp() {
+  g_test = this;
+  g_mouseStatusCalls.clear();
+  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  char temp[MAX_PATH];
+  ::GetTempPathA(sizeof temp, temp);
+  m_dir = std::string(temp) + "vjd-paraset-" + info->name() + "\\";
+  std::error_code ignored;
+  std::filesystem::remove_all(Native(m_dir), ignored);
+  ::CreateDirectoryA(m_dir.c_str(), nullptr);
+  ::CreateDirectoryA((m_dir + "符号库").c_str(), nullptr);
+  MakeConfigFolder();
+  if (const char* text = Catalogue()) {
+    FILE* f = std::fopen((m_dir + "符号库\\EdaSymbol.cls").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs(text, f);
+    std::fclose(f);
+  }
+
+  QkSetupReset();
+  char error[256] = "";
+  ASSERT_TRUE(QkSetupLoadSymbolText(kLibrary, error, sizeof error)) << error;
+
+  m_pMapObject = om::PoMap::Create();
+  m_pMapObject->GetDrawing().dScale = 1.0;
+  m_map.hWnd = nullptr;
+  m_map.pDispatch = m_pMapObject;
+
+  fw::SetMessageBoxHandler(
+      [](void*, void*, const char* text, unsigned) {
+        g_test->m_messages.push_back(text);
+        return IDOK;
+      },
+      nullptr);
+  CSignRelaPosDlg::SetModalHandler(
+      [](void*, CSignRelaPosDlg& dlg) -> INT_PTR {
+        g_test->m_positionPreset = dlg.m_nPosition;
+        if (g_test->m_positionAnswer == -2) return IDCANCEL;
+        dlg.m_nPosition = g_test->m_positionAnswer;
+        dlg.m_strPosition = vjd::annotation::LabelPositionName(dlg.m_nPosition);
+        return IDOK;
+      },
+      nullptr);
+  SetLabelColorHandler(
+      [](void*, COLORREF initial, COLORREF* pChosen) -> BOOL {
+        g_test->m_colourInitial = initial;
+        if (g_test->m_colourAnswer < 0) return FALSE;
+        *pChosen = static_cast<COLORREF>(g_test->m_colourAnswer);
+        return TRUE;
+      },
+      nullptr);
+}
+
+void ParaSetTest::TearDown() {
+  if (m_hDlg && ::IsWindow(m_hDlg)) ::DestroyWindow(m_hDlg);  // deletes the object
+  m_pDlg = nullptr;
+  fw::SetMessageBoxHandler(nullptr);
+  CSignRelaPosDlg::SetModalHandler(nullptr);
+  SetLabelColorHandler(nullptr);
+  if (m_pMapObject) m_pMapObject->Release();
+  std::error_code ignored;
+  std::filesystem::remove_all(Native(m_dir), ignored);
+  g_test = nullptr;
+}
+
+void ParaSetTest::Open() {
+  m_pDlg = new CDlgParaSet;
+  m_pDlg->m_pMap = &m_map;
+  m_pDlg->m_strHostDir = m_dir.c_str();
+  CResourceScope scope;  // the template is this module's, as for the command
+  ASSERT_TRUE(m_pDlg->Create(CDlgParaSet::IDD, nullptr));
+  m_hDlg = m_pDlg->m_hWnd;
+}
+
+void ParaSetTest::ChooseSymbol(int item) {
+  HWND hCombo = ::GetDlgItem(m_hDlg, IDC_CB_SYMBOL);
+  ::SendMessageA(hCombo, CB_SETCURSEL, item, 0);
+  ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDC_CB_SYMBOL, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hCombo));
+}
+
+void ParaSetTest::ChooseCategory(int item) {
+  HWND hCombo = ::GetDlgItem(m_hDlg, IDC_CB_CATEGORY);
+  ::SendMessageA(hCombo, CB_SETCURSEL, item, 0);
+  ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDC_CB_CATEGORY, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(hCombo));
+}
+
+void ParaSetTest::Tick(int id, BOOL ticked) {
+  ::CheckDlgButton(m_hDlg, id, ticked ? BST_CHECKED : BST_UNCHECKED);
+  ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(m_hDlg, id)));
+}
+
+void ParaSetTest::EditCell(int row, int column, const char* text) {
+  m_pDlg->m_grid.SetItemText(row, column, text);
+  NMLVDISPINFOA info = {};
+  info.hdr.hwndFrom = m_pDlg->m_grid.m_hWnd;
+  info.hdr.idFrom = IDC_GRID;
+  info.hdr.code = LVN_SETDISPINFOA;
+  info.item.mask = GridCellChanged;
+  info.item.iItem = row;
+  info.item.iSubItem = column;
+  info.item.pszText = const_cast<char*>(text);
+  info.item.cchTextMax = static_cast<int>(std::strlen(text));
+  ::SendMessageA(m_hDlg, WM_NOTIFY, IDC_GRID, reinterpret_cast<LPARAM>(&info));
+}
+
+void ParaSetTest::ClickCell(int row, int column) {
+  NMITEMACTIVATE info = {};
+  info.hdr.hwndFrom = m_pDlg->m_grid.m_hWnd;
+  info.hdr.idFrom = IDC_GRID;
+  info.hdr.code = NM_CLICK;
+  info.iItem = row;
+  info.iSubItem = column;
+  ::SendMessageA(m_hDlg, WM_NOTIFY, IDC_GRID, reinterpret_cast<LPARAM>(&info));
+}
+
+void ParaSetTest::Leave() {
+  ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(m_hDlg, IDCANCEL)));
+}
+
+std::vector<std::string> ParaSetTest::Items(int comboId) const {
+  std::vector<std::string> items;
+  HWND hCombo = ::GetDlgItem(m_hDlg, comboId);
+  int count = static_cast<int>(::SendMessageA(hCombo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[64] = "";
+    ::SendMessageA(hCombo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
+std::string ParaSetTest::Caption() const {
+  char text[128] = "";
+  ::GetDlgItemTextA(m_hDlg, IDC_GRID_BUTTONBAR, text, sizeof text);
+  return text;
+}
+
+std::vector<std::string> ParaSetTest::Row(int row) const {
+  std::vector<std::string> cells;
+  for (int c = 0; c < 10; ++c) cells.push_back(std::string(m_pDlg->m_grid.GetItemText(row, c)));
+  return cells;
+}
+
+int ParaSetTest::Rows() const {
+  return m_pDlg->m_grid.GetItemCount();
+}
+
+BOOL ParaSetTest::Enabled(int id) const {
+  return ::IsWindowEnabled(::GetDlgItem(m_hDlg, id));
+}
+
+BOOL ParaSetTest::Checked(int id) const {
+  return ::IsDlgButtonChecked(m_hDlg, id) == BST_CHECKED;
+}
+
+std::string ParaSetTest::LabelText(int label) const {
+  char text[QK_LABEL_TEXT_SIZE] = "";
+  ::EntityParam(m_pDlg->m_pPreviewEntity, ATTR_LABEL_TEXT_GET, text, label);
+  return text;
+}
+
+int ParaSetTest::LabelInt(int code, int label) const {
+  int value = -12345;
+  ::EntityParam(m_pDlg->m_pPreviewEntity, code, &value, label);
+  return value;
+}
+
+double ParaSetTest::LabelDouble(int code, int label) const {
+  double value = -12345.0;
+  ::EntityParam(m_pDlg->m_pPreviewEntity, code, &value, label);
+  return value;
+}
+
+bool ParaSetTest::Anchor(int label, double xyz[3]) const {
+  return QkSetupGetLabelAnchor(m_pDlg->m_pPreviewEntity, label, xyz) != 0;
+}
+
+double ParaSetTest::SymbolSize() const {
+  unsigned char block[QK_ATTR_BLOCK_SIZE] = {};
+  ::GetEntityAttributes(m_pDlg->m_pPreviewEntity, block);
+  double size;
+  std::memcpy(&size, block + QK_ATTR_SYMBOL_SIZE, sizeof size);
+  return size;
+}
+
+std::string ParaSetTest::ConfigPath() const {
+  return m_dir + "机电数据库\\机电配置.cfg";
+}
+
+long long ParaSetTest::ConfigBytes() const {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!::GetFileAttributesExA(ConfigPath().c_str(), GetFileExInfoStandard, &data)) return -1;
+  return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool ParaSetTest::Find(const char* name, vjd::annotation::SymbolLabelConfig& record) const {
+  vjd::annotation::InitRecord(record);
+  return vjd::annotation::LabelConfigFile(m_dir.c_str(), nullptr).FindRecord(name, record) ==
+         vjd::annotation::ConfigFileResult::kOk;
+}
+
+void ParaSetTest::Store(const vjd::annotation::SymbolLabelConfig& record) const {
+  ASSERT_EQ(vjd::annotation::LabelConfigFile(m_dir.c_str(), nullptr).StoreRecord(record),
+            vjd::annotation::ConfigFileResult::kOk);
+}
+
+void ParaSetTest::RemoveConfigFolder() const {
+  ::DeleteFileA(ConfigPath().c_str());
+  ::RemoveDirectoryA((m_dir + "机电数据库").c_str());
+}
+
+void ParaSetTest::MakeConfigFolder() const {
+  ::CreateDirectoryA((m_dir + "机电数据库").c_str(), nullptr);
+}

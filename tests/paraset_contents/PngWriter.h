@@ -1,0 +1,7 @@
+// Saves a window's picture (PrintWindow into a 24-bit DIB) as a PNG file, uncompressed
+// (stored deflate blocks), so that no image library is needed.
+#pragma once
+
+#include <windows.h>
+
+bool SaveWindowPng(HWND hWnd, const char* path);
