@@ -3,13 +3,28 @@
 #include "HostDirectory.h"
 
 CDlgParaSet::CDlgParaSet(CWnd* pParent)
-    : CDialog(IDD_PARASET, pParent), m_pMap(nullptr), m_nSelCount(0),
-      m_strHostDir(vjd::annotation::HostExecutableDirectory()), m_pPreviewEntity(0),
-      m_bOldShowMotorName(FALSE), m_bOldShowMotorModel(FALSE), m_bOldShowCableName(FALSE),
-      m_bOldShowCableLabel(FALSE), m_bOldOneLine(FALSE), m_bShowMotorName(FALSE),
-      m_bShowMotorModel(FALSE), m_bConfigMotor(FALSE), m_bShowCableName(FALSE),
-      m_bShowCableLabel(FALSE), m_bOneLine(FALSE), m_bConfigCable(FALSE), m_bShowShortName(FALSE),
-      m_bConfigShort(FALSE), m_bShowNameOnDraw(TRUE), m_bShowShortCurrent(TRUE), m_bDirty(FALSE) {}
+    : CDialog(IDD_PARASET, pParent),
+      m_pMap(nullptr),
+      m_nSelCount(0),
+      m_strHostDir(vjd::annotation::HostExecutableDirectory()),
+      m_pPreviewEntity(0),
+      m_bOldShowMotorName(FALSE),
+      m_bOldShowMotorModel(FALSE),
+      m_bOldShowCableName(FALSE),
+      m_bOldShowCableLabel(FALSE),
+      m_bOldOneLine(FALSE),
+      m_bShowMotorName(FALSE),
+      m_bShowMotorModel(FALSE),
+      m_bConfigMotor(FALSE),
+      m_bShowCableName(FALSE),
+      m_bShowCableLabel(FALSE),
+      m_bOneLine(FALSE),
+      m_bConfigCable(FALSE),
+      m_bShowShortName(FALSE),
+      m_bConfigShort(FALSE),
+      m_bShowNameOnDraw(TRUE),
+      m_bShowShortCurrent(TRUE),
+      m_bDirty(FALSE) {}
 
 CDlgParaSet::~CDlgParaSet() = default;
 

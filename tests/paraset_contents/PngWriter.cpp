@@ -44,7 +44,8 @@ bool SaveWindowPng(HWND hWnd, const char* path) {
   HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC hMem = ::CreateCompatibleDC(hScreen);
   HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-  ::PrintWindow(hWnd, hMem, 0);
+  // What the display shows there, child windows and all.
+  ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
   ::GdiFlush();
   const int stride = (w * 3 + 3) & ~3;
   std::vector<uint8_t> raw;
