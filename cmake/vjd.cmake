@@ -30,9 +30,13 @@ function(vjd_add_gtest name)
     set(T_WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   endif()
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${T_WORKING_DIRECTORY})
+  set(report ${VJD_GTEST_XML_DIR}/${name}.xml)
+  if(WIN32)
+    set(report "Z:${report}")  # a Windows program sees the Linux file system as drive Z:
+  endif()
   set_tests_properties(${name} PROPERTIES
     LABELS gtest TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "GTEST_OUTPUT=xml:${VJD_GTEST_XML_DIR}/${name}.xml;VJD_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    ENVIRONMENT "GTEST_OUTPUT=xml:${report};VJD_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
   vjd_share_display(${name})
 endfunction()
 

@@ -13,7 +13,7 @@ constexpr int kStripWidth = CGridButtonBar::kButtonCount * CGridButtonBar::kButt
 constexpr int kImageShift = 2;
 
 const char* const kButtonTips[CGridButtonBar::kButtonCount] = {"新建标注", "删除标注", "Move Up",
-                                                                "Move Down"};
+                                                               "Move Down"};
 
 POINT PointOf(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -22,9 +22,9 @@ POINT PointOf(LPARAM lParam) {
 // The strip image from this module's resources, its greys mapped to the system's 3D colours.
 // Anything but an 88 x 20 bitmap is refused.
 HBITMAP LoadStripImage() {
-  auto* image = static_cast<HBITMAP>(::LoadImageA(AfxGetInstanceHandle(),
-                                                  MAKEINTRESOURCEA(IDB_GRIDBUTTONBAR),
-                                                  IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+  auto* image =
+      static_cast<HBITMAP>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_GRIDBUTTONBAR),
+                                        IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
   if (!image) return nullptr;
   BITMAP info = {};
   if (!::GetObjectA(image, sizeof(info), &info) || info.bmWidth != kStripWidth ||
@@ -38,7 +38,10 @@ HBITMAP LoadStripImage() {
 }  // namespace
 
 CGridButtonBar::CGridButtonBar()
-    : m_pGrid(nullptr), m_hStrip(LoadStripImage()), m_nHot(kNoButton), m_bPressed(FALSE),
+    : m_pGrid(nullptr),
+      m_hStrip(LoadStripImage()),
+      m_nHot(kNoButton),
+      m_bPressed(FALSE),
       m_rcButtons() {}
 
 CGridButtonBar::~CGridButtonBar() {
@@ -91,7 +94,8 @@ void CGridButtonBar::Layout(int width, int height) {
   for (int i = 0; i < kButtonCount; ++i) {
     const int left = width - kStripWidth + kButtonWidth * i;
     m_rcButtons[i] = RECT{left, y, left + kButtonWidth, y + kButtonHeight};
-    if (m_toolTip.m_hWnd) m_toolTip.SetToolRect(this, static_cast<UINT_PTR>(i + 1), &m_rcButtons[i]);
+    if (m_toolTip.m_hWnd)
+      m_toolTip.SetToolRect(this, static_cast<UINT_PTR>(i + 1), &m_rcButtons[i]);
   }
 }
 
@@ -101,16 +105,28 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       *pResult = Default();
       CreateToolTips();
       return TRUE;
-    case WM_SIZE: Layout(LOWORD(lParam), HIWORD(lParam)); return FALSE;
-    case WM_ERASEBKGND: *pResult = 1; return TRUE;  // painting covers everything
-    case WM_PAINT: OnPaint(); return TRUE;
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return TRUE;
+    case WM_SIZE:
+      Layout(LOWORD(lParam), HIWORD(lParam));
+      return FALSE;
+    case WM_ERASEBKGND:
+      *pResult = 1;
+      return TRUE;  // painting covers everything
+    case WM_PAINT:
+      OnPaint();
+      return TRUE;
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return TRUE;
     case WM_SETTEXT:  // the caption: the button itself would not repaint through us
       *pResult = Default();
       Invalidate(FALSE);
       return TRUE;
-    case WM_NOTIFYFORMAT: *pResult = NFR_ANSI; return TRUE;
-    case WM_MOUSEMOVE: OnMouseMove(PointOf(lParam)); return TRUE;
+    case WM_NOTIFYFORMAT:
+      *pResult = NFR_ANSI;
+      return TRUE;
+    case WM_MOUSEMOVE:
+      OnMouseMove(PointOf(lParam));
+      return TRUE;
     case WM_NCMOUSEMOVE: {
       POINT pt = PointOf(lParam);  // screen coordinates
       ScreenToClient(&pt);
@@ -120,15 +136,21 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return FALSE;
     }
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: OnLButtonDown(PointOf(lParam)); return TRUE;
-    case WM_LBUTTONUP: OnLButtonUp(PointOf(lParam)); return TRUE;
+    case WM_LBUTTONDBLCLK:
+      OnLButtonDown(PointOf(lParam));
+      return TRUE;
+    case WM_LBUTTONUP:
+      OnLButtonUp(PointOf(lParam));
+      return TRUE;
     case WM_CAPTURECHANGED:  // capture taken away: the press is over
       if (m_bPressed) {
         m_bPressed = FALSE;
         Invalidate(FALSE);
       }
       return TRUE;
-    case WM_DESTROY: DestroyToolTips(); return FALSE;
+    case WM_DESTROY:
+      DestroyToolTips();
+      return FALSE;
   }
   return CWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
@@ -185,8 +207,8 @@ void CGridButtonBar::Paint(HDC hdc) {
       ::DeleteDC(strip);
     }
     if (m_nHot >= 0 && m_nHot < kButtonCount) {
-      RECT edge = {stripLeft + kButtonWidth * m_nHot, y,
-                   stripLeft + kButtonWidth * (m_nHot + 1), y + kButtonHeight};
+      RECT edge = {stripLeft + kButtonWidth * m_nHot, y, stripLeft + kButtonWidth * (m_nHot + 1),
+                   y + kButtonHeight};
       ::DrawEdge(image, &edge, m_bPressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
     ::BitBlt(hdc, kImageShift, 0, w - kImageShift, h, image, 0, 0, SRCCOPY);
@@ -233,7 +255,9 @@ void CGridButtonBar::Act(int button) {
   if (!m_pGrid) return;
   const int row = m_pGrid->GetSelectedRow();
   switch (button) {
-    case 0: OnNewRow(); break;
+    case 0:
+      OnNewRow();
+      break;
     case 1:
       if (row != -1) OnDeleteRow(row);
       break;

@@ -8,9 +8,12 @@ namespace {
 
 UINT KeyBit(UINT key) {
   switch (key) {
-    case VK_TAB: return 1;
-    case VK_RETURN: return 2;
-    case VK_ESCAPE: return 4;
+    case VK_TAB:
+      return 1;
+    case VK_RETURN:
+      return 2;
+    case VK_ESCAPE:
+      return 4;
   }
   return 0;
 }
@@ -22,10 +25,15 @@ bool IsPageOrArrowKey(WPARAM key) {
 }  // namespace
 
 CGridCellCombo::CGridCellCombo(CWnd* pParent, const RECT& cell, DWORD style, UINT id, int row,
-                               int column, const CStringArray& options,
-                               const CString& initialText, UINT firstKey)
-    : m_edit(*this), m_nVisibleRows(4), m_strInitialText(initialText), m_nRow(row),
-      m_nColumn(column), m_bEnded(false), m_nKeysDown(0) {
+                               int column, const CStringArray& options, const CString& initialText,
+                               UINT firstKey)
+    : m_edit(*this),
+      m_nVisibleRows(4),
+      m_strInitialText(initialText),
+      m_nRow(row),
+      m_nColumn(column),
+      m_bEnded(false),
+      m_nKeysDown(0) {
   const int height = cell.bottom - cell.top;
   RECT rect = cell;
   rect.bottom += m_nVisibleRows * height + ::GetSystemMetrics(SM_CYHSCROLL);
@@ -102,7 +110,9 @@ void CGridCellCombo::EndEdit() {
   // The grid has destroyed this window by now; the object lives until its handlers return.
 }
 
-void CGridCellCombo::NoteKeyDown(UINT key) { m_nKeysDown |= KeyBit(key); }
+void CGridCellCombo::NoteKeyDown(UINT key) {
+  m_nKeysDown |= KeyBit(key);
+}
 
 void CGridCellCombo::OnKeyUp(UINT key) {
   const UINT bit = KeyBit(key);
@@ -134,8 +144,7 @@ BOOL CGridCellCombo::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_KILLFOCUS: {
       Default();
       HWND to = reinterpret_cast<HWND>(wParam);
-      if ((GetStyle() & 3) == CBS_DROPDOWNLIST && to != m_hWnd && !::IsChild(m_hWnd, to))
-        EndEdit();
+      if ((GetStyle() & 3) == CBS_DROPDOWNLIST && to != m_hWnd && !::IsChild(m_hWnd, to)) EndEdit();
       return TRUE;
     }
     case WM_DESTROY:

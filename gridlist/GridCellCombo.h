@@ -56,6 +56,6 @@ class CGridCellCombo : public CGridEditorWnd<CComboBox> {
   CString m_strInitialText;
   int m_nRow;
   int m_nColumn;
-  bool m_bEnded;       // the end notification went out (or the window is going): never again
-  UINT m_nKeysDown;    // bit per key (Tab, Enter, Escape) that went down inside this editor
+  bool m_bEnded;     // the end notification went out (or the window is going): never again
+  UINT m_nKeysDown;  // bit per key (Tab, Enter, Escape) that went down inside this editor
 };

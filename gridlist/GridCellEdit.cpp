@@ -13,7 +13,10 @@ constexpr int kEdgeGap = 2;
 }  // namespace
 
 CGridCellEdit::CGridCellEdit(int row, int column, const CString& initialText)
-    : m_nRow(row), m_nColumn(column), m_strInitialText(initialText), m_bCancelled(FALSE),
+    : m_nRow(row),
+      m_nColumn(column),
+      m_strInitialText(initialText),
+      m_bCancelled(FALSE),
       m_bEnded(false) {}
 
 BOOL CGridCellEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -22,9 +25,14 @@ BOOL CGridCellEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
       *pResult = Default();
       if (*pResult != -1) OnCreate();
       return TRUE;
-    case WM_CHAR: return OnChar(static_cast<UINT>(wParam));
-    case WM_KILLFOCUS: OnKillFocus(); return TRUE;
-    case WM_DESTROY: m_bEnded = true; return FALSE;  // no notification from a closing editor
+    case WM_CHAR:
+      return OnChar(static_cast<UINT>(wParam));
+    case WM_KILLFOCUS:
+      OnKillFocus();
+      return TRUE;
+    case WM_DESTROY:
+      m_bEnded = true;
+      return FALSE;  // no notification from a closing editor
   }
   return CGridEditorWnd<CEdit>::OnWndMsg(message, wParam, lParam, pResult);
 }

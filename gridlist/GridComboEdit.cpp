@@ -8,7 +8,9 @@ bool IsPageOrArrowKey(WPARAM key) {
   return key == VK_PRIOR || key == VK_NEXT || (key >= VK_LEFT && key <= VK_DOWN);
 }
 
-bool EndsEditOnKeyUp(WPARAM key) { return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE; }
+bool EndsEditOnKeyUp(WPARAM key) {
+  return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
+}
 
 }  // namespace
 
@@ -36,8 +38,10 @@ BOOL CGridComboEdit::PreTranslateMessage(MSG* pMsg) {
 
 BOOL CGridComboEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   switch (message) {
-    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
-    case WM_KEYUP: return OnKeyUp(wParam, lParam);
+    case WM_KEYDOWN:
+      return OnKeyDown(wParam, lParam);
+    case WM_KEYUP:
+      return OnKeyUp(wParam, lParam);
     case WM_KILLFOCUS:
       Default();
       m_combo.EndEdit();

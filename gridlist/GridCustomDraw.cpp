@@ -29,11 +29,16 @@ void Draw3dRect(HDC hdc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) 
 
 LRESULT CGridCustomDraw::OnCustomDraw(NMLVCUSTOMDRAW* pDraw) {
   switch (pDraw->nmcd.dwDrawStage) {
-    case CDDS_PREPAINT: return OnPrePaint(pDraw);
-    case CDDS_ITEMPREPAINT: return OnItemPrePaint(pDraw);
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: return OnSubItemPrePaint(pDraw);
-    case CDDS_ITEMPOSTPAINT | CDDS_SUBITEM: return OnSubItemPostPaint(pDraw);
-    case CDDS_POSTPAINT: return OnPostPaint(pDraw);
+    case CDDS_PREPAINT:
+      return OnPrePaint(pDraw);
+    case CDDS_ITEMPREPAINT:
+      return OnItemPrePaint(pDraw);
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+      return OnSubItemPrePaint(pDraw);
+    case CDDS_ITEMPOSTPAINT | CDDS_SUBITEM:
+      return OnSubItemPostPaint(pDraw);
+    case CDDS_POSTPAINT:
+      return OnPostPaint(pDraw);
   }
   return OnOtherStage(pDraw);
 }
@@ -109,8 +114,8 @@ void CGridCustomDraw::DrawReadOnlyCell(HDC hdc, int row, int column, int focusCo
   const bool selected = (m_grid.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
   const bool focused = (m_grid.GetItemState(row, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
   FillSolid(hdc, cell, selected ? kSelectedReadOnlyColor : ::GetSysColor(COLOR_BTNFACE));
-  const COLORREF edge = (column == focusColumn && focused) ? kFocusCellColor
-                                                            : ::GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF edge =
+      (column == focusColumn && focused) ? kFocusCellColor : ::GetSysColor(COLOR_BTNSHADOW);
   Draw3dRect(hdc, cell, ::GetSysColor(COLOR_BTNFACE), edge);
   cell.left += margin;
   cell.right -= margin;

@@ -11,17 +11,17 @@
 // The painter belongs to its grid and holds nothing but the reference to it.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 class CGridListCtrl;
 
 class CGridCustomDraw {
  public:
   // Colours (COLORREF, 0x00BBGGRR).
-  static constexpr COLORREF kTextColor = 0xFF0000;             // blue
-  static constexpr COLORREF kTextBkColor = 0xDCFFFF;           // pale yellow
-  static constexpr COLORREF kFocusCellColor = 0xFFB4FF;        // pale magenta
+  static constexpr COLORREF kTextColor = 0xFF0000;              // blue
+  static constexpr COLORREF kTextBkColor = 0xDCFFFF;            // pale yellow
+  static constexpr COLORREF kFocusCellColor = 0xFFB4FF;         // pale magenta
   static constexpr COLORREF kSelectedReadOnlyColor = 0xFFC8C8;  // pale blue
   // DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS
   static constexpr UINT kCellTextFormat = 0x8824;

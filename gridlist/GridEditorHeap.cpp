@@ -30,4 +30,6 @@ void CGridEditorHeap::SetAllocator(AllocFn alloc, FreeFn release) {
   g_free = release;
 }
 
-int CGridEditorHeap::LiveCount() { return g_live; }
+int CGridEditorHeap::LiveCount() {
+  return g_live;
+}

@@ -41,7 +41,8 @@ class CGridEditorWnd : public TBase {
   BOOL CreateEditor(DWORD dwExStyle, LPCSTR lpszClassName, DWORD dwStyle, const RECT& rect,
                     CWnd* pParentWnd, UINT nID) {
     ++m_nMessageDepth;
-    const BOOL created = this->CreateEx(dwExStyle, lpszClassName, "", dwStyle, rect, pParentWnd, nID);
+    const BOOL created =
+        this->CreateEx(dwExStyle, lpszClassName, "", dwStyle, rect, pParentWnd, nID);
     --m_nMessageDepth;
     m_bWindowGone = false;
     return created && this->m_hWnd != nullptr;

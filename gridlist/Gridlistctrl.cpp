@@ -124,9 +124,13 @@ void CGridListCtrl::DeleteRow(int row) {
   SendDispInfo(LVN_SETDISPINFOA, GridRowDeleted, row, -1, nullptr, 0);
 }
 
-void CGridListCtrl::SelectRow(int row) { SetItemState(row, LVIS_SELECTED, LVIS_SELECTED); }
+void CGridListCtrl::SelectRow(int row) {
+  SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+}
 
-int CGridListCtrl::GetSelectedRow() const { return GetNextItem(-1, LVNI_SELECTED); }
+int CGridListCtrl::GetSelectedRow() const {
+  return GetNextItem(-1, LVNI_SELECTED);
+}
 
 void CGridListCtrl::SwapRows(int a, int b) {
   const int rows = GetItemCount();
@@ -221,10 +225,16 @@ BOOL CGridListCtrl::PreTranslateMessage(MSG* pMsg) {
 
 BOOL CGridListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   switch (message) {
-    case WM_LBUTTONDOWN: OnLButtonDown(lParam); return TRUE;
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(lParam);
+      return TRUE;
     case WM_HSCROLL:
-    case WM_VSCROLL: OnScroll(); return FALSE;  // then the list-view scrolls
-    case WM_DESTROY: OnDestroy(); return FALSE;
+    case WM_VSCROLL:
+      OnScroll();
+      return FALSE;  // then the list-view scrolls
+    case WM_DESTROY:
+      OnDestroy();
+      return FALSE;
   }
   return CListCtrl::OnWndMsg(message, wParam, lParam, pResult);
 }
@@ -268,7 +278,9 @@ void CGridListCtrl::OnScroll() {
   if (::GetFocus() != m_hWnd) SetFocus();  // ends an open edit
 }
 
-void CGridListCtrl::OnDestroy() { DestroyEditor(); }
+void CGridListCtrl::OnDestroy() {
+  DestroyEditor();
+}
 
 void CGridListCtrl::RequestEdit(int row, int column) {
   const CString text = GetItemText(row, column);

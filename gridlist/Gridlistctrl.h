@@ -16,8 +16,8 @@
 // window is gone and none of its handlers runs any more (CGridEditorWnd).
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <vector>
 

@@ -109,9 +109,13 @@ CDibCapture::CDibCapture(HWND hwnd, bool wholeWindow) {
   ::ReleaseDC(nullptr, screen);
   m_old = ::SelectObject(m_dc, m_bitmap);
   m_bits = static_cast<const DWORD*>(bits);
-  if (wholeWindow)
-    ::PrintWindow(hwnd, m_dc, 0);
-  else
+  if (wholeWindow) {  // what the display shows there, child windows and all
+    RECT onScreen = {};
+    ::GetWindowRect(hwnd, &onScreen);
+    HDC display = ::GetDC(nullptr);
+    ::BitBlt(m_dc, 0, 0, m_width, m_height, display, onScreen.left, onScreen.top, SRCCOPY);
+    ::ReleaseDC(nullptr, display);
+  } else
     ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc),
                    PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
   ::GdiFlush();

@@ -26,7 +26,7 @@ void TypeText(const char* ascii);  // letters, digits and '.'
 // A window's client area (or the whole window) drawn into a top-down 32-bit DIB.
 class CDibCapture {
  public:
-  // WM_PRINTCLIENT for the client area, PrintWindow for the whole window.
+  // WM_PRINTCLIENT for the client area; the whole window as the display shows it.
   CDibCapture(HWND hwnd, bool wholeWindow);
   ~CDibCapture();
   COLORREF At(int x, int y) const;  // as a COLORREF (0x00BBGGRR)
