@@ -11,8 +11,9 @@
 // The painter belongs to its grid and holds nothing but the reference to it.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 class CGridListCtrl;
 

@@ -16,8 +16,9 @@
 // window is gone and none of its handlers runs any more (CGridEditorWnd).
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include <vector>
 
