@@ -1,5 +1,6 @@
 #include "HostWindow.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -208,7 +209,8 @@ void HostWindow::ShowError(const std::string& gbk) {
 }
 
 // Where the plug-in's windows and their controls are on the screen, so a driver from outside can
-// click them: "window x y w h title", then "control id x y text" (the control's centre).
+// click them: "window x y w h title", then "control id x y text" (the control's centre); for a
+// list view also "cell id row column x y", the centre of every cell of its first row.
 void HostWindow::LogPluginWindows() {
   struct Walk {
     HostWindow* self;
@@ -236,6 +238,22 @@ void HostWindow::LogPluginWindows() {
                                          std::to_string((r.left + r.right) / 2) + " " +
                                          std::to_string((r.top + r.bottom) / 2) + " " +
                                          GbkFromWide(text));
+      wchar_t cls[32] = {};
+      GetClassNameW(h, cls, 32);
+      if (wcscmp(cls, WC_LISTVIEWW) == 0 && SendMessageW(h, LVM_GETITEMCOUNT, 0, 0) > 0) {
+        HWND header = reinterpret_cast<HWND>(SendMessageW(h, LVM_GETHEADER, 0, 0));
+        const int columns =
+            header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+        for (int c = 0; c < columns; ++c) {
+          RECT cell = {LVIR_LABEL, c, 0, 0};
+          if (!SendMessageW(h, LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell))) continue;
+          POINT centre = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+          ClientToScreen(h, &centre);
+          w->self->m_log.Line("cell", std::to_string(GetDlgCtrlID(h)) + " 0 " + std::to_string(c) +
+                                          " " + std::to_string(centre.x) + " " +
+                                          std::to_string(centre.y));
+        }
+      }
       return TRUE;
     }
   } walk{this};

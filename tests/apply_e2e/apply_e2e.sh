@@ -9,67 +9,19 @@
 #   - the second save (after the undo) equals the opened drawing.
 #   apply_e2e.sh BUILD_DIR
 set -euo pipefail
-build=$(cd "$1" && pwd)
-bin=$build/bin
-top=$(cd "$(dirname "$0")/../.." && pwd)
-work=$(mktemp -d /tmp/vjd-apply-e2e.XXXXXX)
-log=$work/host.log
-prefix=$build/wineprefix-e2e
-winpath() { echo "Z:${1//\//\\}"; }
-fail() { echo "apply_e2e: $*" >&2; echo "--- host log:" >&2; cat "$log" >&2 2>/dev/null || true; exit 1; }
+. "$(dirname "$0")/../e2e_kit/host_session.sh"
+host_session_begin apply_e2e "$1" 191 240
 
-cp "$bin/sample/sample-mine.vjd" "$work/drawing.vjd"
-
-xvfb_pid="" host_pid=""
-for n in $(seq 191 240); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  break
-done
-[ -n "$xvfb_pid" ] || fail "no free display number"
-cleanup() {
-  [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-
-# Waits until the log has a line matching the extended regular expression $1.
-wait_for() {
-  local pattern=$1 limit=${2:-60}
-  for _ in $(seq $((limit * 10))); do
-    grep -qaE "$pattern" "$log" 2>/dev/null && return 0
-    [ -n "$host_pid" ] && ! kill -0 "$host_pid" 2>/dev/null && fail "the host ended while waiting for: $pattern"
-    sleep 0.1
-  done
-  fail "timed out waiting for: $pattern"
-}
-count() { grep -caE "$1" "$log" 2>/dev/null || true; }
-where() { grep -aE "^$1 " "$log" | tail -1 | awk -v n="$(echo "$1" | wc -w)" '{ print $(n + 1), $(n + 2) }'; }
-click_at() { xdotool mousemove --sync "$1" "$2"; sleep 0.2; xdotool click "${3:-1}"; sleep 0.3; }
-click_entity() { read -r x y < <(where "entity $1"); click_at "$x" "$y"; }
-click_control() { read -r x y < <(where "control $1"); [ -n "$x" ] || fail "no control $1 logged"; click_at "$x" "$y"; }
-type_command() {
-  read -r x y < <(where "command-line")
-  click_at "$x" "$y"
-  xdotool type --delay 60 "$1"
-  xdotool key Return
-}
 save_as_copy() {  # saves the drawing and keeps a copy of what was saved under $1
   local saves
   saves=$(count '^save ')
   type_command save
   for _ in $(seq 300); do [ "$(count '^save ')" -gt "$saves" ] && break; sleep 0.1; done
   [ "$(count '^save ')" -gt "$saves" ] || fail "the drawing was not saved"
-  cp "$work/drawing.vjd" "$1"
+  cp "$drawing" "$1"
 }
 
-"$top/cmake/wine-run.sh" --prefix "$prefix" "$bin/VellJDHost.exe" --batch \
-  --log "$(winpath "$log")" "$(winpath "$work/drawing.vjd")" >/dev/null 2>&1 &
-host_pid=$!
+start_host
 
 wait_for '^ready ' 150
 type_command ps
@@ -109,8 +61,7 @@ click_control 2                         # 退出
 wait_for '^command 0 0$'
 type_command quit
 wait_for '^exit$'
-for _ in $(seq 100); do kill -0 "$host_pid" 2>/dev/null || break; sleep 0.1; done
-host_pid=""
+wait_for_host_end
 
 # One entity's block of a drawing file, as UTF-8.
 block() { iconv -f GBK -t UTF-8 "$1" | awk -v id="$2" '$1 == "entity" { on = ($2 == id) } on { print } $1 == "end" { on = 0 }'; }
