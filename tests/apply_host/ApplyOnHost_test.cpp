@@ -12,13 +12,13 @@
 
 #include "ApplyOptions.h"
 #include "CallLog.h"
-#include "DrawingFile.h"
 #include "HostDrawing.h"
 #include "HostLabelAccess_win.h"
 #include "KernelSetup.h"
 #include "KernelViewExtras.h"
 #include "LabelConfigFile.h"
 #include "PoMap.h"
+#include "SampleDrawing.h"
 #include "SymbolLabelConfig.h"
 #include "quarnkernel.h"
 
@@ -26,13 +26,6 @@ namespace vjd::annotation {
 namespace {
 
 using ::testing::ElementsAre;
-
-std::string ExeDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text(path);
-  return text.substr(0, text.find_last_of('\\') + 1);
-}
 
 std::vector<std::string> Texts(int handle) {
   std::vector<std::string> texts;
@@ -43,28 +36,13 @@ std::vector<std::string> Texts(int handle) {
 class SampleDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string dir = ExeDirectory();
+    std::string dir = ProgramDirectory();
     CreateDirectoryA((dir + "机电数据库").c_str(), nullptr);
     DeleteFileA((dir + "机电数据库\\机电配置.cfg").c_str());
-    char why[200] = {};
-    ASSERT_TRUE(QkLoadSymbolLibrary((dir + "..\\符号库\\EdaSymbol.sym").c_str(), why, 200)) << why;
-    ::host::Drawing file;
-    std::string error;
-    ASSERT_TRUE(
-        ::host::DrawingFile::Read((dir + "..\\sample\\sample-mine.vjd").c_str(), file, error))
-        << error;
-    QkSetupReset();
-    m_map = om::PoMap::Create();
+    ASSERT_TRUE(LoadSampleDrawing(dir + "..\\符号库\\EdaSymbol.sym",
+                                  dir + "..\\sample\\sample-mine.vjd", m_map, m_drawing, handles,
+                                  ids));
     m_hostMap = {nullptr, m_map};
-    m_drawing = std::make_unique<::host::HostDrawing>(m_map);
-    ASSERT_TRUE(m_drawing->Load(file, error)) << error;
-    for (const auto& e : m_drawing->Entities()) {
-      int h = m_drawing->HandleOf(e.id);
-      int kind = GetEntityKind(h);
-      if (kind != QK_KIND_DEVICE_SYMBOL && kind != QK_KIND_DEVICE_SYMBOL_ALT) continue;
-      handles.push_back(h);
-      ids.push_back(e.id);
-    }
     options.bShowCableLabel = 1;
     snapshot = SnapshotOf(options);
     om::TheCallLog().Clear();
@@ -72,7 +50,7 @@ class SampleDrawingTest : public ::testing::Test {
   }
   void TearDown() override {
     m_drawing.reset();
-    m_map->Release();
+    if (m_map) m_map->Release();
   }
 
   std::vector<int> Apply() {
@@ -92,7 +70,7 @@ class SampleDrawingTest : public ::testing::Test {
     record.bVisible[0] = 1;
     record.nPosition[0] = position;
     record.dHeight[0] = height;
-    ASSERT_EQ(LabelConfigFile(ExeDirectory().c_str(), nullptr).StoreRecord(record),
+    ASSERT_EQ(LabelConfigFile(ProgramDirectory().c_str(), nullptr).StoreRecord(record),
               ConfigFileResult::kOk);
   }
 

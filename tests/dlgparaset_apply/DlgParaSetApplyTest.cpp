@@ -12,13 +12,13 @@
 
 #include "AfxMessageBox.h"
 #include "DlgParaSet.h"
-#include "DrawingFile.h"
 #include "HostDrawing.h"
 #include "KernelSetup.h"
 #include "KernelViewExtras.h"
 #include "LabelConfigFile.h"
 #include "PoMap.h"
 #include "ResourceScope.h"
+#include "SampleDrawing.h"
 #include "VellJDLabels.h"
 #include "quarnkernel.h"
 
@@ -34,44 +34,26 @@ int RecordMessage(void*, void*, const char* text, unsigned) {
   return IDOK;
 }
 
-std::string ExeDirectory() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text(path);
-  return text.substr(0, text.find_last_of('\\') + 1);
-}
-
 class ApplyButtonsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     g_messages.clear();
     fw::SetMessageBoxHandler(RecordMessage);
-    m_dir = ExeDirectory();
+    m_dir = ProgramDirectory();
     DeleteFileA((m_dir + "机电数据库").c_str());
     CreateDirectoryA((m_dir + "机电数据库").c_str(), nullptr);
     DeleteFileA((m_dir + "机电数据库\\机电配置.cfg").c_str());
-    char why[200] = {};
-    ASSERT_TRUE(QkLoadSymbolLibrary((m_dir + "符号库\\EdaSymbol.sym").c_str(), why, 200)) << why;
-    ::host::Drawing file;
-    std::string error;
-    ASSERT_TRUE(
-        ::host::DrawingFile::Read((m_dir + "..\\sample\\sample-mine.vjd").c_str(), file, error))
-        << error;
-    QkSetupReset();
-    m_map = om::PoMap::Create();
+    std::vector<int> handles, ids;
+    ASSERT_TRUE(LoadSampleDrawing(m_dir + "符号库\\EdaSymbol.sym",
+                                  m_dir + "..\\sample\\sample-mine.vjd", m_map, m_drawing, handles,
+                                  ids));
     m_hostMap = {nullptr, m_map};
-    m_drawing = std::make_unique<::host::HostDrawing>(m_map);
-    ASSERT_TRUE(m_drawing->Load(file, error)) << error;
 
     m_pDlg = new CDlgParaSet;
     m_pDlg->m_pMap = &m_hostMap;
-    for (const auto& e : m_drawing->Entities()) {
-      int h = m_drawing->HandleOf(e.id);
-      if (GetEntityKind(h) != QK_KIND_DEVICE_SYMBOL &&
-          GetEntityKind(h) != QK_KIND_DEVICE_SYMBOL_ALT)
-        continue;
-      m_pDlg->m_arrAllHandles.Add(h);
-      m_pDlg->m_arrAllIds.Add(e.id);
+    for (size_t i = 0; i < handles.size(); ++i) {
+      m_pDlg->m_arrAllHandles.Add(handles[i]);
+      m_pDlg->m_arrAllIds.Add(ids[i]);
     }
     CResourceScope scope;
     ASSERT_TRUE(m_pDlg->Create(CDlgParaSet::IDD, nullptr));
@@ -81,7 +63,7 @@ class ApplyButtonsTest : public ::testing::Test {
   void TearDown() override {
     if (::IsWindow(m_hDlg)) m_pDlg->DestroyWindow();  // deletes the object
     m_drawing.reset();
-    m_map->Release();
+    if (m_map) m_map->Release();
     fw::SetMessageBoxHandler(nullptr);
   }
 
