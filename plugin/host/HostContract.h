@@ -25,11 +25,20 @@
 #include <oaidl.h>
 #include <windows.h>
 
+#include <cstddef>
+
 // What the host hands to AttachPoMap: its map control window and the control's automation object.
 struct VjdHostMap {
   HWND hWnd;             // the map control's window; the plug-in sends it window messages
   IDispatch* pDispatch;  // the map control's automation object; borrowed, never released
 };
+// The host lays the block out as two pointers: 8 bytes in its own 32-bit build, 16 in 64-bit.
+static_assert(offsetof(VjdHostMap, hWnd) == 0 && offsetof(VjdHostMap, pDispatch) == sizeof(void*),
+              "VjdHostMap is two pointers");
+static_assert(sizeof(VjdHostMap) == 2 * sizeof(void*), "VjdHostMap is two pointers");
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(VjdHostMap) == 8, "the host's 32-bit block is 8 bytes");
+#endif
 
 namespace vjd::host {
 

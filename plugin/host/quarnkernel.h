@@ -131,7 +131,9 @@ QK_API int QK_CALL BuildDisplay(QkEntity entity, void* buffer);
 QK_API int QK_CALL PrepareDisplay(void* buffer);
 
 /* Drawing on a device context (an HDC): BeginDraw answers the device origin (a, b) that
- * DrawDisplay then uses.  World = (device - origin) / (pixels per unit * scale) + offset. */
+ * DrawDisplay then uses.  Device y grows downwards, world y upwards:
+ *   world x = (device x - origin x) / (pixels per unit * scale) - offset x,
+ *   world y = -(device y - origin y) / (pixels per unit * scale) - offset y. */
 QK_API int QK_CALL BeginDraw(void* dc, int* a, int* b);
 QK_API int QK_CALL DrawDisplay(void* dc, int a, int b, double offsetX, double offsetY, double scale,
                                const void* buffer, unsigned background, int reserved);
