@@ -23,6 +23,19 @@ CString Trimmed(const char* text) {
   return result;
 }
 
+// What the preview shows of slot i of a record.
+PreviewSlot PreviewSlotOf(const SymbolLabelConfig& record, int i) {
+  PreviewSlot slot;
+  slot.strText = record.szText[i];
+  slot.bVisible = record.bVisible[i];
+  slot.nPosition = record.nPosition[i];
+  slot.bAngleFollows = record.bAngleFollows[i];
+  slot.dAngle = record.dAngle[i];
+  slot.clrFore = record.clrFore[i];
+  slot.clrBack = record.clrBack[i];
+  return slot;
+}
+
 // A C decimal real: the leading valid part, 0.0 if none.
 double LeadingReal(const char* text) {
   return std::strtod(text ? text : "", nullptr);
@@ -109,15 +122,7 @@ void CDlgParaSet::ShowSlotRow(int i, const SymbolLabelConfig& record, PreviewLab
     m_grid.SetItemText(i, c, SlotColumnText(record, i, c));
   }
   m_grid.SetItemData(i, static_cast<DWORD_PTR>(static_cast<unsigned>(record.nPosition[i])));
-  PreviewSlot slot;
-  slot.strText = record.szText[i];
-  slot.bVisible = record.bVisible[i];
-  slot.nPosition = record.nPosition[i];
-  slot.bAngleFollows = record.bAngleFollows[i];
-  slot.dAngle = record.dAngle[i];
-  slot.clrFore = record.clrFore[i];
-  slot.clrBack = record.clrBack[i];
-  labels.ShowSlot(i, slot);
+  labels.ShowSlot(i, PreviewSlotOf(record, i));
 }
 
 void CDlgParaSet::LoadGridConfig(const CString& strSymbol, QkEntity entity) {
@@ -156,17 +161,7 @@ void CDlgParaSet::ShowGridInPreview() {
   KernelPreviewEntity target(m_pPreviewEntity);
   PreviewLabels labels(target, GetMapScale());
   labels.SetCount(record.nLabelCount);
-  for (int i = 0; i < record.nLabelCount; ++i) {
-    PreviewSlot slot;
-    slot.strText = record.szText[i];
-    slot.bVisible = record.bVisible[i];
-    slot.nPosition = record.nPosition[i];
-    slot.bAngleFollows = record.bAngleFollows[i];
-    slot.dAngle = record.dAngle[i];
-    slot.clrFore = record.clrFore[i];
-    slot.clrBack = record.clrBack[i];
-    labels.ShowSlot(i, slot);
-  }
+  for (int i = 0; i < record.nLabelCount; ++i) labels.ShowSlot(i, PreviewSlotOf(record, i));
 }
 
 LRESULT CDlgParaSet::OnGridClick(const NMITEMACTIVATE* pInfo) {
