@@ -42,15 +42,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-for n in $(seq 200 250); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  break
-done
-[ -n "$xvfb_pid" ] || { echo "demo: no free display number" >&2; exit 1; }
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+. "$top/tools/private-display.sh"
+start_private_display 200 250 || { echo "demo: no free display number" >&2; exit 1; }
 
 log=$work/host.log
 shot=$work/demo.bmp

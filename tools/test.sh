@@ -27,14 +27,8 @@ cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
 }
 trap cleanup EXIT
-for n in $(seq 90 120); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  break
-done
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+. "$top/tools/private-display.sh"
+start_private_display 90 120 || echo "test: no free display number: each Windows program starts its own" >&2
 export VJD_WINEPREFIX="$top/build/win64/wineprefix"
 
 for p in "${presets[@]}"; do

@@ -27,16 +27,8 @@ host_session_begin() {
   cp "$bin/sample/sample-mine.vjd" "$drawing"
 
   # A display of our own, so no window of another test lies under the clicks.
-  local n
-  for n in $(seq "$3" "$4"); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    break
-  done
-  [ -n "$xvfb_pid" ] || fail "no free display number"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+  . "$top/tools/private-display.sh"
+  start_private_display "$3" "$4" || fail "no free display number"
 }
 
 host_session_cleanup() {
