@@ -96,17 +96,8 @@ void CGridCellCombo::EndEdit() {
   if (m_hWnd) GetWindowText(text);
   HWND grid = GetGrid();
   ::SetFocus(grid);
-  NMLVDISPINFOA info = {};
-  info.hdr.hwndFrom = grid;
-  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
-  info.hdr.code = LVN_ENDLABELEDITA;
-  info.item.mask = LVIF_TEXT | LVIF_PARAM;
-  info.item.iItem = m_nRow;
-  info.item.iSubItem = m_nColumn;
-  info.item.pszText = const_cast<char*>(text.GetString());
-  info.item.cchTextMax = text.GetLength();
-  ::SendMessageA(::GetParent(grid), WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
-                 reinterpret_cast<LPARAM>(&info));
+  SendEndLabelEdit(grid, LVIF_TEXT | LVIF_PARAM, m_nRow, m_nColumn, text.GetString(),
+                   text.GetLength());
   // The grid has destroyed this window by now; the object lives until its handlers return.
 }
 

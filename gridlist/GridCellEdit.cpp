@@ -85,17 +85,8 @@ void CGridCellEdit::SendEndNotification() {
   HWND grid = GetGrid();
   CString text;
   GetWindowText(text);
-  NMLVDISPINFOA info = {};
-  info.hdr.hwndFrom = grid;
-  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
-  info.hdr.code = LVN_ENDLABELEDITA;
-  info.item.mask = LVIF_TEXT;
-  info.item.iItem = m_nRow;
-  info.item.iSubItem = m_nColumn;
-  info.item.pszText = m_bCancelled ? nullptr : const_cast<char*>(text.GetString());
-  info.item.cchTextMax = m_bCancelled ? 0 : text.GetLength();
-  ::SendMessageA(::GetParent(grid), WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
-                 reinterpret_cast<LPARAM>(&info));
+  SendEndLabelEdit(grid, LVIF_TEXT, m_nRow, m_nColumn, m_bCancelled ? nullptr : text.GetString(),
+                   text.GetLength());
   // The grid has destroyed this window by now; the object lives until its handlers return.
 }
 
