@@ -1,5 +1,7 @@
 #include "PngWriter.h"
 
+#include "GridTestKit.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -30,39 +32,20 @@ void Chunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint
 
 bool SaveWindowPng(HWND hWnd, const char* path) {
   RECT rc;
-  if (!::GetWindowRect(hWnd, &rc)) return false;
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  if (w <= 0 || h <= 0) return false;
-  HDC hScreen = ::GetDC(nullptr);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;  // top-down
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC hMem = ::CreateCompatibleDC(hScreen);
-  HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-  // What the display shows there, child windows and all.
-  ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
-  ::GdiFlush();
-  const int stride = (w * 3 + 3) & ~3;
+  if (!::GetWindowRect(hWnd, &rc) || rc.right <= rc.left || rc.bottom <= rc.top) return false;
+  const CDibCapture picture(hWnd, true);  // what the display shows there, child windows and all
+  const int w = picture.Width(), h = picture.Height();
   std::vector<uint8_t> raw;
   raw.reserve(static_cast<size_t>(h) * (w * 3 + 1));
   for (int y = 0; y < h; ++y) {
     raw.push_back(0);  // no filter
-    const uint8_t* row = static_cast<const uint8_t*>(bits) + static_cast<size_t>(y) * stride;
     for (int x = 0; x < w; ++x) {
-      raw.push_back(row[3 * x + 2]);
-      raw.push_back(row[3 * x + 1]);
-      raw.push_back(row[3 * x]);
+      const COLORREF pixel = picture.At(x, y);
+      raw.push_back(GetRValue(pixel));
+      raw.push_back(GetGValue(pixel));
+      raw.push_back(GetBValue(pixel));
     }
   }
-  ::SelectObject(hMem, hOld);
-  ::DeleteDC(hMem);
-  ::DeleteObject(hBitmap);
-  ::ReleaseDC(nullptr, hScreen);
 
   std::vector<uint8_t> z = {0x78, 0x01};
   uint32_t a = 1, b = 0;

@@ -1,4 +1,4 @@
-// Saves a window's picture (the display's pixels in a 24-bit DIB) as a PNG file, uncompressed
+// Saves a window's picture (the display's pixels there) as a PNG file, uncompressed
 // (stored deflate blocks), so that no image library is needed.
 #pragma once
 
