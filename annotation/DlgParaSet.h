@@ -26,8 +26,9 @@
 
 class PreviewLabels;
 namespace vjd::annotation {
+class FileStatus;
 class LabelConfigFile;
-}
+}  // namespace vjd::annotation
 
 // The command's event handler: the plug-in's export MouseStatus, called by the window's buttons.
 extern "C" void WINAPI MouseStatus(int code, int param1, int param2);
@@ -74,13 +75,13 @@ class CDlgParaSet : public CDialog {
       m_bOneLine, m_bConfigCable, m_bShowShortName, m_bConfigShort, m_bShowNameOnDraw,
       m_bShowShortCurrent;
   CString m_strPrevSymbol, m_strCurSymbol;  // the symbol shown before and after the last change
-  BOOL m_bDirty;  // the grid holds changes that are not stored yet
+  BOOL m_bDirty;                            // the grid holds changes that are not stored yet
 
-  // Stores the grid as the record of `strSymbol` when it holds changes.  FALSE when the store
-  // failed (the user was told); the changes then stay marked as not stored.
+  // Stores the grid as the record of `strSymbol` when a symbol is selected and the grid has rows
+  // and changes.  FALSE when the store failed (the user was told).  m_bDirty stays as it is.
   BOOL SaveGridConfig(const CString& strSymbol);
-  // Fills grid and preview labels from the kind's record, its waiting unstored changes or its
-  // built-in default; leaves both as they are when the file cannot be used.
+  // Fills grid and preview labels from the kind's record or its built-in default; leaves both as
+  // they are when the file cannot be used (the user was told).
   void LoadGridConfig(const CString& strSymbol, QkEntity entity);
 
  protected:
@@ -133,16 +134,8 @@ class CDlgParaSet : public CDialog {
   vjd::annotation::LabelConfigFile ConfigFile() const;
   void ReadGrid(const CString& strSymbol, vjd::annotation::SymbolLabelConfig& record) const;
   void ShowSlotRow(int i, const vjd::annotation::SymbolLabelConfig& record, PreviewLabels& labels);
-  void ShowGridInPreview();
-  // A record that could not be written goes to the waiting list, stored by the next store that
-  // reaches the file.
-  BOOL StoreConfig(const vjd::annotation::SymbolLabelConfig& record);
-  int FindUnstored(const char* strSymbol) const;
-  void KeepUnstoredGrid(const CString& strSymbol);
-  void StoreUnstored();
-
-  CArray<vjd::annotation::SymbolLabelConfig, const vjd::annotation::SymbolLabelConfig&>
-      m_arrUnstored;  // kinds whose changes could not be stored yet
+  // Shows "文件没找到！" when the configuration file could not be used; TRUE when it could.
+  BOOL CheckConfigFile(const vjd::annotation::FileStatus& status);
 
   // ---- Labels in the drawing (DlgParaSet_apply_win.cpp) ----
  public:
@@ -156,7 +149,7 @@ class CDlgParaSet : public CDialog {
 
  protected:
   BOOL OnApplyCommand(WPARAM wParam, LPARAM lParam);
-  void OnUpdateAll();       // 3019 "更新标注配置到当前图形"
-  void OnUpdateSelected();  // 3024 "更新标注配置到选择实体"
+  void OnUpdateAll();                   // 3019 "更新标注配置到当前图形"
+  void OnUpdateSelected();              // 3024 "更新标注配置到选择实体"
   void ReportKindUpdate(BOOL bResult);  // "更新标注成功！" or "更新标注失败！"
 };

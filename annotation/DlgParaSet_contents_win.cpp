@@ -176,23 +176,9 @@ void CDlgParaSet::OnSymbolChanged() {
   m_cbSymbol.GetLBText(sel, m_strCurSymbol);
   UpdateData(FALSE);
 
-  BOOL bReload = TRUE;
-  if (!m_strPrevSymbol.IsEmpty()) {
-    if (m_strCurSymbol != m_strPrevSymbol) {
-      // The grid still holds the previous symbol's rows.  A store that fails keeps them as a
-      // record not yet stored, written by the next store that reaches the file.
-      if (!SaveGridConfig(m_strPrevSymbol)) KeepUnstoredGrid(m_strPrevSymbol);
-    } else if (m_bDirty) {
-      // The shown symbol chosen again: its edits are stored before the grid is read back, and
-      // stay in the grid, still marked as changed, when they cannot be stored.
-      bReload = SaveGridConfig(m_strPrevSymbol);
-    }
-  }
-  if (!bReload) {
-    ShowGridInPreview();
-    m_wndPreview.RefreshEntity(m_pPreviewEntity);
-    return;
-  }
+  // The grid still holds the previous symbol's rows: stored when they changed.  This also holds
+  // when the shown symbol is chosen again, so its edits are stored before the grid is read back.
+  if (!m_strPrevSymbol.IsEmpty()) SaveGridConfig(m_strPrevSymbol);
   LoadGridConfig(m_strCurSymbol, m_pPreviewEntity);
   m_wndPreview.SetCurrentLabel(m_pPreviewEntity, 0);
   m_wndPreview.RefreshEntity(m_pPreviewEntity);

@@ -16,6 +16,9 @@ using namespace vjd::annotation;
 
 namespace {
 
+// What the user is told whenever the configuration file cannot be used.
+const char kFileNotFound[] = "文件没找到！";
+
 // The text with blanks cut at both ends.
 CString Trimmed(const char* text) {
   CString result(text);
@@ -44,7 +47,13 @@ double LeadingReal(const char* text) {
 }  // namespace
 
 LabelConfigFile CDlgParaSet::ConfigFile() const {
-  return LabelConfigFile(m_strHostDir, m_hWnd);
+  return LabelConfigFile(m_strHostDir);
+}
+
+BOOL CDlgParaSet::CheckConfigFile(const FileStatus& status) {
+  if (!status.Failed()) return TRUE;
+  fw::AfxMessageBox(m_hWnd, kFileNotFound);
+  return FALSE;
 }
 
 void CDlgParaSet::ReadGrid(const CString& strSymbol, SymbolLabelConfig& record) const {
@@ -60,60 +69,11 @@ void CDlgParaSet::ReadGrid(const CString& strSymbol, SymbolLabelConfig& record) 
   }
 }
 
-BOOL CDlgParaSet::StoreConfig(const SymbolLabelConfig& record) {
-  switch (ConfigFile().StoreRecord(record)) {
-    case ConfigFileResult::kOk:
-      return TRUE;
-    case ConfigFileResult::kUnavailable:
-      return FALSE;  // the file told the user
-    default:
-      // Opened, but not written: as unusable as a missing file, and said so.
-      fw::AfxMessageBox(m_hWnd, "文件没找到！");
-      return FALSE;
-  }
-}
-
-int CDlgParaSet::FindUnstored(const char* strSymbol) const {
-  SymbolLabelConfig key;  // the name as a record holds it (cut to its field)
-  InitRecord(key);
-  SetSymbolName(key, strSymbol);
-  for (int k = 0; k < m_arrUnstored.GetSize(); ++k) {
-    if (std::strcmp(m_arrUnstored[k].szSymbolName, key.szSymbolName) == 0) return k;
-  }
-  return -1;
-}
-
-void CDlgParaSet::KeepUnstoredGrid(const CString& strSymbol) {
-  SymbolLabelConfig record;
-  ReadGrid(strSymbol, record);
-  const int k = FindUnstored(record.szSymbolName);
-  if (k >= 0) {
-    m_arrUnstored[k] = record;
-  } else {
-    m_arrUnstored.Add(record);
-  }
-}
-
-void CDlgParaSet::StoreUnstored() {
-  while (m_arrUnstored.GetSize() > 0) {
-    if (!StoreConfig(m_arrUnstored[0])) return;  // the file is still unusable: keep them all
-    m_arrUnstored.RemoveAt(0);
-  }
-}
-
 BOOL CDlgParaSet::SaveGridConfig(const CString& strSymbol) {
-  if (m_cbSymbol.GetCurSel() < 0 || m_grid.GetItemCount() == 0 || !m_bDirty) {
-    StoreUnstored();
-    return TRUE;  // nothing of the grid to store
-  }
-  // The grid of this kind started from its waiting record (if any) and supersedes it.
+  if (m_cbSymbol.GetCurSel() < 0 || m_grid.GetItemCount() == 0 || !m_bDirty) return TRUE;
   SymbolLabelConfig record;
   ReadGrid(strSymbol, record);
-  const int k = FindUnstored(record.szSymbolName);
-  if (k >= 0) m_arrUnstored.RemoveAt(k);
-  if (!StoreConfig(record)) return FALSE;  // m_bDirty is left as it is
-  StoreUnstored();
-  return TRUE;
+  return CheckConfigFile(ConfigFile().StoreRecord(record));
 }
 
 void CDlgParaSet::ShowSlotRow(int i, const SymbolLabelConfig& record, PreviewLabels& labels) {
@@ -128,40 +88,21 @@ void CDlgParaSet::ShowSlotRow(int i, const SymbolLabelConfig& record, PreviewLab
 void CDlgParaSet::LoadGridConfig(const CString& strSymbol, QkEntity entity) {
   SymbolLabelConfig record;
   InitRecord(record);
-  ConfigFileResult found = ConfigFile().FindRecord(strSymbol, record);
-  if (found == ConfigFileResult::kIoError) {
-    fw::AfxMessageBox(m_hWnd, "文件没找到！");
-    found = ConfigFileResult::kUnavailable;
-  }
-  if (found == ConfigFileResult::kUnavailable) return;  // grid and preview keep their contents
-  // Changes of this kind that could not be stored yet are what the grid shows.
-  const int waiting = FindUnstored(strSymbol);
-  if (waiting >= 0) {
-    record = m_arrUnstored[waiting];
-    found = ConfigFileResult::kOk;
-  }
+  const FileStatus found = ConfigFile().FindRecord(strSymbol, record);
+  if (!CheckConfigFile(found)) return;  // grid and preview keep their contents
   m_grid.DeleteAllItems();
   KernelPreviewEntity target(entity);
   PreviewLabels labels(target, GetMapScale());
   int count = 0;
-  if (found == ConfigFileResult::kOk) {
+  if (found.ok()) {
     count = LabelCount(record);
   } else {
     labels.SetCount(0);
     count = MakeDefaultConfig(strSymbol, record);
+    if (count == 0) return;  // a kind without default: an empty grid
   }
-  if (count == 0 && found != ConfigFileResult::kOk) return;  // a kind without default: empty
   labels.SetCount(count);
   for (int i = 0; i < count; ++i) ShowSlotRow(i, record, labels);
-}
-
-void CDlgParaSet::ShowGridInPreview() {
-  SymbolLabelConfig record;
-  ReadGrid(m_strCurSymbol, record);
-  KernelPreviewEntity target(m_pPreviewEntity);
-  PreviewLabels labels(target, GetMapScale());
-  labels.SetCount(record.nLabelCount);
-  for (int i = 0; i < record.nLabelCount; ++i) labels.ShowSlot(i, PreviewSlotOf(record, i));
 }
 
 LRESULT CDlgParaSet::OnGridClick(const NMITEMACTIVATE* pInfo) {
@@ -237,7 +178,7 @@ void CDlgParaSet::OnGridDispInfo(const NMLVDISPINFOA* pInfo) {
       const int n = m_grid.GetItemCount();
       labels.SetCount(n);
       double height = kDefaultLabelHeight, width = kDefaultLabelWidth;
-      ConfigFile().GetFirstSlotSize(strSymbol, height, width);
+      CheckConfigFile(ConfigFile().GetFirstSlotSize(strSymbol, height, width));
       CString number;
       number.Format("%d", n - 1);
       const char letter[2] = {static_cast<char>('a' + n - 1), '\0'};
@@ -268,7 +209,7 @@ void CDlgParaSet::OnGridDispInfo(const NMLVDISPINFOA* pInfo) {
       }
       for (int j = row + 1; j <= n; ++j) ShiftPreviewLabel(j);
       labels.SetCount(n);
-      ConfigFile().RemoveLabelSlot(strSymbol, row, n);
+      CheckConfigFile(ConfigFile().RemoveLabelSlot(strSymbol, row, n));
       m_wndPreview.RefreshEntity(m_pPreviewEntity);
       break;
     }

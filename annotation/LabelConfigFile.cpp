@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "AfxMessageBox.h"
 #include "StdioRecordFileSystem.h"
 
 namespace vjd::annotation {
@@ -14,22 +13,28 @@ bool SameName(const SymbolLabelConfig& record, const char* wanted, std::size_t w
   return std::memcmp(record.szSymbolName, wanted, wanted_length + 1) == 0;
 }
 
-}  // namespace
-
-LabelConfigFile::LabelConfigFile(const CString& host_directory, void* owner,
-                                 IRecordFileSystem* files)
-    : m_strPath(host_directory + kRelativePath),
-      m_pOwner(owner),
-      m_pFiles(files != nullptr ? files : &StdioRecordFileSystem::Instance()) {}
-
-std::unique_ptr<IRecordFile> LabelConfigFile::Open() const {
-  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
-  if (!file) fw::AfxMessageBox(m_pOwner, "文件没找到！", 0 /* MB_OK */);
-  return file;
+long long OffsetOf(long long index) {
+  return index * static_cast<long long>(kRecordSize);
 }
 
-ConfigFileResult LabelConfigFile::Scan(IRecordFile& file, const char* name,
-                                       SymbolLabelConfig& record, long long& index) const {
+bool WriteAt(IRecordFile& file, long long index, const SymbolLabelConfig& record) {
+  return file.Seek(OffsetOf(index)) && file.Write(&record, kRecordSize) && file.Flush();
+}
+
+// Closes the file; a close that fails turns a good status into an I/O error.
+FileStatus Closed(IRecordFile& file, FileStatus status) {
+  const bool closed = file.Close();
+  return status.ok() && !closed ? FileStatus::IoError() : status;
+}
+
+}  // namespace
+
+LabelConfigFile::LabelConfigFile(const CString& host_directory, IRecordFileSystem* files)
+    : m_strPath(host_directory + kRelativePath),
+      m_pFiles(files != nullptr ? files : &StdioRecordFileSystem::Instance()) {}
+
+FileStatus LabelConfigFile::Scan(IRecordFile& file, const char* name, SymbolLabelConfig& record,
+                                 long long& index) {
   char wanted[kNameFieldSize];
   CopyTextField(wanted, kNameFieldSize, name);
   const std::size_t wanted_length = std::strlen(wanted);
@@ -37,62 +42,68 @@ ConfigFileResult LabelConfigFile::Scan(IRecordFile& file, const char* name,
   index = 0;
   for (;;) {
     long n = file.Read(&record, kRecordSize);
-    if (n < 0) return ConfigFileResult::kIoError;
+    if (n < 0) return FileStatus::IoError();
     // A trailing partial record is not a record: it is neither matched nor counted.
-    if (n < static_cast<long>(kRecordSize)) return ConfigFileResult::kNotFound;
-    if (SameName(record, wanted, wanted_length)) {
-      RepairRecord(record);  // only the record handed out needs it
-      return ConfigFileResult::kOk;
-    }
+    if (n < static_cast<long>(kRecordSize)) return FileStatus::NotFound();
+    if (SameName(record, wanted, wanted_length)) return FileStatus();
     ++index;
   }
 }
 
-ConfigFileResult LabelConfigFile::FindRecord(const char* name, SymbolLabelConfig& record) const {
-  std::unique_ptr<IRecordFile> file = Open();
-  if (!file) return ConfigFileResult::kUnavailable;
-  SymbolLabelConfig found;
-  long long index = 0;
-  ConfigFileResult result = Scan(*file, name, found, index);
-  file->Close();
-  if (result == ConfigFileResult::kOk) record = found;
-  return result;
+FileStatus LabelConfigFile::Overwrite(IRecordFile& file, long long index,
+                                      const SymbolLabelConfig& record,
+                                      const SymbolLabelConfig& previous) {
+  if (WriteAt(file, index, record)) return FileStatus();
+  // Part of the new record may be in the file: the old one is better than a mix of both.
+  WriteAt(file, index, previous);
+  return FileStatus::IoError();
 }
 
-ConfigFileResult LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
+FileStatus LabelConfigFile::FindRecord(const char* name, SymbolLabelConfig& record) const {
+  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  if (!file) return FileStatus::Unavailable();
+  SymbolLabelConfig found;
+  long long index = 0;
+  FileStatus status = Closed(*file, Scan(*file, name, found, index));
+  if (status.ok()) {
+    RepairRecord(found);
+    record = found;
+  }
+  return status;
+}
+
+FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
   SymbolLabelConfig out = record;
   RepairRecord(out);
   for (int i = 0; i < kMaxLabelSlots; ++i)
     CopyTextField(out.szFont[i], kFontFieldSize, kDefaultFontName);
 
-  std::unique_ptr<IRecordFile> file = Open();
-  if (!file) return ConfigFileResult::kUnavailable;
-  SymbolLabelConfig scratch;
+  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  if (!file) return FileStatus::Unavailable();
+  SymbolLabelConfig previous;
   long long index = 0;
-  ConfigFileResult scan = Scan(*file, out.szSymbolName, scratch, index);
-  if (scan == ConfigFileResult::kIoError) {
-    file->Close();
-    return scan;  // never append a second record because a read failed
+  FileStatus status = Scan(*file, out.szSymbolName, previous, index);
+  if (status.ok()) {
+    status = Overwrite(*file, index, out, previous);
+  } else if (status.IsNotFound()) {
+    // `index` is the end of the last whole record.  A failed append leaves at most a partial
+    // record there, which is no record.
+    status = WriteAt(*file, index, out) ? FileStatus() : FileStatus::IoError();
   }
-  // Found: overwrite it.  Not found: `index` is the end of the last whole record.
-  bool written =
-      file->Seek(index * static_cast<long long>(kRecordSize)) && file->Write(&out, kRecordSize);
-  bool closed = file->Close();
-  return written && closed ? ConfigFileResult::kOk : ConfigFileResult::kIoError;
+  // A failed read never leads to an append: that could make a second record of the kind.
+  return Closed(*file, status);
 }
 
-ConfigFileResult LabelConfigFile::RemoveLabelSlot(const char* name, int index,
-                                                  int new_count) const {
-  if (index < 0 || index > kMaxLabelSlots) return ConfigFileResult::kOk;
-  std::unique_ptr<IRecordFile> file = Open();
-  if (!file) return ConfigFileResult::kUnavailable;
-  SymbolLabelConfig rec;
+FileStatus LabelConfigFile::RemoveLabelSlot(const char* name, int index, int new_count) const {
+  if (index < 0 || index > kMaxLabelSlots) return FileStatus();
+  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  if (!file) return FileStatus::Unavailable();
+  SymbolLabelConfig previous;
   long long at = 0;
-  ConfigFileResult scan = Scan(*file, name, rec, at);
-  if (scan != ConfigFileResult::kOk) {
-    file->Close();
-    return scan;
-  }
+  FileStatus status = Scan(*file, name, previous, at);
+  if (!status.ok()) return Closed(*file, status);
+  SymbolLabelConfig rec = previous;
+  RepairRecord(rec);
   if (new_count < 0) new_count = 0;
   if (new_count > kMaxLabelSlots) new_count = kMaxLabelSlots;
   rec.nLabelCount = new_count;
@@ -108,23 +119,20 @@ ConfigFileResult LabelConfigFile::RemoveLabelSlot(const char* name, int index,
     rec.dAngle[j] = rec.dAngle[j + 1];
     rec.bAngleFollows[j] = rec.bAngleFollows[j + 1];
   }
-  bool written =
-      file->Seek(at * static_cast<long long>(kRecordSize)) && file->Write(&rec, kRecordSize);
-  bool closed = file->Close();
-  return written && closed ? ConfigFileResult::kOk : ConfigFileResult::kIoError;
+  return Closed(*file, Overwrite(*file, at, rec, previous));
 }
 
-ConfigFileResult LabelConfigFile::GetFirstSlotSize(const char* name, double& height,
-                                                   double& width) const {
+FileStatus LabelConfigFile::GetFirstSlotSize(const char* name, double& height,
+                                             double& width) const {
   height = kDefaultLabelHeight;
   width = kDefaultLabelWidth;
   SymbolLabelConfig rec;
-  ConfigFileResult result = FindRecord(name, rec);
-  if (result == ConfigFileResult::kOk) {
+  FileStatus status = FindRecord(name, rec);
+  if (status.ok()) {
     height = rec.dHeight[0];
     width = rec.dWidth[0];
   }
-  return result;
+  return status;
 }
 
 }  // namespace vjd::annotation

@@ -16,8 +16,10 @@ class IRecordFile {
   virtual ~IRecordFile() = default;
   // Bytes read (0 at the end of the file), or -1 on a read error.
   virtual long Read(void* buffer, std::size_t size) = 0;
-  // True when all `size` bytes were written.
+  // True when all `size` bytes were written (they may still wait in a buffer).
   virtual bool Write(const void* buffer, std::size_t size) = 0;
+  // True when every byte written so far has reached the file.
+  virtual bool Flush() = 0;
   virtual bool Seek(long long offset) = 0;  // from the start of the file
   // Flushes and closes; true when every byte written so far reached the file.
   virtual bool Close() = 0;

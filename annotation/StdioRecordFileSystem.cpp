@@ -33,6 +33,10 @@ class StdioRecordFile : public IRecordFile {
     return std::fwrite(buffer, 1, size, file_) == size;
   }
 
+  bool Flush() override {
+    return file_ != nullptr && std::fflush(file_) == 0 && !std::ferror(file_);
+  }
+
   bool Seek(long long offset) override {
     if (file_ == nullptr) return false;
 #ifdef _WIN32

@@ -75,11 +75,11 @@ void BM_PlainSequentialRead(benchmark::State& state) {
 void BM_FindLastRecord(benchmark::State& state) {
   int records = static_cast<int>(state.range(0));
   const Fixture& f = FileOf(records);
-  LabelConfigFile file(f.dir, nullptr);
+  LabelConfigFile file(f.dir);
   std::string last = KindName(records - 1);
   SymbolLabelConfig r;
   for (auto _ : state) {
-    if (file.FindRecord(last.c_str(), r) != ConfigFileResult::kOk) state.SkipWithError("not found");
+    if (!file.FindRecord(last.c_str(), r).ok()) state.SkipWithError("not found");
     benchmark::DoNotOptimize(r);
   }
 }
@@ -87,12 +87,12 @@ void BM_FindLastRecord(benchmark::State& state) {
 void BM_StoreLastRecord(benchmark::State& state) {
   int records = static_cast<int>(state.range(0));
   const Fixture& f = FileOf(records);
-  LabelConfigFile file(f.dir, nullptr);
+  LabelConfigFile file(f.dir);
   SymbolLabelConfig r;
   MakeDefaultConfig("综保", r);
   SetSymbolName(r, KindName(records - 1).c_str());
   for (auto _ : state) {
-    if (file.StoreRecord(r) != ConfigFileResult::kOk) state.SkipWithError("store failed");
+    if (!file.StoreRecord(r).ok()) state.SkipWithError("store failed");
   }
 }
 

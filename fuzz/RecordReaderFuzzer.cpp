@@ -37,6 +37,7 @@ class MemoryFile : public IRecordFile {
     pos_ = static_cast<std::size_t>(offset);
     return true;
   }
+  bool Flush() override { return true; }
   bool Close() override { return true; }
 
  private:
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fw::SetMessageBoxHandler(&NoBox);
   MemoryFiles files;
   files.bytes.assign(data, data + size);
-  LabelConfigFile file("C:\\host\\", nullptr, &files);
+  LabelConfigFile file("C:\\host\\", &files);
 
   // The name looked for: the first record's name when there is one, else a fixed kind.
   char name[kNameFieldSize] = "电动机";
@@ -80,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     name[kNameFieldSize - 1] = 0;
   }
   SymbolLabelConfig r;
-  if (file.FindRecord(name, r) == ConfigFileResult::kOk) {
+  if (file.FindRecord(name, r).ok()) {
     CheckSafe(r);
     for (int col = 0; col < kLabelColumnCount; ++col)
       for (int slot = 0; slot < LabelCount(r); ++slot) (void)SlotColumnText(r, slot, col);
@@ -95,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SymbolLabelConfig added;
   InitRecord(added);
   SetSymbolName(added, "fuzz-new-kind");
-  bool existed = file.FindRecord("fuzz-new-kind", r) == ConfigFileResult::kOk;
+  bool existed = file.FindRecord("fuzz-new-kind", r).ok();
   file.StoreRecord(added);
   // A new kind lands right after the last whole record; an existing one stays where it was.
   std::size_t expected = existed ? size : (whole + 1) * kRecordSize;

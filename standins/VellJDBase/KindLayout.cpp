@@ -1,14 +1,13 @@
 // The stored configuration of a kind and its layout onto one entity's labels: HasKindConfiguration
 // and AnnotateEntity (see VellJDLabels.h).  Records are read with the plug-in's own record code
 // (LabelConfigFile); the lookups of the library report nothing to the user, so a configuration
-// file that cannot be opened reads as "no configuration" without a message box.
+// file that cannot be used reads as "no configuration".
 #define VELLJDBASE_BUILD
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 
-#include "AfxMessageBox.h"
 #include "HostContract.h"
 #include "LabelConfigFile.h"
 #include "LabelLayout.h"
@@ -19,7 +18,6 @@
 
 namespace {
 
-using vjd::annotation::ConfigFileResult;
 using vjd::annotation::LabelConfigFile;
 using vjd::annotation::SymbolLabelConfig;
 
@@ -32,28 +30,9 @@ CString HostDirectory() {
   return CString(slash == std::string::npos ? "" : text.substr(0, slash + 1).c_str());
 }
 
-int SilentMessageBox(void*, void*, const char*, unsigned) {
-  return IDOK;
-}
-
-// Keeps this library's message boxes quiet for its lifetime.
-class QuietScope {
- public:
-  QuietScope() : m_previous(fw::SetMessageBoxHandler(SilentMessageBox)) {}
-  ~QuietScope() { fw::SetMessageBoxHandler(m_previous); }
-
- private:
-  fw::MessageBoxHandler m_previous;
-};
-
 // The kind's stored record; with `orDefault` its built-in default when none is stored.
 bool LookUpKind(const char* kindName, bool orDefault, SymbolLabelConfig& record) {
-  QuietScope quiet;
-  LabelConfigFile file(HostDirectory(), nullptr);
-  if (file.FindRecord(kindName, record) == ConfigFileResult::kOk) {
-    vjd::annotation::RepairRecord(record);
-    return true;
-  }
+  if (LabelConfigFile(HostDirectory()).FindRecord(kindName, record).ok()) return true;
   return orDefault && vjd::annotation::MakeDefaultConfig(kindName, record) > 0;
 }
 

@@ -12,6 +12,12 @@
 
 using namespace vjd::annotation;
 
+namespace vjd::annotation {
+void PrintTo(const FileStatus& status, std::ostream* os) {
+  *os << status.ToString();
+}
+}  // namespace vjd::annotation
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -70,19 +76,17 @@ Bytes Concat(std::initializer_list<SymbolLabelConfig> records) {
   return out;
 }
 
-void* const kOwner = reinterpret_cast<void*>(0x1234);
-
 class LabelConfigFileTest : public ::testing::Test {
  protected:
   TempHostDir host;
   MessageBoxes boxes;
-  LabelConfigFile file{host.Directory(), kOwner};
+  LabelConfigFile file{host.Directory()};
 };
 
 TEST_F(LabelConfigFileTest, MissingFileIsCreatedEmptyAndHoldsNoRecord) {
   ASSERT_FALSE(host.ConfigExists());
   SymbolLabelConfig r = Kind("untouched", 2);
-  EXPECT_EQ(file.FindRecord("电动机", r), ConfigFileResult::kNotFound);
+  EXPECT_EQ(file.FindRecord("电动机", r), FileStatus::NotFound());
   EXPECT_TRUE(host.ConfigExists());
   EXPECT_TRUE(host.ReadConfig().empty());
   EXPECT_STREQ(r.szSymbolName, "untouched");
@@ -91,12 +95,12 @@ TEST_F(LabelConfigFileTest, MissingFileIsCreatedEmptyAndHoldsNoRecord) {
 
 TEST_F(LabelConfigFileTest, StoredRecordIsFoundAgainWithEveryField) {
   SymbolLabelConfig a = Kind("电动机", 3);
-  ASSERT_EQ(file.StoreRecord(a), ConfigFileResult::kOk);
+  ASSERT_EQ(file.StoreRecord(a), FileStatus());
   EXPECT_EQ(host.ReadConfig(), RecordBytes(a));
   SymbolLabelConfig back;
-  ASSERT_EQ(file.FindRecord("电动机", back), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("电动机", back), FileStatus());
   EXPECT_EQ(RecordBytes(back), RecordBytes(a));
-  EXPECT_EQ(file.FindRecord("电动", back), ConfigFileResult::kNotFound);  // exact names only
+  EXPECT_EQ(file.FindRecord("电动", back), FileStatus::NotFound());  // exact names only
 }
 
 TEST_F(LabelConfigFileTest, TrailingPartialRecordIsOverwrittenByAnAppend) {
@@ -107,27 +111,27 @@ TEST_F(LabelConfigFileTest, TrailingPartialRecordIsOverwrittenByAnAppend) {
   host.WriteConfig(bytes);
 
   SymbolLabelConfig r;
-  EXPECT_EQ(file.FindRecord("C", r), ConfigFileResult::kNotFound);
+  EXPECT_EQ(file.FindRecord("C", r), FileStatus::NotFound());
   SymbolLabelConfig d = Kind("D", 4);
-  ASSERT_EQ(file.StoreRecord(d), ConfigFileResult::kOk);
+  ASSERT_EQ(file.StoreRecord(d), FileStatus());
   EXPECT_EQ(host.ReadConfig(), Concat({Kind("A", 1), Kind("B", 2), d}));
 }
 
 TEST_F(LabelConfigFileTest, StoringAnExistingKindChangesOnlyItsBytes) {
   host.WriteConfig(Concat({Kind("A", 1), Kind("B", 2), Kind("C", 3)}));
   SymbolLabelConfig b = Kind("B", 5, 9.0);
-  ASSERT_EQ(file.StoreRecord(b), ConfigFileResult::kOk);
+  ASSERT_EQ(file.StoreRecord(b), FileStatus());
   EXPECT_EQ(host.ReadConfig(), Concat({Kind("A", 1), b, Kind("C", 3)}));
 }
 
 TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
   host.WriteConfig(Concat({Kind("X", 1), Kind("Y", 1), Kind("X", 2)}));
   SymbolLabelConfig r;
-  ASSERT_EQ(file.FindRecord("X", r), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("X", r), FileStatus());
   EXPECT_EQ(r.nLabelCount, 1);
   SymbolLabelConfig x = Kind("X", 6);
-  ASSERT_EQ(file.StoreRecord(x), ConfigFileResult::kOk);
-  ASSERT_EQ(file.RemoveLabelSlot("X", 0, 5), ConfigFileResult::kOk);
+  ASSERT_EQ(file.StoreRecord(x), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("X", 0, 5), FileStatus());
   Bytes now = host.ReadConfig();
   ASSERT_EQ(now.size(), 3 * kRecordSize);
   SymbolLabelConfig first, last;
@@ -140,9 +144,9 @@ TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
 TEST_F(LabelConfigFileTest, EveryStoredRecordCarriesSongtiInEveryFontSlot) {
   SymbolLabelConfig r = Kind("综保", 4);
   for (int i = 0; i < 8; ++i) CopyTextField(r.szFont[i], kFontFieldSize, "Arial");
-  ASSERT_EQ(file.StoreRecord(r), ConfigFileResult::kOk);
+  ASSERT_EQ(file.StoreRecord(r), FileStatus());
   SymbolLabelConfig back;
-  ASSERT_EQ(file.FindRecord("综保", back), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("综保", back), FileStatus());
   for (int i = 0; i < 8; ++i) EXPECT_STREQ(back.szFont[i], "宋体");
 }
 
@@ -151,9 +155,9 @@ TEST_F(LabelConfigFileTest, HeightsReadFromTheGridAreStoredWithTheirSpecialCases
   ReadSlotColumnText(r, 0, kColumnHeight, "0");
   ReadSlotColumnText(r, 1, kColumnHeight, "");
   ReadSlotColumnText(r, 2, kColumnHeight, "0.0");
-  ASSERT_EQ(file.StoreRecord(r), ConfigFileResult::kOk);
+  ASSERT_EQ(file.StoreRecord(r), FileStatus());
   SymbolLabelConfig back;
-  ASSERT_EQ(file.FindRecord("电钻", back), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("电钻", back), FileStatus());
   EXPECT_EQ(back.dHeight[0], 0.003);
   EXPECT_EQ(back.dHeight[1], 0.003);
   EXPECT_EQ(back.dHeight[2], 0.0);
@@ -162,9 +166,9 @@ TEST_F(LabelConfigFileTest, HeightsReadFromTheGridAreStoredWithTheirSpecialCases
 TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
   SymbolLabelConfig before = Kind("K", 4);
   host.WriteConfig(Concat({Kind("A", 1), before}));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 2, 3), ConfigFileResult::kOk);
+  ASSERT_EQ(file.RemoveLabelSlot("K", 2, 3), FileStatus());
   SymbolLabelConfig after;
-  ASSERT_EQ(file.FindRecord("K", after), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
   EXPECT_EQ(after.nLabelCount, 3);
   EXPECT_STREQ(after.szText[1], "K1");
   EXPECT_STREQ(after.szText[2], "K3");
@@ -184,33 +188,33 @@ TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
 TEST_F(LabelConfigFileTest, RemovingWithAFullCountNeverReadsPastTheLastSlot) {
   SymbolLabelConfig before = Kind("K", 8);
   host.WriteConfig(RecordBytes(before));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 0, 8), ConfigFileResult::kOk);
+  ASSERT_EQ(file.RemoveLabelSlot("K", 0, 8), FileStatus());
   SymbolLabelConfig after;
-  ASSERT_EQ(file.FindRecord("K", after), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
   EXPECT_STREQ(after.szText[6], "K7");
   EXPECT_STREQ(after.szText[7], "K7");  // no ninth slot to take from
   EXPECT_EQ(after.bVisible[7], before.bVisible[7]);
-  EXPECT_EQ(file.RemoveLabelSlot("K", 0, 99), ConfigFileResult::kOk);
-  ASSERT_EQ(file.FindRecord("K", after), ConfigFileResult::kOk);
+  EXPECT_EQ(file.RemoveLabelSlot("K", 0, 99), FileStatus());
+  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
   EXPECT_EQ(after.nLabelCount, 8);
 }
 
 TEST_F(LabelConfigFileTest, RemovingOutsideTheSlotsOrForAnAbsentKindChangesNothing) {
   Bytes bytes = Concat({Kind("A", 3)});
   host.WriteConfig(bytes);
-  EXPECT_EQ(file.RemoveLabelSlot("A", -1, 2), ConfigFileResult::kOk);
-  EXPECT_EQ(file.RemoveLabelSlot("A", 9, 2), ConfigFileResult::kOk);
-  EXPECT_EQ(file.RemoveLabelSlot("Z", 0, 2), ConfigFileResult::kNotFound);
+  EXPECT_EQ(file.RemoveLabelSlot("A", -1, 2), FileStatus());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 9, 2), FileStatus());
+  EXPECT_EQ(file.RemoveLabelSlot("Z", 0, 2), FileStatus::NotFound());
   EXPECT_EQ(host.ReadConfig(), bytes);
 }
 
 TEST_F(LabelConfigFileTest, FirstSlotSizeComesFromTheRecordOrTheDefaults) {
   host.WriteConfig(Concat({Kind("A", 1, 0.25)}));
   double h = 0, w = 0;
-  EXPECT_EQ(file.GetFirstSlotSize("A", h, w), ConfigFileResult::kOk);
+  EXPECT_EQ(file.GetFirstSlotSize("A", h, w), FileStatus());
   EXPECT_EQ(h, 0.25);
   EXPECT_EQ(w, 0.5);
-  EXPECT_EQ(file.GetFirstSlotSize("B", h, w), ConfigFileResult::kNotFound);
+  EXPECT_EQ(file.GetFirstSlotSize("B", h, w), FileStatus::NotFound());
   EXPECT_EQ(h, 0.003);
   EXPECT_EQ(w, 0.0015);
 }
@@ -222,39 +226,34 @@ TEST_F(LabelConfigFileTest, DamagedCountsAndUnterminatedTextsAreRepairedOnReadin
   std::memset(big.szText[7], 'x', kNameFieldSize);
   host.WriteConfig(Concat({big, small}));
   SymbolLabelConfig r;
-  ASSERT_EQ(file.FindRecord("A", r), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("A", r), FileStatus());
   EXPECT_EQ(r.nLabelCount, 8);
   EXPECT_EQ(std::strlen(r.szText[7]), 49u);
-  ASSERT_EQ(file.FindRecord("B", r), ConfigFileResult::kOk);
+  ASSERT_EQ(file.FindRecord("B", r), FileStatus());
   EXPECT_EQ(r.nLabelCount, 0);
 }
 
-TEST(LabelConfigFileMissingFolder, EveryOperationReportsFileNotFoundAndChangesNothing) {
+TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndChangesNothing) {
   TempHostDir host(false);  // no "机电数据库" folder
   MessageBoxes boxes;
-  LabelConfigFile file(host.Directory(), kOwner);
+  LabelConfigFile file(host.Directory());
   SymbolLabelConfig r = Kind("kept", 2);
-  EXPECT_EQ(file.FindRecord("A", r), ConfigFileResult::kUnavailable);
+  EXPECT_EQ(file.FindRecord("A", r), FileStatus::Unavailable());
   EXPECT_STREQ(r.szSymbolName, "kept");
-  EXPECT_EQ(file.StoreRecord(Kind("A", 1)), ConfigFileResult::kUnavailable);
-  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), ConfigFileResult::kUnavailable);
+  EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Unavailable());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), FileStatus::Unavailable());
   double h = 1, w = 1;
-  EXPECT_EQ(file.GetFirstSlotSize("A", h, w), ConfigFileResult::kUnavailable);
+  EXPECT_EQ(file.GetFirstSlotSize("A", h, w), FileStatus::Unavailable());
   EXPECT_EQ(h, 0.003);
   EXPECT_EQ(w, 0.0015);
-  ASSERT_EQ(boxes.shown.size(), 4u);
-  for (const Shown& s : boxes.shown) {
-    EXPECT_EQ(s.text, "文件没找到！");
-    EXPECT_EQ(s.owner, kOwner);
-    EXPECT_EQ(s.type, 0u);  // MB_OK
-  }
+  EXPECT_TRUE(boxes.shown.empty());  // telling the user is the window's
   EXPECT_FALSE(host.ConfigExists());
 }
 
 // Real files whose writes, flushes or reads fail on request.
 class FailingFiles : public IRecordFileSystem {
  public:
-  enum Fault { kNone, kWrite, kClose, kRead };
+  enum Fault { kNone, kWrite, kClose, kRead, kFlush, kHalfWriteOnce };
   Fault fault = kNone;
   int writes = 0;
 
@@ -274,8 +273,14 @@ class FailingFiles : public IRecordFileSystem {
     }
     bool Write(const void* b, std::size_t n) override {
       ++owner_.writes;
+      if (owner_.fault == kHalfWriteOnce) {
+        owner_.fault = kNone;  // the disk filled up for a moment
+        real_->Write(b, n / 2);
+        return false;
+      }
       return owner_.fault == kWrite ? false : real_->Write(b, n);
     }
+    bool Flush() override { return real_->Flush() && owner_.fault != kFlush; }
     bool Seek(long long o) override { return real_->Seek(o); }
     bool Close() override { return real_->Close() && owner_.fault != kClose; }
 
@@ -289,24 +294,42 @@ TEST(LabelConfigFileFaults, FailedWritesFlushesAndReadsAreReportedNotSwallowed) 
   TempHostDir host;
   MessageBoxes boxes;
   FailingFiles files;
-  LabelConfigFile file(host.Directory(), kOwner, &files);
+  LabelConfigFile file(host.Directory(), &files);
   host.WriteConfig(Concat({Kind("A", 1)}));
 
   files.fault = FailingFiles::kWrite;
-  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), ConfigFileResult::kIoError);
-  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), ConfigFileResult::kIoError);
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), FileStatus::IoError());
   files.fault = FailingFiles::kClose;
-  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), ConfigFileResult::kIoError);
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
+  files.fault = FailingFiles::kFlush;
+  EXPECT_EQ(file.StoreRecord(Kind("A", 3)), FileStatus::IoError());
 
   // A read that fails while looking for the kind must not end in a second, appended record.
   files.fault = FailingFiles::kRead;
   files.writes = 0;
-  EXPECT_EQ(file.StoreRecord(Kind("A", 2)), ConfigFileResult::kIoError);
+  EXPECT_EQ(file.StoreRecord(Kind("A", 2)), FileStatus::IoError());
   EXPECT_EQ(files.writes, 0);
   SymbolLabelConfig r = Kind("kept", 1);
-  EXPECT_EQ(file.FindRecord("A", r), ConfigFileResult::kIoError);
+  EXPECT_EQ(file.FindRecord("A", r), FileStatus::IoError());
   EXPECT_STREQ(r.szSymbolName, "kept");
   EXPECT_TRUE(boxes.shown.empty());  // the file was there: not "文件没找到！"
+}
+
+TEST(LabelConfigFileFaults, AnOverwriteThatFailsPartWayPutsThePreviousRecordBack) {
+  TempHostDir host;
+  FailingFiles files;
+  LabelConfigFile file(host.Directory(), &files);
+  const Bytes before = Concat({Kind("A", 4), Kind("B", 3)});
+  host.WriteConfig(before);
+
+  files.fault = FailingFiles::kHalfWriteOnce;
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1, 0.5)), FileStatus::IoError());
+  EXPECT_EQ(host.ReadConfig(), before);
+
+  files.fault = FailingFiles::kHalfWriteOnce;
+  EXPECT_EQ(file.RemoveLabelSlot("A", 1, 3), FileStatus::IoError());
+  EXPECT_EQ(host.ReadConfig(), before);
 }
 
 }  // namespace

@@ -70,8 +70,7 @@ class SampleDrawingTest : public ::testing::Test {
     record.bVisible[0] = 1;
     record.nPosition[0] = position;
     record.dHeight[0] = height;
-    ASSERT_EQ(LabelConfigFile(ProgramDirectory().c_str(), nullptr).StoreRecord(record),
-              ConfigFileResult::kOk);
+    ASSERT_TRUE(LabelConfigFile(ProgramDirectory().c_str()).StoreRecord(record).ok());
   }
 
   om::PoMap* m_map = nullptr;

@@ -201,8 +201,7 @@ TEST_F(ApplyButtonsTest, EditedGridIsStoredBeforeTheLayout) {
   Press(IDC_BTN_UPDATE_ALL);
   EXPECT_THAT(g_messages, ElementsAre("更新标注成功！"));
   vjd::annotation::SymbolLabelConfig record;
-  ASSERT_EQ(vjd::annotation::LabelConfigFile(m_dir.c_str(), nullptr).FindRecord("启动器", record),
-            vjd::annotation::ConfigFileResult::kOk);
+  ASSERT_TRUE(vjd::annotation::LabelConfigFile(m_dir.c_str()).FindRecord("启动器", record).ok());
   EXPECT_DOUBLE_EQ(record.dHeight[0], 0.007);
   EXPECT_DOUBLE_EQ(::host::ReadKernelLabels(m_drawing->HandleOf(8))[0].height, 0.007);
 }

@@ -262,13 +262,11 @@ long long ParaSetTest::ConfigBytes() const {
 
 bool ParaSetTest::Find(const char* name, vjd::annotation::SymbolLabelConfig& record) const {
   vjd::annotation::InitRecord(record);
-  return vjd::annotation::LabelConfigFile(m_dir.c_str(), nullptr).FindRecord(name, record) ==
-         vjd::annotation::ConfigFileResult::kOk;
+  return vjd::annotation::LabelConfigFile(m_dir.c_str()).FindRecord(name, record).ok();
 }
 
 void ParaSetTest::Store(const vjd::annotation::SymbolLabelConfig& record) const {
-  ASSERT_EQ(vjd::annotation::LabelConfigFile(m_dir.c_str(), nullptr).StoreRecord(record),
-            vjd::annotation::ConfigFileResult::kOk);
+  ASSERT_TRUE(vjd::annotation::LabelConfigFile(m_dir.c_str()).StoreRecord(record).ok());
 }
 
 void ParaSetTest::RemoveConfigFolder() const {

@@ -103,8 +103,7 @@ class KindLayoutTest : public ::testing::Test {
       record.clrFore[i] = 0x0000FF + i;
       record.clrBack[i] = 0x00FF00 + i;
     }
-    ASSERT_EQ(LabelConfigFile(ExeDirectory().c_str(), nullptr).StoreRecord(record),
-              vjd::annotation::ConfigFileResult::kOk);
+    ASSERT_TRUE(LabelConfigFile(ExeDirectory().c_str()).StoreRecord(record).ok());
   }
 
   int Switch(const char* name, int labels) {
