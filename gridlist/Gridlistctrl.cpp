@@ -252,6 +252,12 @@ BOOL CGridListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LR
       case NM_CUSTOMDRAW:
         *pResult = m_draw.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
         return TRUE;
+      case NM_CLICK:
+        if (m_click == ClickReport::kPressing) m_click = ClickReport::kReported;
+        if (m_click != ClickReport::kSentByGrid) return FALSE;  // on to the parent
+        m_click = ClickReport::kNone;  // the parent heard of this click already
+        *pResult = 0;
+        return TRUE;
     }
   }
   return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
@@ -264,14 +270,32 @@ void CGridListCtrl::OnLButtonDown(LPARAM lParam) {
   SubItemHitTest(&hit);
   m_nCurColumn = GetPositionOfColumn(hit.iSubItem);
   MakeColumnVisible(GetColumnAtPosition(m_nCurColumn));
+  m_click = ClickReport::kPressing;
   Default();  // selects and focuses the row; may end an open edit on the way
-  if (hit.iItem == -1) return;
+  if (m_click == ClickReport::kPressing) {
+    SendClick(hit);  // passes through the reflection above like the list-view's own report
+    m_click = ClickReport::kSentByGrid;
+  } else {
+    m_click = ClickReport::kNone;
+  }
+  if (!m_hWnd || hit.iItem == -1) return;
   RECT bounds = {};
   GetItemRect(hit.iItem, &bounds, LVIR_BOUNDS);
   InvalidateRect(&bounds, TRUE);
   const bool focused = (GetItemState(hit.iItem, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
   if (focused && m_nCurColumn != -1 && (hit.iSubItem != 0 || (hit.flags & LVHT_ONITEMLABEL)))
     RequestEdit(hit.iItem, hit.iSubItem);
+}
+
+void CGridListCtrl::SendClick(const LVHITTESTINFO& hit) {
+  NMITEMACTIVATE info = {};
+  info.hdr.hwndFrom = m_hWnd;
+  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+  info.hdr.code = NM_CLICK;
+  info.iItem = hit.iItem;
+  info.iSubItem = hit.iSubItem;
+  info.ptAction = hit.pt;
+  ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
 }
 
 void CGridListCtrl::OnScroll() {

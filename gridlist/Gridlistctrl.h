@@ -9,7 +9,9 @@
 //    CGridCellCombo); the editor's end notification takes the same road back;
 //  - paints its cells itself through custom draw (CGridCustomDraw);
 //  - reports every changed cell, inserted row and deleted row to its parent as LVN_SETDISPINFOA
-//    with the item masks GridCellChanged, GridRowInserted and GridRowDeleted, sent synchronously.
+//    with the item masks GridCellChanged, GridRowInserted and GridRowDeleted, sent synchronously;
+//  - makes sure the parent hears of every click (NM_CLICK) while the button goes down, before an
+//    editor opens, whenever the list-view itself would report it only later or not at all.
 //
 // The parent owns the meaning of the rows; the grid knows only texts and one data value per row.
 // The grid owns the editor that is open (at most one); an editor frees its own object once its
@@ -106,10 +108,24 @@ class CGridListCtrl : public CListCtrl {
   // Closes the open editor without any notification.
   void DestroyEditor();
 
+  // Sends NM_CLICK for a click the list-view did not report while the button went down.
+  void SendClick(const LVHITTESTINFO& hit);
+
+  // Where the report of the current click stands.  The list-view reports a click with NM_CLICK
+  // during the button-down on some systems, on the button-up on others, and not at all when an
+  // editor took the focus in between; the parent must hear of it exactly once, before the editor.
+  enum class ClickReport {
+    kNone,       // no click under way
+    kPressing,   // inside the list-view's button-down handling
+    kReported,   // the list-view reported it there
+    kSentByGrid  // the grid reported it; a later report of the list-view is dropped
+  };
+
   CGridColumnRules m_rules;  // editor kinds, option lists, read-only flags
   int m_nCurColumn;
   CWnd* m_pEditor;  // owned; see CGridEditorWnd for how it ends
   int m_nEditRow;
   int m_nEditColumn;
   CGridCustomDraw m_draw;
+  ClickReport m_click = ClickReport::kNone;
 };

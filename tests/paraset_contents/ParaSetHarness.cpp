@@ -67,7 +67,9 @@ void ParaSetTest::SetUp() {
   const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
   char temp[MAX_PATH];
   ::GetTempPathA(sizeof temp, temp);
-  m_dir = std::string(temp) + "vjd-paraset-" + info->name() + "\\";
+  std::string name = info->name();
+  for (char& c : name) c = c == '/' ? '_' : c;  // parametrised tests: "Name/0"
+  m_dir = std::string(temp) + "vjd-paraset-" + name + "\\";
   std::error_code ignored;
   std::filesystem::remove_all(Native(m_dir), ignored);
   ::CreateDirectoryA(m_dir.c_str(), nullptr);
@@ -98,6 +100,7 @@ void ParaSetTest::SetUp() {
   CSignRelaPosDlg::SetModalHandler(
       [](void*, CSignRelaPosDlg& dlg) -> INT_PTR {
         g_test->m_positionPreset = dlg.m_nPosition;
+        ++g_test->m_positionRuns;
         if (g_test->m_positionAnswer == -2) return IDCANCEL;
         dlg.m_nPosition = g_test->m_positionAnswer;
         dlg.m_strPosition = vjd::annotation::LabelPositionName(dlg.m_nPosition);

@@ -73,6 +73,7 @@ class ParaSetTest : public ::testing::Test {
   std::vector<std::string> m_messages;  // texts of the message boxes shown
   int m_positionAnswer = -1;            // the position window's choice; -2: cancel
   int m_positionPreset = -100;          // what the position window was opened with
+  int m_positionRuns = 0;               // how often the position window was opened
   int m_colourAnswer = -1;              // the colour dialog's choice; -1: cancel
   COLORREF m_colourInitial = 0;
 };

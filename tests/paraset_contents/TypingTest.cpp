@@ -7,6 +7,8 @@
 
 namespace {
 
+using vjd::annotation::SymbolLabelConfig;
+
 class TypingTest : public ParaSetTest {
  protected:
   void OpenShown() {
@@ -52,7 +54,7 @@ TEST_F(TypingTest, TypedEditsReachTheGridThePreviewAndAfterLeavingTheFile) {
   EXPECT_EQ(LabelInt(ATTR_LABEL_VISIBLE_GET, 1), 0);
 
   Leave();
-  vjd::annotation::SymbolLabelConfig motor;
+  SymbolLabelConfig motor;
   ASSERT_TRUE(Find("电动机", motor));
   EXPECT_STREQ(motor.szText[0], "abc");
   EXPECT_DOUBLE_EQ(motor.dHeight[1], 0.004);
@@ -69,6 +71,34 @@ TEST_F(TypingTest, EscapeInTheEditorKeepsTheCellAndTheWindowOpen) {
   EXPECT_EQ(Row(0)[1], before);
   EXPECT_EQ(LabelText(0), before);
   EXPECT_TRUE(::IsWindow(m_hDlg));  // Escape ended the edit, not the window
+}
+
+// A click on a row counts as a change, also when it opens an in-place editor: leaving a kind
+// shown from its built-in default then creates its record, though no value changed.
+class ClickCountsTest : public TypingTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ClickCountsTest, AClickThatOpensAnEditorOnADefaultKindIsStoredWhenLeaving) {
+  OpenShown();
+  SymbolLabelConfig motor;
+  ASSERT_FALSE(Find("电动机", motor));  // shown from the default table
+  ClickGridCell(0, GetParam());
+  ASSERT_NE(m_pDlg->m_grid.GetActiveEditor(), nullptr);
+  Press(VK_RETURN);  // nothing typed
+  Leave();
+  ASSERT_TRUE(Find("电动机", motor));
+  EXPECT_EQ(motor.nLabelCount, 3);
+  EXPECT_STREQ(motor.szText[0], "a");
+}
+
+// The text, "是否显示" (a combo box) and the height.
+INSTANTIATE_TEST_SUITE_P(EditableCells, ClickCountsTest, ::testing::Values(1, 2, 4));
+
+TEST_F(TypingTest, AClickOnAReadOnlyCellIsReportedOnce) {
+  OpenShown();
+  m_positionAnswer = -2;  // cancel
+  ClickGridCell(0, 3);    // "相对位置" opens the position window, once
+  EXPECT_EQ(m_positionRuns, 1);
+  EXPECT_EQ(m_positionPreset, 8);  // "中间", the first default slot of "电动机"
 }
 
 }  // namespace
