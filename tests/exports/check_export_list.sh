@@ -29,8 +29,12 @@ fi
 [ -f "$list" ] || { echo "no such file: $list" >&2; exit 1; }
 expected=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$list")
 if ! diff_out=$(diff <(echo "$expected") <(echo "$actual")); then
-  echo "$dll: the export table differs from $list (< expected, > found):"
-  echo "$diff_out"
+  echo "$dll: the export table differs from $list"
+  names() { cut -d' ' -f2 | sort; }
+  comm -23 <(names <<<"$expected") <(names <<<"$actual") | sed 's/^/  no longer exported: /'
+  comm -13 <(names <<<"$expected") <(names <<<"$actual") | sed 's/^/  newly exported: /'
+  echo "ordinal by ordinal (< expected, > found):"
+  head -n 40 <<<"$diff_out"
   exit 1
 fi
 echo "$dll: $(wc -l <<<"$actual") exports, every one at its listed ordinal"
