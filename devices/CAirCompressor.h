@@ -1,7 +1,4 @@
 // CAirCompressor: the parameters of an air compressor.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,21 +18,9 @@ class VJD_DEVICES_API CAirCompressor : public CDevice {
     return JDBaseSetParaDBData(this, "CAirCompressor", db, mode, id);
   }
 
-  CString m_strComp1;
-  CString m_strComp2;
-  DeviceValue m_nComp1;
-  DeviceValue m_nComp2;
-  DeviceValue m_nComp3;
-  DeviceValue m_nComp4;
-  DeviceValue m_nComp5;
-  DeviceValue m_nComp6;
+  CString m_strComp1, m_strComp2;
+  DeviceValue m_nComp1 = 0, m_nComp2 = 0, m_nComp3 = 0, m_nComp4 = 0, m_nComp5 = 0, m_nComp6 = 0;
   CString m_strComp3;
-  DeviceValue m_nComp7;
-  DeviceValue m_nComp8;
+  DeviceValue m_nComp7 = 0, m_nComp8 = 0;
   CString m_strComp4;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CAirCompressor) == 4 * (1 + 29),
-              "CAirCompressor: 29 members after the vtable reference");
-#endif

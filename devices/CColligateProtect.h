@@ -1,7 +1,4 @@
 // CColligateProtect: the parameters of a combined protection unit.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,26 +18,9 @@ class VJD_DEVICES_API CColligateProtect : public CDevice {
     return JDBaseSetParaDBData(this, "CColligateProtect", db, mode, id);
   }
 
-  CString m_strProtect1;
-  CString m_strProtect2;
-  DeviceValue m_nProtect1;
-  DeviceValue m_nProtect2;
-  DeviceValue m_nProtect3;
-  DeviceValue m_nProtect4;
-  DeviceValue m_nProtect5;
-  DeviceValue m_nProtect6;
-  DeviceValue m_nProtect7;
-  DeviceValue m_nProtect8;
-  DeviceValue m_nProtect9;
-  DeviceValue m_nProtect10;
-  DeviceValue m_nProtect11;
-  DeviceValue m_nProtect12;
-  DeviceValue m_nProtect13;
-  DeviceValue m_nProtect14;
+  CString m_strProtect1, m_strProtect2;
+  DeviceValue m_nProtect1 = 0, m_nProtect2 = 0, m_nProtect3 = 0, m_nProtect4 = 0, m_nProtect5 = 0,
+              m_nProtect6 = 0, m_nProtect7 = 0, m_nProtect8 = 0, m_nProtect9 = 0, m_nProtect10 = 0,
+              m_nProtect11 = 0, m_nProtect12 = 0, m_nProtect13 = 0, m_nProtect14 = 0;
   CString m_strProtect3;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CColligateProtect) == 4 * (1 + 34),
-              "CColligateProtect: 34 members after the vtable reference");
-#endif

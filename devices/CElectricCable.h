@@ -1,7 +1,4 @@
 // CElectricCable: the parameters of one cable.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CJDDatabase.h"
@@ -29,23 +26,7 @@ class VJD_DEVICES_API CElectricCable : public CJDDatabase {
   }
 
   CString m_strCable1;
-  DeviceValue m_nCable1;
-  DeviceValue m_nCable2;
-  DeviceValue m_nCable3;
-  DeviceValue m_nCable4;
-  DeviceValue m_nCable5;
-  DeviceValue m_nCable6;
-  DeviceValue m_nCable7;
-  CString m_strCable2;
-  CString m_strCable3;
-  CString m_strCable4;
-  CString m_strCable5;
-  CString m_strCable6;
-  CString m_strCable7;
-  CString m_strCable8;
+  DeviceValue m_nCable1 = 0, m_nCable2 = 0, m_nCable3 = 0, m_nCable4 = 0, m_nCable5 = 0,
+              m_nCable6 = 0, m_nCable7 = 0;
+  CString m_strCable2, m_strCable3, m_strCable4, m_strCable5, m_strCable6, m_strCable7, m_strCable8;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CElectricCable) == 4 * (1 + 17),
-              "CElectricCable: 17 members after the vtable reference");
-#endif

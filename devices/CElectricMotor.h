@@ -1,7 +1,4 @@
 // CElectricMotor: the parameters of an electric motor.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -22,27 +19,11 @@ class VJD_DEVICES_API CElectricMotor : public CDevice {
   }
 
   CString m_strMotor1;
-  DeviceValue m_nMotor1;
-  DeviceValue m_nMotor2;
-  DeviceValue m_nMotor3;
-  DeviceValue m_nMotor4;
-  DeviceValue m_nMotor5;
-  DeviceValue m_nMotor6;
-  DeviceValue m_nMotor7;
-  DeviceValue m_nMotor8;
-  DeviceValue m_nMotor9;
-  DeviceValue m_nMotor10;
-  DeviceValue m_nMotor11;
-  DeviceValue m_nMotor12;
-  CString m_strMotor2;
-  CString m_strMotor3;
-  DeviceValue m_nMotor13;
+  DeviceValue m_nMotor1 = 0, m_nMotor2 = 0, m_nMotor3 = 0, m_nMotor4 = 0, m_nMotor5 = 0,
+              m_nMotor6 = 0, m_nMotor7 = 0, m_nMotor8 = 0, m_nMotor9 = 0, m_nMotor10 = 0,
+              m_nMotor11 = 0, m_nMotor12 = 0;
+  CString m_strMotor2, m_strMotor3;
+  DeviceValue m_nMotor13 = 0;
   CString m_strMotor4;
-  DeviceValue m_nMotor14;
-  DeviceValue m_nMotor15;
+  DeviceValue m_nMotor14 = 0, m_nMotor15 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CElectricMotor) == 4 * (1 + 36),
-              "CElectricMotor: 36 members after the vtable reference");
-#endif

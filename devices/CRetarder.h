@@ -1,7 +1,4 @@
 // CRetarder: the parameters of a reducer.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -22,17 +19,7 @@ class VJD_DEVICES_API CRetarder : public CDevice {
   }
 
   CString m_strRetard1;
-  DeviceValue m_nRetard1;
-  DeviceValue m_nRetard2;
+  DeviceValue m_nRetard1 = 0, m_nRetard2 = 0;
   CString m_strRetard2;
-  DeviceValue m_nRetard3;
-  DeviceValue m_nRetard4;
-  DeviceValue m_nRetard5;
-  DeviceValue m_nRetard6;
-  DeviceValue m_nRetard7;
+  DeviceValue m_nRetard3 = 0, m_nRetard4 = 0, m_nRetard5 = 0, m_nRetard6 = 0, m_nRetard7 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CRetarder) == 4 * (1 + 26),
-              "CRetarder: 26 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CSingleCage: the parameters of a single-deck cage.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CCage.h"
@@ -23,8 +20,3 @@ class VJD_DEVICES_API CSingleCage : public CCage {
 
   CString m_strSCage1;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CSingleCage) == 4 * (1 + 33),
-              "CSingleCage: 33 members after the vtable reference");
-#endif

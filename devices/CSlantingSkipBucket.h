@@ -1,7 +1,4 @@
 // CSlantingSkipBucket: the parameters of an inclined-shaft skip.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CSkipBucket.h"
@@ -21,17 +18,6 @@ class VJD_DEVICES_API CSlantingSkipBucket : public CSkipBucket {
     return JDBaseSetParaDBData(this, "CSlantingSkipBucket", db, mode, id);
   }
 
-  DeviceValue m_nSlSkip1;
-  DeviceValue m_nSlSkip2;
-  DeviceValue m_nSlSkip3;
-  DeviceValue m_nSlSkip4;
-  DeviceValue m_nSlSkip5;
-  DeviceValue m_nSlSkip6;
-  DeviceValue m_nSlSkip7;
-  DeviceValue m_nSlSkip8;
+  DeviceValue m_nSlSkip1 = 0, m_nSlSkip2 = 0, m_nSlSkip3 = 0, m_nSlSkip4 = 0, m_nSlSkip5 = 0,
+              m_nSlSkip6 = 0, m_nSlSkip7 = 0, m_nSlSkip8 = 0;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CSlantingSkipBucket) == 4 * (1 + 37),
-              "CSlantingSkipBucket: 37 members after the vtable reference");
-#endif

