@@ -1,5 +1,7 @@
 #include "ApplyOptions.h"
 
+#include <exception>
+
 #include "LabelComposer.h"
 
 namespace vjd::annotation {
@@ -107,23 +109,30 @@ void StoreDisplayOptions(ILabelHost& host, const DisplayOptions& options,
 std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& options,
                                      const int* handles, const int* ids, int count) {
   std::vector<int> changedIds;
-  for (int i = 0; handles && ids && i < count; ++i) {
-    const int handle = handles[i];
-    const int id = ids[i];
-    bool changed = false;
-    std::string kind = host.GetKindName(handle);
-    if (host.IsMotorSymbol(handle)) {
-      if (options.bConfigMotor) changed = RewriteMotor(host, options, handle, id);
-    } else if (kind == kCableKindName) {
-      if (options.bConfigCable) changed = RewriteCable(host, options, handle, id);
-    } else if (host.IsShortCircuitPoint(handle)) {
-      if (options.bConfigShort) changed = RewriteShortCircuit(host, options, handle, id);
+  std::exception_ptr failure;
+  try {
+    for (int i = 0; handles && ids && i < count; ++i) {
+      const int handle = handles[i];
+      const int id = ids[i];
+      bool changed = false;
+      std::string kind = host.GetKindName(handle);
+      if (host.IsMotorSymbol(handle)) {
+        if (options.bConfigMotor) changed = RewriteMotor(host, options, handle, id);
+      } else if (kind == kCableKindName) {
+        if (options.bConfigCable) changed = RewriteCable(host, options, handle, id);
+      } else if (host.IsShortCircuitPoint(handle)) {
+        if (options.bConfigShort) changed = RewriteShortCircuit(host, options, handle, id);
+      }
+      if (changed) changedIds.push_back(id);
     }
-    if (changed) changedIds.push_back(id);
+  } catch (...) {
+    failure = std::current_exception();  // out of memory part-way, say
   }
+  // The map hears of the labels written so far in every case.
   host.UpdateEntities(changedIds);
   host.Refresh();
   host.SetChangedFlag(true);
+  if (failure) std::rethrow_exception(failure);
   return changedIds;
 }
 

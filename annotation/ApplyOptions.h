@@ -49,7 +49,8 @@ inline constexpr const char kShortCircuitKindName[] = "短路点";
 
 // Rewrites the labels of the `count` entities (handles[i] and ids[i] belong together) and tells
 // the map which changed: UpdateEntities with the changed ids (even when there are none), Refresh,
-// ChangedFlag.  Returns the ids of the changed entities in visiting order.
+// ChangedFlag.  Returns the ids of the changed entities in visiting order.  When the host fails
+// part-way (an exception), the map is told of the entities changed so far before it goes on.
 std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& options,
                                      const int* handles, const int* ids, int count);
 

@@ -3,7 +3,6 @@
 // buttons (3019 all symbols, 3024 the picked ones) push the selected kind's configuration.  The
 // work itself is ApplyOptions.h and KindLabelUpdate.h; the host is reached through
 // CHostLabelAccess over the window's map.
-#include <functional>
 #include <string>
 
 #include "AfxMessageBox.h"
@@ -14,30 +13,59 @@
 
 namespace {
 
+using vjd::annotation::DisplayOptions;
+using vjd::annotation::OptionSnapshot;
+
 // The window's answers to the kind push: selected kind, grid store and row count.
 class CKindLabelWindow : public vjd::annotation::IKindLabelWindow {
  public:
-  CKindLabelWindow(CComboBox& symbols, CGridListCtrl& grid,
-                   std::function<BOOL(const CString&)> save)
-      : m_symbols(symbols), m_grid(grid), m_save(std::move(save)) {}
+  explicit CKindLabelWindow(CDlgParaSet& dlg) : m_dlg(dlg) {}
 
   bool GetSelectedKind(std::string& kindName) override {
-    int sel = m_symbols.m_hWnd ? m_symbols.GetCurSel() : -1;
+    int sel = m_dlg.m_cbSymbol.m_hWnd ? m_dlg.m_cbSymbol.GetCurSel() : -1;
     if (sel < 0) return false;
     CString text;
-    m_symbols.GetLBText(sel, text);
+    m_dlg.m_cbSymbol.GetLBText(sel, text);
     kindName.assign(static_cast<const char*>(text), static_cast<size_t>(text.GetLength()));
     return true;
   }
   bool SaveGridConfig(const std::string& kindName) override {
-    return m_save(CString(kindName.c_str())) != FALSE;
+    return m_dlg.SaveGridConfig(CString(kindName.c_str())) != FALSE;
   }
-  int GetGridRowCount() override { return m_grid.m_hWnd ? m_grid.GetItemCount() : 0; }
+  int GetGridRowCount() override { return m_dlg.m_grid.m_hWnd ? m_dlg.m_grid.GetItemCount() : 0; }
 
  private:
-  CComboBox& m_symbols;
-  CGridListCtrl& m_grid;
-  std::function<BOOL(const CString&)> m_save;
+  CDlgParaSet& m_dlg;
+};
+
+// The check boxes as Apply reads them.
+const struct {
+  BOOL CDlgParaSet::*pMember;
+  int DisplayOptions::*pOption;
+} kOptionBoxes[] = {
+    {&CDlgParaSet::m_bShowMotorModel, &DisplayOptions::bShowMotorModel},
+    {&CDlgParaSet::m_bShowMotorName, &DisplayOptions::bShowMotorName},
+    {&CDlgParaSet::m_bShowCableLabel, &DisplayOptions::bShowCableLabel},
+    {&CDlgParaSet::m_bShowCableName, &DisplayOptions::bShowCableName},
+    {&CDlgParaSet::m_bOneLine, &DisplayOptions::bOneLine},
+    {&CDlgParaSet::m_bShowShortName, &DisplayOptions::bShowShortName},
+    {&CDlgParaSet::m_bShowShortCurrent, &DisplayOptions::bShowShortCurrent},
+    {&CDlgParaSet::m_bShowNameOnDraw, &DisplayOptions::bShowNameOnDraw},
+    {&CDlgParaSet::m_bConfigMotor, &DisplayOptions::bConfigMotor},
+    {&CDlgParaSet::m_bConfigCable, &DisplayOptions::bConfigCable},
+    {&CDlgParaSet::m_bConfigShort, &DisplayOptions::bConfigShort},
+};
+
+// The five settings Apply compares with what was stored last.
+const struct {
+  BOOL CDlgParaSet::*pMember;
+  int OptionSnapshot::*pValue;
+} kSnapshotMembers[] = {
+    {&CDlgParaSet::m_bOldShowMotorName, &OptionSnapshot::bShowMotorName},
+    {&CDlgParaSet::m_bOldShowMotorModel, &OptionSnapshot::bShowMotorModel},
+    {&CDlgParaSet::m_bOldShowCableName, &OptionSnapshot::bShowCableName},
+    {&CDlgParaSet::m_bOldShowCableLabel, &OptionSnapshot::bShowCableLabel},
+    {&CDlgParaSet::m_bOldOneLine, &OptionSnapshot::bOneLine},
 };
 
 }  // namespace
@@ -60,43 +88,24 @@ BOOL CDlgParaSet::OnApplyCommand(WPARAM wParam, LPARAM) {
 
 void CDlgParaSet::ApplyOptions() {
   UpdateData(TRUE);
-  vjd::annotation::DisplayOptions options;
-  options.bShowMotorModel = m_bShowMotorModel;
-  options.bShowMotorName = m_bShowMotorName;
-  options.bShowCableLabel = m_bShowCableLabel;
-  options.bShowCableName = m_bShowCableName;
-  options.bOneLine = m_bOneLine;
-  options.bShowShortName = m_bShowShortName;
-  options.bShowShortCurrent = m_bShowShortCurrent;
-  options.bShowNameOnDraw = m_bShowNameOnDraw;
-  options.bConfigMotor = m_bConfigMotor;
-  options.bConfigCable = m_bConfigCable;
-  options.bConfigShort = m_bConfigShort;
-  vjd::annotation::OptionSnapshot snapshot;
-  snapshot.bShowMotorName = m_bOldShowMotorName;
-  snapshot.bShowMotorModel = m_bOldShowMotorModel;
-  snapshot.bShowCableName = m_bOldShowCableName;
-  snapshot.bShowCableLabel = m_bOldShowCableLabel;
-  snapshot.bOneLine = m_bOldOneLine;
+  DisplayOptions options;
+  for (const auto& box : kOptionBoxes) options.*box.pOption = this->*box.pMember;
+  OptionSnapshot snapshot;
+  for (const auto& old : kSnapshotMembers) snapshot.*old.pValue = this->*old.pMember;
   try {
     vjd::annotation::CHostLabelAccess host(m_pMap);
     vjd::annotation::ApplyOptions(host, options, snapshot, m_arrAllHandles.GetData(),
                                   m_arrAllIds.GetData(), m_arrAllHandles.GetSize());
   } catch (...) {
-    // Out of memory part-way: the labels written so far stay; Apply reports nothing.
+    // Out of memory part-way: the labels written so far stay and the map was told of them.
   }
   // The snapshot now holds what was stored, so the next Apply compares with that.
-  m_bOldShowMotorName = snapshot.bShowMotorName;
-  m_bOldShowMotorModel = snapshot.bShowMotorModel;
-  m_bOldShowCableName = snapshot.bShowCableName;
-  m_bOldShowCableLabel = snapshot.bShowCableLabel;
-  m_bOldOneLine = snapshot.bOneLine;
+  for (const auto& old : kSnapshotMembers) this->*old.pMember = snapshot.*old.pValue;
 }
 
 BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* pIds) {
   try {
-    CKindLabelWindow window(m_cbSymbol, m_grid,
-                            [this](const CString& strSymbol) { return SaveGridConfig(strSymbol); });
+    CKindLabelWindow window(*this);
     vjd::annotation::CHostLabelAccess host(m_pMap);
     return vjd::annotation::UpdateKindLabels(window, host, nCount, pHandles, pIds) ? TRUE : FALSE;
   } catch (...) {

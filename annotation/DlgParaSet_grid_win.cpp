@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "AfxMessageBox.h"
+#include "ColorDialog.h"
 #include "DlgParaSet.h"
 #include "KernelPreviewEntity.h"
-#include "LabelColorChooser.h"
 #include "LabelConfigFile.h"
 #include "PreviewLabels.h"
 #include "SignRelaPosDlg.h"
@@ -121,9 +121,9 @@ LRESULT CDlgParaSet::OnGridClick(const NMITEMACTIVATE* pInfo) {
     PreviewLabels(target, GetMapScale()).PlaceChosen(row, dlg.m_nPosition);
     m_wndPreview.RefreshEntity(m_pPreviewEntity);
   } else if (column == kColumnForeColor || column == kColumnBackColor) {
-    const COLORREF initial = static_cast<COLORREF>(ParseColorText(m_grid.GetItemText(row, column)));
-    COLORREF chosen = initial;
-    if (!ChooseLabelColor(initial, &chosen)) return 0;
+    CColorDialog dlg(static_cast<COLORREF>(ParseColorText(m_grid.GetItemText(row, column))));
+    if (dlg.DoModal() != IDOK) return 0;
+    const COLORREF chosen = dlg.GetColor();
     m_grid.SetItemText(row, column, ColorText(static_cast<std::int32_t>(chosen)));
     PreviewLabels labels(target, GetMapScale());
     if (column == kColumnForeColor) {

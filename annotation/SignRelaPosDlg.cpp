@@ -6,9 +6,6 @@
 
 namespace {
 
-CSignRelaPosDlg::ModalHandler g_handler = nullptr;
-void* g_context = nullptr;
-
 // The radio buttons of the group that starts at control nIDC (which has WS_GROUP): every radio
 // button after it in template order until the next control that starts a group.  Push buttons,
 // group boxes and pictures in between do not count.
@@ -44,16 +41,6 @@ void ExchangeRadioGroup(CDataExchange* pDX, int nIDC, int& value) {
 CSignRelaPosDlg::CSignRelaPosDlg(CWnd* pParent) : CDialog(IDD, pParent), m_nPosition(-1) {}
 
 CSignRelaPosDlg::~CSignRelaPosDlg() = default;
-
-void CSignRelaPosDlg::SetModalHandler(ModalHandler handler, void* context) {
-  g_handler = handler;
-  g_context = handler ? context : nullptr;
-}
-
-INT_PTR CSignRelaPosDlg::DoModal() {
-  if (g_handler) return g_handler(g_context, *this);
-  return CDialog::DoModal();
-}
 
 void CSignRelaPosDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);

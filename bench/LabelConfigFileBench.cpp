@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "AfxMessageBox.h"
 #include "LabelConfigFile.h"
 #include "StdioRecordFileSystem.h"
 
@@ -120,10 +119,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  fw::SetMessageBoxHandler([](void*, void*, const char* text, unsigned) {
-    std::fprintf(stderr, "message box: %s\n", text);
-    return 1;
-  });
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <vector>
 
-#include "AfxMessageBox.h"
 #include "LabelConfigFile.h"
 
 using namespace vjd::annotation;
@@ -62,14 +61,9 @@ void CheckSafe(const SymbolLabelConfig& r) {
   }
 }
 
-int NoBox(void*, void*, const char*, unsigned) {
-  return 1;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fw::SetMessageBoxHandler(&NoBox);
   MemoryFiles files;
   files.bytes.assign(data, data + size);
   LabelConfigFile file("C:\\host\\", &files);

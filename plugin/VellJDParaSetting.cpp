@@ -33,7 +33,8 @@ int Launch() {
   if (commandState.IsCommandBlocked(state.nCommandId)) return 0;
   if (currentId == state.nCommandId) return 0;
   commandState.PrepareCommand();
-  map.SetCurrentCommand(state.nCommandId, currentState);
+  // A command the map did not make current would never hear of the user's input.
+  if (!map.SetCurrentCommand(state.nCommandId, currentState)) return 0;
   map.SetPrompt(kLaunchPrompt);
   map.SetAction(state.nAction);
   MouseStatus(kMessageStart, 0, 0);
@@ -72,6 +73,7 @@ VJD_EXPORT void WINAPI SetPoStatus(int commandId) {
 VJD_EXPORT void WINAPI MouseStatus(int code, int param1, int param2) {
   try {
     const vjd::LibraryState& state = TheLibraryState();
+    if (!state.pMap) return;  // no map attached: there is nothing to work on
     vjd::host::CPoMapDriver map(state.pMap);
     int currentId = 0, currentState = 0;
     map.GetCurrentCommand(currentId, currentState);

@@ -8,4 +8,6 @@ CVellJDParaSettingApp::CVellJDParaSettingApp() : CWinApp(nullptr) {}
 
 CVellJDParaSettingApp::~CVellJDParaSettingApp() = default;
 
-const VjdMessageMap* CVellJDParaSettingApp::GetMessageMap() const { return &kAppMessageMap; }
+const VjdMessageMap* CVellJDParaSettingApp::GetMessageMap() const {
+  return &kAppMessageMap;
+}

@@ -4,6 +4,7 @@
 
 #include "DataExchange.h"
 #include "ResourceScope.h"
+#include "TestSeams.h"
 
 CDialog::CDialog() : CDialog(0, nullptr) {}
 
@@ -54,6 +55,8 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 }
 
 INT_PTR CDialog::DoModal() {
+  INT_PTR answered = IDCANCEL;
+  if (fw::seam::AnswerModal(*this, answered)) return answered;  // a test answers in its place
   LPCDLGTEMPLATEA pTemplate = FindTemplate(m_nIDTemplate);
   if (!pTemplate || m_hWnd) return -1;
   RegisterControlClasses();

@@ -3,7 +3,8 @@
 //   Create(id, parent)  modeless: the window lives until somebody destroys it; the object usually
 //                       belongs to the window then (a derived PostNcDestroy does `delete this`).
 //   DoModal()           modal: runs the dialog's own loop and returns the EndDialog result, or -1
-//                       when the template is missing or the window could not be made.
+//                       when the template is missing or the window could not be made.  Tests
+//                       answer it through the seam (TestSeams.h).
 //
 // OnInitDialog binds and fills the controls (UpdateData(FALSE) -> DoDataExchange).  The buttons
 // IDOK and IDCANCEL (also Enter, Esc and, through the dialog manager, the close box) reach OnOK

@@ -8,15 +8,21 @@
 
 class CWinApp {
  public:
+  // Without a name the application is named after its module's file, without the extension.
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
   virtual ~CWinApp();
 
   CWinApp(const CWinApp&) = delete;
   CWinApp& operator=(const CWinApp&) = delete;
 
-  LPCSTR m_pszAppName;  // nullptr: no name given
+  LPCSTR m_pszAppName;  // never null
   HINSTANCE m_hInstance;
+
+ private:
+  char m_szModuleName[MAX_PATH];
 };
 
 // The module's application object, or nullptr before it is constructed / after it is destroyed.
 CWinApp* AfxGetApp();
+// The application's name ("" without an application object): the caption of its message boxes.
+LPCSTR AfxGetAppName();

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "AfxMessageBox.h"
 #include "StdioRecordFileSystem.h"
 #include "TempHostDir.h"
 
@@ -21,26 +20,6 @@ void PrintTo(const FileStatus& status, std::ostream* os) {
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-struct Shown {
-  void* owner;
-  std::string text;
-  unsigned type;
-};
-
-// Records every message box instead of showing it.
-class MessageBoxes {
- public:
-  MessageBoxes() { fw::SetMessageBoxHandler(&Record, this); }
-  ~MessageBoxes() { fw::SetMessageBoxHandler(nullptr); }
-  std::vector<Shown> shown;
-
- private:
-  static int Record(void* context, void* owner, const char* text, unsigned type) {
-    static_cast<MessageBoxes*>(context)->shown.push_back({owner, text, type});
-    return 1;
-  }
-};
 
 SymbolLabelConfig Kind(const char* name, int count, double height = 0.003) {
   SymbolLabelConfig r;
@@ -79,7 +58,6 @@ Bytes Concat(std::initializer_list<SymbolLabelConfig> records) {
 class LabelConfigFileTest : public ::testing::Test {
  protected:
   TempHostDir host;
-  MessageBoxes boxes;
   LabelConfigFile file{host.Directory()};
 };
 
@@ -90,7 +68,6 @@ TEST_F(LabelConfigFileTest, MissingFileIsCreatedEmptyAndHoldsNoRecord) {
   EXPECT_TRUE(host.ConfigExists());
   EXPECT_TRUE(host.ReadConfig().empty());
   EXPECT_STREQ(r.szSymbolName, "untouched");
-  EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(LabelConfigFileTest, StoredRecordIsFoundAgainWithEveryField) {
@@ -235,7 +212,6 @@ TEST_F(LabelConfigFileTest, DamagedCountsAndUnterminatedTextsAreRepairedOnReadin
 
 TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndChangesNothing) {
   TempHostDir host(false);  // no "机电数据库" folder
-  MessageBoxes boxes;
   LabelConfigFile file(host.Directory());
   SymbolLabelConfig r = Kind("kept", 2);
   EXPECT_EQ(file.FindRecord("A", r), FileStatus::Unavailable());
@@ -246,7 +222,6 @@ TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndC
   EXPECT_EQ(file.GetFirstSlotSize("A", h, w), FileStatus::Unavailable());
   EXPECT_EQ(h, 0.003);
   EXPECT_EQ(w, 0.0015);
-  EXPECT_TRUE(boxes.shown.empty());  // telling the user is the window's
   EXPECT_FALSE(host.ConfigExists());
 }
 
@@ -292,7 +267,6 @@ class FailingFiles : public IRecordFileSystem {
 
 TEST(LabelConfigFileFaults, FailedWritesFlushesAndReadsAreReportedNotSwallowed) {
   TempHostDir host;
-  MessageBoxes boxes;
   FailingFiles files;
   LabelConfigFile file(host.Directory(), &files);
   host.WriteConfig(Concat({Kind("A", 1)}));
@@ -313,7 +287,6 @@ TEST(LabelConfigFileFaults, FailedWritesFlushesAndReadsAreReportedNotSwallowed) 
   SymbolLabelConfig r = Kind("kept", 1);
   EXPECT_EQ(file.FindRecord("A", r), FileStatus::IoError());
   EXPECT_STREQ(r.szSymbolName, "kept");
-  EXPECT_TRUE(boxes.shown.empty());  // the file was there: not "文件没找到！"
 }
 
 TEST(LabelConfigFileFaults, AnOverwriteThatFailsPartWayPutsThePreviousRecordBack) {

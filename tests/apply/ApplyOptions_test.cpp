@@ -57,6 +57,14 @@ TEST_F(ApplyTest, NoGroupTickedStoresSettingsAndStillTellsTheMap) {
     }()) << h;
 }
 
+TEST_F(ApplyTest, AFailurePartWayStillTellsTheMapOfWhatChanged) {
+  options.bConfigMotor = options.bConfigCable = 1;
+  host.format = [](const std::string&) -> std::string { throw std::bad_alloc(); };  // at the cable
+  EXPECT_THROW(Apply(), std::bad_alloc);
+  EXPECT_THAT(std::vector<std::string>(host.log.end() - 3, host.log.end()),
+              ElementsAre("UpdateEntities 1", "Refresh", "ChangedFlag 1"));
+}
+
 TEST_F(ApplyTest, SnapshotFollowsTheStoredValue) {
   options.bShowMotorName = 1;  // off -> on
   Apply();

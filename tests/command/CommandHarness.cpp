@@ -2,7 +2,7 @@
 
 #include <objbase.h>
 
-#include "AfxMessageBox.h"
+#include "TestSeams.h"
 #include "CallLog.h"
 #include "POIntArray.h"
 #include "POIntArrayFactory.h"

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "AfxMessageBox.h"
+#include "TestSeams.h"
 #include "DlgParaSet.h"
 #include "ResourceScope.h"
 

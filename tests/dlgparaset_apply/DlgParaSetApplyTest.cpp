@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "AfxMessageBox.h"
+#include "TestSeams.h"
 #include "DlgParaSet.h"
 #include "HostDrawing.h"
 #include "KernelSetup.h"

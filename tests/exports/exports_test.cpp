@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "WinApp.h"
+
 namespace {
 
 using TextFn = void(WINAPI*)(char*);
@@ -92,6 +94,13 @@ TEST_F(PluginExports, ConstantsDoNotDependOnAnythingSetBefore) {
     EXPECT_EQ(first, app()) << "one application object per loaded library";
     EXPECT_EQ(std::string(1, '\0'), Text("GetToolBarName"));
   }
+}
+
+TEST_F(PluginExports, TheApplicationIsNamedAfterTheModule) {
+  // The application object passes no name: its message boxes carry the module's.
+  auto* app = static_cast<CWinApp*>(Get<PtrFn>("GetTheApp")());
+  ASSERT_NE(nullptr, app);
+  EXPECT_STREQ("VellJDParaSetting", app->m_pszAppName);
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "AfxMessageBox.h"
 #include "DataExchange.h"
 #include "Dialog.h"
 #include "FrameworkTestIds.h"
+#include "TestSeams.h"
 
 namespace {
 

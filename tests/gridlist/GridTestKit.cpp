@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "GridEditorHeap.h"
+#include "TestSeams.h"
 
 void Pump(int quietMs) {
   DWORD quietSince = ::GetTickCount();
@@ -205,11 +206,12 @@ void Free(void* block) {
 void Install() {
   g_faults = 0;
   if (!g_handler) g_handler = ::AddVectoredExceptionHandler(1, &OnException);
-  CGridEditorHeap::SetAllocator(&Allocate, &Free);
+  static const fw::WatchedHeap kGuarded = {&Allocate, &Free};
+  fw::SetWatchedHeap(&kGuarded);
 }
 
 void Uninstall() {
-  CGridEditorHeap::SetAllocator(nullptr, nullptr);
+  fw::SetWatchedHeap(nullptr);
 }
 
 int Faults() {

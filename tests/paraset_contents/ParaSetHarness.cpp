@@ -4,11 +4,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "AfxMessageBox.h"
 #include "KernelSetup.h"
-#include "LabelColorChooser.h"
 #include "ResourceScope.h"
 #include "SignRelaPosDlg.h"
+#include "TestSeams.h"
 
 std::vector<MouseStatusCall> g_mouseStatusCalls;
 
@@ -97,8 +96,11 @@ void ParaSetTest::SetUp() {
         return IDOK;
       },
       nullptr);
-  CSignRelaPosDlg::SetModalHandler(
-      [](void*, CSignRelaPosDlg& dlg) -> INT_PTR {
+  fw::SetModalDialogHandler(
+      [](void*, CDialog& modal) -> INT_PTR {
+        auto* pDlg = dynamic_cast<CSignRelaPosDlg*>(&modal);
+        if (!pDlg) return IDCANCEL;  // the position window is the only modal dialog expected
+        CSignRelaPosDlg& dlg = *pDlg;
         g_test->m_positionPreset = dlg.m_nPosition;
         ++g_test->m_positionRuns;
         if (g_test->m_positionAnswer == -2) return IDCANCEL;
@@ -107,7 +109,7 @@ void ParaSetTest::SetUp() {
         return IDOK;
       },
       nullptr);
-  SetLabelColorHandler(
+  fw::SetColorDialogHandler(
       [](void*, COLORREF initial, COLORREF* pChosen) -> BOOL {
         g_test->m_colourInitial = initial;
         if (g_test->m_colourAnswer < 0) return FALSE;
@@ -121,8 +123,8 @@ void ParaSetTest::TearDown() {
   if (m_hDlg && ::IsWindow(m_hDlg)) ::DestroyWindow(m_hDlg);  // deletes the object
   m_pDlg = nullptr;
   fw::SetMessageBoxHandler(nullptr);
-  CSignRelaPosDlg::SetModalHandler(nullptr);
-  SetLabelColorHandler(nullptr);
+  fw::SetModalDialogHandler(nullptr);
+  fw::SetColorDialogHandler(nullptr);
   if (m_pMapObject) m_pMapObject->Release();
   std::error_code ignored;
   std::filesystem::remove_all(Native(m_dir), ignored);

@@ -50,17 +50,30 @@ struct Plugin {
 Plugin g_plugin;
 
 // Presses OK on any message box the opening window shows (a missing catalogue, say), as a
-// person would; the launch itself is what these cases look at.
+// person would; the launch itself is what these cases look at.  A message box is a dialog with an
+// OK button (the configuration window has none).
 BOOL CALLBACK AnswerBox(HWND hWnd, LPARAM) {
   char cls[16] = {};
   GetClassNameA(hWnd, cls, sizeof cls);
-  if (std::string(cls) == "#32770" && GetWindowTextLengthA(hWnd) == 0 && IsWindowEnabled(hWnd))
+  if (std::string(cls) == "#32770" && GetDlgItem(hWnd, IDOK) && IsWindowEnabled(hWnd))
     PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
   return TRUE;
 }
 
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
   EnumThreadWindows(GetCurrentThreadId(), &AnswerBox, 0);
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The top-level windows of this thread.
+int ThreadWindowCount() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 class Launch : public ::testing::Test {
@@ -170,9 +183,21 @@ TEST_F(Launch, RefusedWhenTheHostHandsOutNoCommandState) {
 
 TEST_F(Launch, RefusedWithoutAMapInsteadOfCrashing) {
   g_plugin.attach(nullptr);
+  g_plugin.setStatus(0);  // as before SetPoStatus: the id a missing map reports as current
   EXPECT_EQ(0, g_plugin.launch());
-  g_plugin.mouse(18, 0, 0);
+  const int windows = ThreadWindowCount();
+  for (int code : {18, 0, 3, 11}) g_plugin.mouse(code, 0, 0);
+  g_plugin.mouse(19, 0, 2);
+  EXPECT_EQ(windows, ThreadWindowCount()) << "no configuration window opens without a map";
   EXPECT_TRUE(TheCallLog().Lines().empty());
+}
+
+TEST_F(Launch, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
+  m_map->FailMember(50);  // SetCurrentCommand
+  EXPECT_EQ(0, g_plugin.launch());
+  EXPECT_FALSE(Logged("Map.SetPrompt("));
+  EXPECT_FALSE(Logged("Map.Selection(")) << "the start message was not sent";
+  ExpectCommandStateReleased();
 }
 
 TEST_F(Launch, UsesTheValuesStoredLastAndIgnoresTheUserCommandId) {

@@ -11,6 +11,7 @@
 
 #include "SignRelaPosDlg.h"
 #include "SignRelaPosIds.h"
+#include "TestSeams.h"
 
 namespace {
 
@@ -173,13 +174,14 @@ TEST(PositionTemplate, ControlsStandInTheOrderThatGivesTheCodes) {
   EXPECT_EQ(seen.firstRect.top, 0);
 }
 
-// Tests answer the window in place of a person through the modal handler.
-TEST(PositionWindow, ModalHandlerAnswersInPlaceOfThePerson) {
+// Tests answer the window in place of a person through the modal dialog seam.
+TEST(PositionWindow, TheModalSeamAnswersInPlaceOfThePerson) {
   struct Context {
     int seenPreset = -2;
   } context;
-  CSignRelaPosDlg::SetModalHandler(
-      [](void* ctx, CSignRelaPosDlg& dlg) -> INT_PTR {
+  fw::SetModalDialogHandler(
+      [](void* ctx, CDialog& modal) -> INT_PTR {
+        auto& dlg = static_cast<CSignRelaPosDlg&>(modal);  // the only dialog run here
         static_cast<Context*>(ctx)->seenPreset = dlg.m_nPosition;
         dlg.m_nPosition = 22;
         dlg.m_strPosition = "中上二";
@@ -189,7 +191,7 @@ TEST(PositionWindow, ModalHandlerAnswersInPlaceOfThePerson) {
   CSignRelaPosDlg dlg;
   dlg.m_nPosition = 7;
   EXPECT_EQ(dlg.DoModal(), IDOK);
-  CSignRelaPosDlg::SetModalHandler(nullptr);
+  fw::SetModalDialogHandler(nullptr);
   EXPECT_EQ(context.seenPreset, 7);
   EXPECT_EQ(dlg.m_nPosition, 22);
 }
