@@ -12,10 +12,11 @@
 #include "Vjdcfg.h"
 
 #ifdef _WIN32
+#include <windows.h>
+// After windows.h:
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include "FileAccess.h"
 #endif
