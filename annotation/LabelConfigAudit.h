@@ -1,0 +1,75 @@
+// The configuration file as it lies on disk, for tools that inspect and mend it: every whole record
+// exactly as stored (not repaired, unlike what LabelConfigFile hands out) and the trailing bytes
+// that make no whole record; what is wrong with it; and a clean copy of it.
+//
+// A clean file is one the configuration window could have written: one record per kind, counts in
+// 0..8, every text field terminated inside its field, names and the texts of slots in use GBK,
+// "宋体" in the font of every slot in use, positions in 0..24 and finite sizes and angles in every
+// slot in use, no trailing bytes.  Slots at and beyond the count carry no meaning; only their text
+// fields must be terminated (as RepairRecord makes them).
+//
+// Whether a text is GBK depends on the character tables of the platform's converter, so the caller
+// hands in a TextMender: it returns the text with every character that cannot be converted
+// replaced by '?' (never longer than the text), and the text itself when it is fine.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "RecordFile.h"
+#include "SymbolLabelConfig.h"
+
+namespace vjd::annotation {
+
+struct LabelConfigImage {
+  std::vector<SymbolLabelConfig> records;  // whole records, in file order, as stored
+  std::string trailing;                    // the bytes after the last whole record (< 1062)
+};
+
+// Reads `file` from its current position to its end.  False on a read error.
+bool ReadLabelConfigImage(IRecordFile& file, LabelConfigImage& image);
+// Writes the records of `image` and its trailing bytes.  False when a write failed.
+bool WriteLabelConfigImage(IRecordFile& file, const LabelConfigImage& image);
+
+using TextMender = std::function<std::string(const std::string& text)>;
+
+enum class LabelConfigFault {
+  kTrailingBytes,       // `value` bytes after the last whole record (`record` = whole records)
+  kDuplicateKind,       // the kind has an earlier record: `value` is the one lookups use
+  kCountOutOfRange,     // nLabelCount (`value`) outside 0..8
+  kNameUnterminated,    // szSymbolName has no terminator inside its field
+  kTextUnterminated,    // szText[slot] has none (any of the eight slots)
+  kFontUnterminated,    // szFont[slot] has none (any of the eight slots)
+  kNameNotGbk,          // szSymbolName holds bytes that are no GBK text
+  kTextNotGbk,          // szText[slot] of a slot in use does
+  kFontNotDefault,      // szFont[slot] of a slot in use is not "宋体"
+  kPositionOutOfRange,  // nPosition[slot] (`value`) of a slot in use outside 0..24
+  kHeightNotFinite,     // dHeight[slot] of a slot in use is infinite or not a number
+  kWidthNotFinite,
+  kAngleNotFinite,
+};
+
+struct LabelConfigFinding {
+  LabelConfigFault fault;
+  std::size_t record;  // index of the record in the file
+  int slot;            // -1 for a finding about the record or the file
+  long long value;     // see LabelConfigFault; 0 where it says nothing
+};
+
+// Everything wrong with `image`, ordered by record and then by slot; the trailing bytes last.
+// Two records are of the same kind when their terminated names are equal byte for byte (a name
+// without terminator never matches a lookup).
+std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
+                                                 const TextMender& mend);
+
+// A clean copy of `image`: every record repaired (RepairRecord), texts that are no GBK mended,
+// fonts of the slots in use set to "宋体", positions outside 0..24 and sizes and angles that are
+// not finite set to their initial values; then only the first record of each kind kept (preferring
+// a record whose name needed no repair, the one lookups found); no trailing bytes.  Every other
+// byte stays as it was.  AuditLabelConfig finds nothing in the result.
+LabelConfigImage RepairLabelConfig(const LabelConfigImage& image, const TextMender& mend);
+
+}  // namespace vjd::annotation

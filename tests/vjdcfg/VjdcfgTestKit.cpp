@@ -1,0 +1,128 @@
+#include "VjdcfgTestKit.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "FileAccess.h"
+#include "LabelConfigFile.h"
+#include "StdioFile.h"
+#include "Vjdcfg.h"
+
+namespace fs = std::filesystem;
+using namespace vjd::annotation;
+
+namespace vjdcfg_test {
+namespace {
+
+fs::path FsPath(const std::string& utf8) {
+  return fs::u8path(utf8);
+}
+
+// The file at one path, opened for update or created, as the configuration file opens its own.
+class OneFile : public IRecordFileSystem {
+ public:
+  explicit OneFile(std::string path) : path_(std::move(path)) {}
+  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
+    std::FILE* f = vjdcfg::OpenFile(path_, "r+b");
+    if (f == nullptr) f = vjdcfg::OpenFile(path_, "w+b");
+    if (f == nullptr) return nullptr;
+    return std::make_unique<vjdcfg::StdioFile>(f);
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  fs::path dir = fs::temp_directory_path() /
+                 ("vjdcfg-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+  fs::create_directories(dir);
+  dir_ = dir.u8string();
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  fs::remove_all(FsPath(dir_), ec);
+}
+
+std::string TempDir::Path(const std::string& name) const {
+  return (FsPath(dir_) / FsPath(name)).u8string();
+}
+
+std::vector<std::string> TempDir::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(FsPath(dir_))) {
+    names.push_back(entry.path().filename().u8string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::string bytes;
+  vjdcfg::ReadFileBytes(path, bytes);
+  return bytes;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::FILE* f = vjdcfg::OpenFile(path, "wb");
+  if (f == nullptr) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+bool Exists(const std::string& path) {
+  return vjdcfg::FileExists(path);
+}
+
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  int status = vjdcfg::Run(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows) {
+  SymbolLabelConfig record;
+  InitRecord(record);
+  SetSymbolName(record, kind);
+  const int n = std::min(static_cast<int>(rows.size()), kMaxLabelSlots);
+  record.nLabelCount = n;
+  for (int i = 0; i < n; ++i) {
+    const GridRow& row = rows[static_cast<std::size_t>(i)];
+    ReadSlotColumnText(record, i, kColumnText, row.text.c_str());
+    ReadSlotColumnText(record, i, kColumnVisible, row.visible.c_str());
+    ReadSlotColumnText(record, i, kColumnHeight, row.height.c_str());
+    ReadSlotColumnText(record, i, kColumnWidth, row.width.c_str());
+    ReadSlotColumnText(record, i, kColumnAngleFollows, row.angle_follows.c_str());
+    ReadSlotColumnText(record, i, kColumnAngle, row.angle.c_str());
+    ReadSlotColumnText(record, i, kColumnForeColor, row.fore.c_str());
+    ReadSlotColumnText(record, i, kColumnBackColor, row.back.c_str());
+    SetSlotPosition(record, i, row.position);
+  }
+  return record;
+}
+
+void WindowStore(const std::string& path, const SymbolLabelConfig& record) {
+  OneFile files(path);
+  LabelConfigFile(CString(), nullptr, &files).StoreRecord(record);
+}
+
+void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count) {
+  OneFile files(path);
+  LabelConfigFile(CString(), nullptr, &files).RemoveLabelSlot(kind, index, new_count);
+}
+
+std::string Bytes(const SymbolLabelConfig& record) {
+  return std::string(reinterpret_cast<const char*>(&record), kRecordSize);
+}
+
+}  // namespace vjdcfg_test

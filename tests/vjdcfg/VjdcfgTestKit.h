@@ -1,0 +1,54 @@
+// What the tests of vjdcfg share: a folder of their own, files as bytes, the tool run in-process,
+// and configuration files written the way the configuration window writes them (a grid's cell
+// texts read back with ReadSlotColumnText and stored with LabelConfigFile::StoreRecord).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "SymbolLabelConfig.h"
+
+namespace vjdcfg_test {
+
+// A fresh folder under the system's temporary folder, removed with its contents at the end.
+// Paths are UTF-8.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  std::string Path(const std::string& name) const;
+  std::vector<std::string> Names() const;  // the files in it, sorted
+
+ private:
+  std::string dir_;
+};
+
+std::string ReadBytes(const std::string& path);  // "" when missing
+void WriteBytes(const std::string& path, const std::string& bytes);
+bool Exists(const std::string& path);
+
+struct ToolRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = std::string());
+
+// One grid row as the window holds it: the texts of columns 1..9 (column 3, the position's
+// name, is not read back) and the position code attached to the row.
+struct GridRow {
+  std::string text, visible, height, width, angle_follows, angle, fore, back;
+  int position;
+};
+
+// The record the window builds from its grid for `kind` (CDlgParaSet::ReadGrid).
+vjd::annotation::SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows);
+// Stores a record into the file at `path` through the configuration file's own StoreRecord, and
+// removes a slot through its RemoveLabelSlot.
+void WindowStore(const std::string& path, const vjd::annotation::SymbolLabelConfig& record);
+void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count);
+
+// The bytes of records, for building damaged files.
+std::string Bytes(const vjd::annotation::SymbolLabelConfig& record);
+
+}  // namespace vjdcfg_test

@@ -1,0 +1,46 @@
+// The JSON form of configuration records, in UTF-8:
+//
+//   {"kinds": [{"kind": "电动机", "count": 1, "slots": [
+//       {"text": "a", "visible": true, "position": 8, "height": 0.003, "width": 0.0015,
+//        "angle_follows": true, "angle": 0.0, "fore_color": 0, "back_color": 255, "font":
+//        "宋体"}]}]}
+//
+// One object per record with the kind's name, the label count and the slots in use (exactly
+// `count` of them), each with every field of its slot in the order of the grid's columns: the
+// position is the code 0..24, colours are the signed 32-bit COLORREF values (0x00BBGGRR), sizes
+// and the angle are written so that they read back to the same double bit for bit.  "font" is
+// what the record holds; a record written by the configuration window holds "宋体" in every slot.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "SymbolLabelConfig.h"
+
+namespace vjdcfg {
+
+using Json = nlohmann::ordered_json;
+
+// The object of one record as the configuration window reads it (RepairRecord applied: the count
+// clamped into 0..8, every text ending inside its field).  A text that is no GBK shows U+FFFD for
+// what cannot be converted; a size or angle that is not finite shows as the string "NaN",
+// "Infinity" or "-Infinity" (JSON has no such numbers), which RecordsFromDocument refuses.
+Json RecordToJson(const vjd::annotation::SymbolLabelConfig& record);
+
+// The document {"kinds": [...]}, indented, one slot per line, ending with a line break.
+std::string FormatDocument(const std::vector<Json>& kinds);
+
+// The records a document describes, each built as the configuration window builds the record it
+// stores: InitRecord, the name, the count, the fields of the slots given; the slots beyond the
+// count keep their initial values.  "font" may be left out; when given it must be "宋体", the only
+// font a record is stored with.  Every fault of the document goes to `errors`, naming the kind,
+// the slot and the field: a missing or unknown field, a wrong type, a name or text that cannot be
+// written in GBK or does not fit its 50-byte field, a count outside 0..8 or other than the number
+// of slots, a position outside 0..24, a size or angle that is not finite, a colour outside 32
+// bits, a kind given twice.  Returns false when there is any.
+bool RecordsFromDocument(const Json& document,
+                         std::vector<vjd::annotation::SymbolLabelConfig>& records,
+                         std::vector<std::string>& errors);
+
+}  // namespace vjdcfg

@@ -1,0 +1,29 @@
+// vjdcfg, the label configuration file as text:
+//   list FILE                  one line per whole record: index, kind, count, the slot texts
+//   dump FILE [--kind NAME]... the records (or those of the kinds named) as JSON, in file order
+//   load FILE JSON             stores each kind of the JSON ("-": standard input) as the
+//                              configuration window stores one, after checking all of it
+//   check FILE                 lists what is wrong with the file; exit status 0 only when clean
+//   repair FILE -o OUT         writes a clean copy of FILE to OUT; FILE itself never changes
+// Files are written only whole: into a temporary file beside the target, renamed over it.
+//
+// Run() is the whole program but the platform's command line and console (main.cpp): the
+// arguments come without the program's name, in UTF-8, as do paths and all that is written.
+// Exit status: 0 done (check: clean), 1 refused input or (check) a damaged file, 2 a file that
+// cannot be read or written, anything else a bad command line (CLI11's codes).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vjdcfg {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitFileError = 2;
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err);
+
+}  // namespace vjdcfg

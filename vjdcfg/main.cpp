@@ -1,0 +1,81 @@
+// vjdcfg's entry point: the command line in UTF-8 (on Windows from the wide command line, so no
+// argument depends on the process's code page), the tool, and what it wrote sent to the console
+// (on Windows as UTF-16 when the stream is a console window, else as the UTF-8 bytes).
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AfxMessageBox.h"
+#include "GbkConverter.h"
+#include "Vjdcfg.h"
+
+#ifdef _WIN32
+#include <windows.h>
+// After windows.h:
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include "FileAccess.h"
+#endif
+
+namespace {
+
+#ifdef _WIN32
+void Emit(std::FILE* stream, DWORD handle_id, const std::string& utf8) {
+  if (utf8.empty()) return;
+  HANDLE handle = GetStdHandle(handle_id);
+  DWORD mode = 0;
+  if (handle != INVALID_HANDLE_VALUE && GetFileType(handle) == FILE_TYPE_CHAR &&
+      GetConsoleMode(handle, &mode)) {
+    std::wstring wide = vjdcfg::Widen(utf8);
+    DWORD written = 0;
+    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+  std::fwrite(utf8.data(), 1, utf8.size(), stream);
+  std::fflush(stream);
+}
+#else
+void Emit(std::FILE* stream, int, const std::string& utf8) {
+  std::fwrite(utf8.data(), 1, utf8.size(), stream);
+  std::fflush(stream);
+}
+#endif
+
+// The configuration file's own message ("文件没找到！" when it cannot open its file) goes to the
+// error stream: a console program shows no message box.
+int MessageToStream(void*, void*, const char* text, unsigned) {
+  std::string line = "vjdcfg: " + vjdcfg::GbkToUtf8Shown(text) + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args;
+#ifdef _WIN32
+  (void)argc;
+  (void)argv;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 1; wide != nullptr && i < count; ++i) args.push_back(vjdcfg::Narrow(wide[i]));
+  if (wide != nullptr) LocalFree(wide);
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  const DWORD out_id = STD_OUTPUT_HANDLE, err_id = STD_ERROR_HANDLE;
+#else
+  for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
+  const int out_id = 1, err_id = 2;
+#endif
+  fw::SetMessageBoxHandler(&MessageToStream);
+  std::ostringstream out, err;
+  int status = vjdcfg::Run(args, std::cin, out, err);
+  Emit(stdout, out_id, out.str());
+  Emit(stderr, err_id, err.str());
+  return status;
+}
