@@ -12,55 +12,48 @@
 #endif
 
 namespace vjd::annotation {
-namespace {
 
-class StdioRecordFile : public IRecordFile {
- public:
-  explicit StdioRecordFile(std::FILE* file) : file_(file) {
-    std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
-  }
-  ~StdioRecordFile() override { Close(); }
+StdioRecordFile::StdioRecordFile(std::FILE* file, Ownership ownership)
+    : file_(file), ownership_(ownership) {
+  if (file_ != nullptr && ownership_ == kOwned) std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
+}
 
-  long Read(void* buffer, std::size_t size) override {
-    if (file_ == nullptr) return -1;
-    std::size_t n = std::fread(buffer, 1, size, file_);
-    if (n < size && std::ferror(file_)) return -1;
-    return static_cast<long>(n);
-  }
+StdioRecordFile::~StdioRecordFile() {
+  Close();
+}
 
-  bool Write(const void* buffer, std::size_t size) override {
-    if (file_ == nullptr) return false;
-    return std::fwrite(buffer, 1, size, file_) == size;
-  }
+long StdioRecordFile::Read(void* buffer, std::size_t size) {
+  if (file_ == nullptr) return -1;
+  std::size_t n = std::fread(buffer, 1, size, file_);
+  if (n < size && std::ferror(file_)) return -1;
+  return static_cast<long>(n);
+}
 
-  bool Flush() override {
-    return file_ != nullptr && std::fflush(file_) == 0 && !std::ferror(file_);
-  }
+bool StdioRecordFile::Write(const void* buffer, std::size_t size) {
+  return file_ != nullptr && std::fwrite(buffer, 1, size, file_) == size;
+}
 
-  bool Seek(long long offset) override {
-    if (file_ == nullptr) return false;
+bool StdioRecordFile::Flush() {
+  return file_ != nullptr && std::fflush(file_) == 0 && !std::ferror(file_);
+}
+
+bool StdioRecordFile::Seek(long long offset) {
+  if (file_ == nullptr) return false;
 #ifdef _WIN32
-    return _fseeki64(file_, offset, SEEK_SET) == 0;
+  return _fseeki64(file_, offset, SEEK_SET) == 0;
 #else
-    return fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
+  return fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
 #endif
-  }
+}
 
-  bool Close() override {
-    if (file_ == nullptr) return ok_;
-    bool flushed = std::fflush(file_) == 0 && !std::ferror(file_);
-    bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    ok_ = flushed && closed;
-    return ok_;
-  }
-
- private:
-  std::FILE* file_;
-  bool ok_ = true;
-};
-
-}  // namespace
+bool StdioRecordFile::Close() {
+  if (file_ == nullptr) return ok_;
+  const bool flushed = Flush();
+  const bool closed = ownership_ == kBorrowed || std::fclose(file_) == 0;
+  file_ = nullptr;
+  ok_ = flushed && closed;
+  return ok_;
+}
 
 StdioRecordFileSystem& StdioRecordFileSystem::Instance() {
   static StdioRecordFileSystem instance;

@@ -1,5 +1,7 @@
 #include "ReplacementFile.h"
 
+#include "StdioRecordFileSystem.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <cerrno>
@@ -17,32 +19,6 @@
 
 namespace vjdcfg {
 namespace {
-
-// The temporary file seen through the configuration file's interface; never closes it.
-class SharedFile : public vjd::annotation::IRecordFile {
- public:
-  explicit SharedFile(std::FILE* file) : file_(file) {}
-  long Read(void* buffer, std::size_t size) override {
-    std::size_t n = std::fread(buffer, 1, size, file_);
-    return n < size && std::ferror(file_) ? -1 : static_cast<long>(n);
-  }
-  bool Write(const void* buffer, std::size_t size) override {
-    return std::fwrite(buffer, 1, size, file_) == size;
-  }
-  bool Seek(long long offset) override {
-#ifdef _WIN32
-    return _fseeki64(file_, offset, SEEK_SET) == 0;
-#else
-    return fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
-#endif
-  }
-  bool Close() override {
-    return std::fflush(file_) == 0 && !std::ferror(file_);
-  }
-
- private:
-  std::FILE* file_;
-};
 
 // Creates a new file of a fresh name beginning with `stem`; its name goes to `name`.
 std::FILE* CreateUnique(const std::string& stem, std::string& name) {
@@ -124,7 +100,8 @@ bool ReplacementFile::Create(const std::string& bytes, std::string& error) {
 
 std::unique_ptr<vjd::annotation::IRecordFile> ReplacementFile::OpenOrCreate(const CString&) {
   if (file_ == nullptr || std::fseek(file_, 0, SEEK_SET) != 0) return nullptr;
-  return std::make_unique<SharedFile>(file_);
+  return std::make_unique<vjd::annotation::StdioRecordFile>(
+      file_, vjd::annotation::StdioRecordFile::kBorrowed);
 }
 
 bool ReplacementFile::Commit(std::string& error) {

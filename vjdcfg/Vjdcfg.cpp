@@ -15,17 +15,12 @@
 #include "LabelConfigAudit.h"
 #include "LabelConfigFile.h"
 #include "ReplacementFile.h"
-#include "StdioFile.h"
+#include "StdioRecordFileSystem.h"
 
 using namespace vjd::annotation;
 
 namespace vjdcfg {
 namespace {
-
-// The one place that stores through the configuration file's own code.
-bool StoreKind(const LabelConfigFile& file, const SymbolLabelConfig& record) {
-  return file.StoreRecord(record) == ConfigFileResult::kOk;
-}
 
 std::string Quoted(const std::string& utf8) {
   return Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -66,7 +61,7 @@ bool Tool::ReadImage(const std::string& path, LabelConfigImage& image) {
     Say("cannot open " + path + ": " + LastErrorText());
     return false;
   }
-  StdioFile file(f);
+  StdioRecordFile file(f);
   if (!ReadLabelConfigImage(file, image)) {
     Say("cannot read " + path + ": " + LastErrorText());
     return false;
@@ -189,12 +184,14 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
         present.insert(gbk::FromBuffer(r.szSymbolName, kNameFieldSize));
     }
   }
-  LabelConfigFile config(CString(), nullptr, &replacement);
+  // Each kind is stored by the configuration file's own code, as the window stores one.
+  LabelConfigFile config(CString(), &replacement);
   int in_place = 0;
   for (const SymbolLabelConfig& r : records) {
-    if (!StoreKind(config, r)) {
-      Say("cannot store the kind " + ShownName(r) + ": " + LastErrorText() + "; " + path +
-          " is unchanged");
+    const FileStatus stored = config.StoreRecord(r);
+    if (!stored.ok()) {
+      Say("cannot store the kind " + ShownName(r) + ": " + stored.ToString() + " (" +
+          LastErrorText() + "); " + path + " is unchanged");
       return kExitFileError;
     }
     if (present.count(r.szSymbolName) > 0) ++in_place;

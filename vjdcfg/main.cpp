@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "AfxMessageBox.h"
 #include "GbkConverter.h"
 #include "Vjdcfg.h"
 
@@ -45,14 +44,6 @@ void Emit(std::FILE* stream, int, const std::string& utf8) {
 }
 #endif
 
-// The configuration file's own message ("文件没找到！" when it cannot open its file) goes to the
-// error stream: a console program shows no message box.
-int MessageToStream(void*, void*, const char* text, unsigned) {
-  std::string line = "vjdcfg: " + vjdcfg::GbkToUtf8Shown(text) + "\n";
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  return 1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +63,6 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
   const int out_id = 1, err_id = 2;
 #endif
-  fw::SetMessageBoxHandler(&MessageToStream);
   std::ostringstream out, err;
   int status = vjdcfg::Run(args, std::cin, out, err);
   Emit(stdout, out_id, out.str());

@@ -12,7 +12,7 @@
 
 #include "GbkConverter.h"
 #include "LabelConfigAudit.h"
-#include "StdioFile.h"
+#include "StdioRecordFileSystem.h"
 #include "VjdcfgTestKit.h"
 
 using namespace vjd::annotation;

@@ -9,7 +9,7 @@
 
 #include "FileAccess.h"
 #include "LabelConfigFile.h"
-#include "StdioFile.h"
+#include "StdioRecordFileSystem.h"
 #include "Vjdcfg.h"
 
 namespace fs = std::filesystem;
@@ -30,7 +30,7 @@ class OneFile : public IRecordFileSystem {
     std::FILE* f = vjdcfg::OpenFile(path_, "r+b");
     if (f == nullptr) f = vjdcfg::OpenFile(path_, "w+b");
     if (f == nullptr) return nullptr;
-    return std::make_unique<vjdcfg::StdioFile>(f);
+    return std::make_unique<vjd::annotation::StdioRecordFile>(f);
   }
 
  private:
@@ -113,12 +113,12 @@ SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows)
 
 void WindowStore(const std::string& path, const SymbolLabelConfig& record) {
   OneFile files(path);
-  LabelConfigFile(CString(), nullptr, &files).StoreRecord(record);
+  LabelConfigFile(CString(), &files).StoreRecord(record);
 }
 
 void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count) {
   OneFile files(path);
-  LabelConfigFile(CString(), nullptr, &files).RemoveLabelSlot(kind, index, new_count);
+  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index, new_count);
 }
 
 std::string Bytes(const SymbolLabelConfig& record) {
