@@ -131,6 +131,7 @@ class CDlgParaSet : public CDialog {
   LRESULT OnGridClick(const NMITEMACTIVATE* pInfo);
   void OnGridDispInfo(const NMLVDISPINFOA* pInfo);
   void ShiftPreviewLabel(int nLabel);
+  void NumberRows();  // column 0 shows each row's number
   vjd::annotation::LabelConfigFile ConfigFile() const;
   void ReadGrid(const CString& strSymbol, vjd::annotation::SymbolLabelConfig& record) const;
   void ShowSlotRow(int i, const vjd::annotation::SymbolLabelConfig& record, PreviewLabels& labels);

@@ -202,19 +202,35 @@ void CDlgParaSet::OnGridDispInfo(const NMLVDISPINFOA* pInfo) {
     case GridRowDeleted: {
       m_bDirty = TRUE;
       const int n = m_grid.GetItemCount();
-      for (int i = 0; i < n; ++i) {
-        CString number;
-        number.Format("%d", i);
-        m_grid.SetItemText(i, kColumnNumber, number);
-      }
+      NumberRows();
       for (int j = row + 1; j <= n; ++j) ShiftPreviewLabel(j);
       labels.SetCount(n);
       CheckConfigFile(ConfigFile().RemoveLabelSlot(strSymbol, row, n));
       m_wndPreview.RefreshEntity(m_pPreviewEntity);
       break;
     }
+    case GridRowMoved: {
+      m_bDirty = TRUE;
+      const int to = static_cast<int>(pInfo->item.lParam);
+      NumberRows();
+      labels.Swap(row, to);
+      for (int r : {row, to}) {  // the entity gives no colours back: the rows hold them
+        labels.SetFore(r, ParseColorText(m_grid.GetItemText(r, kColumnForeColor)));
+        labels.SetBack(r, ParseColorText(m_grid.GetItemText(r, kColumnBackColor)));
+      }
+      m_wndPreview.RefreshEntity(m_pPreviewEntity);
+      break;
+    }
     default:
       break;
+  }
+}
+
+void CDlgParaSet::NumberRows() {
+  for (int i = 0; i < m_grid.GetItemCount(); ++i) {
+    CString number;
+    number.Format("%d", i);
+    m_grid.SetItemText(i, kColumnNumber, number);
   }
 }
 

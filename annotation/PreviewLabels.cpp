@@ -97,51 +97,60 @@ void PreviewLabels::PlaceChosen(int i, int code) {
   m_entity.Param(ATTR_LABEL_POSITION_SET, &code, i);
 }
 
-void PreviewLabels::Shift(int j) {
-  if (j < 1) return;
+struct PreviewLabels::HeldLabel {
   char text[QK_LABEL_TEXT_SIZE] = {0};
   int visible = 0, position = 0, follows = 1;
   double height = kResetHeight, width = kResetWidth, angle = 0.0;
-  m_entity.Param(ATTR_LABEL_TEXT_GET, text, j);
-  text[sizeof text - 1] = '\0';
-  m_entity.Param(ATTR_LABEL_VISIBLE_GET, &visible, j);
-  m_entity.Param(ATTR_LABEL_POSITION_GET, &position, j);
-  m_entity.Param(ATTR_LABEL_HEIGHT_GET, &height, j);
-  m_entity.Param(ATTR_LABEL_WIDTH_GET, &width, j);
-  m_entity.Param(ATTR_LABEL_FOLLOW_GET, &follows, j);
-  m_entity.Param(ATTR_LABEL_ANGLE_GET, &angle, j);
+};
 
-  const int to = j - 1;
-  m_entity.Param(ATTR_LABEL_TEXT_SET, text, to);
-  m_entity.Param(ATTR_LABEL_VISIBLE_SET, &visible, to);
-  if (LabelLayout::IsMiddlePosition(position)) {
+PreviewLabels::HeldLabel PreviewLabels::Read(int i) {
+  HeldLabel label;
+  m_entity.Param(ATTR_LABEL_TEXT_GET, label.text, i);
+  label.text[sizeof label.text - 1] = '\0';
+  m_entity.Param(ATTR_LABEL_VISIBLE_GET, &label.visible, i);
+  m_entity.Param(ATTR_LABEL_POSITION_GET, &label.position, i);
+  m_entity.Param(ATTR_LABEL_HEIGHT_GET, &label.height, i);
+  m_entity.Param(ATTR_LABEL_WIDTH_GET, &label.width, i);
+  m_entity.Param(ATTR_LABEL_FOLLOW_GET, &label.follows, i);
+  m_entity.Param(ATTR_LABEL_ANGLE_GET, &label.angle, i);
+  return label;
+}
+
+void PreviewLabels::Write(int i, const HeldLabel& label) {
+  HeldLabel value = label;  // the kernel takes the values' addresses
+  m_entity.Param(ATTR_LABEL_TEXT_SET, value.text, i);
+  m_entity.Param(ATTR_LABEL_VISIBLE_SET, &value.visible, i);
+  if (LabelLayout::IsMiddlePosition(value.position)) {
     double base[3];
     BasePoint(base);
-    SetAnchorY(to, LabelLayout::LoadedAnchorY(position, base[1], SymbolSize(), m_dScale));
+    SetAnchorY(i, LabelLayout::LoadedAnchorY(value.position, base[1], SymbolSize(), m_dScale));
   }
-  m_entity.Param(ATTR_LABEL_POSITION_SET, &position, to);
-  m_entity.Param(ATTR_LABEL_HEIGHT_SET, &height, to);
-  m_entity.Param(ATTR_LABEL_WIDTH_SET, &width, to);
-  m_entity.Param(ATTR_LABEL_FOLLOW_SET, &follows, to);
-  m_entity.Param(ATTR_LABEL_ANGLE_SET, &angle, to);
+  m_entity.Param(ATTR_LABEL_POSITION_SET, &value.position, i);
+  m_entity.Param(ATTR_LABEL_HEIGHT_SET, &value.height, i);
+  m_entity.Param(ATTR_LABEL_WIDTH_SET, &value.width, i);
+  m_entity.Param(ATTR_LABEL_FOLLOW_SET, &value.follows, i);
+  m_entity.Param(ATTR_LABEL_ANGLE_SET, &value.angle, i);
+}
+
+void PreviewLabels::Shift(int j) {
+  if (j < 1) return;
+  Write(j - 1, Read(j));
   Reset(j);
+}
+
+void PreviewLabels::Swap(int a, int b) {
+  const HeldLabel first = Read(a);
+  Write(a, Read(b));
+  Write(b, first);
 }
 
 void PreviewLabels::Reset(int j) {
   EntityAttributeBlock block = EntityAttributeBlock::Fresh();
   m_entity.GetAttributes(block);
-  char text[QK_LABEL_TEXT_SIZE] = {0};
-  std::memcpy(text, block.szText, sizeof block.szText);
-  text[sizeof block.szText - 1] = '\0';
-  int visible = 0, position = 0, follows = 1;
-  double height = kResetHeight, width = kResetWidth, angle = 0.0;
-  m_entity.Param(ATTR_LABEL_TEXT_SET, text, j);
-  m_entity.Param(ATTR_LABEL_VISIBLE_SET, &visible, j);
-  m_entity.Param(ATTR_LABEL_POSITION_SET, &position, j);
-  m_entity.Param(ATTR_LABEL_HEIGHT_SET, &height, j);
-  m_entity.Param(ATTR_LABEL_WIDTH_SET, &width, j);
-  m_entity.Param(ATTR_LABEL_FOLLOW_SET, &follows, j);
-  m_entity.Param(ATTR_LABEL_ANGLE_SET, &angle, j);
+  HeldLabel unused;  // hidden at position 0, 0.003 x 0.0015, following the symbol at 0.0
+  std::memcpy(unused.text, block.szText, sizeof block.szText);
+  unused.text[sizeof block.szText - 1] = '\0';
+  Write(j, unused);
 }
 
 void PreviewLabels::SetText(int i, const std::string& text) {

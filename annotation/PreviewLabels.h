@@ -23,6 +23,9 @@ struct PreviewSlot {
 
 class PreviewLabels {
  public:
+  // What the entity holds of one label and gives back (its colours it only takes).
+  struct HeldLabel;
+
   static constexpr double kLabelHeight = 0.0015;  // drawn height of every preview label
   static constexpr double kLabelWidth = 0.001;    // drawn width of every preview label
 
@@ -44,6 +47,8 @@ class PreviewLabels {
   // Label j moves to j - 1 (text, shown, position with its anchor by the loading rule, sizes,
   // angle-follows, angle; not the colours), then label j is reset.
   void Shift(int j);
+  // Labels a and b trade everything Shift moves; the caller sets their colours.
+  void Swap(int a, int b);
   // Label j as an unused slot: the entity's own text, hidden, position 0, 0.003 × 0.0015,
   // following the symbol's angle at 0.0.
   void Reset(int j);
@@ -57,6 +62,9 @@ class PreviewLabels {
   void SetBack(int i, int colour);
 
  private:
+  HeldLabel Read(int i);
+  // Writes everything of `label` to label i, the anchor of a middle position by the loading rule.
+  void Write(int i, const HeldLabel& label);
   void SetAnchorY(int i, double y);
   void BasePoint(double point[3]);
   double SymbolSize();

@@ -253,6 +253,8 @@ void CGridButtonBar::OnLButtonUp(POINT pt) {
 
 void CGridButtonBar::Act(int button) {
   if (!m_pGrid) return;
+  // An edit still open ends first (the grid takes the focus), so it lands in its own row.
+  if (m_pGrid->GetActiveEditor()) m_pGrid->SetFocus();
   const int row = m_pGrid->GetSelectedRow();
   switch (button) {
     case 0:
@@ -260,6 +262,12 @@ void CGridButtonBar::Act(int button) {
       break;
     case 1:
       if (row != -1) OnDeleteRow(row);
+      break;
+    case 2:
+      if (row != -1) m_pGrid->MoveRowUp(row);
+      break;
+    case 3:
+      if (row != -1) m_pGrid->MoveRowDown(row);
       break;
   }
 }

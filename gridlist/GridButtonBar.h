@@ -6,8 +6,9 @@
 // greys follow the system's button colours) and an edge around the button under the pointer,
 // sunken while it is pressed.  Each button has a tooltip.  A click (press and release on the same
 // button) on "new" appends a row while the grid has fewer than 8; on "delete" it deletes the
-// selected row and selects its neighbour.  The bar does not own the grid (SetGrid); it owns its
-// strip image and its tooltip control.
+// selected row and selects its neighbour; on "move up" and "move down" it moves the selected row
+// one place.  An edit still open in the grid ends before any of them.  The bar does not own the
+// grid (SetGrid); it owns its strip image and its tooltip control.
 #pragma once
 
 #include <windows.h>

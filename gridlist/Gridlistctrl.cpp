@@ -148,14 +148,22 @@ void CGridListCtrl::SwapRows(int a, int b) {
 
 void CGridListCtrl::MoveRowUp(int row) {
   if (row <= 0 || row >= GetItemCount()) return;
-  SwapRows(row, row - 1);
-  SelectRow(row - 1);
+  MoveRow(row, row - 1);
 }
 
 void CGridListCtrl::MoveRowDown(int row) {
   if (row < 0 || row >= GetItemCount() - 1) return;
-  SwapRows(row, row + 1);
-  SelectRow(row + 1);
+  MoveRow(row, row + 1);
+}
+
+void CGridListCtrl::MoveRow(int from, int to) {
+  SwapRows(from, to);
+  // The selection goes with the row, so that the next move takes the same row further.
+  constexpr UINT kMark = LVIS_SELECTED | LVIS_FOCUSED;
+  SetItemState(from, 0, kMark);
+  SetItemState(to, kMark, kMark);
+  EnsureVisible(to, FALSE);
+  SendDispInfo(LVN_SETDISPINFOA, GridRowMoved, from, -1, nullptr, 0, to);
 }
 
 BOOL CGridListCtrl::PlaceEditor(CWnd* pEditor, int row, int column) {
@@ -312,7 +320,7 @@ void CGridListCtrl::RequestEdit(int row, int column) {
 }
 
 void CGridListCtrl::SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text,
-                                 int length) {
+                                 int length, LPARAM lParam) {
   NMLVDISPINFOA info = {};
   info.hdr.hwndFrom = m_hWnd;
   info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
@@ -322,6 +330,7 @@ void CGridListCtrl::SendDispInfo(UINT code, UINT mask, int item, int subItem, co
   info.item.iSubItem = subItem;
   info.item.pszText = const_cast<char*>(text);
   info.item.cchTextMax = text ? length : 0;
+  info.item.lParam = lParam;
   ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
 }
 

@@ -8,8 +8,9 @@
 //    reflects back to the grid, and opens an in-place editor over the cell (CGridCellEdit or
 //    CGridCellCombo); the editor's end notification takes the same road back;
 //  - paints its cells itself through custom draw (CGridCustomDraw);
-//  - reports every changed cell, inserted row and deleted row to its parent as LVN_SETDISPINFOA
-//    with the item masks GridCellChanged, GridRowInserted and GridRowDeleted, sent synchronously;
+//  - reports every changed cell, inserted, deleted and moved row to its parent as LVN_SETDISPINFOA
+//    with the item masks GridCellChanged, GridRowInserted, GridRowDeleted and GridRowMoved, sent
+//    synchronously;
 //  - makes sure the parent hears of every click (NM_CLICK) while the button goes down, before an
 //    editor opens, whenever the list-view itself would report it only later or not at all.
 //
@@ -35,6 +36,8 @@ enum GridNotifyMask : UINT {
   GridCellChanged = 0x801,  // iItem row, iSubItem column, pszText the new text
   GridRowInserted = 0x802,  // iItem the new row, iSubItem -1
   GridRowDeleted = 0x803,   // iItem the deleted row, iSubItem -1
+  GridRowMoved = 0x804,     // iItem the row moved, lParam where it is now, iSubItem -1: the two
+                            // rows traded places (texts and data)
 };
 
 // Control id of every in-place editor window.
@@ -70,6 +73,8 @@ class CGridListCtrl : public CListCtrl {
   void SelectRow(int row);
   int GetSelectedRow() const;
   void SwapRows(int a, int b);
+  // Moves the row one place (nothing at the first or last row); it stays the selected and
+  // focused row, and the parent is told (GridRowMoved).
   void MoveRowUp(int row);
   void MoveRowDown(int row);
 
@@ -101,7 +106,9 @@ class CGridListCtrl : public CListCtrl {
 
   // Sends LVN_BEGINLABELEDITA for the cell with its current text.
   void RequestEdit(int row, int column);
-  void SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text, int length);
+  void SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text, int length,
+                    LPARAM lParam = 0);
+  void MoveRow(int from, int to);
   // Sum of the widths of the columns shown left of the column.
   int GetColumnOffset(int column) const;
   void MoveCurrentColumn(int step);

@@ -47,19 +47,28 @@ TEST_F(GridTest, DeleteRowReportsOnlyARowThatExisted) {
   EXPECT_EQ(Text(1, 1), "2,1");
 }
 
-TEST_F(GridTest, MovingARowSwapsTextsAndDataAndSelectsIt) {
+TEST_F(GridTest, MovingARowSwapsTextsAndDataKeepsItTheOnlySelectedRowAndReportsIt) {
   dlg->m_grid.SetItemData(0, 100);
   dlg->m_grid.SetItemData(1, 101);
+  dlg->m_grid.SelectRow(0);
   dlg->m_grid.MoveRowDown(0);
   EXPECT_EQ(Text(0, 5), "1,5");
   EXPECT_EQ(Text(1, 5), "0,5");
   EXPECT_EQ(dlg->m_grid.GetItemData(1), 100u);
   EXPECT_EQ(dlg->m_grid.GetSelectedRow(), 1);
+  EXPECT_EQ(dlg->m_grid.SendMessage(LVM_GETSELECTEDCOUNT), 1);
   dlg->m_grid.MoveRowUp(1);
   EXPECT_EQ(Text(0, 5), "0,5");
   dlg->m_grid.MoveRowUp(0);    // first row: stays
   dlg->m_grid.MoveRowDown(2);  // last row: stays
   EXPECT_EQ(Text(2, 5), "2,5");
+  const auto notes = dlg->Notes(LVN_SETDISPINFOA, GridRowMoved);
+  ASSERT_EQ(notes.size(), 2u);  // the two moves, sent while they happened
+  EXPECT_EQ(notes[0].item, 0);
+  EXPECT_EQ(notes[0].lParam, 1);
+  EXPECT_EQ(notes[0].subItem, -1);
+  EXPECT_EQ(notes[1].item, 1);
+  EXPECT_EQ(notes[1].lParam, 0);
 }
 
 TEST_F(GridBarTest, NewRowButtonAppendsRowsUpToEight) {

@@ -95,7 +95,8 @@ BOOL CGridTestDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
                   disp ? info->item.iItem : -1,
                   disp ? info->item.iSubItem : -1,
                   "",
-                  disp && info->item.pszText};
+                  disp && info->item.pszText,
+                  disp ? info->item.lParam : 0};
     if (note.hasText) note.text.assign(info->item.pszText, info->item.cchTextMax);
     m_notes.push_back(note);
   }

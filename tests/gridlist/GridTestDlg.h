@@ -19,6 +19,7 @@ struct GridNote {
   int subItem;
   std::string text;
   bool hasText;
+  LPARAM lParam;
 };
 
 class CGridTestDlg : public CDialog {

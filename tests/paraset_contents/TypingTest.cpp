@@ -1,5 +1,6 @@
 // The grid of the configuration window edited with real clicks and keys: the in-place editors
-// report their edits to the window, which keeps the preview, the grid and the file in step.
+// and the button bar report their changes to the window, which keeps the preview, the grid and
+// the file in step.
 #include "GridCellCombo.h"
 #include "GridTestKit.h"
 #include "KernelSetup.h"
@@ -29,7 +30,37 @@ class TypingTest : public ParaSetTest {
     PressKey(vk);
     Pump();
   }
+  void ClickBarButton(int button) {
+    const RECT r = m_pDlg->m_wndButtonBar.GetButtonRect(button);
+    Click(m_pDlg->m_wndButtonBar.m_hWnd, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    Pump();
+  }
+  std::vector<std::string> Column(int column) const {
+    std::vector<std::string> cells;
+    for (int row = 0; row < Rows(); ++row) cells.push_back(Row(row)[column]);
+    return cells;
+  }
 };
+
+// "电动机" stored with labels x, y and z: positions 1, 22 (a middle one) and 5, foreground
+// colours 100 to 102, angles 0, 10 and 20 that do not follow the symbol.
+SymbolLabelConfig ThreeLabels() {
+  SymbolLabelConfig record;
+  vjd::annotation::InitRecord(record);
+  vjd::annotation::SetSymbolName(record, "电动机");
+  record.nLabelCount = 3;
+  const char* texts[3] = {"x", "y", "z"};
+  const int positions[3] = {1, 22, 5};
+  for (int i = 0; i < 3; ++i) {
+    vjd::annotation::SetSlotText(record, i, texts[i]);
+    record.bVisible[i] = 1;
+    record.nPosition[i] = positions[i];
+    record.clrFore[i] = 100 + i;
+    record.dAngle[i] = 10.0 * i;
+    record.bAngleFollows[i] = 0;
+  }
+  return record;
+}
 
 TEST_F(TypingTest, TypedEditsReachTheGridThePreviewAndAfterLeavingTheFile) {
   OpenShown();
@@ -99,6 +130,68 @@ TEST_F(TypingTest, AClickOnAReadOnlyCellIsReportedOnce) {
   ClickGridCell(0, 3);    // "相对位置" opens the position window, once
   EXPECT_EQ(m_positionRuns, 1);
   EXPECT_EQ(m_positionPreset, 8);  // "中间", the first default slot of "电动机"
+}
+
+TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder) {
+  using Strings = std::vector<std::string>;
+  Store(ThreeLabels());
+  m_pMapObject->GetDrawing().dScale = 2.0;
+  OpenShown();
+  ClickGridCell(2, 0);  // selects "z"
+  ClickBarButton(2);    // up
+  ClickBarButton(2);    // up again: the first row
+  ClickBarButton(2);    // the first row goes no higher
+  EXPECT_EQ(Column(0), (Strings{"0", "1", "2"}));
+  EXPECT_EQ(Column(1), (Strings{"z", "x", "y"}));
+  EXPECT_EQ(Column(3), (Strings{"左", "右", "中上二"}));
+  EXPECT_EQ(m_pDlg->m_grid.GetItemData(0), 5u);  // the positions moved with their rows
+  EXPECT_EQ(m_pDlg->m_grid.GetItemData(2), 22u);
+  EXPECT_EQ(m_pDlg->m_grid.GetSelectedRow(), 0);
+  EXPECT_EQ(::SendMessageA(m_pDlg->m_grid.m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+
+  // The preview's labels traded places with their rows, colours and middle anchor included.
+  EXPECT_EQ(LabelText(0), "z");
+  EXPECT_EQ(LabelText(1), "x");
+  EXPECT_EQ(LabelText(2), "y");
+  EXPECT_EQ(LabelInt(ATTR_LABEL_POSITION_GET, 0), 5);
+  EXPECT_EQ(LabelInt(ATTR_LABEL_POSITION_GET, 2), 22);
+  EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_GET, 0), 20.0);
+  unsigned fore = 0, back = 0;
+  ASSERT_TRUE(QkSetupGetLabelColours(m_pDlg->m_pPreviewEntity, 0, &fore, &back));
+  EXPECT_EQ(fore, 102u);
+  ASSERT_TRUE(QkSetupGetLabelColours(m_pDlg->m_pPreviewEntity, 2, &fore, &back));
+  EXPECT_EQ(fore, 101u);
+  double anchor[3];
+  ASSERT_TRUE(Anchor(2, anchor));
+  EXPECT_NEAR(anchor[1], (SymbolSize() / 4) / 2.0, 1e-12);  // "中上二" at scale 2
+
+  ClickGridCell(2, 0);
+  ClickBarButton(3);  // the last row goes no lower
+  EXPECT_EQ(Column(1), (Strings{"z", "x", "y"}));
+
+  Leave();  // slot i = row i
+  SymbolLabelConfig motor;
+  ASSERT_TRUE(Find("电动机", motor));
+  ASSERT_EQ(motor.nLabelCount, 3);
+  EXPECT_STREQ(motor.szText[0], "z");
+  EXPECT_STREQ(motor.szText[1], "x");
+  EXPECT_STREQ(motor.szText[2], "y");
+  EXPECT_EQ(motor.nPosition[0], 5);
+  EXPECT_EQ(motor.nPosition[2], 22);
+  EXPECT_EQ(motor.clrFore[0], 102);
+  EXPECT_DOUBLE_EQ(motor.dAngle[0], 20.0);
+}
+
+TEST_F(TypingTest, AnEditStillOpenEndsInItsOwnRowBeforeARowMoves) {
+  Store(ThreeLabels());
+  OpenShown();
+  ClickGridCell(1, 1);  // edits the text of "y", which also selects its row
+  TypeText("q");        // over the selected text
+  ClickBarButton(3);    // down: the edit lands in its row first, then the row moves
+  EXPECT_EQ(m_pDlg->m_grid.GetActiveEditor(), nullptr);
+  EXPECT_EQ(Row(1)[1], "z");
+  EXPECT_EQ(Row(2)[1], "q");
+  EXPECT_EQ(LabelText(2), "q");
 }
 
 }  // namespace
