@@ -146,9 +146,14 @@ TEST_F(FrameFixture, AnotherKeyOrEnterDoesNotLeave) {
   Open();
   ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), WM_KEYDOWN, 'X', 0);
   Pump();
+  HWND hSymbols = ::GetDlgItem(g_hDlg, IDC_CB_SYMBOL);
+  ::SetFocus(hSymbols);
+  ::PostMessageA(hSymbols, WM_KEYDOWN, VK_RETURN, 0);  // Enter: the default button, "应用"
+  Pump();
   EXPECT_TRUE(::IsWindow(g_hDlg));
   EXPECT_FALSE(g_deleted);
-  pDlg->DestroyWindow();
+  EXPECT_TRUE(g_calls.empty());
+  if (!g_deleted) pDlg->DestroyWindow();
 }
 
 }  // namespace
