@@ -9,6 +9,7 @@
 #include <string>
 
 #include "AfxMessageBox.h"
+#include "GbkText.h"
 #include "HostContract.h"
 #include "LabelConfigFile.h"
 #include "LabelLayout.h"
@@ -28,7 +29,7 @@ CString HostDirectory() {
   char path[MAX_PATH * 2] = {};
   DWORD length = GetModuleFileNameA(nullptr, path, sizeof path - 1);
   std::string text(path, length);
-  size_t slash = text.find_last_of('\\');
+  size_t slash = vjd::annotation::gbk::FindLast(text, '\\');  // never a character's second byte
   return CString(slash == std::string::npos ? "" : text.substr(0, slash + 1).c_str());
 }
 
@@ -65,9 +66,10 @@ void SetDouble(int entity, int code, int label, double value) {
   EntityParam(entity, code, &value, label);
 }
 
+// The text as the kernel's label buffer holds it, cut before a character that would not fit.
 void SetText(int entity, int label, const char* text) {
-  char buffer[QK_LABEL_TEXT_SIZE] = {};
-  std::strncpy(buffer, text ? text : "", sizeof buffer - 1);
+  char buffer[QK_LABEL_TEXT_SIZE];
+  vjd::annotation::gbk::CopyToBuffer(buffer, sizeof buffer, text);
   EntityParam(entity, ATTR_LABEL_TEXT_SET, buffer, label);
 }
 
@@ -128,7 +130,7 @@ int VJDLABELS_CALL AnnotateEntity(int nMode, const VjdHostMap* pMap, const char*
       SetText(entity, i, text);
       SetInt(entity, ATTR_LABEL_VISIBLE_SET, i, record.bVisible[i] ? 1 : 0);
       const int position = record.nPosition[i];
-      if (LabelLayout::IsMiddlePosition(position)) {
+      if (vjd::annotation::IsMiddlePosition(position)) {
         double anchor[3] = {base[0],
                             LabelLayout::LoadedAnchorY(position, base[1], symbolSize, scale), 0.0};
         EntityParam(entity, ATTR_LABEL_ANCHOR_SET, anchor, i);
