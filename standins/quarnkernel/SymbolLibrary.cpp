@@ -31,6 +31,13 @@ bool ReadNumbers(std::istringstream& in, std::vector<double>& out) {
   return true;
 }
 
+// The box around a circle (cx, cy, r first in `v`) lies within the range of doubles, so a
+// symbol's extent is always finite.
+bool FiniteBox(const std::vector<double>& v) {
+  return std::isfinite(v[0] - v[2]) && std::isfinite(v[0] + v[2]) && std::isfinite(v[1] - v[2]) &&
+         std::isfinite(v[1] + v[2]);
+}
+
 void Grow(Symbol& s, double x, double y, bool& first) {
   if (first) {
     s.x1 = s.x2 = x;
@@ -117,10 +124,12 @@ bool SymbolLibrary::LoadText(const std::string& text, std::string& error) {
       st.points = std::move(v);
     } else if (keyword == "circle") {
       if (v.size() != 3 || v[2] <= 0) return fail("\"circle\" needs cx cy r with r > 0");
+      if (!FiniteBox(v)) return fail("\"circle\" reaching beyond the range of numbers");
       st.kind = SymbolStroke::Circle;
       st.cx = v[0], st.cy = v[1], st.r = v[2];
     } else if (keyword == "arc") {
       if (v.size() != 5 || v[2] <= 0) return fail("\"arc\" needs cx cy r a0 a1 with r > 0");
+      if (!FiniteBox(v)) return fail("\"arc\" reaching beyond the range of numbers");
       st.kind = SymbolStroke::Arc;
       st.cx = v[0], st.cy = v[1], st.r = v[2], st.startDeg = v[3], st.endDeg = v[4];
     } else {
