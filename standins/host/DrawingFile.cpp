@@ -7,6 +7,8 @@
 #include <set>
 #include <sstream>
 
+#include "StandInText.h"
+
 namespace host {
 namespace {
 
@@ -222,21 +224,8 @@ bool DrawingFile::Parse(const std::string& text, Drawing& out, std::string& erro
 
 bool DrawingFile::Read(const char* path, Drawing& out, std::string& error) {
   out.entities.clear();
-  FILE* f = path ? std::fopen(path, "rb") : nullptr;
-  if (!f) {
-    error = std::string("cannot open the drawing \"") + (path ? path : "") + "\"";
-    return false;
-  }
   std::string text;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  bool bad = std::ferror(f) != 0;
-  std::fclose(f);
-  if (bad) {
-    error = std::string("cannot read the drawing \"") + path + "\"";
-    return false;
-  }
+  if (!standin::ReadWholeFile(path, "the drawing", text, error)) return false;
   return Parse(text, out, error);
 }
 
