@@ -11,6 +11,7 @@
 #include "AfxMessageBox.h"
 #include "GbkText.h"
 #include "HostContract.h"
+#include "HostDirectory.h"
 #include "LabelConfigFile.h"
 #include "LabelLayout.h"
 #include "PoMapDriver.h"
@@ -23,15 +24,6 @@ namespace {
 using vjd::annotation::ConfigFileResult;
 using vjd::annotation::LabelConfigFile;
 using vjd::annotation::SymbolLabelConfig;
-
-// The directory of the running executable (the host's), with its last backslash.
-CString HostDirectory() {
-  char path[MAX_PATH * 2] = {};
-  DWORD length = GetModuleFileNameA(nullptr, path, sizeof path - 1);
-  std::string text(path, length);
-  size_t slash = vjd::annotation::gbk::FindLast(text, '\\');  // never a character's second byte
-  return CString(slash == std::string::npos ? "" : text.substr(0, slash + 1).c_str());
-}
 
 int SilentMessageBox(void*, void*, const char*, unsigned) {
   return IDOK;
@@ -50,7 +42,7 @@ class QuietScope {
 // The kind's stored record; with `orDefault` its built-in default when none is stored.
 bool LookUpKind(const char* kindName, bool orDefault, SymbolLabelConfig& record) {
   QuietScope quiet;
-  LabelConfigFile file(HostDirectory(), nullptr);
+  LabelConfigFile file(vjd::annotation::HostExecutableDirectory(), nullptr);
   if (file.FindRecord(kindName, record) == ConfigFileResult::kOk) {
     vjd::annotation::RepairRecord(record);
     return true;
