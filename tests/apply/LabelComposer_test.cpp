@@ -57,6 +57,13 @@ TEST(MotorLabel, AppendedModelIsCutAtCharacterBoundary) {
   EXPECT_EQ(r.size(), 98u);  // no half character at the end
 }
 
+TEST(MotorLabel, ThePartBeforeTheModelFitsTheLabelBuffer) {
+  std::string text;
+  for (int i = 0; i < 55; ++i) text += "电";  // 110 bytes, longer than the kernel ever gives
+  const std::string r = Motor(text + "Y2-4", false, false);
+  EXPECT_EQ(r, text.substr(0, 98));
+}
+
 TEST(CableLabel, OneLineForms) {
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "200", "1", false), "AB-3×50-200m");
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "200", "2", false), "AB-3×50-2×200m");
