@@ -1,6 +1,6 @@
 #include "DeviceDataReader.h"
 
-#include <cstdlib>
+#include "NumberText.h"
 
 namespace vjd::annotation {
 
@@ -30,7 +30,7 @@ bool CDeviceDataReader::HasCableData(int id) {
   const int columns[] = {kColumnCableData};
   std::string value = "0";
   if (!m_source.ReadItem(id, kItemCableType, columns, &value, 1)) return false;
-  return std::strtod(value.c_str(), nullptr) != 0.0;
+  return ReadReal(value.c_str(), 0.0) != 0.0;  // a value beyond the range is no value
 }
 
 std::string CDeviceDataReader::GetShortCircuitCurrent(int id) {

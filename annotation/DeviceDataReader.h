@@ -41,7 +41,7 @@ class CDeviceDataReader {
   std::string GetMotorModel(int id);
   void GetCableLength(int id, std::string& runCount, std::string& length);
   void GetCableType(int id, std::string& model, std::string& spec);
-  // Column 0 of the cable type item, read as a number, is not zero.
+  // Column 0 of the cable type item, read as a number (ReadReal), is not zero.
   bool HasCableData(int id);
   std::string GetShortCircuitCurrent(int id);
 

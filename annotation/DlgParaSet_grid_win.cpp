@@ -7,8 +7,10 @@
 #include "AfxMessageBox.h"
 #include "ColorDialog.h"
 #include "DlgParaSet.h"
+#include "GbkText.h"
 #include "KernelPreviewEntity.h"
 #include "LabelConfigFile.h"
+#include "NumberText.h"
 #include "PreviewLabels.h"
 #include "SignRelaPosDlg.h"
 
@@ -18,13 +20,6 @@ namespace {
 
 // What the user is told whenever the configuration file cannot be used.
 const char kFileNotFound[] = "文件没找到！";
-
-// The text with blanks cut at both ends.
-CString Trimmed(const char* text) {
-  CString result(text);
-  result.Trim();
-  return result;
-}
 
 // What the preview shows of slot i of a record.
 PreviewSlot PreviewSlotOf(const SymbolLabelConfig& record, int i) {
@@ -37,11 +32,6 @@ PreviewSlot PreviewSlotOf(const SymbolLabelConfig& record, int i) {
   slot.clrFore = record.clrFore[i];
   slot.clrBack = record.clrBack[i];
   return slot;
-}
-
-// A C decimal real: the leading valid part, 0.0 if none.
-double LeadingReal(const char* text) {
-  return std::strtod(text ? text : "", nullptr);
 }
 
 }  // namespace
@@ -151,9 +141,9 @@ void CDlgParaSet::OnGridDispInfo(const NMLVDISPINFOA* pInfo) {
       const int column = pInfo->item.iSubItem;
       const char* text = pInfo->item.pszText ? pInfo->item.pszText : "";
       if (column == kColumnHeight) {
-        m_grid.SetItemText(row, kColumnWidth, RealText(LeadingReal(text) / 2.0));
+        m_grid.SetItemText(row, kColumnWidth, RealText(ReadReal(text, kDefaultLabelHeight) / 2.0));
       }
-      const CString value = Trimmed(text);
+      const CString value = gbk::Trimmed(text).c_str();
       switch (column) {
         case kColumnText:
           labels.SetText(row, std::string(value));
@@ -165,7 +155,7 @@ void CDlgParaSet::OnGridDispInfo(const NMLVDISPINFOA* pInfo) {
           labels.SetAngleFollows(row, ParseYesNo(value));
           break;
         case kColumnAngle:
-          labels.SetAngleUnlessFollowing(row, LeadingReal(value));
+          labels.SetAngleUnlessFollowing(row, ReadReal(value, 0.0));
           break;
         default:
           break;  // sizes: the preview keeps its own

@@ -3,17 +3,28 @@
 #include <cstring>
 
 namespace vjd::annotation::gbk {
+namespace {
 
-size_t CharLength(const std::string& text, size_t pos) {
-  if (pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos]))) return 2;
+size_t CharLengthAt(const char* text, size_t length, size_t pos) {
+  if (pos + 1 < length && IsLeadByte(static_cast<unsigned char>(text[pos]))) return 2;
   return 1;
 }
 
+}  // namespace
+
+size_t CharLength(const std::string& text, size_t pos) {
+  return CharLengthAt(text.data(), text.size(), pos);
+}
+
 size_t Find(const std::string& text, const std::string& needle, size_t from) {
-  if (needle.empty()) return from <= text.size() ? from : std::string::npos;
-  // Candidates from the byte search; one walk over the character starts tells which of them
-  // begin a character.
-  size_t boundary = from;
+  if (from > text.size()) return std::string::npos;
+  // Candidates come from the byte search; one walk over the character starts from the
+  // beginning of the text tells which of them begin a character.
+  size_t boundary = 0;
+  if (needle.empty()) {
+    while (boundary < from) boundary += CharLength(text, boundary);
+    return boundary <= text.size() ? boundary : std::string::npos;
+  }
   for (size_t pos = text.find(needle, from); pos != std::string::npos;
        pos = text.find(needle, pos + 1)) {
     while (boundary < pos) boundary += CharLength(text, boundary);
@@ -22,20 +33,42 @@ size_t Find(const std::string& text, const std::string& needle, size_t from) {
   return std::string::npos;
 }
 
+size_t FindLast(const std::string& text, char c) {
+  size_t found = std::string::npos;
+  for (size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+    if (text[pos] == c) found = pos;
+  }
+  return found;
+}
+
 std::string DropFirstChar(const std::string& text) {
   if (text.empty()) return text;
   return text.substr(CharLength(text, 0));
 }
 
-std::string CutToFit(const std::string& text, size_t maxBytes) {
-  if (text.size() <= maxBytes) return text;
+size_t FitLength(const char* text, size_t length, size_t maxBytes) {
+  if (length <= maxBytes) return length;
   size_t end = 0;
-  while (end < text.size()) {
-    size_t next = end + CharLength(text, end);
+  while (end < length) {
+    size_t next = end + CharLengthAt(text, length, end);
     if (next > maxBytes) break;
     end = next;
   }
-  return text.substr(0, end);
+  return end;
+}
+
+std::string CutToFit(const std::string& text, size_t maxBytes) {
+  return text.substr(0, FitLength(text.data(), text.size(), maxBytes));
+}
+
+void CopyToBuffer(char* buffer, size_t size, const char* text) {
+  if (buffer == nullptr || size == 0) return;
+  std::memset(buffer, 0, size);
+  if (text == nullptr) return;
+  // One byte past the room is enough to tell whether the last character fits whole.
+  const size_t room = size - 1;
+  const size_t length = strnlen(text, size);
+  std::memcpy(buffer, text, FitLength(text, length, room));
 }
 
 std::string FromBuffer(const char* buffer, size_t size) {
@@ -43,6 +76,14 @@ std::string FromBuffer(const char* buffer, size_t size) {
   const void* zero = std::memchr(buffer, 0, size);
   size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - buffer) : size;
   return std::string(buffer, length);
+}
+
+std::string Trimmed(const std::string& text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
 }
 
 }  // namespace vjd::annotation::gbk

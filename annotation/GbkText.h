@@ -1,6 +1,11 @@
-// Byte-level helpers for GBK texts as the label code needs them: where a character ends, a search
-// that only matches at character starts, and cutting a text so that it fits a fixed-size buffer
-// without splitting a double-byte character.  Pure functions over std::string; no state.
+// Byte-level helpers for GBK texts, the one place that knows the character rules the label code
+// needs: where a character ends, searches that only match at character starts, cutting a text
+// so that it fits a fixed-size buffer without splitting a double-byte character, and trimming
+// blanks.  Pure functions; no state.
+//
+// Character starts are always counted from the beginning of the text: a double-byte character
+// is a lead byte (0x81 to 0xFE) and the byte after it, whatever that byte is (its second byte may
+// look like an ASCII letter or a backslash).  A lead byte at the very end of a text is one byte.
 #pragma once
 
 #include <cstddef>
@@ -16,27 +21,48 @@ inline bool IsLeadByte(unsigned char byte) {
   return byte >= 0x81 && byte <= 0xFE;
 }
 
+// The ASCII blanks " \t\n\v\f\r".  No byte of a double-byte character is one.
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // Length in bytes (1 or 2) of the character that starts at `pos`; a lead byte at the very end
 // of the text counts as one byte.  `pos` must lie inside the text.
 size_t CharLength(const std::string& text, size_t pos);
 
 // First position at or after `from` where `needle` occurs and that is the start of a character,
-// or std::string::npos.  An empty needle is found at `from`.  Matching is byte for byte; a
-// match that would begin on the second byte of a double-byte character does not count.
+// or std::string::npos.  An empty needle is found at the first character start at or after
+// `from`.  Matching is byte for byte; a match that would begin on the second byte of a
+// double-byte character does not count, also when `from` itself is such a byte.
 size_t Find(const std::string& text, const std::string& needle, size_t from = 0);
 
 inline bool Contains(const std::string& text, const std::string& needle) {
   return Find(text, needle) != std::string::npos;
 }
 
+// The last character start that holds the single-byte character `c`, or std::string::npos.
+size_t FindLast(const std::string& text, char c);
+
 // The text without its first character (one byte, or two for a double-byte character).
 std::string DropFirstChar(const std::string& text);
+
+// The number of bytes of the longest prefix of the `length` bytes at `text` that is at most
+// `maxBytes` long and ends on a character boundary.
+size_t FitLength(const char* text, size_t length, size_t maxBytes);
 
 // The longest prefix of `text` of at most `maxBytes` bytes that ends on a character boundary.
 std::string CutToFit(const std::string& text, size_t maxBytes = kMaxLabelTextBytes);
 
+// Copies the terminated `text` (null: "") into a buffer of `size` bytes: the longest prefix
+// that fits in size - 1 bytes on a character boundary, then zero bytes up to the buffer's end.
+// Never reads the text beyond size bytes.
+void CopyToBuffer(char* buffer, size_t size, const char* text);
+
 // The text up to its first zero byte, but never more than `size` bytes: reads a fixed-size
 // buffer that may lack its terminator.
 std::string FromBuffer(const char* buffer, size_t size);
+
+// The text without the blanks at both ends.
+std::string Trimmed(const std::string& text);
 
 }  // namespace vjd::annotation::gbk

@@ -1,9 +1,7 @@
 #include "LabelComposer.h"
 
-#include <cmath>
-#include <cstdlib>
-
 #include "GbkText.h"
+#include "NumberText.h"
 
 namespace vjd::annotation {
 
@@ -25,9 +23,10 @@ bool HasPowerMark(const std::string& text) {
   return false;
 }
 
-// A length text that reads as zero (within 1e-9) is left out of the one-line label.
+// A length text that reads as zero (within 1e-9) is left out of the one-line label; so is one
+// without a number or beyond the double range.
 bool IsZeroLength(const std::string& length) {
-  double x = std::strtod(length.c_str(), nullptr);
+  const double x = ReadReal(length.c_str(), 0.0);
   return !(x > 1e-9 || x < -1e-9);
 }
 
@@ -48,7 +47,7 @@ std::optional<std::string> ComposeMotorLabel(const std::string& text, const std:
   size_t at = gbk::Find(text, model);
   if (at != std::string::npos) {
     if (showModel) return std::nullopt;
-    return text.substr(0, at);
+    return gbk::CutToFit(text.substr(0, at));
   }
   if (HasPowerMark(text) || !showModel) return std::nullopt;
   return gbk::CutToFit(text + model);
@@ -60,7 +59,7 @@ std::string CableModelPrefix(const std::string& model) {
 }
 
 int RunCountOf(const std::string& runCount) {
-  return static_cast<int>(std::strtol(runCount.c_str(), nullptr, 10));
+  return ReadInt32(runCount.c_str());
 }
 
 std::string ComposeOneLineCableLabel(const std::string& name, const std::string& model,

@@ -24,7 +24,7 @@ std::optional<std::string> ComposeMotorLabel(const std::string& text, const std:
 // The part of a cable model before its first "-"; a model without "-" gives "".
 std::string CableModelPrefix(const std::string& model);
 
-// The run count read as an integer, as the cable texts use it ("2" -> 2, "" -> 0).
+// The run count read as an integer (ReadInt32), as the cable texts use it ("2" -> 2, "" -> 0).
 int RunCountOf(const std::string& runCount);
 
 // The one-line cable label from already formatted length and specification:

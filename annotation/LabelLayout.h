@@ -2,17 +2,12 @@
 // "中上一" … "中下二"): an explicit anchor point on the vertical through the entity's base point,
 // above or below it by a share of the symbol's size.  Two rules exist: the one used while a
 // stored record is loaded or labels are shifted divides by the map's scale, the one used right
-// after the user chose the position in the grid does not.  Plain functions, no state.
+// after the user chose the position in the grid does not.  Which codes are middle positions says
+// IsMiddlePosition (SymbolLabelConfig.h).  Plain functions, no state.
 #pragma once
 
 class LabelLayout {
  public:
-  static constexpr int kFirstMiddle = 21;
-  static constexpr int kLastMiddle = 24;
-
-  // True for the codes that get an explicit anchor point.
-  static bool IsMiddlePosition(int code) { return code >= kFirstMiddle && code <= kLastMiddle; }
-
   // The map scale the anchors divide by: a scale of 0 or one that is not finite would put the
   // label at an infinite or undefined place, so it counts as 1.
   static double UsableMapScale(double mapScale);

@@ -3,17 +3,25 @@
 #include <cmath>
 #include <cstring>
 
+#include "GbkText.h"
 #include "LabelLayout.h"
+#include "SymbolLabelConfig.h"
 
-namespace {
+using vjd::annotation::IsMiddlePosition;
+using vjd::annotation::kDefaultLabelHeight;
+using vjd::annotation::kDefaultLabelWidth;
+using vjd::annotation::kMaxLabelSlots;
 
-constexpr int kSlotCount = 8;
-constexpr double kPreparedLabelWidth = 0.00075;
-constexpr double kPreparedLabelHeight = 0.0015;
-constexpr double kResetHeight = 0.003;
-constexpr double kResetWidth = 0.0015;
-
-}  // namespace
+// What one label of the entity carries, as Shift moves it and Reset writes it (no colours).
+struct PreviewLabels::LabelValues {
+  char text[QK_LABEL_TEXT_SIZE] = {0};
+  int visible = 0;
+  int position = 0;
+  double height = kDefaultLabelHeight;
+  double width = kDefaultLabelWidth;
+  int follows = 1;
+  double angle = 0.0;
+};
 
 void PreviewLabels::PrepareSymbol(const ISymbolLibrary& library, int index) {
   double extent[4] = {0, 0, 0, 0};
@@ -39,8 +47,8 @@ void PreviewLabels::PrepareSymbol(const ISymbolLibrary& library, int index) {
   const double x2 = extent[2] + base[0], y2 = extent[3] + base[1];
   double outline[12] = {x1, y2, 0.0, x2, y2, 0.0, x2, y1, 0.0, x1, y1, 0.0};
   m_entity.Param(ATTR_OUTLINE_SET, outline, 4);
-  for (int i = 0; i < kSlotCount; ++i) {
-    double width = kPreparedLabelWidth, height = kPreparedLabelHeight;
+  for (int i = 0; i < kMaxLabelSlots; ++i) {
+    double width = kPreparedLabelWidth, height = kLabelHeight;
     m_entity.Param(ATTR_LABEL_WIDTH_SET, &width, i);
     m_entity.Param(ATTR_LABEL_HEIGHT_SET, &height, i);
   }
@@ -68,15 +76,18 @@ void PreviewLabels::SetAnchorY(int i, double y) {
   m_entity.Param(ATTR_LABEL_ANCHOR_SET, anchor, i);
 }
 
+void PreviewLabels::AnchorLoaded(int i, int position) {
+  if (!IsMiddlePosition(position)) return;
+  double base[3];
+  BasePoint(base);
+  SetAnchorY(i, LabelLayout::LoadedAnchorY(position, base[1], SymbolSize(), m_dScale));
+}
+
 void PreviewLabels::ShowSlot(int i, const PreviewSlot& slot) {
   SetText(i, slot.strText);
   SetVisible(i, slot.bVisible);
   int position = slot.nPosition;
-  if (LabelLayout::IsMiddlePosition(position)) {
-    double base[3];
-    BasePoint(base);
-    SetAnchorY(i, LabelLayout::LoadedAnchorY(position, base[1], SymbolSize(), m_dScale));
-  }
+  AnchorLoaded(i, position);
   m_entity.Param(ATTR_LABEL_POSITION_SET, &position, i);
   double height = kLabelHeight, width = kLabelWidth;
   m_entity.Param(ATTR_LABEL_HEIGHT_SET, &height, i);
@@ -89,7 +100,7 @@ void PreviewLabels::ShowSlot(int i, const PreviewSlot& slot) {
 }
 
 void PreviewLabels::PlaceChosen(int i, int code) {
-  if (LabelLayout::IsMiddlePosition(code)) {
+  if (IsMiddlePosition(code)) {
     double base[3];
     BasePoint(base);
     SetAnchorY(i, LabelLayout::ChosenAnchorY(code, base[1], SymbolSize()));
@@ -97,65 +108,57 @@ void PreviewLabels::PlaceChosen(int i, int code) {
   m_entity.Param(ATTR_LABEL_POSITION_SET, &code, i);
 }
 
-struct PreviewLabels::HeldLabel {
-  char text[QK_LABEL_TEXT_SIZE] = {0};
-  int visible = 0, position = 0, follows = 1;
-  double height = kResetHeight, width = kResetWidth, angle = 0.0;
-};
-
-PreviewLabels::HeldLabel PreviewLabels::Read(int i) {
-  HeldLabel label;
-  m_entity.Param(ATTR_LABEL_TEXT_GET, label.text, i);
+void PreviewLabels::ReadLabel(int j, LabelValues& label) {
+  m_entity.Param(ATTR_LABEL_TEXT_GET, label.text, j);
   label.text[sizeof label.text - 1] = '\0';
-  m_entity.Param(ATTR_LABEL_VISIBLE_GET, &label.visible, i);
-  m_entity.Param(ATTR_LABEL_POSITION_GET, &label.position, i);
-  m_entity.Param(ATTR_LABEL_HEIGHT_GET, &label.height, i);
-  m_entity.Param(ATTR_LABEL_WIDTH_GET, &label.width, i);
-  m_entity.Param(ATTR_LABEL_FOLLOW_GET, &label.follows, i);
-  m_entity.Param(ATTR_LABEL_ANGLE_GET, &label.angle, i);
-  return label;
+  m_entity.Param(ATTR_LABEL_VISIBLE_GET, &label.visible, j);
+  m_entity.Param(ATTR_LABEL_POSITION_GET, &label.position, j);
+  m_entity.Param(ATTR_LABEL_HEIGHT_GET, &label.height, j);
+  m_entity.Param(ATTR_LABEL_WIDTH_GET, &label.width, j);
+  m_entity.Param(ATTR_LABEL_FOLLOW_GET, &label.follows, j);
+  m_entity.Param(ATTR_LABEL_ANGLE_GET, &label.angle, j);
 }
 
-void PreviewLabels::Write(int i, const HeldLabel& label) {
-  HeldLabel value = label;  // the kernel takes the values' addresses
-  m_entity.Param(ATTR_LABEL_TEXT_SET, value.text, i);
-  m_entity.Param(ATTR_LABEL_VISIBLE_SET, &value.visible, i);
-  if (LabelLayout::IsMiddlePosition(value.position)) {
-    double base[3];
-    BasePoint(base);
-    SetAnchorY(i, LabelLayout::LoadedAnchorY(value.position, base[1], SymbolSize(), m_dScale));
-  }
-  m_entity.Param(ATTR_LABEL_POSITION_SET, &value.position, i);
-  m_entity.Param(ATTR_LABEL_HEIGHT_SET, &value.height, i);
-  m_entity.Param(ATTR_LABEL_WIDTH_SET, &value.width, i);
-  m_entity.Param(ATTR_LABEL_FOLLOW_SET, &value.follows, i);
-  m_entity.Param(ATTR_LABEL_ANGLE_SET, &value.angle, i);
+void PreviewLabels::WriteLabel(int j, LabelValues& label) {
+  m_entity.Param(ATTR_LABEL_TEXT_SET, label.text, j);
+  m_entity.Param(ATTR_LABEL_VISIBLE_SET, &label.visible, j);
+  AnchorLoaded(j, label.position);
+  m_entity.Param(ATTR_LABEL_POSITION_SET, &label.position, j);
+  m_entity.Param(ATTR_LABEL_HEIGHT_SET, &label.height, j);
+  m_entity.Param(ATTR_LABEL_WIDTH_SET, &label.width, j);
+  m_entity.Param(ATTR_LABEL_FOLLOW_SET, &label.follows, j);
+  m_entity.Param(ATTR_LABEL_ANGLE_SET, &label.angle, j);
 }
 
 void PreviewLabels::Shift(int j) {
   if (j < 1) return;
-  Write(j - 1, Read(j));
+  LabelValues label;
+  ReadLabel(j, label);
+  WriteLabel(j - 1, label);
   Reset(j);
 }
 
 void PreviewLabels::Swap(int a, int b) {
-  const HeldLabel first = Read(a);
-  Write(a, Read(b));
-  Write(b, first);
+  LabelValues first, second;
+  ReadLabel(a, first);
+  ReadLabel(b, second);
+  WriteLabel(a, second);
+  WriteLabel(b, first);
 }
 
 void PreviewLabels::Reset(int j) {
   EntityAttributeBlock block = EntityAttributeBlock::Fresh();
   m_entity.GetAttributes(block);
-  HeldLabel unused;  // hidden at position 0, 0.003 x 0.0015, following the symbol at 0.0
+  LabelValues unused;  // hidden at position 0, the default size, following at 0.0
+  static_assert(sizeof unused.text >= sizeof block.szText, "the entity's text fits a label");
   std::memcpy(unused.text, block.szText, sizeof block.szText);
   unused.text[sizeof block.szText - 1] = '\0';
-  Write(j, unused);
+  WriteLabel(j, unused);
 }
 
 void PreviewLabels::SetText(int i, const std::string& text) {
-  char buffer[QK_LABEL_TEXT_SIZE] = {0};
-  std::strncpy(buffer, text.c_str(), sizeof buffer - 1);
+  char buffer[QK_LABEL_TEXT_SIZE];
+  vjd::annotation::gbk::CopyToBuffer(buffer, sizeof buffer, text.c_str());
   m_entity.Param(ATTR_LABEL_TEXT_SET, buffer, i);
 }
 

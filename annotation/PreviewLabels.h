@@ -23,11 +23,9 @@ struct PreviewSlot {
 
 class PreviewLabels {
  public:
-  // What the entity holds of one label and gives back (its colours it only takes).
-  struct HeldLabel;
-
-  static constexpr double kLabelHeight = 0.0015;  // drawn height of every preview label
-  static constexpr double kLabelWidth = 0.001;    // drawn width of every preview label
+  static constexpr double kLabelHeight = 0.0015;          // drawn height of every preview label
+  static constexpr double kLabelWidth = 0.001;            // drawn width of every preview label
+  static constexpr double kPreparedLabelWidth = 0.00075;  // width of a freshly prepared symbol's
 
   // `mapScale` is the map's Scale property (divides the middle-position offsets on load and
   // shift); 0 or a value that is not finite is used as 1.
@@ -49,10 +47,12 @@ class PreviewLabels {
   void Shift(int j);
   // Labels a and b trade everything Shift moves; the caller sets their colours.
   void Swap(int a, int b);
-  // Label j as an unused slot: the entity's own text, hidden, position 0, 0.003 × 0.0015,
-  // following the symbol's angle at 0.0.
+  // Label j as an unused slot: the entity's own text, hidden, position 0, the record's default
+  // size 0.003 × 0.0015, following the symbol's angle at 0.0.
   void Reset(int j);
 
+  // The text as the kernel's 100-byte label buffer holds it: cut to 99 bytes before a
+  // double-byte character that would not fit whole.
   void SetText(int i, const std::string& text);
   void SetVisible(int i, int visible);
   void SetAngleFollows(int i, int follows);
@@ -62,10 +62,13 @@ class PreviewLabels {
   void SetBack(int i, int colour);
 
  private:
-  HeldLabel Read(int i);
-  // Writes everything of `label` to label i, the anchor of a middle position by the loading rule.
-  void Write(int i, const HeldLabel& label);
+  struct LabelValues;
+  void ReadLabel(int j, LabelValues& label);
+  // Label j takes `label`, anchored by the loading rule when its position is a middle one.
+  void WriteLabel(int j, LabelValues& label);
   void SetAnchorY(int i, double y);
+  // A label at a middle position gets its anchor by the loading rule; others none.
+  void AnchorLoaded(int i, int position);
   void BasePoint(double point[3]);
   double SymbolSize();
 

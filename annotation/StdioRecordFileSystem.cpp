@@ -4,12 +4,15 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <string>
 
 #ifdef _WIN32
 #include <io.h>
 #else
 #include <unistd.h>
 #endif
+
+#include "GbkText.h"
 
 namespace vjd::annotation {
 
@@ -64,19 +67,12 @@ CString StdioRecordFileSystem::NativePath(const CString& path) {
 #ifdef _WIN32
   return path;
 #else
-  CString out(path);
-  int len = out.GetLength();
-  char* p = out.GetBuffer(len);
-  for (int i = 0; i < len; ++i) {
-    unsigned char c = static_cast<unsigned char>(p[i]);
-    if (c >= 0x81 && c <= 0xFE && i + 1 < len) {
-      ++i;  // the second byte of a GBK character may be 0x5C
-    } else if (c == '\\') {
-      p[i] = '/';
-    }
+  // Backslashes at character starts only: the second byte of a GBK character may be 0x5C.
+  std::string text(path, path.GetLength());
+  for (size_t pos = 0; pos < text.size(); pos += gbk::CharLength(text, pos)) {
+    if (text[pos] == '\\') text[pos] = '/';
   }
-  out.ReleaseBuffer(len);
-  return out;
+  return CString(text.data(), static_cast<int>(text.size()));
 #endif
 }
 

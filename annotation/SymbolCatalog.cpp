@@ -2,8 +2,10 @@
 
 #include <sys/stat.h>
 
-#include <climits>
 #include <cstdio>
+
+#include "GbkText.h"
+#include "NumberText.h"
 
 const char* const SymbolCatalog::kOthers = "其它";
 const char* const SymbolCatalog::kAllSymbols = "全部符号";
@@ -11,17 +13,9 @@ const char* const SymbolCatalog::kRelativePath = "符号库\\EdaSymbol.cls";
 
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+namespace gbk = vjd::annotation::gbk;
 
-std::string Trimmed(const std::string& text) {
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && IsBlank(text[begin])) ++begin;
-  while (end > begin && IsBlank(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
+const char kSymbolKeyword[] = "dot";
 
 }  // namespace
 
@@ -32,31 +26,22 @@ void SymbolCatalog::Clear() {
 }
 
 int SymbolCatalog::SymbolNumberOf(const std::string& line) {
-  size_t dot = line.find("dot");
+  size_t dot = gbk::Find(line, kSymbolKeyword);
   if (dot == std::string::npos || dot + 4 >= line.size()) return 0;
-  const char* p = line.c_str() + dot + 4;
-  while (IsBlank(*p)) ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') negative = *p++ == '-';
-  long long value = 0;
-  for (; *p >= '0' && *p <= '9'; ++p) {
-    if (value <= static_cast<long long>(INT_MAX) + 1) value = value * 10 + (*p - '0');
-  }
-  if (negative) value = -value;
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
+  return vjd::annotation::ReadInt32(line.c_str() + dot + 4);
 }
 
 void SymbolCatalog::ParseLine(const std::string& rawLine) {
   // A text ends at its first zero byte, as the window's strings do.
-  std::string line = Trimmed(rawLine.substr(0, rawLine.find('\0')));
-  if (line.find("dot") != std::string::npos) {
+  std::string line = gbk::Trimmed(rawLine.substr(0, rawLine.find('\0')));
+  // Keywords count at character starts only: the second byte of a double-byte character in a
+  // category name may be 'd', 'l' or 'f'.
+  if (gbk::Contains(line, kSymbolKeyword)) {
     CatalogEntry entry;
     entry.strCategory = m_strCurrent;
     entry.nSymbol = SymbolNumberOf(line);
     m_entries.push_back(entry);
-  } else if (line.find("line") == std::string::npos && line.find("fill") == std::string::npos) {
+  } else if (!gbk::Contains(line, "line") && !gbk::Contains(line, "fill")) {
     m_categories.push_back(line);
     m_strCurrent = line;
   }

@@ -67,9 +67,10 @@ class SymbolCatalog {
   // The catalogue path under `hostDirectory` (which ends with a backslash).
   static std::string PathUnder(const std::string& hostDirectory);
 
-  // The number after "dot" on a symbol line: the text from the fourth character after the start
-  // of the first "dot", read with atoi rules (leading valid part, 0 if none; saturated at the
-  // int range instead of overflowing).
+  // The number after "dot" on a symbol line: the text from the fourth byte after the start of
+  // the first "dot" at a character start, read with atoi rules (leading valid part, 0 if none;
+  // saturated at the int range instead of overflowing).  The keywords "dot", "line" and "fill"
+  // count only at character starts, never inside a double-byte GBK character.
   static int SymbolNumberOf(const std::string& line);
 
  private:

@@ -1,60 +1,14 @@
 #include "SymbolLabelConfig.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include <cmath>
 #include <cstring>
-#include <string>
 
+#include "GbkText.h"
+#include "NumberText.h"
 #include "VellBase.h"
 
 namespace vjd::annotation {
 namespace {
-
-bool IsGbkLead(unsigned char c) {
-  return c >= 0x81 && c <= 0xFE;
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-// The leading decimal number of `text` (after blanks): sign, digits, point, exponent - the part
-// a C conversion would read, without hexadecimal, "inf" or "nan".
-std::string LeadingDecimal(const char* text, bool allow_fraction) {
-  std::string out;
-  if (text == nullptr) return out;
-  const char* p = text;
-  while (IsBlank(*p)) ++p;
-  const char* start = p;
-  if (*p == '+' || *p == '-') ++p;
-  const char* digits = p;
-  while (*p >= '0' && *p <= '9') ++p;
-  bool any = p > digits;
-  if (allow_fraction && *p == '.') {
-    ++p;
-    const char* frac = p;
-    while (*p >= '0' && *p <= '9') ++p;
-    any = any || p > frac;
-  }
-  if (!any) return out;
-  if (allow_fraction && (*p == 'e' || *p == 'E')) {
-    const char* e = p + 1;
-    if (*e == '+' || *e == '-') ++e;
-    if (*e >= '0' && *e <= '9') {
-      while (*e >= '0' && *e <= '9') ++e;
-      p = e;
-    }
-  }
-  out.assign(start, p);
-  return out;
-}
-
-double ParseReal(const char* text) {
-  std::string number = LeadingDecimal(text, true);
-  return number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
-}
 
 struct DefaultKind {
   const char* name;
@@ -102,6 +56,19 @@ void InitRecord(SymbolLabelConfig& record) {
 
 bool RepairRecord(SymbolLabelConfig& record) {
   bool intact = true;
+  // Sizes and angles are finite wherever they are shown or laid out: a value that is not one is
+  // no value, so the field's initial value takes its place.
+  // (By value: the packed record's doubles need not be aligned for a reference.)
+  auto finite = [&intact](double value, double initial) {
+    if (std::isfinite(value)) return value;
+    intact = false;
+    return initial;
+  };
+  for (int i = 0; i < kMaxLabelSlots; ++i) {
+    record.dHeight[i] = finite(record.dHeight[i], kDefaultLabelHeight);
+    record.dWidth[i] = finite(record.dWidth[i], kDefaultLabelWidth);
+    record.dAngle[i] = finite(record.dAngle[i], 0.0);
+  }
   if (record.nLabelCount < 0 || record.nLabelCount > kMaxLabelSlots) {
     record.nLabelCount = record.nLabelCount < 0 ? 0 : kMaxLabelSlots;
     intact = false;
@@ -124,18 +91,7 @@ int LabelCount(const SymbolLabelConfig& record) {
 }
 
 void CopyTextField(char* field, int size, const char* text) {
-  if (field == nullptr || size <= 0) return;
-  std::memset(field, 0, static_cast<size_t>(size));
-  if (text == nullptr) return;
-  int limit = size - 1;
-  int n = 0;
-  // Walk whole characters: a double-byte character either fits entirely or ends the copy.
-  while (text[n] != '\0') {
-    int width = (IsGbkLead(static_cast<unsigned char>(text[n])) && text[n + 1] != '\0') ? 2 : 1;
-    if (n + width > limit) break;
-    n += width;
-  }
-  std::memcpy(field, text, static_cast<size_t>(n));
+  if (field != nullptr && size > 0) gbk::CopyToBuffer(field, static_cast<size_t>(size), text);
 }
 
 void SetSymbolName(SymbolLabelConfig& record, const char* name) {
@@ -148,10 +104,6 @@ void SetSlotText(SymbolLabelConfig& record, int slot, const char* text) {
 
 const char* LabelPositionName(int code) {
   return (code >= 0 && code < kLabelPositionCount) ? kPositionNames[code] : "";
-}
-
-bool IsMiddlePosition(int code) {
-  return code >= 21 && code <= 24;
 }
 
 int MakeDefaultConfig(const char* name, SymbolLabelConfig& record) {
@@ -186,29 +138,21 @@ int ParseYesNo(const char* text) {
 
 double ParseHeightText(const char* text) {
   if (text == nullptr || text[0] == '\0' || std::strcmp(text, "0") == 0) text = "0.003";
-  return ParseReal(text);
+  return ReadReal(text, kDefaultLabelHeight);
 }
 
 double ParseWidthText(const char* text) {
   if (text == nullptr || text[0] == '\0' || std::strcmp(text, "0") == 0) text = "0.0015";
-  return ParseReal(text);
+  return ReadReal(text, kDefaultLabelWidth);
 }
 
 double ParseAngleText(const char* text) {
   if (text == nullptr || text[0] == '\0') text = "0";
-  return ParseReal(text);
+  return ReadReal(text, 0.0);
 }
 
 std::int32_t ParseColorText(const char* text) {
-  if (text == nullptr || text[0] == '\0') text = "0";
-  std::string number = LeadingDecimal(text, false);
-  if (number.empty()) return 0;
-  errno = 0;
-  long long v = std::strtoll(number.c_str(), nullptr, 10);
-  // A 32-bit long saturates, as the host's conversion does.
-  if (v > INT32_MAX) return INT32_MAX;
-  if (v < INT32_MIN) return INT32_MIN;
-  return static_cast<std::int32_t>(v);
+  return ReadInt32(text);  // an empty text reads as 0
 }
 
 CString RealText(double value) {

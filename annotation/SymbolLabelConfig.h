@@ -71,8 +71,9 @@ static_assert(sizeof(double) == 8 && sizeof(float) == 4, "IEEE-754 reals");
 // in every font slot, height 0.003, width 0.0015, angle 0, angle follows 1 - in all eight slots.
 void InitRecord(SymbolLabelConfig& record);
 
-// Makes a record read from outside safe to use: the label count clamped into 0..8 and every text
-// field terminated in its last byte.  Returns false when something had to be repaired.
+// Makes a record read from outside safe to use: the label count clamped into 0..8, every text
+// field terminated in its last byte, and every height, width and angle that is not finite (NaN or
+// an infinity) replaced by its initial value.  Returns false when something had to be repaired.
 bool RepairRecord(SymbolLabelConfig& record);
 
 // The label count clamped into 0..8.
@@ -91,7 +92,11 @@ inline constexpr int kNoLabelPosition = -1;
 // The display name of a code, "" for a code outside 0..24.
 const char* LabelPositionName(int code);
 // Codes 21..24: the middle positions, for which the window computes the label's anchor itself.
-bool IsMiddlePosition(int code);
+inline constexpr int kFirstMiddlePosition = 21;
+inline constexpr int kLastMiddlePosition = 24;
+inline bool IsMiddlePosition(int code) {
+  return code >= kFirstMiddlePosition && code <= kLastMiddlePosition;
+}
 
 // ---- Built-in defaults ----------------------------------------------------------------------
 // Fills `record` with the built-in configuration of the symbol kind `name` (InitRecord, the name,
@@ -124,7 +129,9 @@ CString SlotColumnText(const SymbolLabelConfig& record, int slot, int column);
 void ReadSlotColumnText(SymbolLabelConfig& record, int slot, int column, const char* text);
 void SetSlotPosition(SymbolLabelConfig& record, int slot, int code);
 
-// The conversions themselves, for the grid's editors.
+// The conversions themselves, for the grid's editors.  Reals are read by ReadReal (NumberText.h):
+// the leading decimal real, 0.0 when there is none; a value beyond the double range counts as no
+// value, which is the column's default (0.003, 0.0015, 0).
 const char* YesNoText(int flag);                // "是" / "否"
 int ParseYesNo(const char* text);               // "否" -> 0, anything else 1
 double ParseHeightText(const char* text);       // "" or "0" -> 0.003, else the leading real

@@ -1,6 +1,8 @@
 // libFuzzer target: the configuration file's operations over arbitrary file contents.  The file
 // lives in memory; every read is checked to stay within one record, and every record handed out
-// must be safe to use (count in 0..8, every text terminated inside its field).
+// must be safe to use (count in 0..8, every text terminated inside its field, every size and
+// angle finite).
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -20,7 +22,7 @@ class MemoryFile : public IRecordFile {
     if (size > kRecordSize) std::abort();  // a read must never span more than one record
     std::size_t left = pos_ < bytes_.size() ? bytes_.size() - pos_ : 0;
     std::size_t n = size < left ? size : left;
-    std::memcpy(buffer, bytes_.data() + pos_, n);
+    if (n > 0) std::memcpy(buffer, bytes_.data() + pos_, n);
     pos_ += n;
     return static_cast<long>(n);
   }
@@ -58,6 +60,8 @@ void CheckSafe(const SymbolLabelConfig& r) {
   for (int i = 0; i < kMaxLabelSlots; ++i) {
     if (std::memchr(r.szText[i], 0, kNameFieldSize) == nullptr) std::abort();
     if (std::memchr(r.szFont[i], 0, kFontFieldSize) == nullptr) std::abort();
+    if (!std::isfinite(r.dHeight[i]) || !std::isfinite(r.dWidth[i]) || !std::isfinite(r.dAngle[i]))
+      std::abort();
   }
 }
 
@@ -82,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   double h, w;
   file.GetFirstSlotSize(name, h, w);
+  if (!std::isfinite(h) || !std::isfinite(w)) std::abort();  // a new grid row shows them
   int index = size > 0 ? data[size - 1] % 11 - 1 : 0;
   int count = size > 1 ? data[size - 2] % 12 - 1 : 0;
   file.RemoveLabelSlot(name, index, count);

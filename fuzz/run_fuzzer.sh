@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Runs the record reader fuzzer for a bounded time: run_fuzzer.sh fuzzer corpus-dir seconds.
-# The corpus folder starts with a few seeds (empty, one record, a record and a partial one) and
-# keeps what the fuzzer finds, so later runs start from there.
+# Runs a fuzz target for a bounded time: run_fuzzer.sh fuzzer corpus-dir seconds max-len [seed...].
+# The corpus folder starts with a few seeds (an empty input, a zeroed record, random bytes and the
+# seed files given) and keeps what the fuzzer finds, so later runs start from there.  A crash, a sanitizer finding or a
+# broken invariant (the target aborts) fails the run.
 set -euo pipefail
-fuzzer=$1 corpus=$2 seconds=${3:-20}
+fuzzer=$1 corpus=$2 seconds=${3:-10} max_len=${4:-4096}
+shift $(($# < 4 ? $# : 4))
 mkdir -p "$corpus"
 if [ -z "$(ls -A "$corpus")" ]; then
   : > "$corpus/empty"
   head -c 1062 /dev/zero > "$corpus/one-record"
   head -c 1500 /dev/urandom > "$corpus/partial"
+  for seed in "$@"; do cp "$seed" "$corpus/seed-$(basename "$seed")"; done
 fi
-exec "$fuzzer" -max_total_time="$seconds" -max_len=6000 -print_final_stats=1 "$corpus"
+exec "$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 "$corpus"

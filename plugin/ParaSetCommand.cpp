@@ -96,9 +96,11 @@ int CParaSetCommand::FilterDeviceSymbols(const vjd::host::CPoMapDriver& map,
 
 void CParaSetCommand::Highlight(const vjd::host::CPoMapDriver& map, int mark) const {
   vjd::host::CPoHighlighterDriver highlighter = map.Highlighter();
+  // The count handed over is the number of ids at the address handed over: without an address
+  // (the host gave none) that is none, so the host is never asked to read through null.
   const int* data = m_pIntArray->GetData();
-  highlighter.SetHighlight(data, m_pIntArray->GetSize(), mark, mark);
-  highlighter.RedrawEntities(data, m_pIntArray->GetSize());
+  highlighter.SetHighlight(data, data ? m_pIntArray->GetSize() : 0, mark, mark);
+  highlighter.RedrawEntities(data, data ? m_pIntArray->GetSize() : 0);
 }
 
 void CParaSetCommand::OnStart(const vjd::host::CPoMapDriver& map) {

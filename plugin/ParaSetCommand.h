@@ -75,7 +75,8 @@ class CParaSetCommand {
   // The device symbols (kind 28 or 29) among the array's ids, in the array's order.
   int FilterDeviceSymbols(const vjd::host::CPoMapDriver& map, CArray<int, int>& handles,
                           CArray<int, int>& ids) const;
-  // Marks (1, 1) or unmarks (0, 0) the array's entities and redraws them.
+  // Marks (1, 1) or unmarks (0, 0) the array's entities and redraws them; names none when the
+  // host gives no address of the array's ids.
   void Highlight(const vjd::host::CPoMapDriver& map, int mark) const;
   bool HasArrayObject() const;
 

@@ -22,12 +22,6 @@ std::string FieldShown(const char* field, int size) {
   return GbkToUtf8Shown(gbk::FromBuffer(field, static_cast<std::size_t>(size)));
 }
 
-Json RealJson(double value) {
-  if (std::isnan(value)) return "NaN";
-  if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
-  return value;
-}
-
 std::string Dumped(const Json& value) {
   return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
@@ -194,10 +188,10 @@ Json RecordToJson(const SymbolLabelConfig& stored) {
     slot["text"] = FieldShown(r.szText[i], kNameFieldSize);
     slot["visible"] = r.bVisible[i] != 0;
     slot["position"] = r.nPosition[i];
-    slot["height"] = RealJson(r.dHeight[i]);
-    slot["width"] = RealJson(r.dWidth[i]);
+    slot["height"] = r.dHeight[i];
+    slot["width"] = r.dWidth[i];
     slot["angle_follows"] = r.bAngleFollows[i] != 0;
-    slot["angle"] = RealJson(r.dAngle[i]);
+    slot["angle"] = r.dAngle[i];
     slot["fore_color"] = r.clrFore[i];
     slot["back_color"] = r.clrBack[i];
     slot["font"] = FieldShown(r.szFont[i], kFontFieldSize);

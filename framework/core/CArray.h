@@ -5,9 +5,16 @@
 // block in release builds (GetAt then returns a default element).  Copying an array copies its
 // elements.  The plain element arrays CDWordArray, CUIntArray, CWordArray, CByteArray and
 // CPtrArray are defined at the end.
+//
+// Sizes are checked before any arithmetic: an array never holds more than MaxSize() elements
+// (an int count whose bytes fit the address space, on 32-bit builds too), and a growth step never
+// reserves more than the array's size again (at least 1024 elements).  An operation that would
+// need a longer array, or whose block cannot be allocated, throws std::bad_alloc and leaves the
+// array as it was; every export, window procedure and COM entry point catches it.
 #pragma once
 
 #include <cassert>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -29,8 +36,15 @@ class CArray {
   bool IsEmpty() const { return m_nSize == 0; }
   int GetUpperBound() const { return m_nSize - 1; }
 
-  // Makes the array `new_size` elements long (new elements default-constructed); grow_by >= 0
-  // also sets the growth step.
+  // The most elements an array of TYPE can hold.
+  static constexpr int MaxSize() {
+    return SIZE_MAX / sizeof(TYPE) < static_cast<size_t>(INT_MAX)
+               ? static_cast<int>(SIZE_MAX / sizeof(TYPE))
+               : INT_MAX;
+  }
+
+  // Makes the array `new_size` elements long (new elements default-constructed; a negative size
+  // is 0); grow_by >= 0 also sets the growth step.
   void SetSize(int new_size, int grow_by = -1);
   void FreeExtra();
   void RemoveAll() { SetSize(0, -1); }
@@ -85,6 +99,10 @@ class CArray {
     m_nSize = m_nMaxSize = 0;
   }
   void Reserve(int capacity);
+  // Throws std::bad_alloc unless `count` more elements after the first `base` ones fit.
+  static void CheckRoom(int base, int count) {
+    if (count > MaxSize() - base) throw std::bad_alloc();
+  }
 
   TYPE* m_pData = nullptr;
   int m_nSize = 0;
@@ -96,7 +114,7 @@ template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Reserve(int capacity) {
   if (capacity <= m_nMaxSize) return;
   TYPE* block = static_cast<TYPE*>(std::malloc(sizeof(TYPE) * static_cast<size_t>(capacity)));
-  if (block == nullptr) std::abort();
+  if (block == nullptr) throw std::bad_alloc();  // the array stays as it was
   for (int i = 0; i < m_nSize; ++i) {
     new (&block[i]) TYPE(std::move(m_pData[i]));
     m_pData[i].~TYPE();
@@ -114,15 +132,19 @@ void CArray<TYPE, ARG_TYPE>::SetSize(int new_size, int grow_by) {
     Clear();
     return;
   }
+  CheckRoom(0, new_size);
   if (new_size > m_nMaxSize) {
-    int step = m_nGrowBy;
+    long long step = m_nGrowBy;
     if (step == 0) {
       step = m_nSize / 8;
       step = step < 4 ? 4 : (step > 1024 ? 1024 : step);
     }
-    int capacity = new_size;
+    const long long most = new_size > 1024 ? new_size : 1024;  // a step is a hint, not a demand
+    if (step > most) step = most;
+    long long capacity = new_size;
     if (m_pData != nullptr && new_size < m_nMaxSize + step) capacity = m_nMaxSize + step;
-    Reserve(capacity);
+    if (capacity > MaxSize()) capacity = MaxSize();
+    Reserve(static_cast<int>(capacity));
   }
   for (int i = m_nSize; i < new_size; ++i) new (&m_pData[i]) TYPE();
   for (int i = new_size; i < m_nSize; ++i) m_pData[i].~TYPE();
@@ -152,6 +174,7 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(int index, ARG_TYPE element) {
   assert(index >= 0);
   if (index < 0) return;
   if (index >= m_nSize) {
+    CheckRoom(index, 1);
     TYPE keep(element);  // `element` may refer into this array's block
     SetSize(index + 1, -1);
     m_pData[index] = std::move(keep);
@@ -167,6 +190,7 @@ int CArray<TYPE, ARG_TYPE>::Append(const CArray& other) {
     CArray copy(other);
     return Append(copy);
   }
+  CheckRoom(m_nSize, other.m_nSize);
   SetSize(m_nSize + other.m_nSize, -1);
   for (int i = 0; i < other.m_nSize; ++i) m_pData[first + i] = other.m_pData[i];
   return first;
@@ -183,6 +207,7 @@ template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(int index, ARG_TYPE element, int count) {
   assert(index >= 0 && count >= 0);
   if (index < 0 || count <= 0) return;
+  CheckRoom(index > m_nSize ? index : m_nSize, count);
   TYPE keep(element);
   if (index >= m_nSize) {
     SetSize(index + count, -1);

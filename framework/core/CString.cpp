@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 // The block in front of the characters.  nRefs < 0 marks the static empty block.
 struct CString::Data {
@@ -30,10 +31,14 @@ bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// The longest text a string holds: its block (header, text, terminator) stays far below the
+// size_t range also in 32-bit builds, and lengths added together stay below INT_MAX.
+constexpr int kMaxLength = INT_MAX / 2;
+
 int SafeLength(const char* text) {
   if (text == nullptr) return 0;
   size_t n = std::strlen(text);
-  if (n > static_cast<size_t>(INT_MAX / 2)) std::abort();
+  if (n > static_cast<size_t>(kMaxLength)) throw std::bad_alloc();
   return static_cast<int>(n);
 }
 
@@ -61,9 +66,9 @@ void CString::AllocBuffer(int length) {
     m_pchData = NilChars();
     return;
   }
-  if (length > INT_MAX / 2) std::abort();
+  if (length > kMaxLength) throw std::bad_alloc();
   Data* d = static_cast<Data*>(std::malloc(sizeof(Data) + static_cast<size_t>(length) + 1));
-  if (d == nullptr) std::abort();
+  if (d == nullptr) throw std::bad_alloc();
   d->nRefs = 1;
   d->nDataLength = length;
   d->nAllocLength = length;
@@ -95,7 +100,7 @@ void CString::CopyBeforeWrite() {
 }
 
 void CString::ConcatInit(const char* a, int a_len, const char* b, int b_len) {
-  if (a_len + b_len > INT_MAX / 2) std::abort();
+  if (a_len > kMaxLength - b_len) throw std::bad_alloc();
   AllocBuffer(a_len + b_len);
   if (a_len + b_len == 0) return;
   std::memcpy(m_pchData, a, static_cast<size_t>(a_len));
@@ -106,7 +111,7 @@ void CString::AppendBytes(const char* text, int length) {
   if (length <= 0) return;
   Data* d = GetData();
   int old_len = d->nDataLength;
-  if (length > INT_MAX / 2 - old_len) std::abort();
+  if (length > kMaxLength - old_len) throw std::bad_alloc();
   if (d->nRefs == 1 && old_len + length <= d->nAllocLength &&
       (text < m_pchData || text > m_pchData + d->nAllocLength)) {
     std::memcpy(m_pchData + old_len, text, static_cast<size_t>(length));
@@ -117,7 +122,7 @@ void CString::AppendBytes(const char* text, int length) {
   // A new block, grown by half again so that repeated appends stay linear.
   int want = old_len + length;
   int cap = want + want / 2;
-  if (cap > INT_MAX / 2) cap = want;
+  if (cap > kMaxLength) cap = want;
   CString grown;
   grown.AllocBuffer(cap);
   std::memcpy(grown.m_pchData, m_pchData, static_cast<size_t>(old_len));
@@ -319,29 +324,25 @@ CString& CString::TrimRight(char target) {
 }
 
 CString& CString::MakeUpper() {
-  CopyBeforeWrite();
-  int len = GetLength();
-  for (int i = 0; i < len; ++i) {
-    if (IsLeadByte(m_pchData[i]) && i + 1 < len) {
-      ++i;
-      continue;
-    }
-    m_pchData[i] = AsciiUpper(m_pchData[i]);
-  }
+  MapLetters(&AsciiUpper);
   return *this;
 }
 
 CString& CString::MakeLower() {
+  MapLetters(&AsciiLower);
+  return *this;
+}
+
+void CString::MapLetters(char (*map)(char)) {
   CopyBeforeWrite();
   int len = GetLength();
   for (int i = 0; i < len; ++i) {
     if (IsLeadByte(m_pchData[i]) && i + 1 < len) {
-      ++i;
+      ++i;  // the second byte of a GBK character is no letter
       continue;
     }
-    m_pchData[i] = AsciiLower(m_pchData[i]);
+    m_pchData[i] = map(m_pchData[i]);
   }
-  return *this;
 }
 
 int CString::Replace(const char* old_text, const char* new_text) {

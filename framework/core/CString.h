@@ -6,6 +6,9 @@
 // free, so a string made in one module of the process may be released in another.
 //
 // Lengths and positions are byte counts.  Comparisons are byte for byte, without case folding.
+// A text longer than INT_MAX / 2 bytes, or a block that cannot be allocated, throws
+// std::bad_alloc and leaves the string as it was; copying a CString, assigning one CString to
+// another and destroying one never allocate and never throw.
 // Pass a CString to Format or printf as (const char*)s, never as the object itself.
 #pragma once
 
@@ -99,6 +102,7 @@ class CString {
   void AppendBytes(const char* text, int length);
   void CopyBeforeWrite();
   void ConcatInit(const char* a, int a_len, const char* b, int b_len);
+  void MapLetters(char (*map)(char));  // every ASCII letter, never a GBK character's byte
 
   char* m_pchData;
 };

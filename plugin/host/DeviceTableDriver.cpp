@@ -23,15 +23,14 @@ int CDeviceTableDriver::GetItemValue(int row, int column, unsigned char* buffer,
 }
 
 std::string CDeviceTableDriver::GetItemText(int row, int column) const {
-  try {
-    int length = GetItemValue(row, column, nullptr, 0);
-    if (length <= 0) return std::string();
-    std::vector<unsigned char> buffer(static_cast<size_t>(length) + 1, 0);  // room for a zero
-    if (GetItemValue(row, column, buffer.data(), length) <= 0) return std::string();
-    return std::string(reinterpret_cast<const char*>(buffer.data()));
-  } catch (...) {
+  int length = GetItemValue(row, column, nullptr, 0);
+  if (length <= 0) return std::string();
+  // One byte more than the host asked for, zeroed: a value without its terminator within its
+  // length still ends inside the buffer.
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, 0);
+  if (GetItemValue(row, column, reinterpret_cast<unsigned char*>(buffer.data()), length) <= 0)
     return std::string();
-  }
+  return std::string(buffer.data());
 }
 
 }  // namespace vjd::host

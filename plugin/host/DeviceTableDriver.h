@@ -15,7 +15,9 @@ class CDeviceTableDriver : public CDispatchDriver {
   // With length 0 (buffer may be null) answers the value's byte length, its terminator included;
   // otherwise fills `buffer` with up to `length` bytes of the value as GBK text.
   int GetItemValue(int row, int column, unsigned char* buffer, int length) const;
-  // Both steps above; the text is always terminated, even if the host's is not.
+  // Both steps above: the value up to its first zero byte and never beyond the length the host
+  // gave, even if its text is not terminated.  Throws std::bad_alloc when the value cannot be
+  // held; every other failure reads as "".
   std::string GetItemText(int row, int column) const;
 };
 

@@ -1,6 +1,6 @@
 // The maker's number formatting library, as this system uses it: a real as the text a draftsman
 // writes, and a number text tidied the same way.  Plain C functions over caller-owned buffers;
-// nothing is allocated and no state is kept.
+// no state is kept, and no exception leaves them.
 //
 // The format: the shortest decimal text that reads back as the same double; fixed notation (no
 // exponent) for every value from 1e-9 to 1e15 in magnitude, exponent notation beyond; no
@@ -21,8 +21,10 @@
 extern "C" {
 #endif
 
-// Writes `value` into `text` (at most size - 1 bytes and a terminator; a longer result is cut).
-// Returns the length of the full result.  A null `text` or size <= 0 writes nothing.
+// Writes `value` into `text` (at most size - 1 bytes and a terminator; a longer result is cut,
+// never inside a double-byte GBK character).  Returns the length of the full result, or -1 with
+// an empty text when the result could not be made (out of memory).  A null `text` or size <= 0
+// writes nothing.
 VELLBASE_API int FormatReal(double value, char* text, int size);
 
 // Tidies a number text: surrounding blanks dropped and the number rewritten by FormatReal

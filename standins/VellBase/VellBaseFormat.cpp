@@ -52,13 +52,33 @@ std::string Render(double value) {
   return buf;
 }
 
+// The bytes of `s` that fit `room` bytes without splitting a double-byte GBK character (a lead
+// byte 0x81..0xFE and the byte after it).
+size_t Fitting(const std::string& s, size_t room) {
+  if (s.size() <= room) return s.size();
+  size_t end = 0;
+  while (end < s.size()) {
+    const unsigned char c = static_cast<unsigned char>(s[end]);
+    const size_t width = (c >= 0x81 && c <= 0xFE && end + 1 < s.size()) ? 2 : 1;
+    if (end + width > room) break;
+    end += width;
+  }
+  return end;
+}
+
 int Emit(const std::string& s, char* text, int size) {
   if (text != nullptr && size > 0) {
-    size_t n = s.size() < static_cast<size_t>(size - 1) ? s.size() : static_cast<size_t>(size - 1);
+    const size_t n = Fitting(s, static_cast<size_t>(size - 1));
     std::memmove(text, s.data(), n);
     text[n] = '\0';
   }
   return static_cast<int>(s.size());
+}
+
+// The failure of an export: an empty text where there is room for one.
+int Failed(char* text, int size) {
+  if (text != nullptr && size > 0) text[0] = '\0';
+  return -1;
 }
 
 bool IsBlank(char c) {
@@ -92,18 +112,27 @@ bool IsDecimalNumber(const std::string& s) {
 
 }  // namespace
 
+// No exception leaves an export: the caller may be code of another compiler or language.
 extern "C" int FormatReal(double value, char* text, int size) {
-  return Emit(Render(value), text, size);
+  try {
+    return Emit(Render(value), text, size);
+  } catch (...) {
+    return Failed(text, size);
+  }
 }
 
 extern "C" int FormatNumberText(const char* text, char* out, int size) {
-  std::string original(text ? text : "");
-  size_t b = 0, e = original.size();
-  while (b < e && IsBlank(original[b])) ++b;
-  while (e > b && IsBlank(original[e - 1])) --e;
-  std::string core = original.substr(b, e - b);
-  if (!IsDecimalNumber(core)) return Emit(original, out, size);
-  double value = std::strtod(core.c_str(), nullptr);
-  if (!std::isfinite(value)) return Emit(original, out, size);
-  return Emit(Render(value), out, size);
+  try {
+    std::string original(text ? text : "");
+    size_t b = 0, e = original.size();
+    while (b < e && IsBlank(original[b])) ++b;
+    while (e > b && IsBlank(original[e - 1])) --e;
+    std::string core = original.substr(b, e - b);
+    if (!IsDecimalNumber(core)) return Emit(original, out, size);
+    double value = std::strtod(core.c_str(), nullptr);
+    if (!std::isfinite(value)) return Emit(original, out, size);
+    return Emit(Render(value), out, size);
+  } catch (...) {
+    return Failed(out, size);
+  }
 }

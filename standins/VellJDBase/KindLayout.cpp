@@ -8,7 +8,9 @@
 #include <cstring>
 #include <string>
 
+#include "GbkText.h"
 #include "HostContract.h"
+#include "HostDirectory.h"
 #include "LabelConfigFile.h"
 #include "LabelLayout.h"
 #include "PoMapDriver.h"
@@ -21,18 +23,10 @@ namespace {
 using vjd::annotation::LabelConfigFile;
 using vjd::annotation::SymbolLabelConfig;
 
-// The directory of the running executable (the host's), with its last backslash.
-CString HostDirectory() {
-  char path[MAX_PATH * 2] = {};
-  DWORD length = GetModuleFileNameA(nullptr, path, sizeof path - 1);
-  std::string text(path, length);
-  size_t slash = text.find_last_of('\\');
-  return CString(slash == std::string::npos ? "" : text.substr(0, slash + 1).c_str());
-}
-
 // The kind's stored record; with `orDefault` its built-in default when none is stored.
 bool LookUpKind(const char* kindName, bool orDefault, SymbolLabelConfig& record) {
-  if (LabelConfigFile(HostDirectory()).FindRecord(kindName, record).ok()) return true;
+  const LabelConfigFile file(vjd::annotation::HostExecutableDirectory());
+  if (file.FindRecord(kindName, record).ok()) return true;
   return orDefault && vjd::annotation::MakeDefaultConfig(kindName, record) > 0;
 }
 
@@ -44,9 +38,10 @@ void SetDouble(int entity, int code, int label, double value) {
   EntityParam(entity, code, &value, label);
 }
 
+// The text as the kernel's label buffer holds it, cut before a character that would not fit.
 void SetText(int entity, int label, const char* text) {
-  char buffer[QK_LABEL_TEXT_SIZE] = {};
-  std::strncpy(buffer, text ? text : "", sizeof buffer - 1);
+  char buffer[QK_LABEL_TEXT_SIZE];
+  vjd::annotation::gbk::CopyToBuffer(buffer, sizeof buffer, text);
   EntityParam(entity, ATTR_LABEL_TEXT_SET, buffer, label);
 }
 
@@ -107,7 +102,7 @@ int VJDLABELS_CALL AnnotateEntity(int nMode, const VjdHostMap* pMap, const char*
       SetText(entity, i, text);
       SetInt(entity, ATTR_LABEL_VISIBLE_SET, i, record.bVisible[i] ? 1 : 0);
       const int position = record.nPosition[i];
-      if (LabelLayout::IsMiddlePosition(position)) {
+      if (vjd::annotation::IsMiddlePosition(position)) {
         double anchor[3] = {base[0],
                             LabelLayout::LoadedAnchorY(position, base[1], symbolSize, scale), 0.0};
         EntityParam(entity, ATTR_LABEL_ANCHOR_SET, anchor, i);

@@ -1,15 +1,9 @@
 #include "CommandKeywords.h"
 
+#include "StandInText.h"
+
 namespace host {
 namespace {
-
-std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r' || s[b] == '\n')) ++b;
-  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r' || s[e - 1] == '\n'))
-    --e;
-  return s.substr(b, e - b);
-}
 
 bool IsAscii(const std::string& s) {
   for (unsigned char c : s)
@@ -31,8 +25,8 @@ CommandKeywords::CommandKeywords(const std::string& translateName) {
   size_t start = 0;
   while (start <= name.size()) {
     size_t slash = name.find('/', start);
-    std::string part =
-        Trim(name.substr(start, slash == std::string::npos ? std::string::npos : slash - start));
+    std::string part = standin::TrimBlanks(
+        name.substr(start, slash == std::string::npos ? std::string::npos : slash - start));
     if (!part.empty()) m_forms.push_back(part);
     if (slash == std::string::npos) break;
     start = slash + 1;
@@ -40,7 +34,7 @@ CommandKeywords::CommandKeywords(const std::string& translateName) {
 }
 
 bool CommandKeywords::Matches(const std::string& typed) const {
-  std::string t = Trim(typed);
+  std::string t = standin::TrimBlanks(typed);
   if (t.empty()) return false;
   for (const std::string& form : m_forms) {
     if (IsAscii(form) ? LowerAscii(form) == LowerAscii(t) : form == t) return true;

@@ -7,6 +7,8 @@
 #include <set>
 #include <sstream>
 
+#include "StandInText.h"
+
 namespace host {
 namespace {
 
@@ -66,6 +68,22 @@ std::string OneLine(std::string s) {
   for (char& c : s)
     if (c == '\r' || c == '\n') c = ' ';
   return s;
+}
+
+// A name, kind name or symbol name as the file keeps it: on one line, without blanks at its ends.
+// Reading and writing both go through it, so what was read is written back unchanged.
+std::string NameText(const std::string& raw) {
+  std::string s = OneLine(raw);
+  size_t b = 0, e = s.size();
+  while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+  return s.substr(b, e - b);
+}
+
+// The line of a name statement; none for a name that is empty as the file keeps it.
+std::string NameLine(const char* key, const std::string& name) {
+  const std::string text = NameText(name);
+  return text.empty() ? std::string() : std::string(key) + " " + text + "\n";
 }
 
 std::string Num(double v) {
@@ -140,7 +158,7 @@ bool DrawingFile::Parse(const std::string& text, Drawing& out, std::string& erro
       continue;
     }
     if (key == "name" || key == "kindname" || key == "symbol") {
-      std::string value = TrimLeft(rest);
+      std::string value = NameText(rest);
       if (value.empty()) return fail("\"" + key + "\" without a value");
       if (value.size() > kMaxNameBytes) return fail("\"" + key + "\" longer than 31 bytes");
       (key == "name" ? cur.name : key == "kindname" ? cur.kindName : cur.symbol) = value;
@@ -206,21 +224,8 @@ bool DrawingFile::Parse(const std::string& text, Drawing& out, std::string& erro
 
 bool DrawingFile::Read(const char* path, Drawing& out, std::string& error) {
   out.entities.clear();
-  FILE* f = path ? std::fopen(path, "rb") : nullptr;
-  if (!f) {
-    error = std::string("cannot open the drawing \"") + (path ? path : "") + "\"";
-    return false;
-  }
   std::string text;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  bool bad = std::ferror(f) != 0;
-  std::fclose(f);
-  if (bad) {
-    error = std::string("cannot read the drawing \"") + path + "\"";
-    return false;
-  }
+  if (!standin::ReadWholeFile(path, "the drawing", text, error)) return false;
   return Parse(text, out, error);
 }
 
@@ -228,10 +233,10 @@ std::string DrawingFile::Write(const Drawing& d) {
   std::string s = std::string(kHeader) + "\n";
   for (const DrawingEntity& e : d.entities) {
     s += "\nentity " + std::to_string(e.id) + " " + std::to_string(e.kind) + "\n";
-    if (!e.name.empty()) s += "name " + OneLine(e.name) + "\n";
-    if (!e.kindName.empty()) s += "kindname " + OneLine(e.kindName) + "\n";
+    s += NameLine("name", e.name);
+    s += NameLine("kindname", e.kindName);
     if (!e.symbol.empty()) {
-      s += "symbol " + OneLine(e.symbol) + "\n";
+      s += NameLine("symbol", e.symbol);
       s += "at " + Num(e.x) + " " + Num(e.y) + " " + Num(e.angle) + "\n";
     }
     if (e.hasColour) s += "color " + std::to_string(static_cast<int32_t>(e.colour)) + "\n";

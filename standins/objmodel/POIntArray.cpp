@@ -50,7 +50,7 @@ HRESULT POIntArray::OnInvoke(Call& call) {
       if (index < 0 || index >= static_cast<int>(m_values.size())) return DISP_E_BADINDEX;
       m_values[static_cast<size_t>(index)] = value;
       return S_OK;
-    case 9:  // GetData
+    case kGetData:
       Log("GetData");
       call.result->vt = VT_BYREF | VT_I4;
       call.result->plVal = m_values.empty() ? nullptr : m_values.data();

@@ -15,6 +15,8 @@ class POIntArray : public AutomationObject {
   POIntArray() = default;
   const char* LogName() const override { return "IntArray"; }
 
+  static constexpr DISPID kGetData = 9;
+
   // What the host does during a pick: append one id (not logged).
   void Append(int value) { m_values.push_back(value); }
   const std::vector<LONG>& Values() const { return m_values; }

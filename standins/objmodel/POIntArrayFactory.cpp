@@ -47,6 +47,7 @@ HRESULT STDMETHODCALLTYPE POIntArrayFactory::CreateInstance(IUnknown* outer, REF
   if (m_bFailing) return E_OUTOFMEMORY;
   POIntArray* array = new (std::nothrow) POIntArray();
   if (!array) return E_OUTOFMEMORY;
+  if (m_bDataFailing) array->FailMember(POIntArray::kGetData);
   HRESULT hr = array->QueryInterface(riid, object);
   array->Release();  // the creation reference; the interface holds its own
   if (SUCCEEDED(hr)) {

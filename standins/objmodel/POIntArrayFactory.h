@@ -28,10 +28,13 @@ class POIntArrayFactory : public IClassFactory {
   int Created() const { return m_nCreated; }
   // While set, CreateInstance fails with E_OUTOFMEMORY (a host that cannot create the array).
   void SetFailing(bool failing) { m_bFailing = failing; }
+  // While set, the arrays created answer GetData with E_FAIL (a host that gives no address).
+  void SetDataFailing(bool failing) { m_bDataFailing = failing; }
 
  private:
   int m_nCreated = 0;
   bool m_bFailing = false;
+  bool m_bDataFailing = false;
 };
 
 POIntArrayFactory& TheIntArrayFactory();

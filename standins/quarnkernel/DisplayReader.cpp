@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 #include "DisplayBuilder.h"
 #include "DisplayData.h"
@@ -25,22 +26,24 @@ double DisplayReader::F64(size_t off) const {
 
 bool DisplayReader::Valid() const {
   if (!m_buf || (m_size && m_size < kHeaderBytes) || U32(kOffMagic) != kMagic) return false;
-  size_t total = U32(kOffTotal);
+  const uint32_t total = U32(kOffTotal);
   if (total < kHeaderBytes || (m_size && total > m_size) || total % 8 != 0) return false;
-  size_t off = kHeaderBytes;
+  // Offsets are the format's own 32-bit numbers and are only ever compared with what is left of
+  // the buffer, never added to first: offset + record bytes can pass 2^32, and in the 32-bit
+  // build size_t would wrap around with it.  So the check is the same in every build.
+  uint32_t off = kHeaderBytes;
   for (uint32_t i = 0, n = U32(kOffCount); i < n; ++i) {
-    if (off + kPrimHeaderBytes > total) return false;
-    uint32_t type = U32(off), bytes = U32(off + 4);
-    if (bytes < kPrimHeaderBytes || bytes % 8 != 0 || off + bytes > total) return false;
-    size_t payload = bytes - kPrimHeaderBytes, p = off + kPrimHeaderBytes;
+    const uint32_t left = total - off;
+    if (left < kPrimHeaderBytes) return false;
+    const uint32_t type = U32(off), bytes = U32(off + 4);
+    if (bytes < kPrimHeaderBytes || bytes % 8 != 0 || bytes > left) return false;
+    const uint32_t payload = bytes - kPrimHeaderBytes, p = off + kPrimHeaderBytes;
     if (type == kPolyline) {
-      if (payload < kPolylineFixed) return false;
-      uint64_t count = U32(p + 8);
-      if (kPolylineFixed + count * 16 > payload) return false;
+      if (payload < kPolylineFixed || U32(p + 8) > (payload - kPolylineFixed) / 16) return false;
     } else if (type == kArc) {
       if (payload < kArcPayload) return false;
     } else if (type == kText) {
-      if (payload < kTextFixed || kTextFixed + uint64_t(U32(p + 48)) > payload) return false;
+      if (payload < kTextFixed || U32(p + 48) > payload - kTextFixed) return false;
     } else {
       return false;
     }
@@ -85,6 +88,14 @@ void DisplayReader::Box(double& x1, double& y1, double& x2, double& y2) const {
 }
 
 bool DisplayReader::Prepare(uint8_t* buffer) {
+  try {
+    return PrepareBox(buffer);
+  } catch (const std::bad_alloc&) {
+    return false;  // PrepareDisplay is an export: nothing may unwind into its caller
+  }
+}
+
+bool DisplayReader::PrepareBox(uint8_t* buffer) {
   DisplayReader reader(buffer);
   bool any = false;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -31,10 +31,12 @@ class DisplayReader {
   bool ForEach(const std::function<void(const DisplayPrimitive&)>& visit) const;
   bool Prepared() const;
   void Box(double& x1, double& y1, double& x2, double& y2) const;
-  // Computes the world box of every primitive into the header and marks it prepared.
+  // Computes the world box of every primitive into the header and marks it prepared.  False,
+  // with the buffer unchanged, for an invalid buffer or when memory runs out (never throws).
   static bool Prepare(uint8_t* buffer);
 
  private:
+  static bool PrepareBox(uint8_t* buffer);
   uint32_t U32(size_t off) const;
   double F64(size_t off) const;
   const uint8_t* m_buf;

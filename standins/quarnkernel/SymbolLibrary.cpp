@@ -6,18 +6,12 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "StandInText.h"
+
 namespace qk {
 namespace {
 
 constexpr char kHeader[] = "VJD-SYMBOLS 1";
-
-std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && (s[b] == ' ' || s[b] == '\t' || s[b] == '\r' || s[b] == '\n')) ++b;
-  while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t' || s[e - 1] == '\r' || s[e - 1] == '\n'))
-    --e;
-  return s.substr(b, e - b);
-}
 
 // Reads every remaining word of `in` as a finite number.
 bool ReadNumbers(std::istringstream& in, std::vector<double>& out) {
@@ -29,6 +23,13 @@ bool ReadNumbers(std::istringstream& in, std::vector<double>& out) {
     out.push_back(v);
   }
   return true;
+}
+
+// The box around a circle (cx, cy, r first in `v`) lies within the range of doubles, so a
+// symbol's extent is always finite.
+bool FiniteBox(const std::vector<double>& v) {
+  return std::isfinite(v[0] - v[2]) && std::isfinite(v[0] + v[2]) && std::isfinite(v[1] - v[2]) &&
+         std::isfinite(v[1] + v[2]);
 }
 
 void Grow(Symbol& s, double x, double y, bool& first) {
@@ -73,7 +74,7 @@ bool SymbolLibrary::LoadText(const std::string& text, std::string& error) {
   };
   while (std::getline(lines, raw)) {
     ++lineNo;
-    std::string line = Trim(raw);
+    std::string line = standin::TrimBlanks(raw);
     if (!sawHeader) {
       if (line != kHeader)
         return fail("the file does not start with \"" + std::string(kHeader) + "\"");
@@ -88,7 +89,7 @@ bool SymbolLibrary::LoadText(const std::string& text, std::string& error) {
       if (inSymbol)
         return fail("\"symbol\" inside symbol \"" + current.name + "\" (missing \"end\")");
       current = Symbol();
-      current.name = Trim(line.substr(6));
+      current.name = standin::TrimBlanks(line.substr(6));
       if (current.name.empty()) return fail("a symbol without a name");
       if (current.name.size() > kMaxNameBytes) return fail("symbol name longer than 31 bytes");
       for (const Symbol& s : parsed)
@@ -117,10 +118,12 @@ bool SymbolLibrary::LoadText(const std::string& text, std::string& error) {
       st.points = std::move(v);
     } else if (keyword == "circle") {
       if (v.size() != 3 || v[2] <= 0) return fail("\"circle\" needs cx cy r with r > 0");
+      if (!FiniteBox(v)) return fail("\"circle\" reaching beyond the range of numbers");
       st.kind = SymbolStroke::Circle;
       st.cx = v[0], st.cy = v[1], st.r = v[2];
     } else if (keyword == "arc") {
       if (v.size() != 5 || v[2] <= 0) return fail("\"arc\" needs cx cy r a0 a1 with r > 0");
+      if (!FiniteBox(v)) return fail("\"arc\" reaching beyond the range of numbers");
       st.kind = SymbolStroke::Arc;
       st.cx = v[0], st.cy = v[1], st.r = v[2], st.startDeg = v[3], st.endDeg = v[4];
     } else {
@@ -136,21 +139,8 @@ bool SymbolLibrary::LoadText(const std::string& text, std::string& error) {
 }
 
 bool SymbolLibrary::LoadFile(const char* path, std::string& error) {
-  FILE* f = path ? std::fopen(path, "rb") : nullptr;
-  if (!f) {
-    error = std::string("cannot open the symbol library \"") + (path ? path : "") + "\"";
-    return false;
-  }
   std::string text;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-  bool readError = std::ferror(f) != 0;
-  std::fclose(f);
-  if (readError) {
-    error = std::string("cannot read the symbol library \"") + path + "\"";
-    return false;
-  }
+  if (!standin::ReadWholeFile(path, "the symbol library", text, error)) return false;
   return LoadText(text, error);
 }
 

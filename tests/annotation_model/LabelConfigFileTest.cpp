@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,29 @@ TEST_F(LabelConfigFileTest, DamagedCountsAndUnterminatedTextsAreRepairedOnReadin
   EXPECT_EQ(std::strlen(r.szText[7]), 49u);
   ASSERT_EQ(file.FindRecord("B", r), FileStatus());
   EXPECT_EQ(r.nLabelCount, 0);
+}
+
+TEST_F(LabelConfigFileTest, SizesAndAnglesThatAreNotFiniteReadAsTheirDefaults) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  SymbolLabelConfig damaged = Kind("A", 3);
+  damaged.dHeight[0] = -inf;
+  damaged.dWidth[0] = nan;
+  damaged.dAngle[1] = inf;
+  damaged.dHeight[7] = nan;  // beyond the count, still never handed out
+  host.WriteConfig(Concat({damaged}));
+  double h = 0, w = 0;
+  file.GetFirstSlotSize("A", h, w);  // what a new grid row shows
+  EXPECT_EQ(h, 0.003);
+  EXPECT_EQ(w, 0.0015);
+  SymbolLabelConfig r = Kind("not read", 0);
+  file.FindRecord("A", r);
+  ASSERT_STREQ(r.szSymbolName, "A");
+  EXPECT_EQ(r.dHeight[0], 0.003);
+  EXPECT_EQ(r.dWidth[0], 0.0015);
+  EXPECT_EQ(r.dAngle[1], 0.0);
+  EXPECT_EQ(r.dHeight[7], 0.003);
+  EXPECT_EQ(r.dWidth[1], 1.5) << "finite values stay";
 }
 
 TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndChangesNothing) {

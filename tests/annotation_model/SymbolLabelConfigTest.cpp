@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 using namespace vjd::annotation;
 
@@ -90,6 +91,22 @@ TEST(SymbolLabelConfigText, RepairClampsTheCountAndTerminatesTexts) {
   EXPECT_EQ(LabelCount(r), 0);
   RepairRecord(r);
   EXPECT_EQ(r.nLabelCount, 0);
+}
+
+TEST(SymbolLabelConfigText, RepairPutsTheDefaultInPlaceOfSizesAndAnglesThatAreNotFinite) {
+  const double inf = std::numeric_limits<double>::infinity();
+  SymbolLabelConfig r;
+  InitRecord(r);
+  r.dHeight[0] = inf;
+  r.dWidth[3] = -inf;
+  r.dAngle[7] = std::numeric_limits<double>::quiet_NaN();
+  r.dHeight[1] = 1e308;  // large but finite: kept
+  EXPECT_FALSE(RepairRecord(r));
+  EXPECT_EQ(r.dHeight[0], 0.003);
+  EXPECT_EQ(r.dWidth[3], 0.0015);
+  EXPECT_EQ(r.dAngle[7], 0.0);
+  EXPECT_EQ(r.dHeight[1], 1e308);
+  EXPECT_TRUE(RepairRecord(r)) << "nothing left to repair";
 }
 
 TEST(LabelPositions, NamesFollowTheCodesAndOutsideCodesHaveNone) {
@@ -195,6 +212,24 @@ TEST(GridTextForms, ReadingBackAppliesTheSpecialCases) {
   EXPECT_EQ(ParseColorText("99999999999"), INT32_MAX);  // a 32-bit long saturates
   EXPECT_EQ(ParseColorText("-99999999999"), INT32_MIN);
   EXPECT_EQ(ParseColorText("x1"), 0);
+}
+
+TEST(GridTextForms, ARealBeyondTheDoubleRangeIsNoValueAndReadsAsTheColumnsDefault) {
+  EXPECT_EQ(ParseHeightText("1e400"), 0.003);
+  EXPECT_EQ(ParseHeightText("-1e400"), 0.003);
+  EXPECT_EQ(ParseWidthText("1e400"), 0.0015);
+  EXPECT_EQ(ParseAngleText("-1e999"), 0.0);
+  EXPECT_EQ(ParseHeightText("0.004abc"), 0.004);  // the leading valid part
+  EXPECT_EQ(ParseHeightText("inf"), 0.0);         // no number at all
+  EXPECT_EQ(ParseAngleText("0x1p3"), 0.0);
+  SymbolLabelConfig r;
+  InitRecord(r);
+  ReadSlotColumnText(r, 0, kColumnHeight, "1e400");
+  ReadSlotColumnText(r, 0, kColumnWidth, "9e999mm");
+  ReadSlotColumnText(r, 0, kColumnAngle, "-1e400");
+  EXPECT_EQ(r.dHeight[0], 0.003);
+  EXPECT_EQ(r.dWidth[0], 0.0015);
+  EXPECT_EQ(r.dAngle[0], 0.0);
 }
 
 TEST(GridTextForms, RowRoundTripThroughTheColumns) {

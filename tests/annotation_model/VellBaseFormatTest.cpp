@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -67,6 +68,20 @@ TEST(FormatNumberText, NumbersAreTidiedAndOtherTextsKept) {
   char same[32] = "3.1400";
   FormatNumberText(same, same, sizeof same);
   EXPECT_STREQ(same, "3.14");
+}
+
+TEST(FormatNumberText, ACutNeverSplitsADoubleByteCharacter) {
+  std::string cable;
+  for (int i = 0; i < 75; ++i) cable += "电";  // 150 bytes, not a number: copied unchanged
+  char out[100];
+  EXPECT_EQ(FormatNumberText(cable.c_str(), out, sizeof out), 150);
+  EXPECT_EQ(std::string(out), cable.substr(0, 98)) << "49 characters; the 50th would need 100";
+  EXPECT_EQ(FormatNumberText(("a" + cable).c_str(), out, sizeof out), 151);
+  EXPECT_EQ(std::string(out), "a" + cable.substr(0, 98)) << "the buffer filled exactly";
+  EXPECT_EQ(FormatNumberText((cable + "x").c_str(), out, 3), 151);
+  EXPECT_STREQ(out, "电");
+  EXPECT_EQ(FormatNumberText(cable.c_str(), out, 2), 150);
+  EXPECT_STREQ(out, "");
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ TEST(DeviceDataReader, AbsentItemsReadAsNothing) {
 TEST(DeviceDataReader, CableDataIsANumber) {
   FakeItems items;
   CDeviceDataReader reader(items);
-  const char* zeros[] = {"0", "", "0.0", "abc"};
+  // Decimal numbers only; beyond the double range is no number either.
+  const char* zeros[] = {"0", "", "0.0", "abc", "nan", "inf", "0x1", "1e400"};
   for (const char* value : zeros) {
     items.Put(2, 167, 0, value);
     EXPECT_FALSE(reader.HasCableData(2)) << value;

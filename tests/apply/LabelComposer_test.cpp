@@ -57,6 +57,13 @@ TEST(MotorLabel, AppendedModelIsCutAtCharacterBoundary) {
   EXPECT_EQ(r.size(), 98u);  // no half character at the end
 }
 
+TEST(MotorLabel, ThePartBeforeTheModelFitsTheLabelBuffer) {
+  std::string text;
+  for (int i = 0; i < 55; ++i) text += "电";  // 110 bytes, longer than the kernel ever gives
+  const std::string r = Motor(text + "Y2-4", false, false);
+  EXPECT_EQ(r, text.substr(0, 98));
+}
+
 TEST(CableLabel, OneLineForms) {
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "200", "1", false), "AB-3×50-200m");
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "200", "2", false), "AB-3×50-2×200m");
@@ -65,6 +72,12 @@ TEST(CableLabel, OneLineForms) {
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "200", "1", true), "C1 AB-3×50-200m");
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "MYP", "3×50", "200", "1", false), "-3×50-200m");
   EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "0.0000000001", "1", false), "AB-3×50");
+  // A length is a decimal number: one beyond the double range, "inf", "nan" or a hexadecimal
+  // form reads as no length and is left out.
+  for (const char* none : {"1e400", "inf", "nan", "0x10"})
+    EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", none, "1", false), "AB-3×50") << none;
+  EXPECT_EQ(ComposeOneLineCableLabel("C1", "AB-1", "3×50", "200", "99999999999", false),
+            "AB-3×50-99999999999×200m");  // a huge run count is still more than one
 }
 
 TEST(CableLabel, TwoLabelForm) {
@@ -85,15 +98,6 @@ TEST(ShortCircuitText, ThreeForms) {
 TEST(ShortCircuitText, DoubleByteFirstCharacterIsDroppedWhole) {
   EXPECT_EQ(ComposeShortCircuitText("短3", "1", false, true), "Id3");
   EXPECT_EQ(ComposeShortCircuitText("", "1", false, true), "Id");
-}
-
-TEST(GbkText, CutNeverSplitsACharacter) {
-  std::string text = std::string(98, 'x') + "短路";
-  EXPECT_EQ(gbk::CutToFit(text), std::string(98, 'x'));
-  EXPECT_EQ(gbk::CutToFit(std::string(99, 'x') + "y"), std::string(99, 'x'));
-  EXPECT_EQ(gbk::CutToFit("\x81"), "\x81");  // a lone lead byte at the end is one byte
-  const char unterminated[4] = {'a', 'b', 'c', 'd'};
-  EXPECT_EQ(gbk::FromBuffer(unterminated, 4), "abcd");
 }
 
 }  // namespace

@@ -84,6 +84,18 @@ TEST(CatalogLines, KeywordsAreSubstringsAndDotWins) {
   EXPECT_EQ(c.Entries()[1].nSymbol, 0);
 }
 
+TEST(CatalogLines, KeywordsCountOnlyAtCharacterStarts) {
+  // The second bytes of 興, 發 and 萬 are 'd', 'l' and 'f': with the ASCII letters after them
+  // the bytes spell "dot", "line" and "fill", but no keyword starts inside a character.
+  SymbolCatalog c = Parsed({"h", "興ot", "dot 1", "發ine泵", "dot 2", "萬ill", "dot 3"});
+  EXPECT_EQ(c.Categories(), (Strings{"興ot", "發ine泵", "萬ill", "其它"}));
+  ASSERT_EQ(c.Entries().size(), 3u);
+  EXPECT_EQ(c.Entries()[0].strCategory, "興ot");
+  EXPECT_EQ(c.Entries()[1].strCategory, "發ine泵");
+  EXPECT_EQ(c.Entries()[2].strCategory, "萬ill");
+  EXPECT_EQ(SymbolCatalog::SymbolNumberOf("興ot dot 5"), 5);
+}
+
 TEST(CatalogLines, TrimmingAndEmptyLines) {
   SymbolCatalog c = Parsed({"h", "  开关 \t\r", "\tdot 3  \r", "", "   ", "dot 4"});
   EXPECT_EQ(c.Categories(), (Strings{"开关", "", "", "其它"}));

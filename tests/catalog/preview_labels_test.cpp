@@ -47,9 +47,6 @@ TEST(MiddlePositions, LoadingDividesByTheMapScaleChoosingDoesNot) {
   EXPECT_DOUBLE_EQ(LabelLayout::ChosenAnchorY(22, y, v), y + v / 4.2);
   EXPECT_DOUBLE_EQ(LabelLayout::ChosenAnchorY(23, y, v), y - v / 4.2);
   EXPECT_DOUBLE_EQ(LabelLayout::ChosenAnchorY(24, y, v), y - v / 2.2);
-  EXPECT_FALSE(LabelLayout::IsMiddlePosition(20));
-  EXPECT_FALSE(LabelLayout::IsMiddlePosition(25));
-  EXPECT_TRUE(LabelLayout::IsMiddlePosition(21) && LabelLayout::IsMiddlePosition(24));
 }
 
 TEST(MiddlePositions, ScaleZeroOrNotFiniteCountsAsOne) {
@@ -154,6 +151,13 @@ TEST_F(PreviewLabelsTest, TextLongerThanTheKernelBufferIsCutAndTerminated) {
   PreviewLabels labels(entity, 1.0);
   labels.SetText(0, std::string(150, 'x'));
   EXPECT_EQ(entity.Text(ATTR_LABEL_TEXT_SET, 0), std::string(99, 'x'));
+  std::string chinese;
+  for (int i = 0; i < 60; ++i) chinese += "电";  // 120 bytes
+  labels.SetText(1, chinese);
+  EXPECT_EQ(entity.Text(ATTR_LABEL_TEXT_SET, 1), chinese.substr(0, 98))
+      << "no half character: 49 whole ones";
+  labels.SetText(2, "a" + chinese);
+  EXPECT_EQ(entity.Text(ATTR_LABEL_TEXT_SET, 2), "a" + chinese.substr(0, 98));
 }
 
 TEST_F(PreviewLabelsTest, PrepareSymbolPutsTheSymbolOutlineAndLabelSizes) {

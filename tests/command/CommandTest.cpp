@@ -177,6 +177,25 @@ TEST_F(CommandTest, PickStepsHighlightEverythingPickedSoFarAndReArm) {
   EXPECT_FALSE(::IsWindowVisible(pDlg->m_hWnd));
 }
 
+TEST_F(CommandTest, WithoutTheArraysAddressTheHighlightNamesNoEntity) {
+  MouseStatus(11, 0, 0);  // an array still held goes: the start below creates the next one
+  host->Drawing().nCurrentCommand = StandInHost::kCommandId;
+  om::TheIntArrayFactory().SetDataFailing(true);
+  Start({});
+  om::TheIntArrayFactory().SetDataFailing(false);
+  MouseStatus(19, 0, 2);
+  ASSERT_TRUE(host->Pick(102));
+  host->ClearLog();
+  MouseStatus(0, 0, 0);  // highlight what was picked: the host gave no address of the ids
+  EXPECT_TRUE(
+      host->InOrder({"Highlighter.SetHighlight([],0,1,1)", "Highlighter.RedrawEntities([],0)",
+                     "Map.BeginPick(IntArray,0,4,63,null)"}));
+  MouseStatus(11, 0, 0);
+  EXPECT_TRUE(host->InOrder({"Highlighter.SetHighlight([],0,0,0)",
+                             "Highlighter.RedrawEntities([],0)", "Map.SetCurrentCommand(0,0)"}));
+  EXPECT_TRUE(host->Drawing().highlighted.empty());
+}
+
 TEST_F(CommandTest, ThePickEndShowsTheWindowWithThePickedDeviceSymbols) {
   CDlgParaSet* pDlg = Start({101});
   MouseStatus(19, 0, 2);

@@ -17,19 +17,19 @@ namespace {
 
 std::string g_caption;  // of the dialog window the timer answered
 
+// Notes the caption of the first shown dialog window of this thread and cancels it.
+BOOL CALLBACK CancelDialog(HWND hWnd, LPARAM) {
+  char cls[16] = {}, caption[64] = {};
+  GetClassNameA(hWnd, cls, sizeof cls);
+  if (std::string(cls) != "#32770" || !IsWindowVisible(hWnd)) return TRUE;
+  GetWindowTextA(hWnd, caption, sizeof caption);
+  g_caption = caption;
+  PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+  return FALSE;
+}
+
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR id, DWORD) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM) -> BOOL {
-        char cls[16] = {}, caption[64] = {};
-        GetClassNameA(hWnd, cls, sizeof cls);
-        if (std::string(cls) != "#32770" || !IsWindowVisible(hWnd)) return TRUE;
-        GetWindowTextA(hWnd, caption, sizeof caption);
-        g_caption = caption;
-        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
-        return FALSE;
-      },
-      0);
+  EnumThreadWindows(GetCurrentThreadId(), &CancelDialog, 0);
   if (!g_caption.empty()) KillTimer(nullptr, id);
 }
 

@@ -2,7 +2,9 @@
 // markup runs, and the buffer check that keeps a damaged buffer from being drawn.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "DisplayBuilder.h"
 #include "DisplayData.h"
@@ -136,6 +138,28 @@ TEST(DisplayBuilderTest, DamagedBuffersFailTheCheck) {
   std::memcpy(&d[qk::display::kHeaderBytes + 16], "\xff\xff\xff\x0f", 4);
   EXPECT_FALSE(qk::DisplayReader::Prepare(d.data()));
   EXPECT_FALSE(qk::DisplayReader(d.data()).Prepared());
+}
+
+// A buffer whose second record claims 2^32 - 16 bytes: added to its offset that passes the 32-bit
+// range and lands inside the first record, where a third record seems to end the buffer exactly.
+// Read so, its points would lie beyond the buffer.  The check refuses it in every build.
+TEST(DisplayBuilderTest, RecordSizesThatWouldWrapTheOffsetFailTheCheck) {
+  std::vector<uint8_t> d(112, 0);
+  auto put = [&](size_t offset, uint32_t value) { std::memcpy(&d[offset], &value, 4); };
+  put(qk::display::kOffMagic, qk::display::kMagic);
+  put(qk::display::kOffTotal, 112);
+  put(qk::display::kOffCount, 3);
+  put(48, qk::display::kPolyline);  // record 1: a polyline of one point, bytes 48 to 88
+  put(52, 40);
+  put(64, 1);
+  put(72, qk::display::kPolyline);  // its point's bytes read as a record of 40 bytes
+  put(76, 40);
+  put(88, qk::display::kPolyline);  // record 2: 0xFFFFFFF0 bytes, one point
+  put(92, 0xFFFFFFF0u);
+  put(104, 1);
+  EXPECT_FALSE(qk::DisplayReader(d.data(), d.size()).Valid());
+  EXPECT_FALSE(qk::DisplayReader(d.data()).Valid());
+  EXPECT_FALSE(qk::DisplayReader::Prepare(d.data()));
 }
 
 }  // namespace

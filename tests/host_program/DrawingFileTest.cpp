@@ -87,6 +87,29 @@ TEST(DrawingFileTest, WriteThenParseGivesTheSameDrawing) {
   }
 }
 
+TEST(DrawingFileTest, NamesWithLineBreaksSurviveSaveAndOpen) {
+  Drawing d;
+  std::string error;
+  ASSERT_TRUE(DrawingFile::Parse(kTwoEntities, d, error)) << error;
+  d.entities[0].name = "\r";  // names as the kernel may hold them
+  d.entities[0].kindName = "\r电动机";
+  d.entities[1].name = "C\r\n1 ";
+  d.entities[1].kindName = "\r\n";
+  const std::string written = DrawingFile::Write(d);
+  Drawing again;
+  ASSERT_TRUE(DrawingFile::Parse(written, again, error)) << error << "\n" << written;
+  EXPECT_EQ(again.entities[0].name, "");
+  EXPECT_EQ(again.entities[0].kindName, "电动机");
+  EXPECT_EQ(again.entities[1].name, "C  1");
+  EXPECT_EQ(again.entities[1].kindName, "");
+  EXPECT_EQ(DrawingFile::Write(again), written);
+  // A carriage return inside a name of the file reads as the blank it will be written as.
+  std::string text = kTwoEntities;
+  text.replace(text.find("name M1"), 7, "name \rM\r1");
+  ASSERT_TRUE(DrawingFile::Parse(text, again, error)) << error;
+  EXPECT_EQ(again.entities[0].name, "M 1");
+}
+
 TEST(DrawingFileTest, SampleDrawingNamesAndLabelsEveryEntity) {
   Drawing d;
   std::string error;

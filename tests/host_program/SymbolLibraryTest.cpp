@@ -39,13 +39,15 @@ TEST(SymbolLibraryTest, MalformedLibraryKeepsTheSymbolsLoadedBefore) {
   const char* faults[] = {
       "",
       "VJD-SYMBOLS 2\n",
-      "VJD-SYMBOLS 1\nline 0 0 1 1\n",                     // stroke outside a symbol
-      "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1 1\n",           // no end
-      "VJD-SYMBOLS 1\nsymbol A\nend\n",                    // no stroke
-      "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1\nend\n",        // odd coordinates
-      "VJD-SYMBOLS 1\nsymbol A\npoly 0 0 1 1\nend\n",      // polygon of two points
-      "VJD-SYMBOLS 1\nsymbol A\ncircle 0 0 0\nend\n",      // zero radius
-      "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1 1e999\nend\n",  // not finite
+      "VJD-SYMBOLS 1\nline 0 0 1 1\n",                              // stroke outside a symbol
+      "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1 1\n",                    // no end
+      "VJD-SYMBOLS 1\nsymbol A\nend\n",                             // no stroke
+      "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1\nend\n",                 // odd coordinates
+      "VJD-SYMBOLS 1\nsymbol A\npoly 0 0 1 1\nend\n",               // polygon of two points
+      "VJD-SYMBOLS 1\nsymbol A\ncircle 0 0 0\nend\n",               // zero radius
+      "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1 1e999\nend\n",           // not finite
+      "VJD-SYMBOLS 1\nsymbol A\ncircle 1e308 0 1e308\nend\n",       // extent not finite
+      "VJD-SYMBOLS 1\nsymbol A\narc 0 -1.7e308 1e308 0 90\nend\n",  // below the range
       "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1 1x\nend\n",
       "VJD-SYMBOLS 1\nsymbol A\nspline 0 0 1 1\nend\n",
       "VJD-SYMBOLS 1\nsymbol A\nline 0 0 1 1\nend\nsymbol A\nline 0 0 1 1\nend\n",    // twice

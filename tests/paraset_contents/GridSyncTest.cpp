@@ -76,6 +76,25 @@ TEST_F(ParaSetTest, TypingAHeightPutsHalfOfItIntoTheWidth) {
   EXPECT_DOUBLE_EQ(motor.dWidth[1], 0.002);
 }
 
+TEST_F(ParaSetTest, CellNumbersAreDecimalAndBeyondTheDoubleRangeAreNoValues) {
+  Open();
+  EditCell(1, 4, "1e400");
+  EXPECT_EQ(Row(1)[5], "0.0015") << "half of the height's default, not of infinity";
+  EditCell(0, 6, "否");  // the preview shows the angle of a label that does not follow
+  for (const char* none : {"nan", "inf", "0x10", "-1e999"}) {
+    EditCell(0, 7, none);
+    EXPECT_EQ(LabelDouble(ATTR_LABEL_ANGLE_GET, 0), 0.0) << none;
+  }
+  EditCell(0, 7, "12.5abc");
+  EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_GET, 0), 12.5);
+  Leave();
+  SymbolLabelConfig motor;
+  ASSERT_TRUE(Find("电动机", motor));
+  EXPECT_EQ(motor.dHeight[1], 0.003);
+  EXPECT_EQ(motor.dWidth[1], 0.0015);
+  EXPECT_EQ(motor.dAngle[0], 12.5);
+}
+
 TEST_F(ParaSetTest, CellEditsReachThePreviewTrimmed) {
   Open();
   EditCell(0, 1, "  型号 ");
