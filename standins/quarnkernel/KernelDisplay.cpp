@@ -15,6 +15,7 @@
 #include "DisplayReader.h"
 #include "EntityDisplay.h"
 #include "EntityStore.h"
+#include "KernelSetup.h"
 #include "KernelViewExtras.h"
 #include "SymbolLibrary.h"
 #include "quarnkernel.h"
@@ -69,8 +70,19 @@ QK_API int QK_CALL BeginDraw(void* dc, int* a, int* b) {
   return 1;
 }
 
+namespace {
+int g_drawCalls = 0;  // DrawDisplay calls since the last reset, for the set-up interface
+}  // namespace
+
+QK_API int QK_CALL QkSetupDrawCalls(int reset) {
+  const int calls = g_drawCalls;
+  if (reset) g_drawCalls = 0;
+  return calls;
+}
+
 QK_API int QK_CALL DrawDisplay(void* dc, int a, int b, double offsetX, double offsetY, double scale,
                                const void* buffer, unsigned background, int /*reserved*/) {
+  ++g_drawCalls;
   if (!dc || !buffer || !(scale > 0)) return 0;
   try {
     return qk::PaintDisplay(static_cast<HDC>(dc), a, b, offsetX, offsetY, scale, buffer, background)

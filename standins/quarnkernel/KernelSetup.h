@@ -32,6 +32,8 @@ QK_API int QK_CALL QkSetupGetLabelColours(QkEntity entity, int label, unsigned* 
                                           unsigned* back);
 /* Copies up to `capacity` outline points (x, y, z each); answers the number of points. */
 QK_API int QK_CALL QkSetupGetOutline(QkEntity entity, double* xyz, int capacity);
+/* The number of DrawDisplay calls since the last reset; a non-zero `reset` starts counting anew. */
+QK_API int QK_CALL QkSetupDrawCalls(int reset);
 /* Replaces the point-symbol library by the symbols of a library text (the file format); on
  * failure the library is kept and `error` (if given) receives the reason, cut to errorSize - 1
  * bytes. */

@@ -131,14 +131,15 @@ struct DefaultCase {
   int positions[4];
 };
 
+// Every name of the built-in table, with every field of every slot.
 TEST(DefaultConfigs, KnownKindsGetTheirSlotsAndOthersNone) {
   const DefaultCase cases[] = {
-      {"高压配电箱", 3, {8, 7, 16}}, {"高压开关", 3, {8, 7, 16}},
-      {"移动变电站", 2, {0, 8}},     {"矿用变压器", 2, {0, 8}},
-      {"馈电开关", 3, {8, 7, 16}},   {"启动器", 3, {8, 7, 16}},
-      {"电动机", 3, {8, 3, 12}},     {"照明", 3, {8, 3, 12}},
-      {"负荷", 3, {8, 3, 12}},       {"短路点", 1, {0}},
-      {"综保", 4, {8, 7, 16, 17}},   {"一拖六开关", 2, {8, 7}},
+      {"高压配电箱", 3, {8, 7, 16}}, {"高压开关", 3, {8, 7, 16}}, {"移动变电站", 2, {0, 8}},
+      {"矿用变压器", 2, {0, 8}},     {"馈电开关", 3, {8, 7, 16}}, {"启动器", 3, {8, 7, 16}},
+      {"电动机", 3, {8, 3, 12}},     {"照明", 3, {8, 3, 12}},     {"信号", 3, {8, 3, 12}},
+      {"电钻", 3, {8, 3, 12}},       {"负荷", 3, {8, 3, 12}},     {"短路点", 1, {0}},
+      {"综保", 4, {8, 7, 16, 17}},   {"一拖二开关", 2, {8, 7}},   {"一拖四开关", 2, {8, 7}},
+      {"一拖六开关", 2, {8, 7}},
   };
   for (const DefaultCase& c : cases) {
     SymbolLabelConfig r;
@@ -151,7 +152,12 @@ TEST(DefaultConfigs, KnownKindsGetTheirSlotsAndOthersNone) {
       EXPECT_EQ(r.bVisible[i], 1);
       EXPECT_EQ(r.nPosition[i], c.positions[i]) << c.name << " slot " << i;
       EXPECT_EQ(r.dHeight[i], 0.003);
+      EXPECT_EQ(r.dWidth[i], 0.0015);
+      EXPECT_EQ(r.dAngle[i], 0.0);
       EXPECT_EQ(r.bAngleFollows[i], 1);
+      EXPECT_EQ(r.clrFore[i], 0);
+      EXPECT_EQ(r.clrBack[i], 0);
+      EXPECT_STREQ(r.szFont[i], "宋体");
     }
     EXPECT_STREQ(r.szText[c.slots], "");
   }

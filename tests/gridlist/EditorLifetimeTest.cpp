@@ -76,6 +76,8 @@ TEST_F(EditorLifetimeTest, EveryWayOfEndingAnEditFreesTheEditorUntouched) {
   struct Ending {
     const char* name;
     std::function<void()> input;  // all input of one ending is queued before any is handled
+    bool changesACombo = false;   // a combo box commits what was typed (an edit box takes Tab
+                                  // as a character, so Escape discards it there)
   };
   const Ending endings[] = {
       {"key then focus loss",
@@ -103,12 +105,14 @@ TEST_F(EditorLifetimeTest, EveryWayOfEndingAnEditFreesTheEditorUntouched) {
          TypeText("k");
          PressKey(VK_TAB);
          PressKey(VK_DOWN, true);
-       }},
+       },
+       true},
       {"scrolling the grid", [&] { dlg->m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN); }},
   };
   for (int column : {1, 2, 6}) {  // an edit box and two combo boxes
     for (const Ending& ending : endings) {
       SCOPED_TRACE(testing::Message() << ending.name << ", column " << column);
+      const size_t changesBefore = Changes();
       ClickCell(0, column);
       ASSERT_NE(dlg->m_grid.GetActiveEditor(), nullptr);
       ending.input();
@@ -117,9 +121,10 @@ TEST_F(EditorLifetimeTest, EveryWayOfEndingAnEditFreesTheEditorUntouched) {
       EXPECT_EQ(dlg->m_grid.GetActiveEditor(), nullptr);
       EXPECT_EQ(CGridEditorHeap::LiveCount(), 0);
       EXPECT_EQ(guard_heap::Faults(), 0);
+      // Nothing was typed but in one ending: only a combo box that commits it reports a change.
+      EXPECT_EQ(Changes() - changesBefore, ending.changesACombo && column != 1 ? 1u : 0u);
     }
   }
-  EXPECT_LE(Changes(), 18u);
   ClickCell(1, 2);  // the dialog closes while an editor is open: the editor goes with it
   ASSERT_NE(dlg->m_grid.GetActiveEditor(), nullptr);
   dlg.reset();

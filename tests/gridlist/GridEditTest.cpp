@@ -53,7 +53,8 @@ TEST_F(GridTest, EnterCommitsEscapeDiscardsAndF2ReopensAtTheCurrentColumn) {
   EXPECT_EQ(Text(2, 4), "12");
   EXPECT_EQ(Changes(), 1u);
   EXPECT_EQ(dlg->m_grid.GetActiveEditor(), nullptr);
-  EXPECT_TRUE(::IsWindow(dlg->m_hWnd));  // Escape did not reach the dialog
+  EXPECT_EQ(dlg->m_nOK, 0);  // Enter and Escape did not reach the dialog
+  EXPECT_EQ(dlg->m_nCancel, 0);
 }
 
 TEST_F(GridTest, EnterOrF2WithoutACurrentColumnOrFocusedRowDoesNothing) {
@@ -68,7 +69,7 @@ TEST_F(GridTest, EnterOrF2WithoutACurrentColumnOrFocusedRowDoesNothing) {
   Press(VK_RETURN);
   Press(VK_F2);
   EXPECT_EQ(dlg->m_grid.GetActiveEditor(), nullptr);
-  EXPECT_TRUE(::IsWindow(dlg->m_hWnd));  // Enter never pressed the dialog's default button
+  EXPECT_EQ(dlg->m_nOK, 0);  // Enter never pressed the dialog's default button
 }
 
 TEST_F(GridTest, LeftAndRightStopAtTheFirstAndLastPosition) {

@@ -36,11 +36,15 @@ class CGridTestDlg : public CDialog {
   CGridListCtrl m_grid;
   CGridButtonBar m_bar;
   std::vector<GridNote> m_notes;
+  // How often Enter or Esc reached the dialog (as its default button or its cancel): never, when
+  // the grid and its editors keep them; they do not end the test dialog.
+  int m_nOK = 0;
+  int m_nCancel = 0;
 
  protected:
   BOOL OnInitDialog() override;
-  void OnOK() override {}  // Enter and Esc must not end the test dialog
-  void OnCancel() override {}
+  void OnOK() override { ++m_nOK; }
+  void OnCancel() override { ++m_nCancel; }
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
  private:

@@ -30,6 +30,50 @@ TEST_F(ParaSetTest, OpeningLoadsTheFirstSymbolOfTheFirstCategoryAndStoresNothing
   EXPECT_TRUE(Enabled(IDC_CHK_SHOW_SHORT_CURRENT));
 }
 
+// The grid of the real window: ten columns with their headings, alignments and widths; the
+// columns the user cannot type into; the two yes/no combo columns and their options.
+TEST_F(ParaSetTest, TheGridHasItsTenColumnsWithTheirRules) {
+  Open();
+  struct Column {
+    const char* heading;
+    int format;
+    int width;
+    bool readOnly;
+    int editor;
+  };
+  const Column expected[] = {
+      {"标注", LVCFMT_LEFT, 40, true, EditorEditBox},
+      {"标注文本", LVCFMT_CENTER, 65, false, EditorEditBox},
+      {"是否显示", LVCFMT_CENTER, 65, false, EditorComboBox},
+      {"相对位置", LVCFMT_LEFT, 65, true, EditorEditBox},
+      {"高度", LVCFMT_CENTER, 60, false, EditorEditBox},
+      {"宽度", LVCFMT_CENTER, 60, false, EditorEditBox},
+      {"角度是否随图例", LVCFMT_CENTER, 100, false, EditorComboBox},
+      {"角度", LVCFMT_CENTER, 40, false, EditorEditBox},
+      {"前景色", LVCFMT_CENTER, 55, true, EditorEditBox},
+      {"背景色", LVCFMT_CENTER, 55, true, EditorEditBox},
+  };
+  CGridListCtrl& grid = m_pDlg->m_grid;
+  ASSERT_EQ(grid.GetColumnCount(), 10);
+  for (int c = 0; c < 10; ++c) {
+    char heading[32] = {};
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    ASSERT_TRUE(grid.SendMessage(LVM_GETCOLUMNA, c, reinterpret_cast<LPARAM>(&column)));
+    EXPECT_STREQ(heading, expected[c].heading) << c;
+    EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, expected[c].format) << c;
+    EXPECT_EQ(column.cx, expected[c].width) << c;
+    EXPECT_EQ(grid.IsColumnReadOnly(c) != FALSE, expected[c].readOnly) << c;
+    EXPECT_EQ(grid.GetColumnEditor(c), expected[c].editor) << c;
+  }
+  std::vector<std::string> options;
+  for (int i = 0; i < grid.GetColumnOptions().GetSize(); ++i)
+    options.push_back(static_cast<const char*>(grid.GetColumnOptions()[i]));
+  EXPECT_EQ(options, (Strings{"", "", "是", "否", "", "", "", "", "是", "否"}));
+}
+
 TEST_F(ParaSetTest, OthersListsTheSymbolsNoEntryMentions) {
   Open();
   ChooseCategory(3);

@@ -81,6 +81,19 @@ class PreviewTest : public ::testing::Test {
     return colour;
   }
 
+  // Pixels of the client area that are not the black background.
+  int InkedPixels() {
+    PixelAt(0, 0);  // painted now
+    RECT rc;
+    m_preview.GetClientRect(&rc);
+    HDC hDC = ::GetDC(m_preview);
+    int inked = 0;
+    for (int y = 0; y < rc.bottom; y += 2)
+      for (int x = 0; x < rc.right; x += 2) inked += ::GetPixel(hDC, x, y) != RGB(0, 0, 0);
+    ::ReleaseDC(m_preview, hDC);
+    return inked;
+  }
+
   HWND m_hParent = nullptr;
   CPreviewWnd m_preview;
   QkEntity m_entity = 0;
@@ -164,20 +177,38 @@ TEST_F(PreviewTest, AsksForAllKeys) {
   EXPECT_TRUE(m_preview.SendMessage(WM_GETDLGCODE) & DLGC_WANTALLKEYS);
 }
 
-TEST_F(PreviewTest, RefreshRebuildsAfterTheSymbolChanged) {
+TEST_F(PreviewTest, RefreshRebuildsTheDrawingAfterTheLabelsChanged) {
+  Show();
   m_preview.SetEntity(m_entity);
+  const int before = InkedPixels();
   KernelPreviewEntity entity(m_entity);
   PreviewLabels labels(entity, 1.0);
   labels.SetCount(1);
   PreviewSlot slot;
-  slot.strText = "a";
+  slot.strText = "一二三四五六七八";
+  slot.nPosition = 1;  // "右"
   labels.ShowSlot(0, slot);
+  EXPECT_EQ(InkedPixels(), before) << "the old drawing until the entity is refreshed";
   m_preview.RefreshEntity(m_entity);
+  EXPECT_GT(InkedPixels(), before) << "the label is drawn";
   m_preview.SetCurrentLabel(m_entity, 0);
   EXPECT_EQ(::DocumentQuery(m_preview.GetDocument(), QK_DOC_COUNT, nullptr, 0), 1);
   // Adding the same entity again keeps one entity and one buffer.
   EXPECT_EQ(m_preview.SetEntity(m_entity), 1);
   EXPECT_EQ(::DocumentQuery(m_preview.GetDocument(), QK_DOC_COUNT, nullptr, 0), 1);
+}
+
+TEST_F(PreviewTest, PaintingStopsDrawingOnceTheScaleReachesAThousandMillion) {
+  Show();
+  m_preview.SetEntity(m_entity);
+  while (m_preview.GetScale() * 1.7 < 1e9) Wheel(ClientCentre(), WHEEL_DELTA);
+  QkSetupDrawCalls(1);
+  PixelAt(0, 0);  // painted
+  EXPECT_EQ(QkSetupDrawCalls(1), 1) << "still drawn just below";
+  Wheel(ClientCentre(), WHEEL_DELTA);
+  ASSERT_GE(m_preview.GetScale(), 1e9);
+  EXPECT_EQ(PixelAt(2, 2), RGB(0, 0, 0));  // the background only
+  EXPECT_EQ(QkSetupDrawCalls(1), 0);
 }
 
 TEST_F(PreviewTest, DestroyingTheWindowFreesTheDocument) {
