@@ -13,25 +13,6 @@ namespace {
 using vjd::annotation::SymbolLabelConfig;
 using Strings = std::vector<std::string>;
 
-// A stored record of "电动机" with three slots x, y, z and distinct values per slot.
-SymbolLabelConfig ThreeSlotMotor() {
-  SymbolLabelConfig record;
-  vjd::annotation::InitRecord(record);
-  vjd::annotation::SetSymbolName(record, "电动机");
-  record.nLabelCount = 3;
-  const char* texts[3] = {"x", "y", "z"};
-  const int positions[3] = {1, 22, 5};
-  for (int i = 0; i < 3; ++i) {
-    vjd::annotation::SetSlotText(record, i, texts[i]);
-    record.bVisible[i] = 1;
-    record.nPosition[i] = positions[i];
-    record.dAngle[i] = 10.0 * i;
-    record.bAngleFollows[i] = 0;
-    record.clrFore[i] = 100 + i;
-  }
-  return record;
-}
-
 TEST_F(ParaSetTest, KindWithoutRecordOrDefaultShowsAnEmptyGridAndItsFirstRowHasDefaults) {
   Open();
   ChooseCategory(3);  // "其它": "方块"

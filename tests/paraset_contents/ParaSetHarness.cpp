@@ -56,6 +56,24 @@ std::filesystem::path Native(const std::string& gbk) {
 
 }  // namespace
 
+vjd::annotation::SymbolLabelConfig ThreeSlotMotor() {
+  vjd::annotation::SymbolLabelConfig record;
+  vjd::annotation::InitRecord(record);
+  vjd::annotation::SetSymbolName(record, "电动机");
+  record.nLabelCount = 3;
+  const char* texts[3] = {"x", "y", "z"};
+  const int positions[3] = {1, 22, 5};
+  for (int i = 0; i < 3; ++i) {
+    vjd::annotation::SetSlotText(record, i, texts[i]);
+    record.bVisible[i] = 1;
+    record.nPosition[i] = positions[i];
+    record.dAngle[i] = 10.0 * i;
+    record.bAngleFollows[i] = 0;
+    record.clrFore[i] = 100 + i;
+  }
+  return record;
+}
+
 const char* ParaSetTest::Catalogue() const {
   return kCatalogue;
 }

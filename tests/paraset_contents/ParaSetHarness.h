@@ -17,6 +17,10 @@
 #include "LabelConfigFile.h"
 #include "PoMap.h"
 
+// A stored record of "电动机" with three slots x, y and z: positions 1, 22 (a middle one) and 5,
+// foreground colours 100 to 102, angles 0, 10 and 20 that do not follow the symbol.
+vjd::annotation::SymbolLabelConfig ThreeSlotMotor();
+
 struct MouseStatusCall {
   int code, p1, p2;
 };

@@ -42,25 +42,6 @@ class TypingTest : public ParaSetTest {
   }
 };
 
-// "电动机" stored with labels x, y and z: positions 1, 22 (a middle one) and 5, foreground
-// colours 100 to 102, angles 0, 10 and 20 that do not follow the symbol.
-SymbolLabelConfig ThreeLabels() {
-  SymbolLabelConfig record;
-  vjd::annotation::InitRecord(record);
-  vjd::annotation::SetSymbolName(record, "电动机");
-  record.nLabelCount = 3;
-  const char* texts[3] = {"x", "y", "z"};
-  const int positions[3] = {1, 22, 5};
-  for (int i = 0; i < 3; ++i) {
-    vjd::annotation::SetSlotText(record, i, texts[i]);
-    record.bVisible[i] = 1;
-    record.nPosition[i] = positions[i];
-    record.clrFore[i] = 100 + i;
-    record.dAngle[i] = 10.0 * i;
-    record.bAngleFollows[i] = 0;
-  }
-  return record;
-}
 
 TEST_F(TypingTest, TypedEditsReachTheGridThePreviewAndAfterLeavingTheFile) {
   OpenShown();
@@ -134,7 +115,7 @@ TEST_F(TypingTest, AClickOnAReadOnlyCellIsReportedOnce) {
 
 TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder) {
   using Strings = std::vector<std::string>;
-  Store(ThreeLabels());
+  Store(ThreeSlotMotor());
   m_pMapObject->GetDrawing().dScale = 2.0;
   OpenShown();
   ClickGridCell(2, 0);  // selects "z"
@@ -183,7 +164,7 @@ TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder)
 }
 
 TEST_F(TypingTest, AnEditStillOpenEndsInItsOwnRowBeforeARowMoves) {
-  Store(ThreeLabels());
+  Store(ThreeSlotMotor());
   OpenShown();
   ClickGridCell(1, 1);  // edits the text of "y", which also selects its row
   TypeText("q");        // over the selected text
