@@ -1,15 +1,13 @@
-// CJDDatabase: the root of the device classes: a record number and a table text every device
-// has, and the four database operations every device class answers.
+// CJDDatabase: the root of the device classes.  Its default constructor and destructor belong to
+// VellJDBase, which includes this header alone.
 #pragma once
 
 #include "DeviceTypes.h"
 
+// A record number and a table text every device has, and the four database slots.
 class VJD_DEVICES_API CJDDatabase {
  public:
-  CJDDatabase();  // in VellJDBase
-  CJDDatabase(const CJDDatabase& other);
-  CJDDatabase& operator=(const CJDDatabase& other);
-  ~CJDDatabase();  // in VellJDBase; not virtual
+  VJD_DEVICE_SPECIAL_MEMBERS(CJDDatabase);
 
   virtual int GetParaDBData(CADODatabase* db, VjdDword id) = 0;
   virtual int SetParaDBData(CADODatabase* db, int mode, VjdDword id) = 0;

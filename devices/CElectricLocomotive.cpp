@@ -1,6 +1,0 @@
-#include "CElectricLocomotive.h"
-
-CElectricLocomotive::CElectricLocomotive() = default;
-CElectricLocomotive::CElectricLocomotive(const CElectricLocomotive&) = default;
-CElectricLocomotive& CElectricLocomotive::operator=(const CElectricLocomotive&) = default;
-CElectricLocomotive::~CElectricLocomotive() = default;

@@ -1,6 +1,0 @@
-#include "CUpgradeWinch.h"
-
-CUpgradeWinch::CUpgradeWinch() = default;
-CUpgradeWinch::CUpgradeWinch(const CUpgradeWinch&) = default;
-CUpgradeWinch& CUpgradeWinch::operator=(const CUpgradeWinch&) = default;
-CUpgradeWinch::~CUpgradeWinch() = default;

@@ -1,6 +1,0 @@
-#include "CWireRope.h"
-
-CWireRope::CWireRope() = default;
-CWireRope::CWireRope(const CWireRope&) = default;
-CWireRope& CWireRope::operator=(const CWireRope&) = default;
-CWireRope::~CWireRope() = default;
