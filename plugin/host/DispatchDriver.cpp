@@ -82,38 +82,38 @@ HRESULT CDispatchDriver::Invoke(DISPID dispid, WORD flags, VARIANT* args, UINT a
   return hr;
 }
 
+bool CDispatchDriver::CallAs(DISPID dispid, WORD flags, VARIANT* args, UINT argCount, VARTYPE type,
+                             VARIANT& out) const {
+  VariantInit(&out);
+  if (FAILED(Invoke(dispid, flags, args, argCount, &out))) return false;
+  if (SUCCEEDED(VariantChangeType(&out, &out, 0, type))) return true;
+  VariantClear(&out);
+  return false;
+}
+
 bool CDispatchDriver::CallInt(DISPID dispid, WORD flags, VARIANT* args, UINT argCount,
                               int& out) const {
   VARIANT result;
-  if (FAILED(Invoke(dispid, flags, args, argCount, &result))) return false;
-  bool ok = SUCCEEDED(VariantChangeType(&result, &result, 0, VT_I4));
-  if (ok) out = static_cast<int>(result.lVal);
-  VariantClear(&result);
-  return ok;
+  if (!CallAs(dispid, flags, args, argCount, VT_I4, result)) return false;
+  out = static_cast<int>(result.lVal);
+  return true;  // nothing to clear in an integer
 }
 
 bool CDispatchDriver::CallDouble(DISPID dispid, WORD flags, VARIANT* args, UINT argCount,
                                  double& out) const {
   VARIANT result;
-  if (FAILED(Invoke(dispid, flags, args, argCount, &result))) return false;
-  bool ok = SUCCEEDED(VariantChangeType(&result, &result, 0, VT_R8));
-  if (ok) out = result.dblVal;
-  VariantClear(&result);
-  return ok;
+  if (!CallAs(dispid, flags, args, argCount, VT_R8, result)) return false;
+  out = result.dblVal;
+  return true;  // nothing to clear in a real
 }
 
 bool CDispatchDriver::CallDispatch(DISPID dispid, WORD flags, VARIANT* args, UINT argCount,
                                    IDispatch*& out) const {
   VARIANT result;
-  if (FAILED(Invoke(dispid, flags, args, argCount, &result))) return false;
-  bool ok = SUCCEEDED(VariantChangeType(&result, &result, 0, VT_DISPATCH)) && result.pdispVal;
-  if (ok) {
-    out = result.pdispVal;  // the result's reference goes to the caller
-    result.pdispVal = nullptr;
-    result.vt = VT_EMPTY;
-  }
-  VariantClear(&result);
-  return ok;
+  if (!CallAs(dispid, flags, args, argCount, VT_DISPATCH, result)) return false;
+  if (!result.pdispVal) return false;
+  out = result.pdispVal;  // the result's reference goes to the caller
+  return true;
 }
 
 bool CDispatchDriver::CallVoid(DISPID dispid, WORD flags, VARIANT* args, UINT argCount) const {

@@ -59,6 +59,11 @@ class CDispatchDriver {
   static VARIANT MakeText(const char* gbk);
 
  private:
+  // Invokes and converts the result to `type` in `out` (which then holds what the caller must
+  // clear); false, with `out` empty, when the call or the conversion fails.
+  bool CallAs(DISPID dispid, WORD flags, VARIANT* args, UINT argCount, VARTYPE type,
+              VARIANT& out) const;
+
   IDispatch* m_lpDispatch = nullptr;
   bool m_bAutoRelease = true;
 };

@@ -11,10 +11,7 @@
 
 #include "AutomationObject.h"
 #include "Drawing.h"
-#include "PoCommandState.h"
-#include "PoDeviceData.h"
-#include "PoHighlighter.h"
-#include "PoSelection.h"
+#include "PoMapParts.h"
 
 namespace om {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "CallLog.h"
-#include "DeviceTableDriver.h"
+#include "DeviceDataDriver.h"
 #include "POIntArray.h"
 #include "POIntArrayDriver.h"
 #include "POIntArrayFactory.h"
