@@ -13,26 +13,17 @@ namespace vjd::annotation {
 
 // The window's check boxes as Apply reads them (each 0 or 1).
 struct DisplayOptions {
-  int bShowMotorModel = 0;
-  int bShowMotorName = 0;
-  int bShowCableLabel = 0;
-  int bShowCableName = 0;
-  int bOneLine = 0;
-  int bShowShortName = 0;
-  int bShowShortCurrent = 1;
-  int bShowNameOnDraw = 1;
-  int bConfigMotor = 0;  // motors take part
-  int bConfigCable = 0;  // cables take part
-  int bConfigShort = 0;  // short-circuit points take part
+  int bShowMotorModel = 0, bShowMotorName = 0;                // motor labels
+  int bShowCableLabel = 0, bShowCableName = 0, bOneLine = 0;  // cable labels
+  int bShowShortName = 0, bShowShortCurrent = 1;              // short-circuit labels
+  int bShowNameOnDraw = 1;                                    // names when drawing
+  int bConfigMotor = 0, bConfigCable = 0, bConfigShort = 0;   // which families take part
 };
 
 // The stored values of the five settings that are written only when they changed.
 struct OptionSnapshot {
-  int bShowMotorName = 0;
-  int bShowMotorModel = 0;
-  int bShowCableName = 0;
-  int bShowCableLabel = 0;
-  int bOneLine = 0;
+  int bShowMotorName = 0, bShowMotorModel = 0;
+  int bShowCableName = 0, bShowCableLabel = 0, bOneLine = 0;
 };
 
 // The snapshot of the given options, as the window takes it when it opens.

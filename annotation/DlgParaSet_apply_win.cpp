@@ -38,34 +38,30 @@ class CKindLabelWindow : public vjd::annotation::IKindLabelWindow {
   CDlgParaSet& m_dlg;
 };
 
-// The check boxes as Apply reads them.
+// The check boxes as Apply reads them; the five settings stored only when changed also have the
+// member that holds what was stored last and its place in the snapshot.
 const struct {
-  BOOL CDlgParaSet::*pMember;
+  BOOL CDlgParaSet::*pBox;
   int DisplayOptions::*pOption;
-} kOptionBoxes[] = {
-    {&CDlgParaSet::m_bShowMotorModel, &DisplayOptions::bShowMotorModel},
-    {&CDlgParaSet::m_bShowMotorName, &DisplayOptions::bShowMotorName},
-    {&CDlgParaSet::m_bShowCableLabel, &DisplayOptions::bShowCableLabel},
-    {&CDlgParaSet::m_bShowCableName, &DisplayOptions::bShowCableName},
-    {&CDlgParaSet::m_bOneLine, &DisplayOptions::bOneLine},
-    {&CDlgParaSet::m_bShowShortName, &DisplayOptions::bShowShortName},
-    {&CDlgParaSet::m_bShowShortCurrent, &DisplayOptions::bShowShortCurrent},
-    {&CDlgParaSet::m_bShowNameOnDraw, &DisplayOptions::bShowNameOnDraw},
-    {&CDlgParaSet::m_bConfigMotor, &DisplayOptions::bConfigMotor},
-    {&CDlgParaSet::m_bConfigCable, &DisplayOptions::bConfigCable},
-    {&CDlgParaSet::m_bConfigShort, &DisplayOptions::bConfigShort},
-};
-
-// The five settings Apply compares with what was stored last.
-const struct {
-  BOOL CDlgParaSet::*pMember;
-  int OptionSnapshot::*pValue;
-} kSnapshotMembers[] = {
-    {&CDlgParaSet::m_bOldShowMotorName, &OptionSnapshot::bShowMotorName},
-    {&CDlgParaSet::m_bOldShowMotorModel, &OptionSnapshot::bShowMotorModel},
-    {&CDlgParaSet::m_bOldShowCableName, &OptionSnapshot::bShowCableName},
-    {&CDlgParaSet::m_bOldShowCableLabel, &OptionSnapshot::bShowCableLabel},
-    {&CDlgParaSet::m_bOldOneLine, &OptionSnapshot::bOneLine},
+  BOOL CDlgParaSet::*pOld;
+  int OptionSnapshot::*pStored;
+} kOptions[] = {
+    {&CDlgParaSet::m_bShowMotorModel, &DisplayOptions::bShowMotorModel,
+     &CDlgParaSet::m_bOldShowMotorModel, &OptionSnapshot::bShowMotorModel},
+    {&CDlgParaSet::m_bShowMotorName, &DisplayOptions::bShowMotorName,
+     &CDlgParaSet::m_bOldShowMotorName, &OptionSnapshot::bShowMotorName},
+    {&CDlgParaSet::m_bShowCableLabel, &DisplayOptions::bShowCableLabel,
+     &CDlgParaSet::m_bOldShowCableLabel, &OptionSnapshot::bShowCableLabel},
+    {&CDlgParaSet::m_bShowCableName, &DisplayOptions::bShowCableName,
+     &CDlgParaSet::m_bOldShowCableName, &OptionSnapshot::bShowCableName},
+    {&CDlgParaSet::m_bOneLine, &DisplayOptions::bOneLine, &CDlgParaSet::m_bOldOneLine,
+     &OptionSnapshot::bOneLine},
+    {&CDlgParaSet::m_bShowShortName, &DisplayOptions::bShowShortName, nullptr, nullptr},
+    {&CDlgParaSet::m_bShowShortCurrent, &DisplayOptions::bShowShortCurrent, nullptr, nullptr},
+    {&CDlgParaSet::m_bShowNameOnDraw, &DisplayOptions::bShowNameOnDraw, nullptr, nullptr},
+    {&CDlgParaSet::m_bConfigMotor, &DisplayOptions::bConfigMotor, nullptr, nullptr},
+    {&CDlgParaSet::m_bConfigCable, &DisplayOptions::bConfigCable, nullptr, nullptr},
+    {&CDlgParaSet::m_bConfigShort, &DisplayOptions::bConfigShort, nullptr, nullptr},
 };
 
 }  // namespace
@@ -89,9 +85,11 @@ BOOL CDlgParaSet::OnApplyCommand(WPARAM wParam, LPARAM) {
 void CDlgParaSet::ApplyOptions() {
   UpdateData(TRUE);
   DisplayOptions options;
-  for (const auto& box : kOptionBoxes) options.*box.pOption = this->*box.pMember;
   OptionSnapshot snapshot;
-  for (const auto& old : kSnapshotMembers) snapshot.*old.pValue = this->*old.pMember;
+  for (const auto& option : kOptions) {
+    options.*option.pOption = this->*option.pBox;
+    if (option.pOld) snapshot.*option.pStored = this->*option.pOld;
+  }
   try {
     vjd::annotation::CHostLabelAccess host(m_pMap);
     vjd::annotation::ApplyOptions(host, options, snapshot, m_arrAllHandles.GetData(),
@@ -100,7 +98,9 @@ void CDlgParaSet::ApplyOptions() {
     // Out of memory part-way: the labels written so far stay and the map was told of them.
   }
   // The snapshot now holds what was stored, so the next Apply compares with that.
-  for (const auto& old : kSnapshotMembers) this->*old.pMember = snapshot.*old.pValue;
+  for (const auto& option : kOptions) {
+    if (option.pOld) this->*option.pOld = snapshot.*option.pStored;
+  }
 }
 
 BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* pIds) {

@@ -54,3 +54,16 @@ function(vjd_add_script_test name script)
   set_tests_properties(${name} PROPERTIES LABELS script TIMEOUT 300)
   vjd_share_display(${name})
 endfunction()
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt, in name order; each one
+# decides itself which builds it belongs to.
+function(vjd_add_subdirectories)
+  file(GLOB dirs LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+       ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT dirs)
+  foreach(dir ${dirs})
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()

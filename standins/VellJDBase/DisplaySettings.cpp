@@ -4,14 +4,11 @@
 
 namespace {
 
+// As a fresh installation has them.
 struct DisplaySettings {
-  int showMotorModel = 1;
-  int showMotorName = 1;
-  int showCableLabel = 1;
-  int showCableName = 0;
-  int oneLineCableLabel = 1;
-  int showShortPointName = 1;
-  int showShortCurrent = 1;
+  int showMotorModel = 1, showMotorName = 1;
+  int showCableLabel = 1, showCableName = 0, oneLineCableLabel = 1;
+  int showShortPointName = 1, showShortCurrent = 1;
   int showNameOnDraw = 1;
 };
 
@@ -20,61 +17,24 @@ DisplaySettings& Settings() {
   return settings;
 }
 
-int AsFlag(int value) {
-  return value != 0 ? 1 : 0;
-}
-
 }  // namespace
 
+// One setting's getter and setter; the setter keeps 0 or 1.
+#define VJD_DISPLAY_SETTING(Name, member)    \
+  int VJDLABELS_CALL Get##Name(void) {       \
+    return Settings().member;                \
+  }                                          \
+  void VJDLABELS_CALL Set##Name(int value) { \
+    Settings().member = value != 0 ? 1 : 0;  \
+  }
+
 extern "C" {
-
-int VJDLABELS_CALL GetShowMotorModel(void) {
-  return Settings().showMotorModel;
-}
-void VJDLABELS_CALL SetShowMotorModel(int v) {
-  Settings().showMotorModel = AsFlag(v);
-}
-int VJDLABELS_CALL GetShowMotorName(void) {
-  return Settings().showMotorName;
-}
-void VJDLABELS_CALL SetShowMotorName(int v) {
-  Settings().showMotorName = AsFlag(v);
-}
-int VJDLABELS_CALL GetShowCableLabel(void) {
-  return Settings().showCableLabel;
-}
-void VJDLABELS_CALL SetShowCableLabel(int v) {
-  Settings().showCableLabel = AsFlag(v);
-}
-int VJDLABELS_CALL GetShowCableName(void) {
-  return Settings().showCableName;
-}
-void VJDLABELS_CALL SetShowCableName(int v) {
-  Settings().showCableName = AsFlag(v);
-}
-int VJDLABELS_CALL GetOneLineCableLabel(void) {
-  return Settings().oneLineCableLabel;
-}
-void VJDLABELS_CALL SetOneLineCableLabel(int v) {
-  Settings().oneLineCableLabel = AsFlag(v);
-}
-int VJDLABELS_CALL GetShowShortPointName(void) {
-  return Settings().showShortPointName;
-}
-void VJDLABELS_CALL SetShowShortPointName(int v) {
-  Settings().showShortPointName = AsFlag(v);
-}
-int VJDLABELS_CALL GetShowShortCurrent(void) {
-  return Settings().showShortCurrent;
-}
-void VJDLABELS_CALL SetShowShortCurrent(int v) {
-  Settings().showShortCurrent = AsFlag(v);
-}
-int VJDLABELS_CALL GetShowNameOnDraw(void) {
-  return Settings().showNameOnDraw;
-}
-void VJDLABELS_CALL SetShowNameOnDraw(int v) {
-  Settings().showNameOnDraw = AsFlag(v);
-}
-
+VJD_DISPLAY_SETTING(ShowMotorModel, showMotorModel)
+VJD_DISPLAY_SETTING(ShowMotorName, showMotorName)
+VJD_DISPLAY_SETTING(ShowCableLabel, showCableLabel)
+VJD_DISPLAY_SETTING(ShowCableName, showCableName)
+VJD_DISPLAY_SETTING(OneLineCableLabel, oneLineCableLabel)
+VJD_DISPLAY_SETTING(ShowShortPointName, showShortPointName)
+VJD_DISPLAY_SETTING(ShowShortCurrent, showShortCurrent)
+VJD_DISPLAY_SETTING(ShowNameOnDraw, showNameOnDraw)
 }  // extern "C"
