@@ -10,5 +10,4 @@ cd "$top"
 cmake --preset win32-release >/dev/null
 cmake --build --preset package -j "$(nproc 2>/dev/null || echo 2)"
 zip=$(ls -t build/win32-release/dist/VellJDParaSetting-*-win32.zip | head -1)
-echo "package: $top/$zip"
-unzip -l "$zip"
+unzip -l "$zip"  # what the zip holds
