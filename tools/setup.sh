@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
-  wine64 xvfb xauth python3 x11-utils xdotool imagemagick fonts-wqy-zenhei locales
+  wine64 xvfb xauth python3 x11-utils xdotool imagemagick fonts-arphic-uming fonts-wqy-zenhei locales
 )
 
 missing=()

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test of the project: installs what is missing, configures and builds the three
 # builds (native, win64, win32), runs their tests (the win64 ones under wine64 inside one Xvfb
-# display) and ends with one line "N passed, N failed[, N skipped]" over all of them.
+# display), builds the package a person installs (win32-release: the plug-in and what it links,
+# then the zip) and checks it, and ends with one line "N passed, N failed[, N skipped]" over all
+# of them.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -43,4 +45,14 @@ for p in "${presets[@]}"; do
     grep -vE '^(Authorization required|X connection to|$)' | tail -n 60
 done
 
-python3 "$top/tools/summarize.py" "$top/build" "${presets[@]}" --broken "${broken[@]}"
+# The package: an optimised i686 plug-in in its zip, checked as it is shipped.
+echo "== package win32-release"
+if { cmake --preset win32-release >build/package.log 2>&1 || { mkdir -p build && false; }; } &&
+   cmake --build --preset package -j "$jobs" >>build/package.log 2>&1; then
+  ctest --preset package --output-junit "$top/build/win32-release/ctest-junit.xml" 2>&1 |
+    grep -vE '^$' | tail -n 20
+else
+  echo "package build failed:"; tail -40 build/package.log; broken+=(win32-release)
+fi
+
+python3 "$top/tools/summarize.py" "$top/build" "${presets[@]}" win32-release --broken "${broken[@]}"

@@ -1,10 +1,13 @@
 // The plug-in as a host loads it: LoadLibrary, then every export by name and by ordinal, the
-// exact bytes of its texts and its constant answers.
+// exact bytes of its texts and its constant answers; and its version resource as Windows reads
+// it (the file's properties).
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "WinApp.h"
 
@@ -101,6 +104,51 @@ TEST_F(PluginExports, TheApplicationIsNamedAfterTheModule) {
   auto* app = static_cast<CWinApp*>(Get<PtrFn>("GetTheApp")());
   ASSERT_NE(nullptr, app);
   EXPECT_STREQ("VellJDParaSetting", app->m_pszAppName);
+}
+
+// What Windows shows under the file's properties: the build's version, in the fixed part and in
+// the Chinese (PRC) string table, with the command's name as the description.
+TEST_F(PluginExports, VersionResourceGivesTheBuildsVersionAndDescription) {
+  char path[MAX_PATH] = "";
+  ASSERT_GT(GetModuleFileNameA(s_module, path, sizeof path), 0u);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  ASSERT_GT(size, 0u) << "no version resource in " << path;
+  std::vector<char> block(size);
+  ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, block.data()));
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  char version[32];
+  std::snprintf(version, sizeof version, "%u.%u.%u", unsigned{HIWORD(fixed->dwFileVersionMS)},
+                unsigned{LOWORD(fixed->dwFileVersionMS)}, unsigned{HIWORD(fixed->dwFileVersionLS)});
+  EXPECT_EQ(std::string(VJD_VERSION), version);
+  EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
+  EXPECT_EQ(0u, LOWORD(fixed->dwFileVersionLS));
+  EXPECT_EQ(static_cast<DWORD>(VFT_DLL), fixed->dwFileType);
+
+  struct Translation {
+    WORD language, codePage;
+  }* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
+  ASSERT_GE(length, sizeof(Translation));
+  EXPECT_EQ(0x0804, translation->language);  // Chinese (PRC)
+  auto value = [&](const char* name) {
+    char query[128];
+    std::snprintf(query, sizeof query, "\\StringFileInfo\\%04x%04x\\%s", translation->language,
+                  translation->codePage, name);
+    char* text = nullptr;
+    UINT chars = 0;
+    if (!VerQueryValueA(block.data(), query, reinterpret_cast<void**>(&text), &chars) || !text)
+      return std::string("<none>");
+    return std::string(text);  // the ANSI query answers in the code page, GBK here
+  };
+  EXPECT_EQ("\xB1\xEA\xD7\xA2\xC5\xE4\xD6\xC3", value("FileDescription"));  // 标注配置
+  EXPECT_EQ(VJD_VERSION, value("FileVersion"));
+  EXPECT_EQ(VJD_VERSION, value("ProductVersion"));
+  EXPECT_EQ("VellJDParaSetting.dll", value("OriginalFilename"));
 }
 
 }  // namespace

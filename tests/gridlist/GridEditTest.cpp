@@ -1,6 +1,8 @@
 // Navigating and editing the grid as a user does, with real clicks and keys.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "GridCellCombo.h"
 #include "GridCellEdit.h"
 #include "GridTestDlg.h"
@@ -231,8 +233,10 @@ TEST_F(GridTest, EditBoxGrowsWithItsTextUpToTheGridEdges) {
   EXPECT_GT(after.right, before.right);
   EXPECT_LE(after.right, client.right - 2);
 
-  CString lines;
-  for (int i = 0; i < 800; ++i) lines += "word ";
+  // A word wider than the grid, so the widest line needs more than the room whatever the font,
+  // then lines enough to pass the grid's bottom.
+  CString lines(std::string(200, 'w').c_str());
+  for (int i = 0; i < 800; ++i) lines += " word";
   edit->SetWindowText(lines);
   edit->SetSel(-1, -1);
   TypeText("m");
