@@ -18,16 +18,6 @@ using vjd::annotation::OptionSnapshot;
 using vjd::bench::CMemoryLabelHost;
 using vjd::bench::CRecordingHost;
 
-class PushWindow : public vjd::annotation::IKindLabelWindow {
- public:
-  bool GetSelectedKind(std::string& kind) override {
-    kind = "馈电开关";
-    return true;
-  }
-  bool SaveGridConfig(const std::string&) override { return true; }
-  int GetGridRowCount() override { return 2; }
-};
-
 DisplayOptions EveryGroup() {
   DisplayOptions options;
   options.bConfigMotor = options.bConfigCable = options.bConfigShort = 1;
@@ -57,7 +47,7 @@ Figures Measure(int count, bool push, int rounds) {
   const CMemoryLabelHost drawing = CMemoryLabelHost::Drawing(count);
   auto operation = [&](vjd::annotation::ILabelHost& host) {
     if (push) {
-      PushWindow window;
+      vjd::bench::CPushWindow window;
       UpdateKindLabels(window, host, count, drawing.handles.data(), drawing.ids.data());
     } else {
       OptionSnapshot snapshot;

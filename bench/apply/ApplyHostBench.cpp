@@ -81,20 +81,10 @@ HostDrawing Build(int count) {
   return d;
 }
 
-class PushWindow : public vjd::annotation::IKindLabelWindow {
- public:
-  bool GetSelectedKind(std::string& kind) override {
-    kind = "馈电开关";
-    return true;
-  }
-  bool SaveGridConfig(const std::string&) override { return true; }
-  int GetGridRowCount() override { return 2; }
-};
-
 void Run(bool push, vjd::annotation::ILabelHost& host, const HostDrawing& d) {
   const int count = static_cast<int>(d.handles.size());
   if (push) {
-    PushWindow window;
+    vjd::bench::CPushWindow window;
     vjd::annotation::UpdateKindLabels(window, host, count, d.handles.data(), d.ids.data());
   } else {
     vjd::annotation::DisplayOptions options;

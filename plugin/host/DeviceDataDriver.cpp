@@ -23,8 +23,7 @@ CDeviceTableDriver CEntityRecordDriver::GetTable(int index) const {
 
 int CDeviceTableDriver::FindItem(int itemCode) const {
   VARIANT arg = MakeInt(itemCode);
-  int row = -1;
-  return CallInt(DispidTableFindItem, DISPATCH_METHOD, &arg, 1, row) ? row : -1;
+  return IntOr(-1, DispidTableFindItem, DISPATCH_METHOD, &arg, 1);
 }
 
 int CDeviceTableDriver::GetItemValue(int row, int column, unsigned char* buffer, int length) const {

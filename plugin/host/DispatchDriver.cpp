@@ -99,6 +99,12 @@ bool CDispatchDriver::CallInt(DISPID dispid, WORD flags, VARIANT* args, UINT arg
   return true;  // nothing to clear in an integer
 }
 
+int CDispatchDriver::IntOr(int fallback, DISPID dispid, WORD flags, VARIANT* args,
+                           UINT argCount) const {
+  int value = fallback;
+  return CallInt(dispid, flags, args, argCount, value) ? value : fallback;
+}
+
 bool CDispatchDriver::CallDouble(DISPID dispid, WORD flags, VARIANT* args, UINT argCount,
                                  double& out) const {
   VARIANT result;

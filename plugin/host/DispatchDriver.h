@@ -44,6 +44,9 @@ class CDispatchDriver {
   // conversion fails.
   bool CallInt(DISPID dispid, WORD flags, VARIANT* args, UINT argCount, int& out) const;
   bool CallDouble(DISPID dispid, WORD flags, VARIANT* args, UINT argCount, double& out) const;
+  // The integer result of a call, or `fallback` when the call or the conversion fails.
+  int IntOr(int fallback, DISPID dispid, WORD flags, VARIANT* args = nullptr,
+            UINT argCount = 0) const;
   // On success the returned object carries one reference that belongs to the caller.
   bool CallDispatch(DISPID dispid, WORD flags, VARIANT* args, UINT argCount, IDispatch*& out) const;
   bool CallVoid(DISPID dispid, WORD flags, VARIANT* args = nullptr, UINT argCount = 0) const;

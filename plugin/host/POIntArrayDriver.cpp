@@ -26,8 +26,7 @@ bool CPOIntArrayDriver::RemoveAll() const {
 
 int CPOIntArrayDriver::GetAt(int index) const {
   VARIANT arg = MakeInt(index);
-  int value = 0;
-  return CallInt(DispidIntArrayGetAt, DISPATCH_METHOD, &arg, 1, value) ? value : 0;
+  return IntOr(0, DispidIntArrayGetAt, DISPATCH_METHOD, &arg, 1);
 }
 
 bool CPOIntArrayDriver::SetAt(int index, int value) const {

@@ -1,6 +1,45 @@
 #include "PoMapDriver.h"
 
+#include "HostContract.h"
+
 namespace vjd::host {
+
+int CPoSelectionDriver::Count() const {
+  return IntOr(0, DispidSelectionCount, DISPATCH_PROPERTYGET);
+}
+
+bool CPoSelectionDriver::Clear() const {
+  return CallVoid(DispidSelectionClear, DISPATCH_METHOD);
+}
+
+int CPoSelectionDriver::Item(int index) const {
+  VARIANT arg = MakeInt(index);
+  return IntOr(0, DispidSelectionItem, DISPATCH_METHOD, &arg, 1);
+}
+
+bool CPoCommandStateDriver::PrepareCommand() const {
+  return CallVoid(DispidCommandStatePrepareCommand, DISPATCH_METHOD);
+}
+
+BOOL CPoCommandStateDriver::IsCommandBlocked(int commandId) const {
+  VARIANT arg = MakeInt(commandId);
+  return IntOr(TRUE, DispidCommandStateIsCommandBlocked, DISPATCH_METHOD, &arg, 1);
+}
+
+BOOL CPoCommandStateDriver::CanStartCommand() const {
+  return IntOr(FALSE, DispidCommandStateCanStartCommand, DISPATCH_METHOD);
+}
+
+bool CPoHighlighterDriver::SetHighlight(const int* ids, int count, int mark, int mode) const {
+  VARIANT args[4] = {MakeIntRef(const_cast<int*>(ids)), MakeInt(count), MakeInt(mark),
+                     MakeInt(mode)};
+  return CallVoid(DispidHighlighterSetHighlight, DISPATCH_METHOD, args, 4);
+}
+
+bool CPoHighlighterDriver::RedrawEntities(const int* ids, int count) const {
+  VARIANT args[2] = {MakeIntRef(const_cast<int*>(ids)), MakeInt(count)};
+  return CallVoid(DispidHighlighterRedrawEntities, DISPATCH_METHOD, args, 2);
+}
 
 LRESULT CPoMapDriver::SendToWindow(UINT message, WPARAM wParam, LPARAM lParam) const {
   return m_hWnd ? SendMessageA(m_hWnd, message, wParam, lParam) : 0;
@@ -60,8 +99,7 @@ bool CPoMapDriver::SetCurrentCommand(int id, int state) const {
 
 int CPoMapDriver::BeginOperation(const char* text) const {
   VARIANT arg = MakeText(text);
-  int result = 0;
-  if (!CallInt(DispidMapBeginOperation, DISPATCH_METHOD, &arg, 1, result)) result = 0;
+  const int result = IntOr(0, DispidMapBeginOperation, DISPATCH_METHOD, &arg, 1);
   VariantClear(&arg);
   return result;
 }
@@ -95,8 +133,7 @@ bool CPoMapDriver::RecordEntity(int handle) const {
 
 int CPoMapDriver::EntityHandle(int id) const {
   VARIANT arg = MakeInt(id);
-  int handle = 0;
-  return CallInt(DispidMapEntityHandle, DISPATCH_PROPERTYGET, &arg, 1, handle) ? handle : 0;
+  return IntOr(0, DispidMapEntityHandle, DISPATCH_PROPERTYGET, &arg, 1);
 }
 
 bool CPoMapDriver::Refresh() const {

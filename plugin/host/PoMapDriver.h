@@ -1,4 +1,5 @@
-// Driver of the host's map control (PoMap): the one way the plug-in talks to the drawing.  It
+// Drivers of the host's map control (PoMap), the one way the plug-in talks to the drawing, and of
+// the small objects it hands out (selection, command state, highlighter).  The map driver
 // borrows the VjdHostMap the host handed to AttachPoMap (no reference is added or released) and
 // returns the objects the map hands out as owning drivers, released when they go out of scope.
 //
@@ -11,11 +12,38 @@
 #include "DispatchDriver.h"
 #include "HostContract.h"
 #include "POIntArrayDriver.h"
-#include "PoCommandStateDriver.h"
-#include "PoHighlighterDriver.h"
-#include "PoSelectionDriver.h"
 
 namespace vjd::host {
+
+// Driver of the host's selection set (PoSelection), handed out by the map and released with the
+// driver.  Defaults when a call fails: Count 0, Item 0 (no entity has id 0).
+class CPoSelectionDriver : public CDispatchDriver {
+ public:
+  using CDispatchDriver::CDispatchDriver;
+  int Count() const;
+  bool Clear() const;
+  int Item(int index) const;
+};
+
+// Driver of the host's command-state object (PoCommandState), handed out by the map for the
+// duration of one launch.  A failing call refuses the launch: CanStartCommand defaults to FALSE,
+// IsCommandBlocked to TRUE.
+class CPoCommandStateDriver : public CDispatchDriver {
+ public:
+  using CDispatchDriver::CDispatchDriver;
+  bool PrepareCommand() const;
+  BOOL IsCommandBlocked(int commandId) const;
+  BOOL CanStartCommand() const;
+};
+
+// Driver of the host's highlighter (PoHighlighter), handed out by the map and released with the
+// driver.  (1, 1) marks the listed entities, (0, 0) unmarks them; a failing call does nothing.
+class CPoHighlighterDriver : public CDispatchDriver {
+ public:
+  using CDispatchDriver::CDispatchDriver;
+  bool SetHighlight(const int* ids, int count, int mark, int mode) const;
+  bool RedrawEntities(const int* ids, int count) const;
+};
 
 class CPoMapDriver : public CDispatchDriver {
  public:

@@ -1,11 +1,10 @@
 #include "TempHostDir.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 
 #include "StdioRecordFileSystem.h"
+#include "UniqueTempDir.h"
 
 #ifdef _WIN32
 #include <direct.h>
@@ -16,12 +15,7 @@
 namespace fs = std::filesystem;
 
 TempHostDir::TempHostDir(bool with_database_folder) {
-  static std::atomic<int> counter{0};
-  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path root = fs::temp_directory_path() /
-                  ("vjd-host-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-  fs::create_directories(root);
-  root_ = root.string();
+  root_ = MakeUniqueTempDir("vjd-host-").string();
   dir_ = root_ + static_cast<char>(fs::path::preferred_separator);
   // The GBK folder name goes to the C runtime as bytes, the way the configuration file opens it.
   if (with_database_folder) {

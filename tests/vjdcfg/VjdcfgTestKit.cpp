@@ -1,8 +1,6 @@
 #include "VjdcfgTestKit.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -10,6 +8,7 @@
 #include "FileAccess.h"
 #include "LabelConfigFile.h"
 #include "StdioRecordFileSystem.h"
+#include "UniqueTempDir.h"
 #include "Vjdcfg.h"
 
 namespace fs = std::filesystem;
@@ -40,12 +39,7 @@ class OneFile : public IRecordFileSystem {
 }  // namespace
 
 TempDir::TempDir() {
-  static std::atomic<int> counter{0};
-  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path dir = fs::temp_directory_path() /
-                 ("vjdcfg-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-  fs::create_directories(dir);
-  dir_ = dir.u8string();
+  dir_ = MakeUniqueTempDir("vjdcfg-test-").u8string();
 }
 
 TempDir::~TempDir() {
