@@ -10,20 +10,21 @@ std::string CDeviceDataReader::GetMotorModel(int id) {
   return m_source.ReadItem(id, kItemMotor, columns, &model, 1) ? model : std::string();
 }
 
-void CDeviceDataReader::GetCableLength(int id, std::string& runCount, std::string& length) {
-  const int columns[] = {kColumnLength, kColumnRunCount};
+void CDeviceDataReader::ReadPair(int id, int itemCode, int firstColumn, int secondColumn,
+                                 std::string& first, std::string& second) {
+  const int columns[] = {firstColumn, secondColumn};
   std::string values[2];
-  if (!m_source.ReadItem(id, kItemCableLength, columns, values, 2)) return;
-  length = values[0];
-  runCount = values[1];
+  if (!m_source.ReadItem(id, itemCode, columns, values, 2)) return;
+  first = values[0];
+  second = values[1];
+}
+
+void CDeviceDataReader::GetCableLength(int id, std::string& runCount, std::string& length) {
+  ReadPair(id, kItemCableLength, kColumnLength, kColumnRunCount, length, runCount);
 }
 
 void CDeviceDataReader::GetCableType(int id, std::string& model, std::string& spec) {
-  const int columns[] = {kColumnCableModel, kColumnCableSpec};
-  std::string values[2];
-  if (!m_source.ReadItem(id, kItemCableType, columns, values, 2)) return;
-  model = values[0];
-  spec = values[1];
+  ReadPair(id, kItemCableType, kColumnCableModel, kColumnCableSpec, model, spec);
 }
 
 bool CDeviceDataReader::HasCableData(int id) {

@@ -46,6 +46,10 @@ class CDeviceDataReader {
   std::string GetShortCircuitCurrent(int id);
 
  private:
+  // Two columns of one item; both strings stay as they are when the entity has no such item.
+  void ReadPair(int id, int itemCode, int firstColumn, int secondColumn, std::string& first,
+                std::string& second);
+
   IDeviceItemSource& m_source;
 };
 

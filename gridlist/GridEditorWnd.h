@@ -18,6 +18,7 @@
 #include <cstddef>
 
 #include "GridEditorHeap.h"
+#include "Gridlistctrl.h"
 #include "Wnd.h"
 
 template <class TBase>
@@ -62,17 +63,8 @@ class CGridEditorWnd : public TBase {
   // grid, with the editor's id); a null text: the edit was cancelled.  The grid destroys this
   // window while the parent handles it; the object lives until its handlers return.
   void SendEndLabelEdit(HWND grid, UINT mask, int row, int column, const char* text, int length) {
-    NMLVDISPINFOA info = {};
-    info.hdr.hwndFrom = grid;
-    info.hdr.idFrom = static_cast<UINT_PTR>(this->GetDlgCtrlID());
-    info.hdr.code = LVN_ENDLABELEDITA;
-    info.item.mask = mask;
-    info.item.iItem = row;
-    info.item.iSubItem = column;
-    info.item.pszText = const_cast<char*>(text);
-    info.item.cchTextMax = text ? length : 0;
-    ::SendMessageA(::GetParent(grid), WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
-                   reinterpret_cast<LPARAM>(&info));
+    SendGridNotify(grid, grid, static_cast<UINT_PTR>(this->GetDlgCtrlID()), LVN_ENDLABELEDITA, mask,
+                   row, column, text, length);
   }
 
   void PostNcDestroy() override {

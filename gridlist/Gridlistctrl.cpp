@@ -319,11 +319,11 @@ void CGridListCtrl::RequestEdit(int row, int column) {
   SendDispInfo(LVN_BEGINLABELEDITA, LVIF_TEXT, row, column, text, text.GetLength());
 }
 
-void CGridListCtrl::SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text,
-                                 int length, LPARAM lParam) {
+void SendGridNotify(HWND grid, HWND from, UINT_PTR idFrom, UINT code, UINT mask, int item,
+                    int subItem, const char* text, int length, LPARAM lParam) {
   NMLVDISPINFOA info = {};
-  info.hdr.hwndFrom = m_hWnd;
-  info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+  info.hdr.hwndFrom = from;
+  info.hdr.idFrom = idFrom;
   info.hdr.code = code;
   info.item.mask = mask;
   info.item.iItem = item;
@@ -331,7 +331,14 @@ void CGridListCtrl::SendDispInfo(UINT code, UINT mask, int item, int subItem, co
   info.item.pszText = const_cast<char*>(text);
   info.item.cchTextMax = text ? length : 0;
   info.item.lParam = lParam;
-  ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+  ::SendMessageA(::GetParent(grid), WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
+                 reinterpret_cast<LPARAM>(&info));
+}
+
+void CGridListCtrl::SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text,
+                                 int length, LPARAM lParam) {
+  SendGridNotify(m_hWnd, m_hWnd, static_cast<UINT_PTR>(GetDlgCtrlID()), code, mask, item, subItem,
+                 text, length, lParam);
 }
 
 void CGridListCtrl::DestroyEditor() {

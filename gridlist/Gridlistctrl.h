@@ -43,6 +43,11 @@ enum GridNotifyMask : UINT {
 // Control id of every in-place editor window.
 constexpr UINT kGridEditorId = 103;
 
+// A notification of the grid or one of its editors, sent to the grid's parent with the grid's id:
+// `from` and `idFrom` name the sender; a null text sends no text.
+void SendGridNotify(HWND grid, HWND from, UINT_PTR idFrom, UINT code, UINT mask, int item,
+                    int subItem, const char* text, int length, LPARAM lParam = 0);
+
 class CGridListCtrl : public CListCtrl {
  public:
   CGridListCtrl();
