@@ -5,13 +5,16 @@
 #include <windows.h>
 
 #include "ParaSetCommand.h"
+#include "StaticRuntime.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   if (reason != DLL_PROCESS_DETACH) return TRUE;
+  const bool bProcessEnds = reserved != nullptr;
   try {
-    CParaSetCommand::OnLibraryDetach(/*bProcessEnds=*/reserved != nullptr);
+    CParaSetCommand::OnLibraryDetach(bProcessEnds);
   } catch (...) {
     // nothing may unwind into the loader
   }
+  if (!bProcessEnds) fw::ReleaseStaticRuntime();
   return TRUE;
 }
