@@ -27,10 +27,8 @@ int PointerParam(const void* p) {
   return static_cast<int>(reinterpret_cast<std::uintptr_t>(p));
 }
 
-}  // namespace
-
-namespace {
 CParaSetCommand* g_pCommand = nullptr;  // the instance while it exists
+
 }  // namespace
 
 CParaSetCommand& CParaSetCommand::Instance() {
