@@ -27,6 +27,8 @@ int PointerParam(const void* p) {
   return static_cast<int>(reinterpret_cast<std::uintptr_t>(p));
 }
 
+CParaSetCommand* g_pCommand = nullptr;  // the instance while it exists
+
 }  // namespace
 
 CParaSetCommand& CParaSetCommand::Instance() {
@@ -34,9 +36,29 @@ CParaSetCommand& CParaSetCommand::Instance() {
   return command;
 }
 
-CParaSetCommand::CParaSetCommand() : m_pDlg(nullptr), m_hDlg(nullptr) {}
+CParaSetCommand::CParaSetCommand() : m_pDlg(nullptr), m_hDlg(nullptr) {
+  g_pCommand = this;
+}
 
-CParaSetCommand::~CParaSetCommand() = default;  // the driver releases an array still held
+// Runs after OnLibraryDetach: nothing of the host is held any more.
+CParaSetCommand::~CParaSetCommand() {
+  g_pCommand = nullptr;
+}
+
+int CParaSetCommand::HostObjectsHeld() {
+  return g_pCommand && g_pCommand->HasArrayObject() ? 1 : 0;
+}
+
+void CParaSetCommand::OnLibraryDetach(bool bProcessEnds) {
+  CParaSetCommand* command = g_pCommand;
+  if (!command) return;
+  if (bProcessEnds) {
+    if (command->m_pIntArray) command->m_pIntArray->DetachDispatch();
+    return;
+  }
+  if (CDlgParaSet* pDlg = command->LiveWindow()) pDlg->DestroyWindow();
+  if (command->m_pIntArray) command->m_pIntArray->ReleaseDispatch();
+}
 
 CDlgParaSet* CParaSetCommand::LiveWindow() const {
   if (!m_pDlg || !m_hDlg) return nullptr;
@@ -48,6 +70,7 @@ bool CParaSetCommand::HasArrayObject() const {
 }
 
 void CParaSetCommand::OnMessage(int code, int p1, int p2, int commandState) {
+  CTempMapLock temps;  // window wrappers asked for while handling the message go when it returns
   if (!m_pIntArray) m_pIntArray = std::make_unique<vjd::host::CPOIntArrayDriver>();
   vjd::host::CPoMapDriver map(vjd::TheLibraryState().pMap);
   switch (code) {
@@ -139,17 +162,16 @@ void CParaSetCommand::OnStart(const vjd::host::CPoMapDriver& map) {
     ReplaceList(pDlg->m_arrAllIds, allIds, allCount);
   }
 
-  if (!pDlg->m_hWnd) {
-    if (!CDialog::HasTemplate(CDlgParaSet::IDD)) {
-      // No window will ever delete the object: it goes now, and there is no window to fill.
-      delete pDlg;
+  switch (pDlg->CreateModeless(CDlgParaSet::IDD, nullptr)) {
+    case CDialog::CreateResult::Created:
+      break;
+    case CDialog::CreateResult::NoWindow:
+      delete pDlg;  // no window will ever delete it
       m_pDlg = nullptr;
       return;
-    }
-    if (!pDlg->Create(CDlgParaSet::IDD, nullptr)) {
+    case CDialog::CreateResult::WindowGone:
       m_pDlg = nullptr;  // the window came and went, and its object with it
       return;
-    }
   }
   m_hDlg = pDlg->m_hWnd;
   pDlg->ShowWindow(SW_SHOW);

@@ -16,9 +16,10 @@
 //
 // Ownership: the integer array object (created by "PelionObjects.POIntArray") is the command's,
 // held by a driver that exists from the first message that reaches the command until the
-// library unloads.  The window object belongs to its window; the command keeps a pointer to the
-// newest one and uses it only while that window exists.  The map and everything it hands out
-// belong to the host.
+// library unloads; the object itself is released at the command's end, or when the host frees
+// the library (OnLibraryDetach), never while the process ends.  The window object belongs to its
+// window; the command keeps a pointer to the newest one and uses it only while that window exists.
+// The map and everything it hands out belong to the host.
 #pragma once
 
 #include <windows.h>
@@ -61,6 +62,14 @@ class CParaSetCommand {
   CDlgParaSet* LiveWindow() const;
   // Whether a message has reached the command yet (the array driver exists from then on).
   bool HasArrayDriver() const { return m_pIntArray != nullptr; }
+  // The host objects the command holds now (its integer array: 0 or 1); 0 before it exists.
+  static int HostObjectsHeld();
+
+  // The library is unloading.  Freed by the host (FreeLibrary): the array object goes back to
+  // the host and a window still open is destroyed (its procedure would outlive the code).  The
+  // process ends: the host's objects may be gone already, so nothing of the host is called and
+  // the reference is left behind with the process.  Safe before the command exists.
+  static void OnLibraryDetach(bool bProcessEnds);
 
  private:
   CParaSetCommand();

@@ -34,10 +34,10 @@ void CDialog::RegisterControlClasses() {
   registered = ::InitCommonControlsEx(&icc) != FALSE;
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
-  if (m_hWnd) return FALSE;
+CDialog::CreateResult CDialog::CreateModeless(UINT nIDTemplate, CWnd* pParentWnd) {
+  if (m_hWnd) return CreateResult::NoWindow;
   LPCDLGTEMPLATEA pTemplate = FindTemplate(nIDTemplate);
-  if (!pTemplate) return FALSE;
+  if (!pTemplate) return CreateResult::NoWindow;
   RegisterControlClasses();
   m_nIDTemplate = nIDTemplate;
   m_pParentWnd = pParentWnd;
@@ -46,12 +46,22 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     fw::detail::RetainMessageFilter();
     m_bFilterRetained = TRUE;
   }
-  AfxHookWindowCreate(this);
-  HWND hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(pParentWnd),
-                                           &AfxDlgProc, 0);
-  AfxUnhookWindowCreate();
-  // A dialog whose initialisation destroyed it again has no window (and maybe no object) now.
-  return hWnd != nullptr && ::IsWindow(hWnd);
+  HWND hWnd = nullptr, hTaken = nullptr;
+  {
+    CWindowCreationHook hook(this);
+    hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(pParentWnd),
+                                        &AfxDlgProc, 0);
+    hTaken = hook.TakenOver();
+  }
+  if (hWnd && hWnd == hTaken && ::IsWindow(hWnd)) return CreateResult::Created;
+  // The window that was taken over had its last message unless it is still in the handle map:
+  // then this object may be gone, and nothing of it is touched any more.
+  if (hTaken && FromHandlePermanent(hTaken) != this) return CreateResult::WindowGone;
+  if (hTaken) ForgetWindow();  // refused before its first message: nothing was routed
+  if (hWnd && hWnd != hTaken) ::DestroyWindow(hWnd);  // made without reaching this object
+  m_bFilterRetained = FALSE;
+  fw::detail::ReleaseMessageFilter();
+  return CreateResult::NoWindow;
 }
 
 INT_PTR CDialog::DoModal() {
@@ -61,10 +71,15 @@ INT_PTR CDialog::DoModal() {
   if (!pTemplate || m_hWnd) return -1;
   RegisterControlClasses();
   m_bModal = TRUE;
-  AfxHookWindowCreate(this);
-  INT_PTR result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate,
-                                             HwndOf(m_pParentWnd), &AfxDlgProc, 0);
-  AfxUnhookWindowCreate();
+  INT_PTR result = -1;
+  HWND hTaken = nullptr;
+  {
+    CWindowCreationHook hook(this);
+    result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(m_pParentWnd),
+                                       &AfxDlgProc, 0);
+    hTaken = hook.TakenOver();
+  }
+  if (hTaken && FromHandlePermanent(hTaken) == this) ForgetWindow();  // refused before a message
   m_bModal = FALSE;
   return result;
 }

@@ -24,12 +24,20 @@ class CDialog : public CWnd {
   explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   ~CDialog() override;
 
-  // FALSE when the template is missing (nothing happened: the object is as it was) or when the
-  // window could not be made or was destroyed during its initialisation (then PostNcDestroy has
-  // run, and an object that deletes itself there is gone: check HasTemplate first to tell).
-  BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-  // Whether the current resource context holds the template.
-  static BOOL HasTemplate(UINT nIDTemplate) { return FindTemplate(nIDTemplate) != nullptr; }
+  // What a modeless creation came to.
+  enum class CreateResult {
+    Created,    // the window exists
+    NoWindow,   // no window was made (the template is missing, or the system refused the
+                // window): nothing happened, the object is the caller's as before
+    WindowGone  // the window was made and destroyed again during its initialisation: its last
+                // message ran PostNcDestroy, so an object that deletes itself there is gone
+  };
+  // Creates the modeless window.  An object that deletes itself with its window must tell the two
+  // failures apart: use CreateModeless.
+  BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr) {
+    return CreateModeless(nIDTemplate, pParentWnd) == CreateResult::Created;
+  }
+  CreateResult CreateModeless(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   virtual INT_PTR DoModal();
   void EndDialog(int nResult);
   BOOL IsModal() const { return m_bModal; }

@@ -13,12 +13,17 @@ std::unordered_map<HWND, CWnd*>& PermanentMap() {
   return map;
 }
 
-// Temporary wrappers: one per window handle ever asked for, kept until the module unloads, so a
-// pointer handed out stays a valid object even after its window is gone.
-std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap() {
-  static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+// Temporary wrappers: one per window handle asked for, until the outermost call into the module
+// that made it returns (bLocked), or until the module unloads for one made outside every call.
+struct TemporaryWrapper {
+  std::unique_ptr<CWnd> pWnd;
+  bool bLocked;
+};
+std::unordered_map<HWND, TemporaryWrapper>& TemporaryMap() {
+  static std::unordered_map<HWND, TemporaryWrapper> map;
   return map;
 }
+int g_nTempMapLocks = 0;  // calls into the module under way
 
 // The window property that remembers the original procedure of a subclassed window, so that a
 // window we could not give its procedure back (somebody subclassed it after us) still reaches it.
@@ -26,7 +31,7 @@ const char kSuperProp[] = "fw.CWnd.super";
 
 MSG g_msgCurrent = {};  // the message being handled now, for CWnd::Default
 
-CWnd* g_pWndInit = nullptr;  // the object waiting for the next window created on this thread
+CWindowCreationHook* g_pCreation = nullptr;  // the innermost creation under way on this thread
 HHOOK g_hCbtHook = nullptr;
 
 HHOOK g_hMsgHook = nullptr;
@@ -44,6 +49,7 @@ struct HookRemover {
 LRESULT CALLBACK GetMessageHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+    CTempMapLock temps;
     if (pMsg->message != WM_NULL && AfxPreTranslateMessage(pMsg)) {
       pMsg->message = WM_NULL;  // handled here: the host's loop dispatches nothing
       pMsg->wParam = 0;
@@ -51,6 +57,14 @@ LRESULT CALLBACK GetMessageHookProc(int code, WPARAM wParam, LPARAM lParam) {
     }
   }
   return ::CallNextHookEx(g_hMsgHook, code, wParam, lParam);
+}
+
+void ReadWindowText(HWND hWnd, CString& rString) {
+  int length = ::GetWindowTextLengthA(hWnd);
+  char* buffer = rString.GetBuffer(length);
+  buffer[0] = '\0';
+  ::GetWindowTextA(hWnd, buffer, length + 1);
+  rString.ReleaseBuffer();
 }
 
 HWND ChildOfNotification(HWND hParent, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,12 +123,13 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
 CWnd* CWnd::FromHandle(HWND hWnd) {
   if (!hWnd) return nullptr;
   if (CWnd* pWnd = FromHandlePermanent(hWnd)) return pWnd;
-  std::unique_ptr<CWnd>& temp = TemporaryMap()[hWnd];
-  if (!temp) {
-    temp.reset(new CWnd);
-    temp->m_hWnd = hWnd;  // not entered in the permanent map: it routes nothing
-  }
-  return temp.get();
+  auto found = TemporaryMap().find(hWnd);
+  if (found != TemporaryMap().end()) return found->second.pWnd.get();
+  auto temp = std::make_unique<CWnd>();
+  temp->m_hWnd = hWnd;  // not entered in the permanent map: it routes nothing
+  CWnd* pWnd = temp.get();
+  TemporaryMap().emplace(hWnd, TemporaryWrapper{std::move(temp), g_nTempMapLocks > 0});
+  return pWnd;
 }
 
 BOOL CWnd::Attach(HWND hWnd) {
@@ -134,8 +149,8 @@ HWND CWnd::Detach() {
 }
 
 BOOL CWnd::TakeOver(HWND hWnd) {
+  PermanentMap()[hWnd] = this;  // the one step that may fail (throw): nothing changed before it
   m_hWnd = hWnd;
-  PermanentMap()[hWnd] = this;
   WNDPROC previous = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
   m_pfnSuper = previous ? previous : &::DefWindowProcA;
@@ -171,6 +186,12 @@ HWND CWnd::UnsubclassWindow() {
   return hWnd;
 }
 
+void CWnd::ForgetWindow() {
+  PermanentMap().erase(m_hWnd);
+  m_pfnSuper = nullptr;
+  m_hWnd = nullptr;
+}
+
 void CWnd::OnFinalMessage() {
   HWND hWnd = m_hWnd;
   if (m_pfnSuper &&
@@ -186,14 +207,27 @@ void CWnd::OnFinalMessage() {
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                     const RECT& rect, CWnd* pParentWnd, UINT nID) {
   if (m_hWnd) return FALSE;
-  AfxHookWindowCreate(this);
   HMENU hMenu =
       (dwStyle & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)) : nullptr;
-  HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left,
-                                rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                HwndOf(pParentWnd), hMenu, AfxGetInstanceHandle(), nullptr);
-  AfxUnhookWindowCreate();
-  return hWnd != nullptr && m_hWnd == hWnd;
+  HWND hWnd = nullptr, hTaken = nullptr;
+  {
+    CWindowCreationHook hook(this);
+    hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top, HwndOf(pParentWnd),
+                             hMenu, AfxGetInstanceHandle(), nullptr);
+    hTaken = hook.TakenOver();
+  }
+  if (!hWnd) {
+    // Refused after it was taken over, before any message: no final message will detach it.  (A
+    // window that came and went had its final message: then this object may be gone.)
+    if (hTaken && FromHandlePermanent(hTaken) == this) ForgetWindow();
+    return FALSE;
+  }
+  if (hTaken != hWnd) {  // made without reaching this object: not ours to keep
+    ::DestroyWindow(hWnd);
+    return FALSE;
+  }
+  return TRUE;
 }
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -212,11 +246,7 @@ int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
 }
 
 void CWnd::GetWindowText(CString& rString) const {
-  int length = ::GetWindowTextLengthA(m_hWnd);
-  char* buffer = rString.GetBuffer(length);
-  buffer[0] = '\0';
-  ::GetWindowTextA(m_hWnd, buffer, length + 1);
-  rString.ReleaseBuffer();
+  ReadWindowText(m_hWnd, rString);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -239,7 +269,7 @@ int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const {
 int CWnd::GetDlgItemText(int nID, CString& rString) const {
   rString.Empty();
   HWND hItem = ::GetDlgItem(m_hWnd, nID);
-  if (hItem) FromHandle(hItem)->GetWindowText(rString);
+  if (hItem) ReadWindowText(hItem, rString);  // no wrapper needed for the item
   return rString.GetLength();
 }
 
@@ -350,6 +380,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
                  : ::DefWindowProcA(hWnd, message, wParam, lParam);
   }
   CResourceScope scope;
+  CTempMapLock temps;
   MSG previous = g_msgCurrent;
   g_msgCurrent.hwnd = hWnd;
   g_msgCurrent.message = message;
@@ -367,28 +398,36 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT CALLBACK AfxCbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && g_pWndInit) {
-    CWnd* pWnd = g_pWndInit;
-    g_pWndInit = nullptr;
-    pWnd->TakeOver(reinterpret_cast<HWND>(wParam));
+  CWindowCreationHook* creation = g_pCreation;
+  if (code == HCBT_CREATEWND && creation && creation->m_pWnd) {
+    HWND hWnd = reinterpret_cast<HWND>(wParam);
+    try {
+      creation->m_pWnd->TakeOver(hWnd);
+    } catch (...) {
+      // Nothing unwinds through the system's frames.  A window its object cannot route is not
+      // made at all: a non-zero answer makes the creation fail.
+      creation->m_pWnd = nullptr;
+      return 1;
+    }
+    creation->m_pWnd = nullptr;
+    creation->m_hWndTaken = hWnd;
   }
   return ::CallNextHookEx(g_hCbtHook, code, wParam, lParam);
 }
 
-void AfxHookWindowCreate(CWnd* pWnd) {
-  g_pWndInit = pWnd;
+CWindowCreationHook::CWindowCreationHook(CWnd* pWnd)
+    : m_pWnd(pWnd), m_hWndTaken(nullptr), m_pOuter(g_pCreation) {
+  g_pCreation = this;
   if (!g_hCbtHook)
     g_hCbtHook = ::SetWindowsHookExA(WH_CBT, &AfxCbtHookProc, nullptr, ::GetCurrentThreadId());
 }
 
-BOOL AfxUnhookWindowCreate() {
-  BOOL taken = g_pWndInit == nullptr;
-  g_pWndInit = nullptr;
-  if (g_hCbtHook) {
+CWindowCreationHook::~CWindowCreationHook() {
+  g_pCreation = m_pOuter;
+  if (!g_pCreation && g_hCbtHook) {
     ::UnhookWindowsHookEx(g_hCbtHook);
     g_hCbtHook = nullptr;
   }
-  return taken;
 }
 
 BOOL AfxPreTranslateMessage(MSG* pMsg) {
@@ -406,6 +445,33 @@ BOOL AfxPreTranslateMessage(MSG* pMsg) {
     if (handled) return TRUE;  // the window may be gone now: walk no further
   }
   return FALSE;
+}
+
+void AfxLockTempMaps() {
+  ++g_nTempMapLocks;
+}
+
+BOOL AfxUnlockTempMaps() {
+  if (g_nTempMapLocks <= 0 || --g_nTempMapLocks > 0) return FALSE;
+  auto& temps = TemporaryMap();
+  for (auto it = temps.begin(); it != temps.end();) {
+    if (it->second.bLocked) {
+      it->second.pWnd->m_hWnd = nullptr;  // a wrapper owns nothing of its window
+      it = temps.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  return TRUE;
+}
+
+AfxHeldObjects AfxGetHeldObjects() {
+  AfxHeldObjects held = {};
+  held.nPermanentWindows = static_cast<int>(PermanentMap().size());
+  held.nTemporaryWindows = static_cast<int>(TemporaryMap().size());
+  held.nCreationHooks = g_hCbtHook ? 1 : 0;
+  held.nMessageHooks = g_hMsgHook ? 1 : 0;
+  return held;
 }
 
 namespace fw {

@@ -40,8 +40,11 @@ class CWnd {
   // --- the handle map -------------------------------------------------------------------------
   // The object attached to (or subclassing) hWnd, or nullptr.
   static CWnd* FromHandlePermanent(HWND hWnd);
-  // The permanent object, or else a temporary wrapper (no message routing) that stays valid until
-  // the next message is taken from the queue or the module unloads.  nullptr for a null handle.
+  // The permanent object, or else a temporary wrapper (no message routing).  A wrapper made during
+  // a call into this module (AfxWndProc, the message hook, an export holding a CTempMapLock) is
+  // deleted when the outermost such call returns, as the framework deletes its temporary objects
+  // at idle time: use it within the handler that asked for it and keep only the handle.  One
+  // made outside every such call lives until the module unloads.  nullptr for a null handle.
   static CWnd* FromHandle(HWND hWnd);
 
   // Wraps hWnd without routing its messages.  FALSE if this object already has a window, hWnd is
@@ -157,16 +160,36 @@ class CWnd {
   friend BOOL ReflectToChild(HWND, UINT, WPARAM, LPARAM, LRESULT*);
 
   BOOL TakeOver(HWND hWnd);  // subclassing without the checks, at creation
-  void OnFinalMessage();     // WM_NCDESTROY: unhook, detach, PostNcDestroy
+  // Drops a window taken over at creation that the system refused before its first message (its
+  // handle is dead: nothing is asked of it).
+  void ForgetWindow();
+  void OnFinalMessage();  // WM_NCDESTROY: unhook, detach, PostNcDestroy
 };
 
 // The procedure of every window a CWnd routes.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Creation hook: the next window created on this thread is routed to pWnd from its first message.
-// CWnd::CreateEx and CDialog use it; the hook is removed again by AfxUnhookWindowCreate.
-void AfxHookWindowCreate(CWnd* pWnd);
-BOOL AfxUnhookWindowCreate();
+// Creation hook: while this object lives, the next window created on this thread is routed to
+// pWnd from its first message (CWnd::CreateEx and CDialog hold one around the system's creation
+// call).  Creations nest (a dialog's controls are made while the dialog is being made); each
+// hook routes one window, and the system hook is installed while any of them lives.
+class CWindowCreationHook {
+ public:
+  explicit CWindowCreationHook(CWnd* pWnd);
+  ~CWindowCreationHook();
+  CWindowCreationHook(const CWindowCreationHook&) = delete;
+  CWindowCreationHook& operator=(const CWindowCreationHook&) = delete;
+
+  // The window pWnd took over, or nullptr when none was made for it.  That window may be gone
+  // again (and pWnd with it, if it deletes itself with its window).
+  HWND TakenOver() const { return m_hWndTaken; }
+
+ private:
+  friend LRESULT CALLBACK AfxCbtHookProc(int, WPARAM, LPARAM);
+  CWnd* m_pWnd;  // nullptr once it took a window over
+  HWND m_hWndTaken;
+  CWindowCreationHook* m_pOuter;  // the enclosing creation, if any
+};
 
 // The pre-translation step of a message loop: walks from pMsg->hwnd up to its top-level window and
 // calls PreTranslateMessage of every window this module routes; TRUE when one handled it (then the
@@ -175,6 +198,31 @@ BOOL AfxUnhookWindowCreate();
 // calls this function for every message the loop removes from the queue, and turns a handled one
 // into WM_NULL.  A loop of this module (a test) may call it directly on a message it made itself.
 BOOL AfxPreTranslateMessage(MSG* pMsg);
+
+// The lifetime of temporary wrappers (CWnd::FromHandle).  Every call into this module holds the
+// lock while it runs: AfxWndProc and the message hook take it themselves, a library's exports
+// take it with a CTempMapLock.  When the outermost holder lets go, every temporary wrapper made
+// while it held the lock is deleted.
+void AfxLockTempMaps();
+// TRUE when that was the outermost lock (and its temporary wrappers are gone now).
+BOOL AfxUnlockTempMaps();
+
+class CTempMapLock {
+ public:
+  CTempMapLock() { AfxLockTempMaps(); }
+  ~CTempMapLock() { AfxUnlockTempMaps(); }
+  CTempMapLock(const CTempMapLock&) = delete;
+  CTempMapLock& operator=(const CTempMapLock&) = delete;
+};
+
+// What this layer holds at one moment, for the checks that a long session leaves nothing behind.
+struct AfxHeldObjects {
+  int nPermanentWindows;  // objects in the handle map (routing or attached windows)
+  int nTemporaryWindows;  // temporary wrappers not deleted yet
+  int nCreationHooks;     // WH_CBT hooks installed (only while a window is being created)
+  int nMessageHooks;      // WH_GETMESSAGE hooks installed (while a modeless dialog exists)
+};
+AfxHeldObjects AfxGetHeldObjects();
 
 namespace fw {
 namespace detail {

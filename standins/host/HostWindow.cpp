@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "CallLog.h"
 #include "DrawingFile.h"
 #include "KernelViewExtras.h"
 #include "POIntArray.h"
@@ -66,6 +67,9 @@ std::wstring ProgramDirectory() {
 
 HostWindow::HostWindow(const HostOptions& options, HostLog& log)
     : m_options(options), m_log(log), m_pMap(om::PoMap::Create()), m_drawing(m_pMap) {
+  // The host reports the map calls it acts on to its event log; the object model's own records
+  // of every call (kept for the tests) would grow all session long.
+  om::TheCallLog().SetRecording(false);
   m_pMap->GetDrawing().onMapCall = [this](const std::string& line) { OnMapCall(line); };
 }
 
@@ -452,6 +456,7 @@ void HostWindow::OnMapCall(const std::string& line) {
   if (member == "SetPrompt") {
     SetWindowTextW(m_hPrompt, WideFromGbk(d.strPrompt).c_str());
     m_log.Line("prompt", d.strPrompt);
+    d.prompts.clear();  // the prompt line shows the last one only
   } else if (member == "SetCurrentCommand") {
     m_log.Line("command",
                std::to_string(d.nCurrentCommand) + " " + std::to_string(d.nCommandState));

@@ -6,6 +6,18 @@
 
 namespace om {
 
+namespace {
+long g_liveReferences = 0;
+}  // namespace
+
+AutomationObject::AutomationObject() {
+  ++g_liveReferences;  // the creator's reference
+}
+
+long AutomationObject::LiveReferences() {
+  return g_liveReferences;
+}
+
 HRESULT STDMETHODCALLTYPE AutomationObject::QueryInterface(REFIID riid, void** object) {
   if (!object) return E_POINTER;
   if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch)) {
@@ -19,11 +31,13 @@ HRESULT STDMETHODCALLTYPE AutomationObject::QueryInterface(REFIID riid, void** o
 
 ULONG STDMETHODCALLTYPE AutomationObject::AddRef() {
   ++m_addRefCalls;
+  ++g_liveReferences;
   return static_cast<ULONG>(++m_refs);
 }
 
 ULONG STDMETHODCALLTYPE AutomationObject::Release() {
   ++m_releaseCalls;
+  --g_liveReferences;
   LONG refs = --m_refs;
   if (refs == 0) delete this;
   return static_cast<ULONG>(refs);

@@ -35,6 +35,10 @@ class AutomationObject : public IDispatch {
   ULONG RefCount() const { return m_refs; }
   int AddRefCalls() const { return m_addRefCalls; }
   int ReleaseCalls() const { return m_releaseCalls; }
+  // The references held on every automation object alive in the process, added up (each
+  // object's creator reference included): what a guest that took and gave back as many as it
+  // was handed leaves unchanged.
+  static long LiveReferences();
 
   // From now on `dispid` answers `hr` without running (and without a log line).
   void FailMember(DISPID dispid, HRESULT hr = E_FAIL) { m_failures[dispid] = hr; }
@@ -44,7 +48,7 @@ class AutomationObject : public IDispatch {
   virtual const char* LogName() const = 0;
 
  protected:
-  AutomationObject() = default;
+  AutomationObject();
   virtual ~AutomationObject() = default;
 
   // One call, with the arguments in natural order (args[0] is the first).

@@ -12,7 +12,12 @@ namespace om {
 
 class CallLog {
  public:
-  void Add(std::string line) { m_lines.push_back(std::move(line)); }
+  void Add(std::string line) {
+    if (m_bRecording) m_lines.push_back(std::move(line));
+  }
+  // A program that runs for a whole session (the stand-in host) records nothing: the log would
+  // grow with every call.  On by default, for the tests.
+  void SetRecording(bool recording) { m_bRecording = recording; }
   const std::vector<std::string>& Lines() const { return m_lines; }
   void Clear() { m_lines.clear(); }
   // Lines that start with `prefix`, in order (e.g. "Map." or "Map.SetPrompt(").
@@ -22,6 +27,7 @@ class CallLog {
 
  private:
   std::vector<std::string> m_lines;
+  bool m_bRecording = true;
 };
 
 CallLog& TheCallLog();

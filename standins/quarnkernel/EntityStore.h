@@ -42,6 +42,10 @@ struct Entity {
   unsigned char attributes[QK_ATTR_BLOCK_SIZE] = {};
   std::vector<Label> labels;
   int lastDisplaySize = 0;  // what GetDisplaySize last answered for this entity
+  // Made by CreateEntity, outside the drawing: the first document it is added to takes it, and it
+  // goes with that document (documentOwner).
+  bool loose = false;
+  const void* documentOwner = nullptr;
 };
 
 class EntityStore {

@@ -1,6 +1,9 @@
 // The kernel's in-memory documents: ordered lists of entities of the store that a preview shows.
 // A document belongs to whoever created it and lives until DestroyDocument; the kernel answers 0
-// for a handle it did not hand out or has already destroyed.
+// for a handle it did not hand out or has already destroyed.  An entity made by CreateEntity
+// (outside the drawing) belongs to the first document it is added to and is removed from the
+// store with that document, so a preview that makes one entity each time it opens leaves none
+// behind; drawing entities only ever appear in documents.
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -71,6 +74,10 @@ QK_API void QK_CALL DestroyDocument(QkDocument handle) {
   Document* document = Live(handle);
   if (!document) return;
   LiveDocuments().erase(document);
+  for (QkEntity entity : document->entities) {
+    const qk::Entity* found = qk::TheEntityStore().Find(entity);
+    if (found && found->documentOwner == document) qk::TheEntityStore().Remove(entity);
+  }
   delete document;
 }
 
@@ -88,9 +95,11 @@ QK_API int QK_CALL DocumentQuery(QkDocument handle, int code, void* pointer, int
       case QK_DOC_ADD: {
         if (!pointer) return 0;
         QkEntity entity = *static_cast<const QkEntity*>(pointer);
-        if (!qk::TheEntityStore().Find(entity)) return 0;
+        qk::Entity* found = qk::TheEntityStore().Find(entity);
+        if (!found) return 0;
         auto& list = document->entities;
         if (std::find(list.begin(), list.end(), entity) == list.end()) list.push_back(entity);
+        if (found->loose && !found->documentOwner) found->documentOwner = document;
         return 1;
       }
       case QK_DOC_EXTENTS:

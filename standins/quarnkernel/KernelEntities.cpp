@@ -155,7 +155,9 @@ QK_API int QK_CALL EntityParam(QkEntity handle, int code, void* value, int index
 
 QK_API QkEntity QK_CALL CreateEntity(int kind) {
   try {
-    return TheEntityStore().Create(kind, "", "").handle;
+    qk::Entity& entity = TheEntityStore().Create(kind, "", "");
+    entity.loose = true;
+    return entity.handle;
   } catch (...) {
     return 0;
   }

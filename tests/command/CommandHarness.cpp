@@ -59,10 +59,15 @@ StandInHost::StandInHost(const PluginCalls& calls) : m_calls(calls) {
       ::SetWindowLongPtrA(m_hMapWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MapWndProc)));
   g_nSetCursor = 0;
   m_hostMap = {m_hMapWnd, m_pMap};
+  Reattach(calls);
+  ClearLog();
+}
+
+void StandInHost::Reattach(const PluginCalls& calls) {
+  m_calls = calls;
   m_calls.AttachPoMap(&m_hostMap);
   m_calls.SetPoStatus(kCommandId);
   m_calls.SetPoAction(3);
-  ClearLog();
 }
 
 StandInHost::~StandInHost() {

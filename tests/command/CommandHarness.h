@@ -34,6 +34,10 @@ class StandInHost {
   StandInHost(const StandInHost&) = delete;
   StandInHost& operator=(const StandInHost&) = delete;
 
+  // What a host does after it loaded the plug-in again: the new library's functions, and the map,
+  // the command id and the action handed to them.
+  void Reattach(const PluginCalls& calls);
+
   om::Drawing& Drawing();
   HWND MapWindow() const { return m_hMapWnd; }
 

@@ -25,7 +25,8 @@ void Pump() {
 // window, the last message deletes the object.
 class CSelfOwnedDialog : public CDialog {
  public:
-  explicit CSelfOwnedDialog(bool* pDeleted) : m_pDeleted(pDeleted) {}
+  explicit CSelfOwnedDialog(bool* pDeleted, bool bDestroyAtInit = false)
+      : m_pDeleted(pDeleted), m_bDestroyAtInit(bDestroyAtInit) {}
   ~CSelfOwnedDialog() override { *m_pDeleted = true; }
 
   CComboBox m_combo;
@@ -42,6 +43,7 @@ class CSelfOwnedDialog : public CDialog {
     CDialog::OnInitDialog();
     ++m_nInits;
     m_bComboBoundAtInit = m_combo.m_hWnd != nullptr;
+    if (m_bDestroyAtInit) DestroyWindow();  // this object is gone when it returns
     return TRUE;
   }
   void OnCancel() override {
@@ -55,6 +57,23 @@ class CSelfOwnedDialog : public CDialog {
 
  private:
   bool* m_pDeleted;
+  bool m_bDestroyAtInit;
+};
+
+// Refuses every window created on this thread while installed (see WndTest.cpp).
+class CRefuseCreation {
+ public:
+  CRefuseCreation()
+      : m_hHook(::SetWindowsHookExA(WH_CBT, &Refuse, nullptr, ::GetCurrentThreadId())) {}
+  ~CRefuseCreation() { ::UnhookWindowsHookEx(m_hHook); }
+  bool Installed() const { return m_hHook != nullptr; }
+
+ private:
+  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) return 1;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK m_hHook;
 };
 
 TEST(CDialogCreate, FindsItsTemplateOnlyInTheCurrentResourceContext) {
@@ -79,6 +98,48 @@ TEST(CDialogCreate, FindsItsTemplateOnlyInTheCurrentResourceContext) {
   EXPECT_EQ(pDlg, CWnd::FromHandlePermanent(pDlg->m_hWnd));
   pDlg->DestroyWindow();
   EXPECT_TRUE(deleted);
+}
+
+// The result of a modeless creation says whether a self-owning object still exists.
+TEST(CDialogCreate, TellsAFailureBeforeAnyWindowFromAWindowThatCameAndWent) {
+  using Result = CDialog::CreateResult;
+  const AfxHeldObjects before = AfxGetHeldObjects();
+
+  // No template: nothing happened.
+  bool deleted = false;
+  auto* pDlg = new CSelfOwnedDialog(&deleted);
+  EXPECT_EQ(Result::NoWindow, pDlg->CreateModeless(IDD_FWTEST_MISSING, nullptr));
+  EXPECT_FALSE(deleted);
+
+  // The system refuses the window before its first message: no window ever ran, so nothing
+  // deleted the object; it holds no window and the message hook is not held for it.
+  {
+    CRefuseCreation refuse;
+    ASSERT_TRUE(refuse.Installed());
+    EXPECT_EQ(Result::NoWindow, pDlg->CreateModeless(IDD_FWTEST, nullptr));
+  }
+  EXPECT_FALSE(deleted) << "the caller still owns it";
+  EXPECT_EQ(nullptr, pDlg->m_hWnd);
+  EXPECT_EQ(0, pDlg->m_nInits);
+  AfxHeldObjects held = AfxGetHeldObjects();
+  EXPECT_EQ(before.nPermanentWindows, held.nPermanentWindows);
+  EXPECT_EQ(before.nMessageHooks, held.nMessageHooks);
+  EXPECT_EQ(0, held.nCreationHooks);
+
+  // The same object makes its window once the system lets it.
+  ASSERT_EQ(Result::Created, pDlg->CreateModeless(IDD_FWTEST, nullptr));
+  EXPECT_EQ(1, pDlg->m_nInits);
+  pDlg->DestroyWindow();
+  EXPECT_TRUE(deleted);
+
+  // A window destroyed during its initialisation took its object along.
+  deleted = false;
+  pDlg = new CSelfOwnedDialog(&deleted, /*bDestroyAtInit=*/true);
+  EXPECT_EQ(Result::WindowGone, pDlg->CreateModeless(IDD_FWTEST, nullptr));
+  EXPECT_TRUE(deleted);
+  held = AfxGetHeldObjects();
+  EXPECT_EQ(before.nPermanentWindows, held.nPermanentWindows);
+  EXPECT_EQ(before.nMessageHooks, held.nMessageHooks);
 }
 
 TEST(CDialogModeless, EscapeInTheHostsLoopReachesOnCancel) {

@@ -129,6 +129,105 @@ TEST(CWndCreate, TheObjectSeesTheWindowsFirstMessages) {
   ::DestroyWindow(hTop);
 }
 
+// A window system that refuses every window created on this thread while it is installed (as a
+// hook of the host, or the system itself out of resources, may): the creation fails after the
+// framework's own creation hook has taken the window over, before the window's first message.
+class CRefuseCreation {
+ public:
+  CRefuseCreation()
+      : m_hHook(::SetWindowsHookExA(WH_CBT, &Refuse, nullptr, ::GetCurrentThreadId())) {}
+  ~CRefuseCreation() { ::UnhookWindowsHookEx(m_hHook); }
+  bool Installed() const { return m_hHook != nullptr; }
+
+ private:
+  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) return 1;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  HHOOK m_hHook;
+};
+
+TEST(CWndCreate, AWindowRefusedBeforeItsFirstMessageLeavesTheObjectAsItWas) {
+  HWND hTop = MakeTopLevel();
+  const AfxHeldObjects before = AfxGetHeldObjects();
+  CCountingWnd wnd;
+  RECT rect = {0, 0, 50, 20};
+  {
+    CRefuseCreation refuse;
+    ASSERT_TRUE(refuse.Installed());
+    EXPECT_FALSE(wnd.Create("STATIC", "x", WS_VISIBLE, rect, CWnd::FromHandle(hTop), 55));
+  }
+  EXPECT_EQ(nullptr, wnd.m_hWnd);
+  EXPECT_FALSE(wnd.m_bSawNcCreate);
+  EXPECT_EQ(0, wnd.m_nPostNcDestroy);
+  const AfxHeldObjects after = AfxGetHeldObjects();
+  EXPECT_EQ(before.nPermanentWindows, after.nPermanentWindows) << "no dead handle in the map";
+  EXPECT_EQ(0, after.nCreationHooks);
+  // The same object makes its window once the system lets it.
+  ASSERT_TRUE(wnd.Create("STATIC", "x", WS_VISIBLE, rect, CWnd::FromHandle(hTop), 55));
+  EXPECT_EQ(wnd.m_hWnd, ::GetDlgItem(hTop, 55));
+  ::DestroyWindow(hTop);
+}
+
+// Asks for a wrapper of another window while it handles WM_USER + 2, as a handler asking for a
+// control does, and reports what the framework held at that moment.
+class CAskingWnd : public CWnd {
+ public:
+  HWND m_hAsked = nullptr;
+  CWnd* m_pAnswer = nullptr;
+  int m_nTemporaryWhileHandling = -1;
+
+ protected:
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+    if (message == WM_USER + 2) {
+      m_pAnswer = CWnd::FromHandle(m_hAsked);
+      m_nTemporaryWhileHandling = AfxGetHeldObjects().nTemporaryWindows;
+      *pResult = m_pAnswer && m_pAnswer->m_hWnd == m_hAsked;
+      return TRUE;
+    }
+    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+  }
+};
+
+TEST(CWndTemporary, AWrapperMadeWhileAMessageIsHandledGoesWhenTheOutermostCallReturns) {
+  HWND hTop = MakeTopLevel();
+  CAskingWnd asking;
+  ASSERT_TRUE(asking.SubclassWindow(hTop));
+  const int before = AfxGetHeldObjects().nTemporaryWindows;
+  for (int i = 0; i < 3; ++i) {  // one wrapper at a time, however often the message comes
+    asking.m_hAsked = MakeTopLevel();
+    EXPECT_EQ(1, asking.SendMessage(WM_USER + 2));
+    EXPECT_EQ(before + 1, asking.m_nTemporaryWhileHandling);
+    EXPECT_EQ(before, AfxGetHeldObjects().nTemporaryWindows) << "message " << i;
+    ::DestroyWindow(asking.m_hAsked);
+  }
+
+  // A call that holds the lock around several messages keeps their wrappers until it returns.
+  asking.m_hAsked = MakeTopLevel();
+  {
+    CTempMapLock call;
+    EXPECT_EQ(1, asking.SendMessage(WM_USER + 2));
+    CWnd* pFirst = asking.m_pAnswer;
+    EXPECT_EQ(1, asking.SendMessage(WM_USER + 2));
+    EXPECT_EQ(pFirst, asking.m_pAnswer) << "the same wrapper, still alive";
+    EXPECT_EQ(before + 1, AfxGetHeldObjects().nTemporaryWindows);
+  }
+  EXPECT_EQ(before, AfxGetHeldObjects().nTemporaryWindows);
+
+  // A wrapper asked for outside every call (a test driving a window itself) stays valid, even
+  // across messages that ask for it too.
+  CWnd* pKept = CWnd::FromHandle(asking.m_hAsked);
+  EXPECT_EQ(1, asking.SendMessage(WM_USER + 2));
+  EXPECT_EQ(pKept, asking.m_pAnswer);
+  EXPECT_EQ(asking.m_hAsked, pKept->m_hWnd);
+  EXPECT_EQ(before + 1, AfxGetHeldObjects().nTemporaryWindows);
+
+  // A window's own object is never a temporary wrapper.
+  EXPECT_EQ(&asking, CWnd::FromHandle(hTop));
+  ::DestroyWindow(asking.m_hAsked);
+  ::DestroyWindow(hTop);
+}
+
 // A parent that records which notifications reached its own handlers.
 class CRecordingParent : public CWnd {
  public:

@@ -207,6 +207,25 @@ TEST_F(Kernel, DocumentsListTheirEntitiesOnceAndRefuseForeignHandles) {
   DestroyDocument(nullptr);
 }
 
+TEST_F(Kernel, AnEntityMadeOutsideTheDrawingGoesWithTheFirstDocumentItJoined) {
+  QkEntity drawn = QkSetupCreateEntity(28, "M1", "电动机");
+  QkEntity loose = CreateEntity(28);
+  QkEntity unused = CreateEntity(28);
+  QkDocument first = CreateDocument(0, ""), second = CreateDocument(0, "");
+  ASSERT_TRUE(first && second);
+  for (QkEntity e : {drawn, loose}) ASSERT_EQ(1, DocumentQuery(first, QK_DOC_ADD, &e, 0));
+  ASSERT_EQ(1, DocumentQuery(second, QK_DOC_ADD, &loose, 0));
+  EXPECT_EQ(3, QkSetupEntityCount());
+
+  DestroyDocument(second);  // not the one that took it
+  EXPECT_EQ(28, GetEntityKind(loose));
+  DestroyDocument(first);
+  EXPECT_EQ(QK_KIND_NONE, GetEntityKind(loose));
+  EXPECT_EQ(28, GetEntityKind(drawn)) << "drawing entities only appear in documents";
+  EXPECT_EQ(28, GetEntityKind(unused)) << "in no document: stays";
+  EXPECT_EQ(2, QkSetupEntityCount());
+}
+
 TEST_F(Kernel, DisplayDataNeverOverflowsTheSizeTheCallerWasGiven) {
   QkEntity e = CreateEntity(28);
   int count = 1, visible = 1;
