@@ -346,18 +346,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       if (m_bLockNotify) return TRUE;
       if (ReflectToChild(m_hWnd, message, wParam, lParam, pResult)) return TRUE;
       return OnNotify(wParam, lParam, pResult);
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      return ReflectToChild(m_hWnd, message, wParam, lParam, pResult);
   }
-  return FALSE;
+  // Drawing, colour and scroll messages from a direct child go to that child first; for any other
+  // message there is no child to offer it to.
+  return ReflectToChild(m_hWnd, message, wParam, lParam, pResult);
 }
 
 BOOL CWnd::OnCommand(WPARAM, LPARAM) {

@@ -2,11 +2,11 @@
 
 #include <objbase.h>
 
-#include "TestSeams.h"
 #include "CallLog.h"
 #include "POIntArray.h"
 #include "POIntArrayFactory.h"
 #include "PoMap.h"
+#include "TestSeams.h"
 #include "quarnkernel.h"
 
 namespace {
@@ -159,4 +159,14 @@ HWND StandInHost::FindConfigWindow() {
   ::EnumThreadWindows(::GetCurrentThreadId(), &FindConfigWindowProc,
                       reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+bool BindPluginCalls(HMODULE module, PluginCalls& calls) {
+  calls.AttachPoMap = PluginExport<decltype(calls.AttachPoMap)>(module, "AttachPoMap");
+  calls.SetPoStatus = PluginExport<decltype(calls.SetPoStatus)>(module, "SetPoStatus");
+  calls.SetPoAction = PluginExport<decltype(calls.SetPoAction)>(module, "SetPoAction");
+  calls.LaunchCommand = PluginExport<decltype(calls.LaunchCommand)>(module, "LaunchCommand");
+  calls.MouseStatus = PluginExport<decltype(calls.MouseStatus)>(module, "MouseStatus");
+  return calls.AttachPoMap && calls.SetPoStatus && calls.SetPoAction && calls.LaunchCommand &&
+         calls.MouseStatus;
 }

@@ -24,6 +24,15 @@ struct PluginCalls {
   void(WINAPI* MouseStatus)(int, int, int) = nullptr;
 };
 
+// An export of a loaded module by name, as the host finds it; null when there is none.
+template <typename Fn>
+Fn PluginExport(HMODULE module, const char* name) {
+  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
+// The five exports a host drives the command with; false when one of them is missing.
+bool BindPluginCalls(HMODULE module, PluginCalls& calls);
+
 class StandInHost {
  public:
   static constexpr int kCommandId = 4711;

@@ -35,11 +35,6 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
   ::EnumThreadWindows(::GetCurrentThreadId(), &AnswerBox, 0);
 }
 
-template <typename Fn>
-Fn Export(HMODULE module, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
 std::string CountText(HWND hDlg) {
   char text[16] = {};
   ::GetDlgItemTextA(hDlg, IDC_EDIT_SEL_COUNT, text, sizeof text);
@@ -50,13 +45,7 @@ TEST(UserRun, LaunchPickAndLeaveThroughTheExports) {
   HMODULE module = ::LoadLibraryA("VellJDParaSetting.dll");
   ASSERT_NE(nullptr, module);
   PluginCalls calls;
-  calls.AttachPoMap = Export<decltype(calls.AttachPoMap)>(module, "AttachPoMap");
-  calls.SetPoStatus = Export<decltype(calls.SetPoStatus)>(module, "SetPoStatus");
-  calls.SetPoAction = Export<decltype(calls.SetPoAction)>(module, "SetPoAction");
-  calls.LaunchCommand = Export<decltype(calls.LaunchCommand)>(module, "LaunchCommand");
-  calls.MouseStatus = Export<decltype(calls.MouseStatus)>(module, "MouseStatus");
-  ASSERT_TRUE(calls.AttachPoMap && calls.SetPoStatus && calls.SetPoAction && calls.LaunchCommand &&
-              calls.MouseStatus);
+  ASSERT_TRUE(BindPluginCalls(module, calls));
   UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &AnswerBoxes);
   int arraysAtStart = -1;
   {

@@ -10,16 +10,9 @@
 #include "Dialog.h"
 #include "FrameworkTestIds.h"
 #include "ResourceScope.h"
+#include "WindowTestKit.h"
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-}
 
 // A modeless dialog that owns itself, as the configuration window does: cancel destroys the
 // window, the last message deletes the object.
@@ -60,22 +53,6 @@ class CSelfOwnedDialog : public CDialog {
   bool m_bDestroyAtInit;
 };
 
-// Refuses every window created on this thread while installed (see WndTest.cpp).
-class CRefuseCreation {
- public:
-  CRefuseCreation()
-      : m_hHook(::SetWindowsHookExA(WH_CBT, &Refuse, nullptr, ::GetCurrentThreadId())) {}
-  ~CRefuseCreation() { ::UnhookWindowsHookEx(m_hHook); }
-  bool Installed() const { return m_hHook != nullptr; }
-
- private:
-  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) return 1;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  HHOOK m_hHook;
-};
-
 TEST(CDialogCreate, FindsItsTemplateOnlyInTheCurrentResourceContext) {
   bool deleted = false;
   auto* pDlg = new CSelfOwnedDialog(&deleted);
@@ -114,7 +91,7 @@ TEST(CDialogCreate, TellsAFailureBeforeAnyWindowFromAWindowThatCameAndWent) {
   // The system refuses the window before its first message: no window ever ran, so nothing
   // deleted the object; it holds no window and the message hook is not held for it.
   {
-    CRefuseCreation refuse;
+    CRefuseWindows refuse;
     ASSERT_TRUE(refuse.Installed());
     EXPECT_EQ(Result::NoWindow, pDlg->CreateModeless(IDD_FWTEST, nullptr));
   }
@@ -148,10 +125,10 @@ TEST(CDialogModeless, EscapeInTheHostsLoopReachesOnCancel) {
   ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
   pDlg->ShowWindow(SW_SHOW);
   HWND hEdit = ::GetDlgItem(pDlg->m_hWnd, IDC_FWTEST_EDIT);
-  Pump();
+  PumpWaitingMessages();
   // A plain loop that knows nothing of the dialog, as the host's loop: the key still works.
   ::PostMessageA(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
-  Pump();
+  PumpWaitingMessages();
   EXPECT_TRUE(deleted) << "Esc -> IDCANCEL -> OnCancel -> destroyed -> deleted";
 }
 
@@ -160,7 +137,7 @@ TEST(CDialogModeless, TheCloseBoxLeavesThroughOnCancel) {
   auto* pDlg = new CSelfOwnedDialog(&deleted);
   ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
   pDlg->SendMessage(WM_CLOSE);
-  Pump();
+  PumpWaitingMessages();
   EXPECT_TRUE(deleted);
 }
 

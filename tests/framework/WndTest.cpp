@@ -10,17 +10,10 @@
 #include <vector>
 
 #include "ListCtrl.h"
+#include "WindowTestKit.h"
 #include "Wnd.h"
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-}
 
 HWND MakeTopLevel() {
   return ::CreateWindowExA(0, "STATIC", "top", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
@@ -129,31 +122,13 @@ TEST(CWndCreate, TheObjectSeesTheWindowsFirstMessages) {
   ::DestroyWindow(hTop);
 }
 
-// A window system that refuses every window created on this thread while it is installed (as a
-// hook of the host, or the system itself out of resources, may): the creation fails after the
-// framework's own creation hook has taken the window over, before the window's first message.
-class CRefuseCreation {
- public:
-  CRefuseCreation()
-      : m_hHook(::SetWindowsHookExA(WH_CBT, &Refuse, nullptr, ::GetCurrentThreadId())) {}
-  ~CRefuseCreation() { ::UnhookWindowsHookEx(m_hHook); }
-  bool Installed() const { return m_hHook != nullptr; }
-
- private:
-  static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) return 1;
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  HHOOK m_hHook;
-};
-
 TEST(CWndCreate, AWindowRefusedBeforeItsFirstMessageLeavesTheObjectAsItWas) {
   HWND hTop = MakeTopLevel();
   const AfxHeldObjects before = AfxGetHeldObjects();
   CCountingWnd wnd;
   RECT rect = {0, 0, 50, 20};
   {
-    CRefuseCreation refuse;
+    CRefuseWindows refuse;
     ASSERT_TRUE(refuse.Installed());
     EXPECT_FALSE(wnd.Create("STATIC", "x", WS_VISIBLE, rect, CWnd::FromHandle(hTop), 55));
   }
@@ -344,7 +319,7 @@ TEST(CWndReflection, ARealListViewsCustomDrawReachesTheListObject) {
   EXPECT_STREQ("行", list.GetItemText(0, 0));
   parent.ShowWindow(SW_SHOWNA);
   list.RedrawWindow();
-  Pump();
+  PumpWaitingMessages();
   ASSERT_FALSE(list.m_stages.empty());
   EXPECT_EQ(static_cast<DWORD>(CDDS_PREPAINT), list.m_stages.front());
   EXPECT_NE(list.m_stages.end(), std::find(list.m_stages.begin(), list.m_stages.end(),

@@ -52,26 +52,14 @@ class WatchedArrayFactory : public IClassFactory {
 
 WatchedArrayFactory g_factory;
 
-template <typename Fn>
-Fn Export(HMODULE module, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
 }  // namespace
 
 int main() {
   HMODULE module = ::LoadLibraryA("VellJDParaSetting.dll");
   if (!module) return 1;
   PluginCalls calls;
-  calls.AttachPoMap = Export<decltype(calls.AttachPoMap)>(module, "AttachPoMap");
-  calls.SetPoStatus = Export<decltype(calls.SetPoStatus)>(module, "SetPoStatus");
-  calls.SetPoAction = Export<decltype(calls.SetPoAction)>(module, "SetPoAction");
-  calls.LaunchCommand = Export<decltype(calls.LaunchCommand)>(module, "LaunchCommand");
-  calls.MouseStatus = Export<decltype(calls.MouseStatus)>(module, "MouseStatus");
-  auto held = Export<BOOL(WINAPI*)(VjdHeldObjects*)>(module, "vjd_test_seam_held_objects");
-  if (!calls.AttachPoMap || !calls.SetPoStatus || !calls.SetPoAction || !calls.LaunchCommand ||
-      !calls.MouseStatus || !held)
-    return 1;
+  auto held = PluginExport<BOOL(WINAPI*)(VjdHeldObjects*)>(module, "vjd_test_seam_held_objects");
+  if (!BindPluginCalls(module, calls) || !held) return 1;
 
   // The host lives until the process ends: it is never destroyed (its destructor would end the
   // command and so release the array the normal way).
