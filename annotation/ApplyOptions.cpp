@@ -80,13 +80,8 @@ bool RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int ha
 }  // namespace
 
 OptionSnapshot SnapshotOf(const DisplayOptions& options) {
-  OptionSnapshot snapshot;
-  snapshot.bShowMotorName = options.bShowMotorName;
-  snapshot.bShowMotorModel = options.bShowMotorModel;
-  snapshot.bShowCableName = options.bShowCableName;
-  snapshot.bShowCableLabel = options.bShowCableLabel;
-  snapshot.bOneLine = options.bOneLine;
-  return snapshot;
+  return OptionSnapshot{options.bShowMotorName, options.bShowMotorModel, options.bShowCableName,
+                        options.bShowCableLabel, options.bOneLine};
 }
 
 void StoreDisplayOptions(ILabelHost& host, const DisplayOptions& options,

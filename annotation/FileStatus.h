@@ -24,24 +24,17 @@ class FileStatus {
 
   // A short English description, for command-line tools and test output.
   const char* ToString() const {
-    switch (m_code) {
-      case Code::kOk:
-        return "ok";
-      case Code::kNotFound:
-        return "no record of the kind";
-      case Code::kUnavailable:
-        return "the file can neither be opened nor created";
-      case Code::kIoError:
-        return "a read or write of the file failed";
-    }
-    return "?";
+    static const char* const kTexts[] = {"ok", "no record of the kind",
+                                         "the file can neither be opened nor created",
+                                         "a read or write of the file failed"};
+    return kTexts[static_cast<int>(m_code)];
   }
 
   friend bool operator==(const FileStatus& a, const FileStatus& b) { return a.m_code == b.m_code; }
   friend bool operator!=(const FileStatus& a, const FileStatus& b) { return !(a == b); }
 
  private:
-  enum class Code { kOk, kNotFound, kUnavailable, kIoError };
+  enum class Code { kOk, kNotFound, kUnavailable, kIoError };  // in the order of ToString's texts
   explicit FileStatus(Code code) : m_code(code) {}
 
   Code m_code = Code::kOk;

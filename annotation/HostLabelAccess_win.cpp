@@ -73,30 +73,20 @@ void CHostLabelAccess::SetLabelPosition(int handle, int label, int code) {
   WriteInt(handle, ATTR_LABEL_POSITION_SET, label, code);
 }
 
-void CHostLabelAccess::SetShowMotorModel(int value) {
-  ::SetShowMotorModel(value);
-}
-void CHostLabelAccess::SetShowMotorName(int value) {
-  ::SetShowMotorName(value);
-}
-void CHostLabelAccess::SetShowCableLabel(int value) {
-  ::SetShowCableLabel(value);
-}
-void CHostLabelAccess::SetShowCableName(int value) {
-  ::SetShowCableName(value);
-}
-void CHostLabelAccess::SetOneLineCableLabel(int value) {
-  ::SetOneLineCableLabel(value);
-}
-void CHostLabelAccess::SetShowShortPointName(int value) {
-  ::SetShowShortPointName(value);
-}
-void CHostLabelAccess::SetShowShortCurrent(int value) {
-  ::SetShowShortCurrent(value);
-}
-void CHostLabelAccess::SetShowNameOnDraw(int value) {
-  ::SetShowNameOnDraw(value);
-}
+// The eight display settings go straight to the library that keeps them.
+#define VJD_FORWARD_SETTING(Name)               \
+  void CHostLabelAccess::Set##Name(int value) { \
+    ::Set##Name(value);                         \
+  }
+VJD_FORWARD_SETTING(ShowMotorModel)
+VJD_FORWARD_SETTING(ShowMotorName)
+VJD_FORWARD_SETTING(ShowCableLabel)
+VJD_FORWARD_SETTING(ShowCableName)
+VJD_FORWARD_SETTING(OneLineCableLabel)
+VJD_FORWARD_SETTING(ShowShortPointName)
+VJD_FORWARD_SETTING(ShowShortCurrent)
+VJD_FORWARD_SETTING(ShowNameOnDraw)
+#undef VJD_FORWARD_SETTING
 
 bool CHostLabelAccess::IsMotorSymbol(int handle) {
   return ::IsMotorSymbol(handle) != 0;

@@ -4,11 +4,6 @@ int CComboBox::AddString(LPCSTR lpszString) {
   return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
 }
 
-int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
-  return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex),
-                                      reinterpret_cast<LPARAM>(lpszString)));
-}
-
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
   rString.Empty();
   int length = GetLBTextLen(nIndex);
@@ -17,16 +12,6 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const {
   buffer[0] = '\0';
   SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(buffer));
   rString.ReleaseBuffer();
-}
-
-int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const {
-  return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nStartAfter),
-                                      reinterpret_cast<LPARAM>(lpszString)));
-}
-
-int CComboBox::FindStringExact(int nStartAfter, LPCSTR lpszString) const {
-  return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nStartAfter),
-                                      reinterpret_cast<LPARAM>(lpszString)));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString) {

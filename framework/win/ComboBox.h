@@ -9,18 +9,12 @@ class CComboBox : public CWnd {
   int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
   int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(CB_SETCURSEL, nSelect)); }
   int AddString(LPCSTR lpszString);
-  int InsertString(int nIndex, LPCSTR lpszString);
-  int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
   void ResetContent() { SendMessage(CB_RESETCONTENT); }
   // The item's text; an empty text for an index out of range.
   void GetLBText(int nIndex, CString& rString) const;
   int GetLBTextLen(int nIndex) const {
     return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
   }
-  // First item from nStartAfter + 1 whose text begins with (FindString) or equals
-  // (FindStringExact) the text, without case; CB_ERR when none.
-  int FindString(int nStartAfter, LPCSTR lpszString) const;
-  int FindStringExact(int nStartAfter, LPCSTR lpszString) const;
   int SelectString(int nStartAfter, LPCSTR lpszString);
   DWORD_PTR GetItemData(int nIndex) const {
     return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));

@@ -1,13 +1,5 @@
 #include "ListCtrl.h"
 
-CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
-  HWND hHeader = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-  if (!hHeader) return nullptr;
-  // A header routed by a CHeaderCtrl object is that object; any other gets a plain wrapper whose
-  // messages all go straight to the control (CHeaderCtrl adds no state to CWnd).
-  return static_cast<CHeaderCtrl*>(CWnd::FromHandle(hHeader));
-}
-
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth,
                             int nSubItem) {
   LVCOLUMNA column = {};

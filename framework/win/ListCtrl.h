@@ -7,13 +7,11 @@
 
 #include <commctrl.h>
 
-#include "HeaderCtrl.h"
 #include "Wnd.h"
 
 class CListCtrl : public CWnd {
  public:
   // The header as a temporary wrapper; nullptr when the list has none.
-  CHeaderCtrl* GetHeaderCtrl() const;
 
   int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
                    int nSubItem = -1);

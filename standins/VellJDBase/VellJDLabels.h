@@ -26,22 +26,20 @@ extern "C" {
 
 struct VjdHostMap;
 
-VJDLABELS_API int VJDLABELS_CALL GetShowMotorModel(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowMotorModel(int value);
-VJDLABELS_API int VJDLABELS_CALL GetShowMotorName(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowMotorName(int value);
-VJDLABELS_API int VJDLABELS_CALL GetShowCableLabel(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowCableLabel(int value);
-VJDLABELS_API int VJDLABELS_CALL GetShowCableName(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowCableName(int value);
-VJDLABELS_API int VJDLABELS_CALL GetOneLineCableLabel(void);
-VJDLABELS_API void VJDLABELS_CALL SetOneLineCableLabel(int value);
-VJDLABELS_API int VJDLABELS_CALL GetShowShortPointName(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowShortPointName(int value);
-VJDLABELS_API int VJDLABELS_CALL GetShowShortCurrent(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowShortCurrent(int value);
-VJDLABELS_API int VJDLABELS_CALL GetShowNameOnDraw(void);
-VJDLABELS_API void VJDLABELS_CALL SetShowNameOnDraw(int value);
+/* The eight display settings, each with a getter (0 or 1) and a setter (any non-zero is 1):
+ * Get<Name>(void) and Set<Name>(int value). */
+#define VJDLABELS_SETTING(Name)                     \
+  VJDLABELS_API int VJDLABELS_CALL Get##Name(void); \
+  VJDLABELS_API void VJDLABELS_CALL Set##Name(int value);
+VJDLABELS_SETTING(ShowMotorModel)
+VJDLABELS_SETTING(ShowMotorName)
+VJDLABELS_SETTING(ShowCableLabel)
+VJDLABELS_SETTING(ShowCableName)
+VJDLABELS_SETTING(OneLineCableLabel)
+VJDLABELS_SETTING(ShowShortPointName)
+VJDLABELS_SETTING(ShowShortCurrent)
+VJDLABELS_SETTING(ShowNameOnDraw)
+#undef VJDLABELS_SETTING
 
 /* A motor: the entity's kind name (ATTR_KIND_NAME) is "电动机".  0 for an unknown handle. */
 VJDLABELS_API int VJDLABELS_CALL IsMotorSymbol(int handle);

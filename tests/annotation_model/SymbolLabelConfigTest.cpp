@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 using namespace vjd::annotation;
 
@@ -110,17 +112,11 @@ TEST(SymbolLabelConfigText, RepairPutsTheDefaultInPlaceOfSizesAndAnglesThatAreNo
 }
 
 TEST(LabelPositions, NamesFollowTheCodesAndOutsideCodesHaveNone) {
-  EXPECT_STREQ(LabelPositionName(0), "右上");
-  EXPECT_STREQ(LabelPositionName(9), "右上");
-  EXPECT_STREQ(LabelPositionName(3), "下一");
-  EXPECT_STREQ(LabelPositionName(12), "下二");
-  EXPECT_STREQ(LabelPositionName(8), "中间");
-  EXPECT_STREQ(LabelPositionName(17), "上三");
-  EXPECT_STREQ(LabelPositionName(20), "下四");
-  EXPECT_STREQ(LabelPositionName(21), "中上一");
-  EXPECT_STREQ(LabelPositionName(24), "中下二");
-  EXPECT_STREQ(LabelPositionName(-1), "");
-  EXPECT_STREQ(LabelPositionName(25), "");
+  const std::pair<int, const char*> names[] = {
+      {0, "右上"},  {9, "右上"},    {3, "下一"},    {12, "下二"}, {8, "中间"}, {17, "上三"},
+      {20, "下四"}, {21, "中上一"}, {24, "中下二"}, {-1, ""},     {25, ""},
+  };
+  for (const auto& [code, name] : names) EXPECT_STREQ(LabelPositionName(code), name) << code;
   for (int code = -1; code <= 25; ++code)
     EXPECT_EQ(IsMiddlePosition(code), code >= 21 && code <= 24) << code;
 }
@@ -193,41 +189,52 @@ TEST(GridTextForms, SlotsShowInTheirColumnForms) {
   EXPECT_STREQ(LabelColumnHeading(10), "");
 }
 
+// How the sizes, the angle, the yes/no and the colour columns read their texts back.
 TEST(GridTextForms, ReadingBackAppliesTheSpecialCases) {
-  EXPECT_EQ(ParseHeightText("0"), 0.003);
-  EXPECT_EQ(ParseHeightText(""), 0.003);
-  EXPECT_EQ(ParseHeightText("0.0"), 0.0);  // only the exact "0" is replaced
-  EXPECT_EQ(ParseHeightText("00"), 0.0);
-  EXPECT_EQ(ParseHeightText("2.5mm"), 2.5);
-  EXPECT_EQ(ParseHeightText("abc"), 0.0);
-  EXPECT_EQ(ParseHeightText("nan"), 0.0);  // decimal texts only
-  EXPECT_EQ(ParseHeightText("0x10"), 0.0);
-  EXPECT_EQ(ParseWidthText("0"), 0.0015);
-  EXPECT_EQ(ParseWidthText(""), 0.0015);
-  EXPECT_EQ(ParseWidthText("1e-3"), 0.001);
-  EXPECT_EQ(ParseAngleText(""), 0.0);
-  EXPECT_EQ(ParseAngleText("0"), 0.0);
-  EXPECT_EQ(ParseAngleText("-90"), -90.0);
+  struct RealCase {
+    double (*parse)(const char*);
+    const char* text;
+    double expected;
+  };
+  const RealCase reals[] = {
+      {ParseHeightText, "0", 0.003},  // only the exact "0" is replaced
+      {ParseHeightText, "", 0.003},
+      {ParseHeightText, "0.0", 0.0},
+      {ParseHeightText, "00", 0.0},
+      {ParseHeightText, "2.5mm", 2.5},
+      {ParseHeightText, "abc", 0.0},
+      {ParseHeightText, "nan", 0.0},  // decimal texts only
+      {ParseHeightText, "0x10", 0.0},
+      {ParseWidthText, "0", 0.0015},
+      {ParseWidthText, "", 0.0015},
+      {ParseWidthText, "1e-3", 0.001},
+      {ParseAngleText, "", 0.0},
+      {ParseAngleText, "0", 0.0},
+      {ParseAngleText, "-90", -90.0},
+      // A real beyond the double range is no value: the column's default.
+      {ParseHeightText, "1e400", 0.003},
+      {ParseHeightText, "-1e400", 0.003},
+      {ParseWidthText, "1e400", 0.0015},
+      {ParseAngleText, "-1e999", 0.0},
+      {ParseHeightText, "0.004abc", 0.004},  // the leading valid part
+      {ParseHeightText, "inf", 0.0},         // no number at all
+      {ParseAngleText, "0x1p3", 0.0},
+  };
+  for (const RealCase& c : reals) EXPECT_EQ(c.parse(c.text), c.expected) << '"' << c.text << '"';
   EXPECT_EQ(ParseYesNo("否"), 0);
-  EXPECT_EQ(ParseYesNo("是"), 1);
-  EXPECT_EQ(ParseYesNo(""), 1);
-  EXPECT_EQ(ParseYesNo("否 "), 1);
-  EXPECT_EQ(ParseColorText(""), 0);
-  EXPECT_EQ(ParseColorText("-16777216"), -16777216);
-  EXPECT_EQ(ParseColorText("12abc"), 12);
-  EXPECT_EQ(ParseColorText("99999999999"), INT32_MAX);  // a 32-bit long saturates
-  EXPECT_EQ(ParseColorText("-99999999999"), INT32_MIN);
-  EXPECT_EQ(ParseColorText("x1"), 0);
+  for (const char* yes : {"是", "", "否 "}) EXPECT_EQ(ParseYesNo(yes), 1) << yes;
+  const std::pair<const char*, std::int32_t> colours[] = {
+      {"", 0},
+      {"-16777216", -16777216},
+      {"12abc", 12},
+      {"99999999999", INT32_MAX},  // a 32-bit long saturates
+      {"-99999999999", INT32_MIN},
+      {"x1", 0},
+  };
+  for (const auto& [text, colour] : colours) EXPECT_EQ(ParseColorText(text), colour) << text;
 }
 
 TEST(GridTextForms, ARealBeyondTheDoubleRangeIsNoValueAndReadsAsTheColumnsDefault) {
-  EXPECT_EQ(ParseHeightText("1e400"), 0.003);
-  EXPECT_EQ(ParseHeightText("-1e400"), 0.003);
-  EXPECT_EQ(ParseWidthText("1e400"), 0.0015);
-  EXPECT_EQ(ParseAngleText("-1e999"), 0.0);
-  EXPECT_EQ(ParseHeightText("0.004abc"), 0.004);  // the leading valid part
-  EXPECT_EQ(ParseHeightText("inf"), 0.0);         // no number at all
-  EXPECT_EQ(ParseAngleText("0x1p3"), 0.0);
   SymbolLabelConfig r;
   InitRecord(r);
   ReadSlotColumnText(r, 0, kColumnHeight, "1e400");
