@@ -14,7 +14,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 presets=(native win64 win32)
 broken=()
 for p in "${presets[@]}"; do
-  echo "== build $p"
+  echo "== build $p ($(date +%T))"
   if ! { cmake --preset "$p" >"build-$p.log" 2>&1 || { mkdir -p build && false; }; } ||
      ! cmake --build --preset "$p" -j "$jobs" >>"build-$p.log" 2>&1; then
     echo "build of $p failed:"; tail -40 "build-$p.log"; broken+=("$p")
@@ -35,7 +35,7 @@ export VJD_WINEPREFIX="$top/build/win64/wineprefix"
 
 for p in "${presets[@]}"; do
   [[ " ${broken[*]} " == *" $p "* ]] && continue
-  echo "== test $p"
+  echo "== test $p ($(date +%T))"
   rm -f "build/$p/gtest-xml/"*.xml
   if [ "$p" = win64 ]; then
     "$top/cmake/wine-run.sh" --prefix "$VJD_WINEPREFIX" cmd /c exit 0 >/dev/null 2>&1
@@ -46,7 +46,7 @@ for p in "${presets[@]}"; do
 done
 
 # The package: an optimised i686 plug-in in its zip, checked as it is shipped.
-echo "== package win32-release"
+echo "== package win32-release ($(date +%T))"
 if { cmake --preset win32-release >build/package.log 2>&1 || { mkdir -p build && false; }; } &&
    cmake --build --preset package -j "$jobs" >>build/package.log 2>&1; then
   ctest --preset package --output-junit "$top/build/win32-release/ctest-junit.xml" 2>&1 |
