@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "TestSeams.h"
 #include "DlgParaSet.h"
 #include "ResourceScope.h"
+#include "TestSeams.h"
 
 namespace {
 

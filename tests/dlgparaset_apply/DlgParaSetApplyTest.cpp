@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "TestSeams.h"
 #include "DlgParaSet.h"
 #include "HostDrawing.h"
 #include "KernelSetup.h"
@@ -19,6 +18,7 @@
 #include "PoMap.h"
 #include "ResourceScope.h"
 #include "SampleDrawing.h"
+#include "TestSeams.h"
 #include "VellJDLabels.h"
 #include "quarnkernel.h"
 

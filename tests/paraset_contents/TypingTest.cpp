@@ -42,7 +42,6 @@ class TypingTest : public ParaSetTest {
   }
 };
 
-
 TEST_F(TypingTest, TypedEditsReachTheGridThePreviewAndAfterLeavingTheFile) {
   OpenShown();
   ClickGridCell(1, 4);  // the height of label 1
