@@ -1,16 +1,42 @@
 #include "LabelConfigFile.h"
 
 #include <cstring>
+#include <unordered_map>
 
 #include "StdioRecordFileSystem.h"
 
 namespace vjd::annotation {
 namespace {
 
-// `wanted` is a terminated name of at most 49 bytes, so the comparison, terminator included,
-// stays inside the record's 50-byte field whatever the file holds.
-bool SameName(const SymbolLabelConfig& record, const char* wanted, std::size_t wanted_length) {
-  return std::memcmp(record.szSymbolName, wanted, wanted_length + 1) == 0;
+// The name looked for: `name` cut to its field as a stored name is, at most 49 bytes.
+std::string WantedName(const char* name) {
+  char wanted[kNameFieldSize];
+  CopyTextField(wanted, kNameFieldSize, name);
+  return wanted;
+}
+
+// A whole record's name field holds `wanted`, terminated inside the field.  The comparison,
+// terminator included, stays inside the 50-byte field whatever the file holds.
+bool SameName(const char* field, const std::string& wanted) {
+  return std::memcmp(field, wanted.c_str(), wanted.size() + 1) == 0;
+}
+
+// The name under which lookups find a record: its text when terminated inside the field (a name
+// without terminator is never found, as SameName says).
+bool FoundAs(const char* field, std::string& name) {
+  const void* end = std::memchr(field, 0, kNameFieldSize);
+  if (end == nullptr) return false;
+  name.assign(field, static_cast<std::size_t>(static_cast<const char*>(end) - field));
+  return true;
+}
+
+// The record as it is stored: repaired, with "宋体" in every font slot.
+SymbolLabelConfig Stored(const SymbolLabelConfig& record) {
+  SymbolLabelConfig out = record;
+  RepairRecord(out);
+  for (int i = 0; i < kMaxLabelSlots; ++i)
+    CopyTextField(out.szFont[i], kFontFieldSize, kDefaultFontName);
+  return out;
 }
 
 long long OffsetOf(long long index) {
@@ -27,17 +53,38 @@ FileStatus Closed(IRecordFile& file, FileStatus status) {
   return status.ok() && !closed ? FileStatus::IoError() : status;
 }
 
+// Slot `from`'s fields but the font, byte for byte, into slot `to` (never through a double
+// register, which may change the bits of a NaN).
+void MoveSlot(SymbolLabelConfig& r, int from, int to) {
+  std::memcpy(r.szText[to], r.szText[from], kNameFieldSize);
+  std::memcpy(&r.bVisible[to], &r.bVisible[from], sizeof r.bVisible[0]);
+  std::memcpy(&r.nPosition[to], &r.nPosition[from], sizeof r.nPosition[0]);
+  std::memcpy(&r.clrFore[to], &r.clrFore[from], sizeof r.clrFore[0]);
+  std::memcpy(&r.clrBack[to], &r.clrBack[from], sizeof r.clrBack[0]);
+  std::memcpy(&r.dHeight[to], &r.dHeight[from], sizeof r.dHeight[0]);
+  std::memcpy(&r.dWidth[to], &r.dWidth[from], sizeof r.dWidth[0]);
+  std::memcpy(&r.dAngle[to], &r.dAngle[from], sizeof r.dAngle[0]);
+  std::memcpy(&r.bAngleFollows[to], &r.bAngleFollows[from], sizeof r.bAngleFollows[0]);
+}
+
 }  // namespace
 
 LabelConfigFile::LabelConfigFile(const CString& host_directory, IRecordFileSystem* files)
     : m_strPath(host_directory + kRelativePath),
       m_pFiles(files != nullptr ? files : &StdioRecordFileSystem::Instance()) {}
 
+std::unique_ptr<IRecordFile> LabelConfigFile::Open(RecordFileLock lock) const {
+  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  if (file && !file->Lock(lock)) {
+    file->Close();
+    file.reset();
+  }
+  return file;
+}
+
 FileStatus LabelConfigFile::Scan(IRecordFile& file, const char* name, SymbolLabelConfig& record,
                                  long long& index) {
-  char wanted[kNameFieldSize];
-  CopyTextField(wanted, kNameFieldSize, name);
-  const std::size_t wanted_length = std::strlen(wanted);
+  const std::string wanted = WantedName(name);
   InitRecord(record);
   index = 0;
   for (;;) {
@@ -45,7 +92,7 @@ FileStatus LabelConfigFile::Scan(IRecordFile& file, const char* name, SymbolLabe
     if (n < 0) return FileStatus::IoError();
     // A trailing partial record is not a record: it is neither matched nor counted.
     if (n < static_cast<long>(kRecordSize)) return FileStatus::NotFound();
-    if (SameName(record, wanted, wanted_length)) return FileStatus();
+    if (SameName(record.szSymbolName, wanted)) return FileStatus();
     ++index;
   }
 }
@@ -60,7 +107,7 @@ FileStatus LabelConfigFile::Overwrite(IRecordFile& file, long long index,
 }
 
 FileStatus LabelConfigFile::FindRecord(const char* name, SymbolLabelConfig& record) const {
-  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kShared);
   if (!file) return FileStatus::Unavailable();
   SymbolLabelConfig found;
   long long index = 0;
@@ -73,12 +120,8 @@ FileStatus LabelConfigFile::FindRecord(const char* name, SymbolLabelConfig& reco
 }
 
 FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
-  SymbolLabelConfig out = record;
-  RepairRecord(out);
-  for (int i = 0; i < kMaxLabelSlots; ++i)
-    CopyTextField(out.szFont[i], kFontFieldSize, kDefaultFontName);
-
-  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  const SymbolLabelConfig out = Stored(record);
+  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive);
   if (!file) return FileStatus::Unavailable();
   SymbolLabelConfig previous;
   long long index = 0;
@@ -86,8 +129,8 @@ FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
   if (status.ok()) {
     status = Overwrite(*file, index, out, previous);
   } else if (status.IsNotFound()) {
-    // `index` is the end of the last whole record.  A failed append leaves at most a partial
-    // record there, which is no record.
+    // `index` is the end of the last whole record, found under the lock: no other writer can
+    // append there meanwhile.  A failed append leaves at most a partial record, which is none.
     status = WriteAt(*file, index, out) ? FileStatus() : FileStatus::IoError();
   }
   // A failed read never leads to an append: that could make a second record of the kind.
@@ -96,29 +139,19 @@ FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
 
 FileStatus LabelConfigFile::RemoveLabelSlot(const char* name, int index, int new_count) const {
   if (index < 0 || index > kMaxLabelSlots) return FileStatus();
-  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive);
   if (!file) return FileStatus::Unavailable();
   SymbolLabelConfig previous;
   long long at = 0;
   FileStatus status = Scan(*file, name, previous, at);
   if (!status.ok()) return Closed(*file, status);
+  // The record as the file holds it, damage and all: only the count and the moved slots change.
   SymbolLabelConfig rec = previous;
-  RepairRecord(rec);
   if (new_count < 0) new_count = 0;
   if (new_count > kMaxLabelSlots) new_count = kMaxLabelSlots;
   rec.nLabelCount = new_count;
   // Slot j takes slot j + 1; the last slot has no successor and keeps its values.
-  for (int j = index; j < new_count && j + 1 < kMaxLabelSlots; ++j) {
-    std::memcpy(rec.szText[j], rec.szText[j + 1], kNameFieldSize);
-    rec.bVisible[j] = rec.bVisible[j + 1];
-    rec.nPosition[j] = rec.nPosition[j + 1];
-    rec.clrFore[j] = rec.clrFore[j + 1];
-    rec.clrBack[j] = rec.clrBack[j + 1];
-    rec.dHeight[j] = rec.dHeight[j + 1];
-    rec.dWidth[j] = rec.dWidth[j + 1];
-    rec.dAngle[j] = rec.dAngle[j + 1];
-    rec.bAngleFollows[j] = rec.bAngleFollows[j + 1];
-  }
+  for (int j = index; j < new_count && j + 1 < kMaxLabelSlots; ++j) MoveSlot(rec, j + 1, j);
   return Closed(*file, Overwrite(*file, at, rec, previous));
 }
 
@@ -133,6 +166,34 @@ FileStatus LabelConfigFile::GetFirstSlotSize(const char* name, double& height,
     width = rec.dWidth[0];
   }
   return status;
+}
+
+StoreTally StoreRecordsInto(std::string& bytes, const std::vector<SymbolLabelConfig>& records) {
+  StoreTally tally;
+  std::size_t whole = bytes.size() / kRecordSize;
+  // The first whole record of each name lookups find, as Scan finds it.
+  std::unordered_map<std::string, std::size_t> first;
+  first.reserve(whole + records.size());
+  std::string name;
+  for (std::size_t k = 0; k < whole; ++k) {
+    if (FoundAs(&bytes[k * kRecordSize], name)) first.emplace(name, k);
+  }
+  for (const SymbolLabelConfig& record : records) {
+    const SymbolLabelConfig out = Stored(record);
+    auto it = first.find(WantedName(out.szSymbolName));
+    if (it != first.end()) {
+      std::memcpy(&bytes[it->second * kRecordSize], &out, kRecordSize);
+      ++tally.in_place;
+      continue;
+    }
+    // After the last whole record, over a trailing partial one.
+    bytes.resize(whole * kRecordSize);
+    bytes.append(reinterpret_cast<const char*>(&out), kRecordSize);
+    if (FoundAs(out.szSymbolName, name)) first.emplace(name, whole);
+    ++whole;
+    ++tally.appended;
+  }
+  return tally;
 }
 
 }  // namespace vjd::annotation

@@ -3,9 +3,16 @@
 // were first written (the format is described in LabelConfigFile.md).  Every operation opens the
 // file, creating it empty when missing and never truncating it, and closes it before returning.
 // Each returns what happened (FileStatus) and shows nothing: telling the user is the caller's.
+// Each holds the file's lock while it runs (RecordFile.h): shared to find, exclusive to store and
+// remove; a lock that another program keeps longer than the file system's wait makes the file
+// unavailable for that operation, which then changes nothing.
 //
 // The object borrows the file system; it keeps no file open between calls.
 #pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
 
 #include "CString.h"
 #include "FileStatus.h"
@@ -34,8 +41,9 @@ class LabelConfigFile {
   FileStatus StoreRecord(const SymbolLabelConfig& record) const;
 
   // Deletes label slot `index` of the kind's record: the count becomes `new_count` (clamped to
-  // 0..8) and slots index+1 .. new_count move down by one (all fields but the font).  Does
-  // nothing unless 0 <= index <= 8; NotFound when the kind has no record; never appends.
+  // 0..8) and slots index+1 .. new_count move down by one (all fields but the font), as the file
+  // holds them; no other byte of the record changes.  Does nothing unless 0 <= index <= 8;
+  // NotFound when the kind has no record; never appends.
   FileStatus RemoveLabelSlot(const char* name, int index, int new_count) const;
 
   // Height and width of slot 0 of the kind's record; 0.003 and 0.0015 when there is none or the
@@ -47,6 +55,8 @@ class LabelConfigFile {
   // bytes as they are in the file.  NotFound: `index` is the number of whole records.
   static FileStatus Scan(IRecordFile& file, const char* name, SymbolLabelConfig& record,
                          long long& index);
+  // The file opened and locked; null when it cannot be opened or its lock was not had in time.
+  std::unique_ptr<IRecordFile> Open(RecordFileLock lock) const;
   // Writes `record` over record number `index`; when that fails, puts `previous` back.
   static FileStatus Overwrite(IRecordFile& file, long long index, const SymbolLabelConfig& record,
                               const SymbolLabelConfig& previous);
@@ -54,5 +64,16 @@ class LabelConfigFile {
   CString m_strPath;
   IRecordFileSystem* m_pFiles;
 };
+
+// What storing several records did: records rewritten in place and records appended.
+struct StoreTally {
+  std::size_t in_place = 0;
+  std::size_t appended = 0;
+};
+
+// Stores each of `records` in turn into `bytes`, the contents of a configuration file, exactly as
+// StoreRecord stores one into the file (the same record written, the same record matched), in one
+// pass over the file's records: for tools that store many kinds at once under one lock.
+StoreTally StoreRecordsInto(std::string& bytes, const std::vector<SymbolLabelConfig>& records);
 
 }  // namespace vjd::annotation

@@ -2,6 +2,10 @@
 // mode, created when missing and never truncated.  LabelConfigFile works only through these two
 // interfaces, so tests can hand it files that fail on purpose.  The opener owns nothing it hands
 // out; the caller owns the returned file and closes it by destroying it (or by Close()).
+//
+// Several programs share the file (the window in each host process, vjdcfg): each operation holds
+// the file's lock while it runs, shared to read and exclusive to read, change and write, so one
+// writer works at a time and no reader sees a record half written.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +14,8 @@
 #include "CString.h"
 
 namespace vjd::annotation {
+
+enum class RecordFileLock { kShared, kExclusive };
 
 class IRecordFile {
  public:
@@ -21,8 +27,16 @@ class IRecordFile {
   // True when every byte written so far has reached the file.
   virtual bool Flush() = 0;
   virtual bool Seek(long long offset) = 0;  // from the start of the file
-  // Flushes and closes; true when every byte written so far reached the file.
+  // Flushes, lets go of the lock and closes; true when every byte written so far reached the file.
   virtual bool Close() = 0;
+  // Takes the file's lock until Close(), waiting a bounded time while another program holds it
+  // (a shared lock waits only for an exclusive one).  False when it was not had in time or the
+  // file cannot be locked: the caller then neither reads nor writes.  A file that no other
+  // program sees needs no lock.
+  virtual bool Lock(RecordFileLock kind) {
+    (void)kind;
+    return true;
+  }
 };
 
 class IRecordFileSystem {

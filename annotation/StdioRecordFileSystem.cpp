@@ -3,21 +3,81 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <string>
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
+#include <sys/file.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
 #include "GbkText.h"
 
 namespace vjd::annotation {
+namespace {
 
-StdioRecordFile::StdioRecordFile(std::FILE* file, Ownership ownership)
-    : file_(file), ownership_(ownership) {
+enum class LockTry { kHeld, kBusy, kFailed };
+
+#ifdef _WIN32
+// Windows locks byte ranges, and a range one handle holds can be neither read nor written through
+// another.  So the lock lies on one byte far beyond any data the file will ever hold: it orders
+// the programs that take it, while a reader that takes none still reads every record.  A shared
+// lock on the range excludes only an exclusive one, as on any range.  (A lock file beside the
+// configuration file would need write access to its folder and leave a second file there.)
+constexpr DWORD kLockOffsetHigh = 0x40000000;  // byte 2^62
+
+HANDLE HandleOf(std::FILE* file) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+}
+
+LockTry TryLock(std::FILE* file, RecordFileLock kind) {
+  OVERLAPPED at = {};
+  at.OffsetHigh = kLockOffsetHigh;
+  DWORD flags = LOCKFILE_FAIL_IMMEDIATELY;
+  if (kind == RecordFileLock::kExclusive) flags |= LOCKFILE_EXCLUSIVE_LOCK;
+  if (LockFileEx(HandleOf(file), flags, 0, 1, 0, &at)) return LockTry::kHeld;
+  return GetLastError() == ERROR_LOCK_VIOLATION ? LockTry::kBusy : LockTry::kFailed;
+}
+
+// Closing the handle frees its locks only some time later, so the lock is freed first.
+void ReleaseLock(std::FILE* file) {
+  OVERLAPPED at = {};
+  at.OffsetHigh = kLockOffsetHigh;
+  UnlockFileEx(HandleOf(file), 0, 1, 0, &at);
+}
+
+void Pause(int ms) {
+  Sleep(static_cast<DWORD>(ms));
+}
+#else
+// flock: the lock belongs to the open file, so two operations of one process exclude each other
+// as two processes do (a POSIX record lock would not), and it goes with the last descriptor.
+LockTry TryLock(std::FILE* file, RecordFileLock kind) {
+  const int operation = (kind == RecordFileLock::kExclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+  if (::flock(::fileno(file), operation) == 0) return LockTry::kHeld;
+  return errno == EWOULDBLOCK || errno == EINTR ? LockTry::kBusy : LockTry::kFailed;
+}
+
+void ReleaseLock(std::FILE* file) {
+  ::flock(::fileno(file), LOCK_UN);
+}
+
+void Pause(int ms) {
+  struct timespec pause = {ms / 1000, (ms % 1000) * 1000000L};
+  ::nanosleep(&pause, nullptr);
+}
+#endif
+
+}  // namespace
+
+StdioRecordFile::StdioRecordFile(std::FILE* file, Ownership ownership, int lock_wait_ms)
+    : file_(file), ownership_(ownership), lock_wait_ms_(lock_wait_ms) {
   if (file_ != nullptr && ownership_ == kOwned) std::setvbuf(file_, nullptr, _IOFBF, 64 * 1024);
 }
 
@@ -49,9 +109,54 @@ bool StdioRecordFile::Seek(long long offset) {
 #endif
 }
 
+bool StdioRecordFile::Lock(RecordFileLock kind) {
+  lock_timed_out_ = false;
+  if (file_ == nullptr) return false;
+  if (locked_) return true;
+  // Polled, with short pauses: neither system waits for a lock for a bounded time by itself.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lock_wait_ms_);
+  int pause_ms = 1;
+  for (;;) {
+    const LockTry tried = TryLock(file_, kind);
+    if (tried == LockTry::kHeld) {
+      locked_ = true;
+      return true;
+    }
+    if (tried == LockTry::kFailed) return false;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          deadline - std::chrono::steady_clock::now())
+                          .count();
+    if (left <= 0) {
+      lock_timed_out_ = true;
+      return false;
+    }
+    Pause(static_cast<int>(left < pause_ms ? left : pause_ms));
+    if (pause_ms < 16) pause_ms *= 2;
+  }
+}
+
+void StdioRecordFile::Unlock() {
+  if (!locked_) return;
+  ReleaseLock(file_);
+  locked_ = false;
+}
+
+bool StdioRecordFile::Truncate(long long size) {
+  if (!Flush()) return false;
+#ifdef _WIN32
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  HANDLE handle = HandleOf(file_);
+  return SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle) && Seek(size);
+#else
+  return ::ftruncate(::fileno(file_), static_cast<off_t>(size)) == 0;
+#endif
+}
+
 bool StdioRecordFile::Close() {
   if (file_ == nullptr) return ok_;
-  const bool flushed = Flush();
+  const bool flushed = Flush();  // every byte in the file before another program may look
+  Unlock();
   const bool closed = ownership_ == kBorrowed || std::fclose(file_) == 0;
   file_ = nullptr;
   ok_ = flushed && closed;
@@ -83,12 +188,12 @@ std::unique_ptr<IRecordFile> StdioRecordFileSystem::OpenOrCreate(const CString& 
   std::FILE* file = fd >= 0 ? _fdopen(fd, "r+b") : nullptr;
   if (fd >= 0 && file == nullptr) _close(fd);
 #else
-  int fd = ::open(native, O_RDWR | O_CREAT, 0666);
+  int fd = ::open(native, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   std::FILE* file = fd >= 0 ? ::fdopen(fd, "r+b") : nullptr;
   if (fd >= 0 && file == nullptr) ::close(fd);
 #endif
   if (file == nullptr) return nullptr;
-  return std::make_unique<StdioRecordFile>(file);
+  return std::make_unique<StdioRecordFile>(file, StdioRecordFile::kOwned, lock_wait_ms_);
 }
 
 }  // namespace vjd::annotation

@@ -1,7 +1,8 @@
 // StdioRecordFileSystem: the real file access under the configuration file, on the C runtime's
 // buffered files.  On Windows the GBK path goes to the runtime as it is (the process's code page
 // is 936); elsewhere its backslashes become slashes, with the second byte of a double-byte GBK
-// character never mistaken for one.  Stateless; one shared instance serves every caller.
+// character never mistaken for one.  Holds only how long a lock is waited for; the shared
+// instance waits kDefaultLockWaitMs.
 #pragma once
 
 #include <cstdio>
@@ -10,12 +11,16 @@
 
 namespace vjd::annotation {
 
+// How long an operation waits for another program's lock on the file before it gives up.
+inline constexpr int kDefaultLockWaitMs = 5000;
+
 // One file of the C runtime, opened for update in byte mode, seen as a record file.  An owned file
 // is closed by Close() or on destruction; a borrowed one is only flushed and stays open.
 class StdioRecordFile : public IRecordFile {
  public:
   enum Ownership { kOwned, kBorrowed };
-  explicit StdioRecordFile(std::FILE* file, Ownership ownership = kOwned);
+  explicit StdioRecordFile(std::FILE* file, Ownership ownership = kOwned,
+                           int lock_wait_ms = kDefaultLockWaitMs);
   ~StdioRecordFile() override;
   StdioRecordFile(const StdioRecordFile&) = delete;
   StdioRecordFile& operator=(const StdioRecordFile&) = delete;
@@ -25,20 +30,38 @@ class StdioRecordFile : public IRecordFile {
   bool Flush() override;
   bool Seek(long long offset) override;
   bool Close() override;
+  bool Lock(RecordFileLock kind) override;
+
+  // After a Lock() that failed: true when another program held the lock for the whole wait
+  // (false when the file cannot be locked at all).
+  bool LockTimedOut() const { return lock_timed_out_; }
+  // Flushes and cuts the file to `size` bytes.
+  bool Truncate(long long size);
 
  private:
+  void Unlock();
+
   std::FILE* file_;
   Ownership ownership_;
+  int lock_wait_ms_;
   bool ok_ = true;
+  bool locked_ = false;
+  bool lock_timed_out_ = false;
 };
 
 class StdioRecordFileSystem : public IRecordFileSystem {
  public:
+  explicit StdioRecordFileSystem(int lock_wait_ms = kDefaultLockWaitMs)
+      : lock_wait_ms_(lock_wait_ms) {}
+
   std::unique_ptr<IRecordFile> OpenOrCreate(const CString& path) override;
 
   static StdioRecordFileSystem& Instance();
   // The path as the C runtime of this platform wants it.
   static CString NativePath(const CString& path);
+
+ private:
+  int lock_wait_ms_;
 };
 
 }  // namespace vjd::annotation

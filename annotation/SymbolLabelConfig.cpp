@@ -73,8 +73,10 @@ bool RepairRecord(SymbolLabelConfig& record) {
     record.nLabelCount = record.nLabelCount < 0 ? 0 : kMaxLabelSlots;
     intact = false;
   }
+  // Only a field without terminator changes: the bytes after a text's end stay as they are.
   auto terminate = [&intact](char* field, int size) {
-    if (std::memchr(field, 0, static_cast<size_t>(size)) == nullptr) intact = false;
+    if (std::memchr(field, 0, static_cast<size_t>(size)) != nullptr) return;
+    intact = false;
     field[size - 1] = '\0';
   };
   terminate(record.szSymbolName, kNameFieldSize);

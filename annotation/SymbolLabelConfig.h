@@ -72,8 +72,9 @@ static_assert(sizeof(double) == 8 && sizeof(float) == 4, "IEEE-754 reals");
 void InitRecord(SymbolLabelConfig& record);
 
 // Makes a record read from outside safe to use: the label count clamped into 0..8, every text
-// field terminated in its last byte, and every height, width and angle that is not finite (NaN or
-// an infinity) replaced by its initial value.  Returns false when something had to be repaired.
+// field without terminator terminated in its last byte, and every height, width and angle that is
+// not finite (NaN or an infinity), in all eight slots, replaced by its initial value.  Nothing else
+// changes.  Returns false when something had to be repaired.
 bool RepairRecord(SymbolLabelConfig& record);
 
 // The label count clamped into 0..8.

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "StdioRecordFileSystem.h"
@@ -177,6 +180,48 @@ TEST_F(LabelConfigFileTest, RemovingWithAFullCountNeverReadsPastTheLastSlot) {
   EXPECT_EQ(after.nLabelCount, 8);
 }
 
+// Removing a slot rewrites the count and the slots that move, and no other byte: what lies
+// beyond the count, the fonts and the bytes after a text's terminator stay as the file had them,
+// damaged or not.
+TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove) {
+  SymbolLabelConfig before = Kind("K", 4);
+  std::memcpy(before.szText[1], "ab\0junk after the end", 22);
+  std::memset(before.szText[6], 'x', kNameFieldSize);  // unterminated, beyond the count
+  std::memset(before.szFont[2], 'F', kFontFieldSize);  // unterminated font of a slot that moves
+  before.dHeight[5] = std::numeric_limits<double>::quiet_NaN();
+  before.dAngle[7] = std::numeric_limits<double>::infinity();
+  host.WriteConfig(Concat({Kind("A", 1), before}));
+  ASSERT_EQ(file.RemoveLabelSlot("K", 1, 3), FileStatus());
+
+  // The expected bytes, field by field at the file's offsets: slots 2 and 3 move to 1 and 2.
+  Bytes expected = RecordBytes(before);
+  const std::int32_t count = 3;
+  std::memcpy(&expected[kOffsetLabelCount], &count, 4);
+  struct Field {
+    std::size_t offset, size;
+  };
+  const Field moved[] = {{kOffsetText, kNameFieldSize},
+                         {kOffsetVisible, 4},
+                         {kOffsetPosition, 4},
+                         {kOffsetForeColor, 4},
+                         {kOffsetBackColor, 4},
+                         {kOffsetHeight, 8},
+                         {kOffsetWidth, 8},
+                         {kOffsetAngle, 8},
+                         {kOffsetAngleFollows, 4}};
+  const Bytes raw = RecordBytes(before);
+  for (const Field& f : moved) {
+    for (std::size_t slot = 1; slot <= 2; ++slot) {
+      std::memcpy(&expected[f.offset + slot * f.size], &raw[f.offset + (slot + 1) * f.size],
+                  f.size);
+    }
+  }
+  Bytes now = host.ReadConfig();
+  ASSERT_EQ(now.size(), 2 * kRecordSize);
+  EXPECT_EQ(Bytes(now.begin(), now.begin() + kRecordSize), RecordBytes(Kind("A", 1)));
+  EXPECT_EQ(Bytes(now.begin() + kRecordSize, now.end()), expected);
+}
+
 TEST_F(LabelConfigFileTest, RemovingOutsideTheSlotsOrForAnAbsentKindChangesNothing) {
   Bytes bytes = Concat({Kind("A", 3)});
   host.WriteConfig(bytes);
@@ -282,6 +327,7 @@ class FailingFiles : public IRecordFileSystem {
     bool Flush() override { return real_->Flush() && owner_.fault != kFlush; }
     bool Seek(long long o) override { return real_->Seek(o); }
     bool Close() override { return real_->Close() && owner_.fault != kClose; }
+    bool Lock(RecordFileLock kind) override { return real_->Lock(kind); }
 
    private:
     std::unique_ptr<IRecordFile> real_;
@@ -327,6 +373,67 @@ TEST(LabelConfigFileFaults, AnOverwriteThatFailsPartWayPutsThePreviousRecordBack
   files.fault = FailingFiles::kHalfWriteOnce;
   EXPECT_EQ(file.RemoveLabelSlot("A", 1, 3), FileStatus::IoError());
   EXPECT_EQ(host.ReadConfig(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// Another program's hold on the file: a second open of it, locked.
+std::unique_ptr<IRecordFile> HoldLock(const TempHostDir& host, RecordFileLock kind) {
+  static StdioRecordFileSystem no_wait(0);
+  auto file = no_wait.OpenOrCreate(host.Directory() + LabelConfigFile::kRelativePath);
+  if (file && !file->Lock(kind)) file.reset();
+  return file;
+}
+
+// While another program holds the lock, a writer waits, then gives up: the file is unavailable
+// for it and unchanged; readers share a shared lock.  Every operation lets go of its own lock.
+TEST(LabelConfigFileLock, AnOperationWaitsForAnotherProgramsLockAndGivesUpWithoutChanges) {
+  TempHostDir host;
+  StdioRecordFileSystem short_wait(30);
+  LabelConfigFile file(host.Directory(), &short_wait);
+  const Bytes before = Concat({Kind("A", 3), Kind("B", 2)});
+  host.WriteConfig(before);
+  struct Case {
+    RecordFileLock held;
+    bool reads;  // FindRecord and GetFirstSlotSize go on
+  };
+  for (const Case& c :
+       {Case{RecordFileLock::kShared, true}, Case{RecordFileLock::kExclusive, false}}) {
+    SCOPED_TRACE(c.reads ? "shared lock held" : "exclusive lock held");
+    auto held = HoldLock(host, c.held);
+    ASSERT_TRUE(held);
+    const FileStatus read = c.reads ? FileStatus() : FileStatus::Unavailable();
+    SymbolLabelConfig r = Kind("kept", 1);
+    EXPECT_EQ(file.FindRecord("A", r), read);
+    double h = 0, w = 0;
+    EXPECT_EQ(file.GetFirstSlotSize("B", h, w), read);
+    EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus::Unavailable());
+    EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Unavailable());
+    EXPECT_EQ(file.RemoveLabelSlot("A", 0, 2), FileStatus::Unavailable());
+    EXPECT_EQ(host.ReadConfig(), before);
+  }
+  EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus());
+  EXPECT_TRUE(HoldLock(host, RecordFileLock::kExclusive)) << "the store kept its lock";
+  SymbolLabelConfig r;
+  EXPECT_EQ(file.FindRecord("C", r), FileStatus());
+  EXPECT_TRUE(HoldLock(host, RecordFileLock::kExclusive)) << "the lookup kept its lock";
+}
+
+TEST(LabelConfigFileLock, AWriterGoesOnOnceTheOtherProgramLetsGo) {
+  TempHostDir host;
+  auto held = HoldLock(host, RecordFileLock::kExclusive);
+  ASSERT_TRUE(held);
+  std::thread other([&held] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    held->Close();
+  });
+  LabelConfigFile file(host.Directory());  // the usual wait of a few seconds
+  const FileStatus stored = file.StoreRecord(Kind("A", 1));
+  other.join();
+  EXPECT_EQ(stored, FileStatus());
+  EXPECT_EQ(host.ReadConfig(), RecordBytes(Kind("A", 1)));
 }
 
 }  // namespace
