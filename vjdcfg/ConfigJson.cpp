@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <map>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "GbkConverter.h"
 #include "GbkText.h"
@@ -17,6 +19,13 @@ const char* const kDocumentFields[] = {"kinds"};
 const char* const kKindFields[] = {"kind", "count", "slots"};
 const char* const kSlotFields[] = {"text",          "visible", "position",   "height",     "width",
                                    "angle_follows", "angle",   "fore_color", "back_color", "font"};
+
+// The value of a field of the packed record, copied: the record's fields are not aligned for a
+// reference of their type.
+template <typename T>
+T Value(T field) {
+  return field;
+}
 
 std::string FieldShown(const char* field, int size) {
   return GbkToUtf8Shown(gbk::FromBuffer(field, static_cast<std::size_t>(size)));
@@ -38,13 +47,30 @@ std::string OneLine(const Json& object) {
   return out + "}";
 }
 
+// `text` cut to at most `most` bytes at a UTF-8 character boundary.
+std::string CutUtf8(const std::string& text, std::size_t most) {
+  if (text.size() <= most) return text;
+  std::size_t cut = most;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut);
+}
+
+// The first control character of a UTF-8 text (a byte below 0x20, or DEL), or -1 when none.
+int ControlCharacter(const std::string& utf8) {
+  for (char c : utf8) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) return u;
+  }
+  return -1;
+}
+
 // Collects the faults of a document; each names where it is.
 class Checker {
  public:
-  explicit Checker(std::vector<std::string>& errors) : errors_(errors) {}
+  explicit Checker(DocumentFaults& faults) : faults_(faults) {}
 
-  void Fail(const std::string& where, const std::string& what) { errors_.push_back(where + what); }
-  bool Failed() const { return !errors_.empty(); }
+  void Fail(const std::string& where, const std::string& what) { faults_.Add(where + what); }
+  bool Failed() const { return faults_.Any(); }
 
   // Every member of `object` must be one of `known`.
   template <std::size_t N>
@@ -52,7 +78,7 @@ class Checker {
     for (const auto& item : object.items()) {
       bool found = false;
       for (const char* name : known) found = found || item.key() == name;
-      if (!found) Fail(where, "unknown field \"" + item.key() + "\"");
+      if (!found) Fail(where, "unknown field " + QuotedShort(item.key()));
     }
   }
 
@@ -68,15 +94,22 @@ class Checker {
 
   static std::string Field(const char* name) { return std::string("field \"") + name + "\": "; }
 
-  // A text that fits a field of `size` bytes in GBK, converted.
+  // A text without control characters that fits a field of `size` bytes in GBK, converted.
   bool Text(const Json& object, const char* name, int size, const std::string& where,
             std::string& gbk) {
     const Json* value = Member(object, name, where);
     if (value == nullptr) return false;
     if (!value->is_string()) return WrongType(where, name, "a string");
     const std::string& utf8 = value->get_ref<const std::string&>();
-    if (utf8.find('\0') != std::string::npos) {
+    const int control = ControlCharacter(utf8);
+    if (control == 0) {
       Fail(where, Field(name) + "contains a zero character");
+      return false;
+    }
+    if (control > 0) {
+      char code[16];
+      std::snprintf(code, sizeof code, "U+%04X", control);
+      Fail(where, Field(name) + "contains the control character " + code);
       return false;
     }
     if (!Utf8ToGbk(utf8, gbk)) {
@@ -124,6 +157,13 @@ class Checker {
     const Json* value = Member(object, name, where);
     if (value == nullptr) return false;
     if (!value->is_number()) return WrongType(where, name, "a number");
+    // The parser reads a number with a minus sign as a signed integer and any other whole number
+    // as an unsigned one: a signed 0 was written "-0", which is -0.0.
+    if (value->is_number_integer() && !value->is_number_unsigned() &&
+        value->get<long long>() == 0) {
+      out = -0.0;
+      return true;
+    }
     out = value->get<double>();
     if (!std::isfinite(out)) {
       Fail(where, Field(name) + "is not a finite number");
@@ -138,9 +178,11 @@ class Checker {
     return false;
   }
 
-  std::vector<std::string>& errors_;
+  DocumentFaults& faults_;
 };
 
+// The fields of a slot go through local values into the record: a reference to a field of the
+// packed record would be misaligned.
 void ReadSlot(Checker& check, const Json& slot, const std::string& where, SymbolLabelConfig& r,
               int i) {
   if (!slot.is_object()) {
@@ -150,15 +192,17 @@ void ReadSlot(Checker& check, const Json& slot, const std::string& where, Symbol
   check.OnlyKnown(slot, kSlotFields, where);
   std::string text;
   if (check.Text(slot, "text", kNameFieldSize, where, text)) SetSlotText(r, i, text.c_str());
-  check.Flag(slot, "visible", where, r.bVisible[i]);
+  std::int32_t flag = 0;
+  if (check.Flag(slot, "visible", where, flag)) r.bVisible[i] = flag;
   long long number = 0;
   if (check.Integer(slot, "position", 0, kLabelPositionCount - 1, where, number)) {
     SetSlotPosition(r, i, static_cast<int>(number));
   }
-  check.Real(slot, "height", where, r.dHeight[i]);
-  check.Real(slot, "width", where, r.dWidth[i]);
-  check.Flag(slot, "angle_follows", where, r.bAngleFollows[i]);
-  check.Real(slot, "angle", where, r.dAngle[i]);
+  double real = 0.0;
+  if (check.Real(slot, "height", where, real)) r.dHeight[i] = real;
+  if (check.Real(slot, "width", where, real)) r.dWidth[i] = real;
+  if (check.Flag(slot, "angle_follows", where, flag)) r.bAngleFollows[i] = flag;
+  if (check.Real(slot, "angle", where, real)) r.dAngle[i] = real;
   if (check.Integer(slot, "fore_color", INT32_MIN, INT32_MAX, where, number)) {
     r.clrFore[i] = static_cast<std::int32_t>(number);
   }
@@ -174,28 +218,82 @@ void ReadSlot(Checker& check, const Json& slot, const std::string& where, Symbol
   }
 }
 
+// Where the parser is, as the path of the container it is in ("kinds[1].slots[0]"), and the keys
+// each open object has had so far.
+class ParsePath {
+ public:
+  void Open(bool array) { frames_.push_back(Frame{array, 0, std::string(), {}}); }
+  void Close() {
+    frames_.pop_back();
+    Next();
+  }
+  void Next() {  // a value ended: in an array, the next one is the next element
+    if (!frames_.empty() && frames_.back().array) ++frames_.back().index;
+  }
+  // False when the innermost object already had the key.
+  bool Key(const std::string& key) {
+    frames_.back().key = key;
+    return frames_.back().keys.insert(key).second;
+  }
+  std::string Where() const {
+    std::string where;
+    for (std::size_t i = 0; i + 1 < frames_.size(); ++i) {
+      const Frame& f = frames_[i];
+      if (f.array) {
+        where += "[" + std::to_string(f.index) + "]";
+      } else {
+        const std::string quoted = Dumped(CutUtf8(f.key, kNameFieldSize - 1));
+        where += (where.empty() ? "" : ".") + quoted.substr(1, quoted.size() - 2);
+      }
+    }
+    return where.empty() ? "the document" : where;
+  }
+
+ private:
+  struct Frame {
+    bool array;
+    std::size_t index;
+    std::string key;
+    std::unordered_set<std::string> keys;
+  };
+  std::vector<Frame> frames_;
+};
+
 }  // namespace
+
+void DocumentFaults::Add(std::string fault) {
+  if (shown_.size() < kShownFaults) {
+    shown_.push_back(std::move(fault));
+  } else {
+    ++not_shown_;
+  }
+}
+
+std::string QuotedShort(const std::string& text) {
+  const std::string cut = CutUtf8(text, kNameFieldSize - 1);
+  return Dumped(cut) + (cut.size() < text.size() ? "..." : "");
+}
 
 Json RecordToJson(const SymbolLabelConfig& stored) {
   SymbolLabelConfig r = stored;
   RepairRecord(r);
   Json kind;
   kind["kind"] = FieldShown(r.szSymbolName, kNameFieldSize);
-  kind["count"] = r.nLabelCount;
+  kind["count"] = Value(r.nLabelCount);
   kind["slots"] = Json::array();
   for (int i = 0; i < r.nLabelCount; ++i) {
     Json slot;
     slot["text"] = FieldShown(r.szText[i], kNameFieldSize);
     slot["visible"] = r.bVisible[i] != 0;
-    slot["position"] = r.nPosition[i];
-    slot["height"] = r.dHeight[i];
-    slot["width"] = r.dWidth[i];
+    slot["position"] = Value(r.nPosition[i]);
+    slot["height"] = Value(r.dHeight[i]);
+    slot["width"] = Value(r.dWidth[i]);
     slot["angle_follows"] = r.bAngleFollows[i] != 0;
-    slot["angle"] = r.dAngle[i];
-    slot["fore_color"] = r.clrFore[i];
-    slot["back_color"] = r.clrBack[i];
+    slot["angle"] = Value(r.dAngle[i]);
+    slot["fore_color"] = Value(r.clrFore[i]);
+    slot["back_color"] = Value(r.clrBack[i]);
     slot["font"] = FieldShown(r.szFont[i], kFontFieldSize);
-    kind["slots"].push_back(slot);
+    kind["slots"].push_back(std::move(slot));
   }
   return kind;
 }
@@ -223,11 +321,47 @@ std::string FormatDocument(const std::vector<Json>& kinds) {
   return out + "  ]\n}\n";
 }
 
+bool ParseDocument(const std::string& text, Json& document, DocumentFaults& faults) {
+  ParsePath path;
+  auto watch = [&](int, Json::parse_event_t event, Json& parsed) {
+    switch (event) {
+      case Json::parse_event_t::object_start:
+        path.Open(false);
+        break;
+      case Json::parse_event_t::array_start:
+        path.Open(true);
+        break;
+      case Json::parse_event_t::object_end:
+      case Json::parse_event_t::array_end:
+        path.Close();
+        break;
+      case Json::parse_event_t::key: {
+        const std::string& key = parsed.get_ref<const std::string&>();
+        if (!path.Key(key)) {
+          faults.Add(path.Where() + ": the key " + QuotedShort(key) + " is given twice");
+        }
+        break;
+      }
+      case Json::parse_event_t::value:
+        path.Next();
+        break;
+    }
+    return true;
+  };
+  try {
+    document = Json::parse(text, watch);
+  } catch (const Json::exception& e) {  // syntax, or a number out of the range of a double
+    const std::string what = e.what();  // it quotes the input read last: cut
+    faults.Add(CutUtf8(what, 200) + (what.size() > 200 ? "..." : ""));
+    return false;
+  }
+  return true;
+}
+
 bool RecordsFromDocument(const Json& document, std::vector<SymbolLabelConfig>& records,
-                         std::vector<std::string>& errors) {
+                         DocumentFaults& faults) {
   records.clear();
-  errors.clear();
-  Checker check(errors);
+  Checker check(faults);
   if (!document.is_object()) {
     check.Fail("", "the document must be an object {\"kinds\": [...]}");
     return false;
@@ -239,7 +373,8 @@ bool RecordsFromDocument(const Json& document, std::vector<SymbolLabelConfig>& r
     check.Fail("", Checker::Field("kinds") + "must be an array");
     return false;
   }
-  std::map<std::string, std::size_t> seen;  // GBK name -> index in "kinds"
+  records.reserve(kinds->size());
+  std::unordered_map<std::string, std::size_t> seen;  // GBK name -> index in "kinds"
   for (std::size_t k = 0; k < kinds->size(); ++k) {
     const Json& kind = (*kinds)[k];
     std::string where = "kinds[" + std::to_string(k) + "]";
@@ -248,13 +383,16 @@ bool RecordsFromDocument(const Json& document, std::vector<SymbolLabelConfig>& r
       continue;
     }
     auto name_it = kind.find("kind");
-    if (name_it != kind.end() && name_it->is_string()) where += " " + Dumped(*name_it);
+    if (name_it != kind.end() && name_it->is_string()) {
+      where += " " + QuotedShort(name_it->get_ref<const std::string&>());
+    }
     where += ", ";
     SymbolLabelConfig r;
     InitRecord(r);
     check.OnlyKnown(kind, kKindFields, where);
     std::string name;
     if (check.Text(kind, "kind", kNameFieldSize, where, name)) {
+      if (name.empty()) check.Fail(where, Checker::Field("kind") + "is empty");
       SetSymbolName(r, name.c_str());
       auto inserted = seen.emplace(name, k);
       if (!inserted.second) {
@@ -286,7 +424,7 @@ bool RecordsFromDocument(const Json& document, std::vector<SymbolLabelConfig>& r
                  static_cast<int>(i));
       }
     }
-    records.push_back(r);
+    if (!check.Failed()) records.push_back(r);
   }
   if (check.Failed()) records.clear();
   return !check.Failed();

@@ -8,10 +8,12 @@
 // One object per record with the kind's name, the label count and the slots in use (exactly
 // `count` of them), each with every field of its slot in the order of the grid's columns: the
 // position is the code 0..24, colours are the signed 32-bit COLORREF values (0x00BBGGRR), sizes
-// and the angle are written so that they read back to the same double bit for bit.  "font" is
-// what the record holds; a record written by the configuration window holds "宋体" in every slot.
+// and the angle are written so that they read back to the same double bit for bit (-0.0 too,
+// also when written as the integer -0, as jq writes it).  "font" is what the record holds; a
+// record written by the configuration window holds "宋体" in every slot.
 #pragma once
 
+#include <cstddef>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -22,25 +24,49 @@ namespace vjdcfg {
 
 using Json = nlohmann::ordered_json;
 
+// The faults found in a document, each naming where it is: the first kShownFaults in full, the
+// others only counted, so a document of a million faults cannot flood the screen or the memory.
+class DocumentFaults {
+ public:
+  static constexpr std::size_t kShownFaults = 100;
+  void Add(std::string fault);
+  bool Any() const { return !shown_.empty(); }
+  const std::vector<std::string>& Shown() const { return shown_; }
+  std::size_t NotShown() const { return not_shown_; }
+
+ private:
+  std::vector<std::string> shown_;
+  std::size_t not_shown_ = 0;
+};
+
+// `text` quoted as a JSON string, cut after at most 49 bytes (what fits a record's name) at a
+// character boundary and marked "..." when it was longer: for messages.
+std::string QuotedShort(const std::string& text);
+
 // The object of one record as the configuration window reads it (RepairRecord applied: the count
-// clamped into 0..8, every text ending inside its field).  A text that is no GBK shows U+FFFD for
-// what cannot be converted; a size or angle that is not finite shows as the string "NaN",
-// "Infinity" or "-Infinity" (JSON has no such numbers), which RecordsFromDocument refuses.
+// clamped into 0..8, every text ending inside its field, a size or angle that is not finite shown
+// as its initial value).  A text that is no GBK shows U+FFFD for what cannot be converted.
 Json RecordToJson(const vjd::annotation::SymbolLabelConfig& record);
 
 // The document {"kinds": [...]}, indented, one slot per line, ending with a line break.
 std::string FormatDocument(const std::vector<Json>& kinds);
 
+// Parses `text`.  False on a syntax error, which is added to `faults` (nlohmann's message, cut).
+// A key given twice in one object is added to `faults` too, with where it is, and the document is
+// still read, so that its other faults can be listed with it.
+bool ParseDocument(const std::string& text, Json& document, DocumentFaults& faults);
+
 // The records a document describes, each built as the configuration window builds the record it
 // stores: InitRecord, the name, the count, the fields of the slots given; the slots beyond the
 // count keep their initial values.  "font" may be left out; when given it must be "宋体", the only
-// font a record is stored with.  Every fault of the document goes to `errors`, naming the kind,
-// the slot and the field: a missing or unknown field, a wrong type, a name or text that cannot be
-// written in GBK or does not fit its 50-byte field, a count outside 0..8 or other than the number
-// of slots, a position outside 0..24, a size or angle that is not finite, a colour outside 32
-// bits, a kind given twice.  Returns false when there is any.
+// font a record is stored with.  Every fault of the document is added to `faults`, naming the
+// kind, the slot and the field: a missing or unknown field, a wrong type, a name or text that
+// cannot be written in GBK, does not fit its 50-byte field or holds a control character, an empty
+// name, a count outside 0..8 or other than the number of slots, a position outside 0..24, a size
+// or angle that is not finite, a colour outside 32 bits, a kind given twice.  Returns false when
+// there is any.
 bool RecordsFromDocument(const Json& document,
                          std::vector<vjd::annotation::SymbolLabelConfig>& records,
-                         std::vector<std::string>& errors);
+                         DocumentFaults& faults);
 
 }  // namespace vjdcfg

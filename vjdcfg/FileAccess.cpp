@@ -1,16 +1,32 @@
 #include "FileAccess.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace vjdcfg {
+namespace {
+
+std::string Refused(const std::string& path, FileUse use) {
+  return path + " is not a regular file" + (use == FileUse::kReadOrStream ? " or a pipe" : "") +
+         "; it is left alone";
+}
+
+std::string CannotOpen(const std::string& path, FileUse use) {
+  return std::string(use == FileUse::kUpdate ? "cannot write " : "cannot read ") + path + ": " +
+         LastErrorText();
+}
+
+}  // namespace
 
 #ifdef _WIN32
 
@@ -32,8 +48,40 @@ std::string Narrow(const std::wstring& wide) {
   return out;
 }
 
-std::FILE* OpenFile(const std::string& path, const char* mode) {
+std::FILE* OpenPath(const std::string& path, const char* mode) {
   return _wfopen(Widen(path).c_str(), Widen(mode).c_str());
+}
+
+std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
+  const std::wstring wide = Widen(path);
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    error = Refused(path, use);
+    return nullptr;
+  }
+  const bool update = use == FileUse::kUpdate;
+  const int fd = _wopen(wide.c_str(), (update ? _O_RDWR | _O_CREAT : _O_RDONLY) | _O_BINARY,
+                        _S_IREAD | _S_IWRITE);
+  if (fd < 0) {
+    error = CannotOpen(path, use);
+    return nullptr;
+  }
+  const DWORD type = GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(fd)));
+  if (type != FILE_TYPE_DISK && !(use == FileUse::kReadOrStream && type == FILE_TYPE_PIPE)) {
+    _close(fd);
+    error = Refused(path, use);
+    return nullptr;
+  }
+  std::FILE* file = _wfdopen(fd, update ? L"r+b" : L"rb");
+  if (file == nullptr) {
+    error = CannotOpen(path, use);
+    _close(fd);
+  }
+  return file;
+}
+
+bool SyncFile(std::FILE* file) {
+  return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
 }
 
 bool FileExists(const std::string& path) {
@@ -56,17 +104,9 @@ bool SameFile(const std::string& a, const std::string& b) {
          ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
-bool RemoveFile(const std::string& path) {
-  return DeleteFileW(Widen(path).c_str()) != 0;
-}
-
-bool RenameOver(const std::string& from, const std::string& to) {
-  return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
 std::string LastErrorText() {
   DWORD code = GetLastError();
+  if (code == 0) return std::strerror(errno);
   wchar_t* text = nullptr;
   FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -82,8 +122,44 @@ std::string LastErrorText() {
 
 #else
 
-std::FILE* OpenFile(const std::string& path, const char* mode) {
+std::FILE* OpenPath(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
+}
+
+std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
+  // Looked at before it is opened: opening a device can do something by itself.
+  struct stat st;
+  const auto allowed = [use](mode_t mode) {
+    return S_ISREG(mode) || (use == FileUse::kReadOrStream && S_ISFIFO(mode));
+  };
+  if (::stat(path.c_str(), &st) == 0 && !allowed(st.st_mode)) {
+    error = Refused(path, use);
+    return nullptr;
+  }
+  const bool update = use == FileUse::kUpdate;
+  // Not blocking, should a FIFO take the file's place meanwhile; then looked at again.
+  const int fd =
+      ::open(path.c_str(), (update ? O_RDWR | O_CREAT : O_RDONLY) | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = CannotOpen(path, use);
+    return nullptr;
+  }
+  if (::fstat(fd, &st) != 0 || !allowed(st.st_mode)) {
+    ::close(fd);
+    error = Refused(path, use);
+    return nullptr;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = ::fdopen(fd, update ? "r+b" : "rb");
+  if (file == nullptr) {
+    error = CannotOpen(path, use);
+    ::close(fd);
+  }
+  return file;
+}
+
+bool SyncFile(std::FILE* file) {
+  return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
 }
 
 bool FileExists(const std::string& path) {
@@ -97,30 +173,51 @@ bool SameFile(const std::string& a, const std::string& b) {
   return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-bool RemoveFile(const std::string& path) {
-  return ::unlink(path.c_str()) == 0;
-}
-
-bool RenameOver(const std::string& from, const std::string& to) {
-  return std::rename(from.c_str(), to.c_str()) == 0;
-}
-
 std::string LastErrorText() {
   return std::strerror(errno);
 }
 
 #endif
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
+bool ReadAll(std::FILE* in, std::size_t limit, const std::string& what, std::string& bytes,
+             std::string& error) {
   bytes.clear();
-  std::FILE* f = OpenFile(path, "rb");
-  if (f == nullptr) return false;
   char buffer[64 * 1024];
   std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  bool ok = !std::ferror(f);
-  std::fclose(f);
-  return ok;
+  while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+    if (bytes.size() + n > limit) {
+      error = what + " is longer than " + std::to_string(limit >> 20) +
+              " MiB; a configuration is far smaller";
+      return false;
+    }
+    bytes.append(buffer, n);
+  }
+  if (std::ferror(in)) {
+    error = "cannot read " + what + ": " + LastErrorText();
+    return false;
+  }
+  return true;
+}
+
+bool ReadAll(std::istream& in, std::size_t limit, const std::string& what, std::string& bytes,
+             std::string& error) {
+  bytes.clear();
+  char buffer[64 * 1024];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    const std::size_t n = static_cast<std::size_t>(in.gcount());
+    if (bytes.size() + n > limit) {
+      error = what + " is longer than " + std::to_string(limit >> 20) +
+              " MiB; a configuration is far smaller";
+      return false;
+    }
+    bytes.append(buffer, n);
+  }
+  if (in.bad()) {
+    error = "cannot read " + what;
+    return false;
+  }
+  return true;
 }
 
 }  // namespace vjdcfg

@@ -1,21 +1,42 @@
 // The files of the tool, named by UTF-8 paths: on Windows they are opened through the wide
-// functions, so any name works whatever the process's code page.
+// functions, so any name works whatever the process's code page.  A path is opened as it names a
+// file: through symbolic links, and a file is always written where it lies, never replaced by a
+// new one, so its links, owner and mode stay.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <istream>
 #include <string>
 
 namespace vjdcfg {
 
-std::FILE* OpenFile(const std::string& path, const char* mode);
-// The whole file; false when it cannot be opened or read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+enum class FileUse {
+  kRead,          // a file to read: a regular file
+  kReadOrStream,  // a document to read: a regular file or a pipe
+  kUpdate,        // a file to read and write in place, created when missing: a regular file
+};
+
+// The file that `path` names, opened for `use` in byte mode.  Anything else than the use allows
+// (a device, a folder, a FIFO where a regular file is wanted) is refused without being opened for
+// writing.  Null with `error` set when the file cannot be opened or is refused.
+std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error);
+
+// All of `in` (at most `limit` bytes).  False with `error` when it cannot be read or is longer;
+// `what` names the input in the message.
+bool ReadAll(std::FILE* in, std::size_t limit, const std::string& what, std::string& bytes,
+             std::string& error);
+bool ReadAll(std::istream& in, std::size_t limit, const std::string& what, std::string& bytes,
+             std::string& error);
+
+// Every byte written to `file` so far on the disk (fsync), for a file that was just changed.
+bool SyncFile(std::FILE* file);
+
+// fopen of a UTF-8 path, nothing checked: for tests and temporary files.
+std::FILE* OpenPath(const std::string& path, const char* mode);
 bool FileExists(const std::string& path);
 // True when both paths name one existing file (by identity, not by spelling).
 bool SameFile(const std::string& a, const std::string& b);
-bool RemoveFile(const std::string& path);
-// Puts `from` in the place of `to` in one step, replacing `to` when it exists.
-bool RenameOver(const std::string& from, const std::string& to);
 // The system's description of the last failure (errno or GetLastError), for messages.
 std::string LastErrorText();
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <cstring>
-#include <map>
+#include <unordered_map>
 
 #include "GbkText.h"
 
@@ -23,6 +23,18 @@ bool IsGbk(const char* field, int size, const TextMender& mend) {
   return mend(text) == text;
 }
 
+bool IsControl(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u < 0x20 || u == 0x7F;  // never the second byte of a GBK character (0x40 and above)
+}
+
+bool HasControl(const char* field, int size) {
+  for (char c : FieldText(field, size)) {
+    if (IsControl(c)) return true;
+  }
+  return false;
+}
+
 bool IsDefaultFont(const char* field) {
   return FieldText(field, kFontFieldSize) == kDefaultFontName;
 }
@@ -31,79 +43,122 @@ bool ValidPosition(std::int32_t code) {
   return code >= 0 && code < kLabelPositionCount;
 }
 
-// Replaces the text of a terminated field by its mended form; the bytes after the text's
-// terminator stay.  True when the text changed.
-bool MendField(char* field, int size, const TextMender& mend) {
+// Replaces the text of a field by its mended form, of the same length or shorter; the bytes after
+// the text's terminator stay.
+void MendGbkField(char* field, int size, const TextMender& mend) {
   std::string text = FieldText(field, size);
-  std::string mended = mend(text);
-  if (mended == text) return false;
-  mended = gbk::CutToFit(mended, text.size());
+  std::string mended = gbk::CutToFit(mend(text), text.size());
   std::memcpy(field, mended.data(), mended.size());
   std::memset(field + mended.size(), 0, text.size() - mended.size());
-  return true;
+}
+
+void MendControls(char* field, int size) {
+  const std::size_t length = FieldText(field, size).size();
+  for (std::size_t i = 0; i < length; ++i) {
+    if (IsControl(field[i])) field[i] = '?';
+  }
+}
+
+// Reports each fault of one record except its kind's repetition; with `fix`, mends each one as it
+// reports it, so that repairing mends exactly what the audit reports.
+template <typename Report>
+void Examine(SymbolLabelConfig& r, const TextMender& mend, bool fix, Report report) {
+  if (!Terminated(r.szSymbolName, kNameFieldSize)) {
+    report(LabelConfigFault::kNameUnterminated, -1, 0);
+    if (fix) r.szSymbolName[kNameFieldSize - 1] = '\0';
+  }
+  if (!IsGbk(r.szSymbolName, kNameFieldSize, mend)) {
+    report(LabelConfigFault::kNameNotGbk, -1, 0);
+    if (fix) MendGbkField(r.szSymbolName, kNameFieldSize, mend);
+  }
+  if (HasControl(r.szSymbolName, kNameFieldSize)) {
+    report(LabelConfigFault::kNameControl, -1, 0);
+    if (fix) MendControls(r.szSymbolName, kNameFieldSize);
+  }
+  if (r.szSymbolName[0] == '\0') report(LabelConfigFault::kNameEmpty, -1, 0);  // dropped
+  const int in_use = LabelCount(r);
+  if (r.nLabelCount != in_use) {
+    report(LabelConfigFault::kCountOutOfRange, -1, r.nLabelCount);
+    if (fix) r.nLabelCount = in_use;
+  }
+  for (int i = 0; i < kMaxLabelSlots; ++i) {
+    if (!Terminated(r.szText[i], kNameFieldSize)) {
+      report(LabelConfigFault::kTextUnterminated, i, 0);
+      if (fix) r.szText[i][kNameFieldSize - 1] = '\0';
+    }
+    if (!Terminated(r.szFont[i], kFontFieldSize)) {
+      report(LabelConfigFault::kFontUnterminated, i, 0);
+      if (fix) r.szFont[i][kFontFieldSize - 1] = '\0';
+    }
+    if (i >= in_use) continue;
+    if (!IsGbk(r.szText[i], kNameFieldSize, mend)) {
+      report(LabelConfigFault::kTextNotGbk, i, 0);
+      if (fix) MendGbkField(r.szText[i], kNameFieldSize, mend);
+    }
+    if (HasControl(r.szText[i], kNameFieldSize)) {
+      report(LabelConfigFault::kTextControl, i, 0);
+      if (fix) MendControls(r.szText[i], kNameFieldSize);
+    }
+    if (!IsDefaultFont(r.szFont[i])) {
+      report(LabelConfigFault::kFontNotDefault, i, 0);
+      if (fix) CopyTextField(r.szFont[i], kFontFieldSize, kDefaultFontName);
+    }
+    if (!ValidPosition(r.nPosition[i])) {
+      report(LabelConfigFault::kPositionOutOfRange, i, r.nPosition[i]);
+      if (fix) r.nPosition[i] = 0;
+    }
+    if (!std::isfinite(r.dHeight[i])) {
+      report(LabelConfigFault::kHeightNotFinite, i, 0);
+      if (fix) r.dHeight[i] = kDefaultLabelHeight;
+    }
+    if (!std::isfinite(r.dWidth[i])) {
+      report(LabelConfigFault::kWidthNotFinite, i, 0);
+      if (fix) r.dWidth[i] = kDefaultLabelWidth;
+    }
+    if (!std::isfinite(r.dAngle[i])) {
+      report(LabelConfigFault::kAngleNotFinite, i, 0);
+      if (fix) r.dAngle[i] = 0.0;
+    }
+  }
 }
 
 }  // namespace
 
-bool ReadLabelConfigImage(IRecordFile& file, LabelConfigImage& image) {
-  image.records.clear();
-  image.trailing.clear();
-  for (;;) {
-    SymbolLabelConfig record;
-    long n = file.Read(&record, kRecordSize);
-    if (n < 0) return false;
-    if (n == static_cast<long>(kRecordSize)) {
-      image.records.push_back(record);
-      continue;
-    }
-    image.trailing.assign(reinterpret_cast<const char*>(&record), static_cast<std::size_t>(n));
-    return true;
-  }
+LabelConfigImage ImageOfBytes(const std::string& bytes) {
+  LabelConfigImage image;
+  const std::size_t whole = bytes.size() / kRecordSize;
+  image.records.resize(whole);
+  if (whole > 0) std::memcpy(image.records.data(), bytes.data(), whole * kRecordSize);
+  image.trailing = bytes.substr(whole * kRecordSize);
+  return image;
 }
 
-bool WriteLabelConfigImage(IRecordFile& file, const LabelConfigImage& image) {
-  for (const SymbolLabelConfig& record : image.records) {
-    if (!file.Write(&record, kRecordSize)) return false;
-  }
-  return image.trailing.empty() || file.Write(image.trailing.data(), image.trailing.size());
+std::string BytesOfImage(const LabelConfigImage& image) {
+  std::string bytes(reinterpret_cast<const char*>(image.records.data()),
+                    image.records.size() * kRecordSize);
+  return bytes + image.trailing;
 }
 
 std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
                                                  const TextMender& mend) {
   std::vector<LabelConfigFinding> found;
-  auto add = [&found](LabelConfigFault fault, std::size_t k, int slot, long long value = 0) {
-    found.push_back({fault, k, slot, value});
-  };
-  std::map<std::string, std::size_t> first_of_kind;
+  std::unordered_map<std::string, std::size_t> first_of_kind;
   for (std::size_t k = 0; k < image.records.size(); ++k) {
-    const SymbolLabelConfig& r = image.records[k];
+    SymbolLabelConfig r = image.records[k];
     if (Terminated(r.szSymbolName, kNameFieldSize)) {
       auto inserted = first_of_kind.emplace(std::string(r.szSymbolName), k);
-      if (!inserted.second) add(LabelConfigFault::kDuplicateKind, k, -1, inserted.first->second);
-    } else {
-      add(LabelConfigFault::kNameUnterminated, k, -1);
-    }
-    if (!IsGbk(r.szSymbolName, kNameFieldSize, mend)) add(LabelConfigFault::kNameNotGbk, k, -1);
-    if (r.nLabelCount != LabelCount(r))
-      add(LabelConfigFault::kCountOutOfRange, k, -1, r.nLabelCount);
-    const int in_use = LabelCount(r);
-    for (int i = 0; i < kMaxLabelSlots; ++i) {
-      if (!Terminated(r.szText[i], kNameFieldSize)) add(LabelConfigFault::kTextUnterminated, k, i);
-      if (!Terminated(r.szFont[i], kFontFieldSize)) add(LabelConfigFault::kFontUnterminated, k, i);
-      if (i >= in_use) continue;
-      if (!IsGbk(r.szText[i], kNameFieldSize, mend)) add(LabelConfigFault::kTextNotGbk, k, i);
-      if (!IsDefaultFont(r.szFont[i])) add(LabelConfigFault::kFontNotDefault, k, i);
-      if (!ValidPosition(r.nPosition[i])) {
-        add(LabelConfigFault::kPositionOutOfRange, k, i, r.nPosition[i]);
+      if (!inserted.second) {
+        found.push_back({LabelConfigFault::kDuplicateKind, k, -1,
+                         static_cast<long long>(inserted.first->second)});
       }
-      if (!std::isfinite(r.dHeight[i])) add(LabelConfigFault::kHeightNotFinite, k, i);
-      if (!std::isfinite(r.dWidth[i])) add(LabelConfigFault::kWidthNotFinite, k, i);
-      if (!std::isfinite(r.dAngle[i])) add(LabelConfigFault::kAngleNotFinite, k, i);
     }
+    Examine(r, mend, false, [&found, k](LabelConfigFault fault, int slot, long long value) {
+      found.push_back({fault, k, slot, value});
+    });
   }
   if (!image.trailing.empty()) {
-    add(LabelConfigFault::kTrailingBytes, image.records.size(), -1,
-        static_cast<long long>(image.trailing.size()));
+    found.push_back({LabelConfigFault::kTrailingBytes, image.records.size(), -1,
+                     static_cast<long long>(image.trailing.size())});
   }
   return found;
 }
@@ -111,26 +166,17 @@ std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
 LabelConfigImage RepairLabelConfig(const LabelConfigImage& image, const TextMender& mend) {
   std::vector<SymbolLabelConfig> repaired;
   std::vector<bool> name_intact;
+  repaired.reserve(image.records.size());
   for (const SymbolLabelConfig& r : image.records) {
     SymbolLabelConfig c = r;
-    const bool intact = Terminated(c.szSymbolName, kNameFieldSize);
-    RepairRecord(c);
-    MendField(c.szSymbolName, kNameFieldSize, mend);
-    for (int i = 0; i < LabelCount(c); ++i) {
-      MendField(c.szText[i], kNameFieldSize, mend);
-      if (!IsDefaultFont(c.szFont[i])) CopyTextField(c.szFont[i], kFontFieldSize, kDefaultFontName);
-      if (!ValidPosition(c.nPosition[i])) c.nPosition[i] = 0;
-      if (!std::isfinite(c.dHeight[i])) c.dHeight[i] = kDefaultLabelHeight;
-      if (!std::isfinite(c.dWidth[i])) c.dWidth[i] = kDefaultLabelWidth;
-      if (!std::isfinite(c.dAngle[i])) c.dAngle[i] = 0.0;
-    }
+    name_intact.push_back(Terminated(c.szSymbolName, kNameFieldSize));
+    Examine(c, mend, true, [](LabelConfigFault, int, long long) {});
     repaired.push_back(c);
-    name_intact.push_back(intact);
   }
 
   // The record kept for each kind: the first whose name lookups could find as it was, else the
   // first of the kind.
-  std::map<std::string, std::size_t> kept;
+  std::unordered_map<std::string, std::size_t> kept;
   for (std::size_t k = 0; k < repaired.size(); ++k) {
     auto inserted = kept.emplace(std::string(repaired[k].szSymbolName), k);
     if (!inserted.second && name_intact[k] && !name_intact[inserted.first->second]) {
@@ -139,7 +185,8 @@ LabelConfigImage RepairLabelConfig(const LabelConfigImage& image, const TextMend
   }
   LabelConfigImage clean;
   for (std::size_t k = 0; k < repaired.size(); ++k) {
-    if (kept[std::string(repaired[k].szSymbolName)] == k) clean.records.push_back(repaired[k]);
+    const std::string name = repaired[k].szSymbolName;
+    if (!name.empty() && kept[name] == k) clean.records.push_back(repaired[k]);
   }
   return clean;
 }

@@ -3,10 +3,10 @@
 // that make no whole record; what is wrong with it; and a clean copy of it.
 //
 // A clean file is one the configuration window could have written: one record per kind, counts in
-// 0..8, every text field terminated inside its field, names and the texts of slots in use GBK,
-// "宋体" in the font of every slot in use, positions in 0..24 and finite sizes and angles in every
-// slot in use, no trailing bytes.  Slots at and beyond the count carry no meaning; only their text
-// fields must be terminated (as RepairRecord makes them).
+// 0..8, every text field terminated inside its field, names not empty, names and the texts of
+// slots in use GBK without control characters, "宋体" in the font of every slot in use,
+// positions in 0..24 and finite sizes and angles in every slot in use, no trailing bytes.  Slots
+// at and beyond the count carry no meaning; only their text fields must be terminated.
 //
 // Whether a text is GBK depends on the character tables of the platform's converter, so the caller
 // hands in a TextMender: it returns the text with every character that cannot be converted
@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "RecordFile.h"
 #include "SymbolLabelConfig.h"
 
 namespace vjd::annotation {
@@ -29,10 +28,9 @@ struct LabelConfigImage {
   std::string trailing;                    // the bytes after the last whole record (< 1062)
 };
 
-// Reads `file` from its current position to its end.  False on a read error.
-bool ReadLabelConfigImage(IRecordFile& file, LabelConfigImage& image);
-// Writes the records of `image` and its trailing bytes.  False when a write failed.
-bool WriteLabelConfigImage(IRecordFile& file, const LabelConfigImage& image);
+// The image of a file's contents, and the contents of an image.
+LabelConfigImage ImageOfBytes(const std::string& bytes);
+std::string BytesOfImage(const LabelConfigImage& image);
 
 using TextMender = std::function<std::string(const std::string& text)>;
 
@@ -44,7 +42,10 @@ enum class LabelConfigFault {
   kTextUnterminated,    // szText[slot] has none (any of the eight slots)
   kFontUnterminated,    // szFont[slot] has none (any of the eight slots)
   kNameNotGbk,          // szSymbolName holds bytes that are no GBK text
-  kTextNotGbk,          // szText[slot] of a slot in use does
+  kNameControl,         // szSymbolName holds a control character (below 0x20, or 0x7F)
+  kNameEmpty,           // szSymbolName is empty
+  kTextNotGbk,          // szText[slot] of a slot in use holds bytes that are no GBK text
+  kTextControl,         // szText[slot] of a slot in use holds a control character
   kFontNotDefault,      // szFont[slot] of a slot in use is not "宋体"
   kPositionOutOfRange,  // nPosition[slot] (`value`) of a slot in use outside 0..24
   kHeightNotFinite,     // dHeight[slot] of a slot in use is infinite or not a number
@@ -65,11 +66,14 @@ struct LabelConfigFinding {
 std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
                                                  const TextMender& mend);
 
-// A clean copy of `image`: every record repaired (RepairRecord), texts that are no GBK mended,
-// fonts of the slots in use set to "宋体", positions outside 0..24 and sizes and angles that are
-// not finite set to their initial values; then only the first record of each kind kept (preferring
-// a record whose name needed no repair, the one lookups found); no trailing bytes.  Every other
-// byte stays as it was.  AuditLabelConfig finds nothing in the result.
+// A clean copy of `image` that mends exactly what AuditLabelConfig reports and nothing else:
+// fields without terminator terminated in their last byte, counts clamped into 0..8, characters
+// that are no GBK and control characters replaced by '?', fonts of the slots in use set to
+// "宋体", positions outside 0..24 and sizes and angles that are not finite in the slots in use set
+// to their initial values; then only the first record of each kind kept (preferring a record whose
+// name needed no terminator, the one lookups found), records without a name dropped (nothing
+// looks them up), no trailing bytes.  Every other byte stays as it was, so a clean image comes
+// back byte for byte, and AuditLabelConfig finds nothing in the result.
 LabelConfigImage RepairLabelConfig(const LabelConfigImage& image, const TextMender& mend);
 
 }  // namespace vjd::annotation

@@ -3,10 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <exception>
 #include <istream>
-#include <iterator>
 #include <map>
+#include <new>
 #include <ostream>
-#include <set>
 
 #include "ConfigJson.h"
 #include "FileAccess.h"
@@ -14,13 +13,21 @@
 #include "GbkText.h"
 #include "LabelConfigAudit.h"
 #include "LabelConfigFile.h"
-#include "ReplacementFile.h"
-#include "StdioRecordFileSystem.h"
+#include "LockedFile.h"
+
+#ifndef VJDCFG_VERSION
+#define VJDCFG_VERSION "unknown"
+#endif
 
 using namespace vjd::annotation;
 
 namespace vjdcfg {
 namespace {
+
+// A JSON document can be far longer than the file it describes, but not without bound.
+constexpr std::size_t kMaxDocumentBytes = std::size_t{1} << 30;
+
+const char* const kCommands[] = {"list", "dump", "load", "check", "repair"};
 
 std::string Quoted(const std::string& utf8) {
   return Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -35,9 +42,14 @@ std::string ShownName(const SymbolLabelConfig& record) {
   return ShownField(record.szSymbolName, kNameFieldSize);
 }
 
+std::string Shown(const std::string& path) {
+  return path == "-" ? "standard input" : path;
+}
+
 class Tool {
  public:
-  Tool(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {}
+  Tool(std::istream& in, std::ostream& out, std::ostream& err, int lock_wait_ms)
+      : in_(in), out_(out), err_(err), lock_wait_ms_(lock_wait_ms) {}
 
   int List(const std::string& path);
   int Dump(const std::string& path, const std::vector<std::string>& kinds);
@@ -46,32 +58,68 @@ class Tool {
   int Repair(const std::string& path, const std::string& out_path);
 
  private:
-  bool ReadImage(const std::string& path, LabelConfigImage& image);
+  // FILE under a shared lock, or standard input for "-".
+  bool ReadInput(const std::string& path, std::string& bytes);
+  bool ReadDocument(const std::string& json_path, std::string& text);
+  // Makes the file at `path` hold `after`, in place, under its exclusive lock.
+  bool WriteFile(const std::string& path, const std::string& after);
   void Say(const std::string& text) { err_ << "vjdcfg: " << text << "\n"; }
   std::string Describe(const LabelConfigFinding& finding, const LabelConfigImage& image) const;
 
   std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
+  int lock_wait_ms_;
 };
 
-bool Tool::ReadImage(const std::string& path, LabelConfigImage& image) {
-  std::FILE* f = OpenFile(path, "rb");
-  if (f == nullptr) {
-    Say("cannot open " + path + ": " + LastErrorText());
+bool Tool::ReadInput(const std::string& path, std::string& bytes) {
+  std::string error;
+  if (path == "-") {
+    if (ReadAll(in_, kMaxFileBytes, Shown(path), bytes, error)) return true;
+    Say(error);
     return false;
   }
-  StdioRecordFile file(f);
-  if (!ReadLabelConfigImage(file, image)) {
-    Say("cannot read " + path + ": " + LastErrorText());
+  LockedFile file(path, lock_wait_ms_);
+  const bool read = file.Open(FileUse::kRead, error) && file.Read(bytes, error);
+  std::string close_error;
+  file.Close(close_error);
+  if (!read) Say(error);
+  return read;
+}
+
+bool Tool::ReadDocument(const std::string& json_path, std::string& text) {
+  std::string error;
+  bool read;
+  if (json_path == "-") {
+    read = ReadAll(in_, kMaxDocumentBytes, Shown(json_path), text, error);
+  } else {
+    std::FILE* f = OpenFile(json_path, FileUse::kReadOrStream, error);
+    read = f != nullptr && ReadAll(f, kMaxDocumentBytes, json_path, text, error);
+    if (f != nullptr) std::fclose(f);
+  }
+  if (!read) Say(error);
+  return read;
+}
+
+bool Tool::WriteFile(const std::string& path, const std::string& after) {
+  LockedFile file(path, lock_wait_ms_);
+  std::string error, before;
+  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+    Say(error + "; nothing was written");
+    file.Close(error);
+    return false;
+  }
+  if (!file.Rewrite(before, after, error) || !file.Close(error)) {
+    Say(error);
     return false;
   }
   return true;
 }
 
 int Tool::List(const std::string& path) {
-  LabelConfigImage image;
-  if (!ReadImage(path, image)) return kExitFileError;
+  std::string bytes;
+  if (!ReadInput(path, bytes)) return kExitFileError;
+  const LabelConfigImage image = ImageOfBytes(bytes);
   for (std::size_t k = 0; k < image.records.size(); ++k) {
     SymbolLabelConfig r = image.records[k];
     RepairRecord(r);
@@ -82,7 +130,7 @@ int Tool::List(const std::string& path) {
     out_ << '\n';
   }
   if (!image.trailing.empty()) {
-    Say(path + ": " + std::to_string(image.trailing.size()) +
+    Say(Shown(path) + ": " + std::to_string(image.trailing.size()) +
         " bytes after the last whole record make no record");
   }
   return kExitOk;
@@ -93,13 +141,14 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
   for (const std::string& kind : kinds) {
     std::string name;
     if (!Utf8ToGbk(kind, name)) {
-      Say("--kind " + Quoted(kind) + ": cannot be written in GBK");
+      Say("--kind " + QuotedShort(kind) + ": cannot be written in GBK");
       return kExitRefused;
     }
     wanted[name] = false;
   }
-  LabelConfigImage image;
-  if (!ReadImage(path, image)) return kExitFileError;
+  std::string bytes;
+  if (!ReadInput(path, bytes)) return kExitFileError;
+  const LabelConfigImage image = ImageOfBytes(bytes);
   std::vector<Json> shown;
   for (const SymbolLabelConfig& stored : image.records) {
     SymbolLabelConfig r = stored;
@@ -114,7 +163,7 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
     std::string name;
     Utf8ToGbk(kind, name);
     if (!wanted[name]) {
-      Say(path + " has no record of the kind " + Quoted(kind));
+      Say(Shown(path) + " has no record of the kind " + QuotedShort(kind));
       missing = true;
     }
   }
@@ -122,7 +171,7 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
   out_ << FormatDocument(shown);
   std::size_t problems = AuditLabelConfig(image, MendGbk).size();
   if (problems > 0) {
-    Say(path + " has " + std::to_string(problems) +
+    Say(Shown(path) + " has " + std::to_string(problems) +
         " problem(s), listed by 'vjdcfg check'; dumped as the configuration window reads it");
   }
   return kExitOk;
@@ -130,78 +179,46 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
 
 int Tool::Load(const std::string& path, const std::string& json_path) {
   std::string text;
-  if (json_path == "-") {
-    text.assign(std::istreambuf_iterator<char>(in_), std::istreambuf_iterator<char>());
-  } else if (!ReadFileBytes(json_path, text)) {
-    Say("cannot read " + json_path + ": " + LastErrorText());
+  if (!ReadDocument(json_path, text)) {
+    Say("nothing was written to " + path);
     return kExitFileError;
   }
   Json document;
-  try {
-    document = Json::parse(text);
-  } catch (const Json::exception& e) {  // syntax, or a number out of the range of a double
-    Say(json_path + ": " + e.what() + "; nothing was written to " + path);
-    return kExitRefused;
-  }
+  DocumentFaults faults;
   std::vector<SymbolLabelConfig> records;
-  std::vector<std::string> errors;
-  if (!RecordsFromDocument(document, records, errors)) {
-    for (const std::string& error : errors) Say(json_path + ": " + error);
+  if (!ParseDocument(text, document, faults) || !RecordsFromDocument(document, records, faults)) {
+    for (const std::string& fault : faults.Shown()) Say(Shown(json_path) + ": " + fault);
+    if (faults.NotShown() > 0) {
+      Say(Shown(json_path) + ": and " + std::to_string(faults.NotShown()) + " more fault(s)");
+    }
     Say("nothing was written to " + path);
     return kExitRefused;
   }
+  text.clear();
+  text.shrink_to_fit();
+  document = Json();
   if (records.empty()) {
     out_ << path << ": no kinds to store; unchanged\n";
     return kExitOk;
   }
 
-  // The file as it is (or empty when it does not exist yet), copied beside it.
-  std::string bytes;
-  if (FileExists(path)) {
-    std::FILE* writable = OpenFile(path, "r+b");  // opening for update changes nothing
-    if (writable == nullptr) {
-      Say("cannot write " + path + ": " + LastErrorText());
-      return kExitFileError;
-    }
-    std::fclose(writable);
-    if (!ReadFileBytes(path, bytes)) {
-      Say("cannot read " + path + ": " + LastErrorText());
-      return kExitFileError;
-    }
-  }
-  ReplacementFile replacement(path);
-  std::string error;
-  if (!replacement.Create(bytes, error)) {
-    Say(error + "; " + path + " is unchanged");
+  // Read, stored into and written back under one exclusive lock: whatever another program stored
+  // before is read here, and nobody stores meanwhile.
+  LockedFile file(path, lock_wait_ms_);
+  std::string error, before;
+  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+    Say(error + "; nothing was written");
+    file.Close(error);
     return kExitFileError;
   }
-  std::set<std::string> present;
-  {
-    LabelConfigImage image;
-    std::unique_ptr<IRecordFile> copy = replacement.OpenOrCreate(CString());
-    if (copy && ReadLabelConfigImage(*copy, image)) {
-      for (const SymbolLabelConfig& r : image.records)
-        present.insert(gbk::FromBuffer(r.szSymbolName, kNameFieldSize));
-    }
-  }
-  // Each kind is stored by the configuration file's own code, as the window stores one.
-  LabelConfigFile config(CString(), &replacement);
-  int in_place = 0;
-  for (const SymbolLabelConfig& r : records) {
-    const FileStatus stored = config.StoreRecord(r);
-    if (!stored.ok()) {
-      Say("cannot store the kind " + ShownName(r) + ": " + stored.ToString() + " (" +
-          LastErrorText() + "); " + path + " is unchanged");
-      return kExitFileError;
-    }
-    if (present.count(r.szSymbolName) > 0) ++in_place;
-  }
-  if (!replacement.Commit(error)) {
-    Say(error + "; " + path + " is unchanged");
+  std::string after = before;
+  const StoreTally tally = StoreRecordsInto(after, records);
+  if (!file.Rewrite(before, after, error) || !file.Close(error)) {
+    Say(error);
     return kExitFileError;
   }
-  out_ << path << ": stored " << records.size() << " kind(s), " << in_place << " in place, "
-       << records.size() - static_cast<std::size_t>(in_place) << " appended\n";
+  out_ << path << ": stored " << records.size() << " kind(s), " << tally.in_place << " in place, "
+       << tally.appended << " appended\n";
   return kExitOk;
 }
 
@@ -228,8 +245,14 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
       return where + "the font has no terminator inside its field";
     case LabelConfigFault::kNameNotGbk:
       return where + "the kind name holds bytes that are no GBK text";
+    case LabelConfigFault::kNameControl:
+      return where + "the kind name holds control characters";
+    case LabelConfigFault::kNameEmpty:
+      return where + "the kind name is empty";
     case LabelConfigFault::kTextNotGbk:
       return where + "the text holds bytes that are no GBK text";
+    case LabelConfigFault::kTextControl:
+      return where + "the text holds control characters";
     case LabelConfigFault::kFontNotDefault:
       return where + "the font is not " + Quoted(GbkToUtf8Shown(kDefaultFontName));
     case LabelConfigFault::kPositionOutOfRange:
@@ -246,11 +269,12 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
 }
 
 int Tool::Check(const std::string& path) {
-  LabelConfigImage image;
-  if (!ReadImage(path, image)) return kExitFileError;
+  std::string bytes;
+  if (!ReadInput(path, bytes)) return kExitFileError;
+  const LabelConfigImage image = ImageOfBytes(bytes);
   std::vector<LabelConfigFinding> findings = AuditLabelConfig(image, MendGbk);
   for (const LabelConfigFinding& f : findings) out_ << Describe(f, image) << '\n';
-  out_ << path << ": " << image.records.size() << " record(s), ";
+  out_ << Shown(path) << ": " << image.records.size() << " record(s), ";
   if (findings.empty()) {
     out_ << "no problems\n";
     return kExitOk;
@@ -260,64 +284,85 @@ int Tool::Check(const std::string& path) {
 }
 
 int Tool::Repair(const std::string& path, const std::string& out_path) {
-  if (path == out_path || SameFile(path, out_path)) {
+  if (path != "-" && out_path != "-" && (path == out_path || SameFile(path, out_path))) {
     Say("the output " + out_path + " is " + path + " itself; repair never changes its input");
     return kExitRefused;
   }
-  LabelConfigImage image;
-  if (!ReadImage(path, image)) return kExitFileError;
+  std::string bytes;
+  if (!ReadInput(path, bytes)) return kExitFileError;
+  const LabelConfigImage image = ImageOfBytes(bytes);
   const std::size_t problems = AuditLabelConfig(image, MendGbk).size();
-  LabelConfigImage clean = RepairLabelConfig(image, MendGbk);
-  ReplacementFile replacement(out_path);
-  std::string error;
-  if (!replacement.Create(std::string(), error)) {
-    Say(error);
+  const LabelConfigImage clean = RepairLabelConfig(image, MendGbk);
+  std::ostream& report = out_path == "-" ? err_ : out_;  // standard output carries the copy
+  if (out_path == "-") {
+    out_ << BytesOfImage(clean);
+  } else if (!WriteFile(out_path, BytesOfImage(clean))) {
     return kExitFileError;
   }
-  std::unique_ptr<IRecordFile> file = replacement.OpenOrCreate(CString());
-  if (!file || !WriteLabelConfigImage(*file, clean) || !file->Close()) {
-    Say("cannot write beside " + out_path + ": " + LastErrorText());
-    return kExitFileError;
-  }
-  if (!replacement.Commit(error)) {
-    Say(error);
-    return kExitFileError;
-  }
-  out_ << out_path << ": " << clean.records.size() << " record(s) of " << image.records.size()
-       << " written, " << problems << " problem(s) mended\n";
+  report << (out_path == "-" ? "standard output" : out_path) << ": " << clean.records.size()
+         << " record(s) of " << image.records.size() << " written, " << problems
+         << " problem(s) mended\n";
   return kExitOk;
+}
+
+// The command the arguments name, past the options of the program itself; "" when none.
+std::string CommandOf(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--wait") {
+      ++i;  // its value
+    } else if (args[i].empty() || args[i][0] != '-') {
+      return args[i];
+    }
+  }
+  return std::string();
 }
 
 int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
   CLI::App app{"The label configuration file as text: list, dump, load, check, repair.", "vjdcfg"};
   app.require_subcommand(1);
+  app.fallthrough();  // --wait after the command too
+  app.set_version_flag("--version", std::string("vjdcfg ") + VJDCFG_VERSION);
+  double wait_seconds = kDefaultLockWaitMs / 1000.0;
+  app.add_option("--wait", wait_seconds,
+                 "seconds to wait while another program reads or writes FILE (default 5)")
+      ->check(CLI::Range(0.0, 3600.0));
   std::string file, json, output;
   std::vector<std::string> kinds;
 
   CLI::App* list = app.add_subcommand(
       "list", "One line per record: its index, kind, label count and label texts.");
-  list->add_option("FILE", file, "the configuration file")->required();
+  list->add_option("FILE", file, "the configuration file ('-': standard input)")->required();
 
   CLI::App* dump =
       app.add_subcommand("dump", "The records as JSON (UTF-8) on standard output, in file order.");
-  dump->add_option("FILE", file, "the configuration file")->required();
+  dump->add_option("FILE", file, "the configuration file ('-': standard input)")->required();
   dump->add_option("--kind", kinds, "only the records of this kind (repeatable)")
       ->allow_extra_args(false);  // one name per --kind: FILE may follow
 
   CLI::App* load = app.add_subcommand(
       "load", "Stores each kind of the JSON into FILE as the configuration window stores one.");
   load->add_option("FILE", file, "the configuration file (created when missing)")->required();
-  load->add_option("JSON", json, "the JSON document, '-' for standard input")->required();
+  load->add_option("JSON", json, "the JSON document ('-': standard input)")->required();
 
   CLI::App* check = app.add_subcommand(
       "check", "Lists what is wrong with FILE; exit status 0 only for a clean file.");
-  check->add_option("FILE", file, "the configuration file")->required();
+  check->add_option("FILE", file, "the configuration file ('-': standard input)")->required();
 
   CLI::App* repair = app.add_subcommand(
       "repair", "Writes a clean copy of FILE to OUT; FILE itself never changes.");
-  repair->add_option("FILE", file, "the configuration file")->required();
-  repair->add_option("-o,--output", output, "where the clean copy goes")->required();
+  repair->add_option("FILE", file, "the configuration file ('-': standard input)")->required();
+  repair->add_option("-o,--output", output, "where the clean copy goes ('-': standard output)")
+      ->required();
+
+  const std::string command = CommandOf(args);
+  bool known = command.empty();
+  for (const char* name : kCommands) known = known || command == name;
+  if (!known) {
+    err << "vjdcfg: unknown command " << QuotedShort(command)
+        << "; the commands are list, dump, load, check and repair (see --help)\n";
+    return static_cast<int>(CLI::ExitCodes::ExtrasError);
+  }
 
   std::vector<const char*> argv{"vjdcfg"};
   for (const std::string& arg : args) argv.push_back(arg.c_str());
@@ -327,7 +372,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     return app.exit(e, out, err);
   }
 
-  Tool tool(in, out, err);
+  Tool tool(in, out, err, static_cast<int>(wait_seconds * 1000.0 + 0.5));
   if (list->parsed()) return tool.List(file);
   if (dump->parsed()) return tool.Dump(file, kinds);
   if (load->parsed()) return tool.Load(file, json);
@@ -341,6 +386,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         std::ostream& err) {
   try {
     return RunCommand(args, in, out, err);
+  } catch (const std::bad_alloc&) {
+    err << "vjdcfg: not enough memory for this file\n";
   } catch (const std::exception& e) {
     err << "vjdcfg: " << e.what() << "\n";
   } catch (...) {

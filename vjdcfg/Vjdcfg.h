@@ -4,13 +4,17 @@
 //   load FILE JSON             stores each kind of the JSON ("-": standard input) as the
 //                              configuration window stores one, after checking all of it
 //   check FILE                 lists what is wrong with the file; exit status 0 only when clean
-//   repair FILE -o OUT         writes a clean copy of FILE to OUT; FILE itself never changes
-// Files are written only whole: into a temporary file beside the target, renamed over it.
+//   repair FILE -o OUT         writes a clean copy of FILE to OUT ("-": standard output); FILE
+//                              itself never changes
+// A FILE that is only read may be "-", standard input.  Files are read and written in place under
+// the configuration file's lock (LockedFile.h), through what their paths name; --wait says how
+// long another program's lock is waited for.
 //
 // Run() is the whole program but the platform's command line and console (main.cpp): the
 // arguments come without the program's name, in UTF-8, as do paths and all that is written.
 // Exit status: 0 done (check: clean), 1 refused input or (check) a damaged file, 2 a file that
-// cannot be read or written, anything else a bad command line (CLI11's codes).
+// cannot be read or written (or is locked too long), anything else a bad command line (CLI11's
+// codes).
 #pragma once
 
 #include <iosfwd>

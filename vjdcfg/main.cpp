@@ -1,7 +1,10 @@
 // vjdcfg's entry point: the command line in UTF-8 (on Windows from the wide command line, so no
 // argument depends on the process's code page), the tool, and what it wrote sent to the console
-// (on Windows as UTF-16 when the stream is a console window, else as the UTF-8 bytes).
+// (on Windows as UTF-16 when the stream is a console window, else as the UTF-8 bytes).  A write
+// to standard output that fails, or its final flush, ends the program with status 2 and a message.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -22,25 +25,26 @@
 
 namespace {
 
+// Writes all of `utf8`; false when a write or the flush fails (a full disk, a closed pipe).
 #ifdef _WIN32
-void Emit(std::FILE* stream, DWORD handle_id, const std::string& utf8) {
-  if (utf8.empty()) return;
+bool Emit(std::FILE* stream, DWORD handle_id, const std::string& utf8) {
+  if (utf8.empty()) return std::fflush(stream) == 0;
   HANDLE handle = GetStdHandle(handle_id);
   DWORD mode = 0;
   if (handle != INVALID_HANDLE_VALUE && GetFileType(handle) == FILE_TYPE_CHAR &&
       GetConsoleMode(handle, &mode)) {
     std::wstring wide = vjdcfg::Widen(utf8);
     DWORD written = 0;
-    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
+    return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) &&
+           written == wide.size();
   }
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
-  std::fflush(stream);
+  return std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size() &&
+         std::fflush(stream) == 0 && !std::ferror(stream);
 }
 #else
-void Emit(std::FILE* stream, int, const std::string& utf8) {
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
-  std::fflush(stream);
+bool Emit(std::FILE* stream, int, const std::string& utf8) {
+  return std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size() &&
+         std::fflush(stream) == 0 && !std::ferror(stream);
 }
 #endif
 
@@ -65,7 +69,12 @@ int main(int argc, char** argv) {
 #endif
   std::ostringstream out, err;
   int status = vjdcfg::Run(args, std::cin, out, err);
-  Emit(stdout, out_id, out.str());
-  Emit(stderr, err_id, err.str());
+  if (!Emit(stdout, out_id, out.str())) {
+    // What went to standard output is incomplete (a dump cut short is no backup): say so.
+    const std::string why = std::strerror(errno);
+    err << "vjdcfg: cannot write to standard output: " << why << "\n";
+    status = vjdcfg::kExitFileError;
+  }
+  if (!Emit(stderr, err_id, err.str())) status = vjdcfg::kExitFileError;
   return status;
 }

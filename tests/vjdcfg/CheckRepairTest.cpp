@@ -158,6 +158,49 @@ TEST_F(CheckRepair, RepairRefusesToWriteOverItsInput) {
   EXPECT_FALSE(Exists(dir_.Path("out.cfg")));
 }
 
+// What check does not call a problem, repair does not touch: a clean file comes back byte for
+// byte, whatever lies after the texts' ends and in the slots beyond the count.
+TEST_F(CheckRepair, RepairGivesACleanFileBackByteForByte) {
+  SymbolLabelConfig r = Plain("甲", 2);
+  std::memcpy(r.szSymbolName + 3, "junk", 4);   // after the name's end
+  std::memcpy(r.szText[0] + 3, "\x01\xFF", 2);  // after the text's end
+  std::memcpy(r.szFont[1] + 5, "\x7F", 1);
+  r.dHeight[5] = std::numeric_limits<double>::quiet_NaN();  // beyond the count
+  r.dAngle[7] = std::numeric_limits<double>::infinity();
+  r.nPosition[6] = 99;
+  CopyTextField(r.szFont[4], kFontFieldSize, "Arial");
+  SetSlotText(r, 3, "\t\xFF");
+  const std::string bytes = Bytes(r) + Bytes(Plain("乙", 0));
+  WriteBytes(file_, bytes);
+  ToolRun check = RunTool({"check", file_});
+  EXPECT_EQ(check.status, 0) << check.out;
+  ToolRun repair = RunTool({"repair", file_, "-o", dir_.Path("out.cfg")});
+  ASSERT_EQ(repair.status, 0) << repair.err;
+  EXPECT_EQ(repair.out, dir_.Path("out.cfg") + ": 2 record(s) of 2 written, 0 problem(s) mended\n");
+  EXPECT_TRUE(ReadBytes(dir_.Path("out.cfg")) == bytes);
+}
+
+// Names and texts of the slots in use hold no control characters, and every kind has a name;
+// repair replaces the characters by '?' and drops a record without name, which nothing looks up.
+TEST_F(CheckRepair, ControlCharactersAndEmptyNamesAreProblemsRepairMends) {
+  SymbolLabelConfig tab = Plain("a\tb", 2), empty = Plain("", 1);
+  SetSlotText(tab, 1, "x\ny\x7F");
+  SetSlotText(tab, 2, "\x01 beyond the count");
+  WriteBytes(file_, Bytes(tab) + Bytes(empty) + Bytes(Plain("c", 0)));
+  ToolRun check = RunTool({"check", file_});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(check.out, Line("record 0 \"a\\tb\": the kind name holds control characters") +
+                           Line("record 0 \"a\\tb\", slot 1: the text holds control characters") +
+                           Line("record 1 \"\": the kind name is empty") +
+                           Line(file_ + ": 3 record(s), 3 problem(s)"));
+  const std::string out = dir_.Path("out.cfg");
+  ASSERT_EQ(RunTool({"repair", file_, "-o", out}).status, 0);
+  SymbolLabelConfig mended = tab;
+  SetSymbolName(mended, "a?b");
+  SetSlotText(mended, 1, "x?y?");
+  EXPECT_TRUE(ReadBytes(out) == Bytes(mended) + Bytes(Plain("c", 0)));
+}
+
 // Of two records of a kind, the one lookups find is kept: a name without terminator never
 // matched, so the later record with the same name (cut to its field) is the kind's.
 TEST_F(CheckRepair, RepairKeepsTheRecordLookupsUse) {

@@ -26,8 +26,8 @@ class OneFile : public IRecordFileSystem {
  public:
   explicit OneFile(std::string path) : path_(std::move(path)) {}
   std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    std::FILE* f = vjdcfg::OpenFile(path_, "r+b");
-    if (f == nullptr) f = vjdcfg::OpenFile(path_, "w+b");
+    std::FILE* f = vjdcfg::OpenPath(path_, "r+b");
+    if (f == nullptr) f = vjdcfg::OpenPath(path_, "w+b");
     if (f == nullptr) return nullptr;
     return std::make_unique<vjd::annotation::StdioRecordFile>(f);
   }
@@ -62,12 +62,17 @@ std::vector<std::string> TempDir::Names() const {
 
 std::string ReadBytes(const std::string& path) {
   std::string bytes;
-  vjdcfg::ReadFileBytes(path, bytes);
+  std::FILE* f = vjdcfg::OpenPath(path, "rb");
+  if (f == nullptr) return bytes;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+  std::fclose(f);
   return bytes;
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::FILE* f = vjdcfg::OpenFile(path, "wb");
+  std::FILE* f = vjdcfg::OpenPath(path, "wb");
   if (f == nullptr) return;
   std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);

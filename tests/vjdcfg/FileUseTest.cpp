@@ -1,0 +1,173 @@
+// How vjdcfg treats the files it is given: it writes through what a path names (a symbolic link's
+// target, the one file behind several hard links, its mode kept), refuses what is no regular
+// file, reads standard input for "-", and waits for another program's lock on the file, then
+// gives up changing nothing.  Plus the command line's own answers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FileAccess.h"
+#include "LabelConfigFile.h"
+#include "StdioRecordFileSystem.h"
+#include "VjdcfgTestKit.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace vjd::annotation;
+using namespace vjdcfg_test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kOneKind[] = R"({"kinds": [{"kind": "K", "count": 0, "slots": []}]})";
+
+class FileUse : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    file_ = dir_.Path("a.cfg");
+    WindowStore(file_, GridRecord("甲", {{"设备", "是", "", "", "是", "", "", "", 8}}));
+    before_ = ReadBytes(file_);
+  }
+  TempDir dir_;
+  std::string file_;
+  std::string before_;
+};
+
+TEST_F(FileUse, EveryCommandThatReadsAFileReadsStandardInputForADash) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;  // part of what it prints
+  };
+  const Case cases[] = {
+      {{"list", "-"}, u8"0\t\"甲\"\t1\t\"设备\""},
+      {{"dump", "-"}, u8"\"kind\": \"甲\""},
+      {{"check", "-"}, "standard input: 1 record(s), no problems"},
+      {{"repair", "-", "-o", "-"}, before_},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[0]);
+    ToolRun run = RunTool(c.args, before_);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
+  }
+  ToolRun repair = RunTool({"repair", "-", "-o", dir_.Path("out.cfg")}, before_ + "xyz");
+  EXPECT_EQ(repair.status, 0) << repair.err;
+  EXPECT_TRUE(ReadBytes(dir_.Path("out.cfg")) == before_);
+}
+
+TEST_F(FileUse, RepairWritesAnExistingOutputInPlace) {
+  const std::string out = dir_.Path("out.cfg");
+  WriteBytes(out, std::string(5000, 'x'));  // longer than the clean copy
+  ASSERT_EQ(RunTool({"repair", file_, "-o", out}).status, 0);
+  EXPECT_TRUE(ReadBytes(out) == before_);
+}
+
+TEST(CommandLine, AnUnknownCommandIsNamedAndTheVersionIsTheProjects) {
+  ToolRun unknown = RunTool({"frob", "a.cfg"});
+  EXPECT_NE(unknown.status, 0);
+  EXPECT_NE(unknown.status, 1);
+  EXPECT_NE(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("unknown command \"frob\""), std::string::npos) << unknown.err;
+  ToolRun version = RunTool({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "vjdcfg " VJDCFG_TEST_VERSION "\n");
+  EXPECT_NE(RunTool({}).status, 0);  // no command at all
+}
+
+// Another program holds the file's lock: a writer waits for it, then gives up with status 2 and
+// changes nothing; a reader waits only for an exclusive lock.
+TEST_F(FileUse, ACommandWaitsForAnotherProgramsLockAndGivesUpChangingNothing) {
+  const std::string out = dir_.Path("out.cfg");
+  WriteBytes(out, "old");
+  struct Case {
+    RecordFileLock held;
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case cases[] = {
+      {RecordFileLock::kShared, {"load", file_, "-"}, 2},
+      {RecordFileLock::kShared, {"check", file_}, 0},
+      {RecordFileLock::kShared, {"repair", out, "-o", file_}, 2},
+      {RecordFileLock::kExclusive, {"load", file_, "-"}, 2},
+      {RecordFileLock::kExclusive, {"check", file_}, 2},
+      {RecordFileLock::kExclusive, {"dump", file_}, 2},
+      {RecordFileLock::kExclusive, {"repair", file_, "-o", out}, 2},
+  };
+  StdioRecordFileSystem no_wait(0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[0] +
+                 (c.held == RecordFileLock::kShared ? " beside a reader" : " beside a writer"));
+    std::unique_ptr<IRecordFile> held = no_wait.OpenOrCreate(file_.c_str());
+    ASSERT_TRUE(held && held->Lock(c.held));
+    std::vector<std::string> args = {"--wait", "0.05"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    ToolRun run = RunTool(args, kOneKind);
+    EXPECT_EQ(run.status, c.status) << run.err;
+    if (c.status == 2) {
+      EXPECT_NE(run.err.find("another program kept " + file_ + " locked for 0.05 s"),
+                std::string::npos)
+          << run.err;
+    }
+    EXPECT_TRUE(ReadBytes(file_) == before_);
+    EXPECT_EQ(ReadBytes(out), "old");
+  }
+  ToolRun run = RunTool({"load", file_, "-"}, kOneKind);  // nobody holds it now
+  EXPECT_EQ(run.status, 0) << run.err;
+}
+
+#ifndef _WIN32
+// Loading through a symbolic link stores into the file it names, which the window reads; the
+// link stays a link, the mode stays and a second name of the file sees the change.
+TEST_F(FileUse, AFileIsWrittenWhereItsPathLeads) {
+  ASSERT_EQ(::chmod(file_.c_str(), 0640), 0);
+  const std::string link = dir_.Path("link.cfg"), second = dir_.Path("second-name.cfg");
+  fs::create_symlink(file_, link);
+  fs::create_hard_link(file_, second);
+  ToolRun run = RunTool({"load", link, "-"}, kOneKind);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadBytes(file_).size(), 2 * kRecordSize);
+  EXPECT_TRUE(ReadBytes(second) == ReadBytes(file_));
+  struct stat st;
+  ASSERT_EQ(::stat(file_.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_nlink, 2u);
+
+  const std::string copy = dir_.Path("copy.cfg"), copy_link = dir_.Path("copy-link.cfg");
+  WriteBytes(copy, "");
+  fs::create_symlink(copy, copy_link);
+  ASSERT_EQ(RunTool({"repair", file_, "-o", copy_link}).status, 0);
+  EXPECT_TRUE(fs::is_symlink(copy_link));
+  EXPECT_TRUE(ReadBytes(copy) == ReadBytes(file_));
+}
+
+// A FIFO or a device is no configuration file: refused, and left as it is.
+TEST_F(FileUse, WhatIsNoRegularFileIsRefused) {
+  const std::string fifo = dir_.Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::vector<std::string> commands[] = {
+      {"repair", file_, "-o", fifo},
+      {"load", fifo, "-"},
+      {"check", fifo},
+      {"list", "/dev/zero"},
+      {"check", "/dev/zero"},
+      {"repair", file_, "-o", "/dev/null"},
+      {"load", "/dev/null", "-"},
+      {"check", dir_.Path(".")},
+  };
+  for (const std::vector<std::string>& args : commands) {
+    SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
+    ToolRun run = RunTool(args, kOneKind);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("is not a regular file"), std::string::npos) << run.err;
+  }
+  struct stat st;
+  ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+#endif
+
+}  // namespace
