@@ -131,7 +131,7 @@ bool StdioRecordFile::Lock(RecordFileLock kind) {
       return false;
     }
     Pause(static_cast<int>(left < pause_ms ? left : pause_ms));
-    if (pause_ms < 16) pause_ms *= 2;
+    if (pause_ms < 4) pause_ms *= 2;
   }
 }
 

@@ -80,10 +80,6 @@ std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
   return file;
 }
 
-bool SyncFile(std::FILE* file) {
-  return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
-}
-
 bool FileExists(const std::string& path) {
   return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -156,10 +152,6 @@ std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
     ::close(fd);
   }
   return file;
-}
-
-bool SyncFile(std::FILE* file) {
-  return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
 }
 
 bool FileExists(const std::string& path) {

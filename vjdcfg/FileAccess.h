@@ -29,9 +29,6 @@ bool ReadAll(std::FILE* in, std::size_t limit, const std::string& what, std::str
 bool ReadAll(std::istream& in, std::size_t limit, const std::string& what, std::string& bytes,
              std::string& error);
 
-// Every byte written to `file` so far on the disk (fsync), for a file that was just changed.
-bool SyncFile(std::FILE* file);
-
 // fopen of a UTF-8 path, nothing checked: for tests and temporary files.
 std::FILE* OpenPath(const std::string& path, const char* mode);
 bool FileExists(const std::string& path);

@@ -64,8 +64,7 @@ bool LockedFile::Rewrite(const std::string& before, const std::string& after, st
          file_->Write(after.data() + run.first, run.second - run.first);
   }
   ok = ok && file_->Flush() &&
-       (after.size() >= before.size() || file_->Truncate(static_cast<long long>(after.size()))) &&
-       SyncFile(stream_);
+       (after.size() >= before.size() || file_->Truncate(static_cast<long long>(after.size())));
   if (ok) return true;
 
   const std::string why = LastErrorText();

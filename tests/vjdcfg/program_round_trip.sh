@@ -2,7 +2,7 @@
 # The vjdcfg program itself, with a Chinese file name on its command line: load sample.json into a
 # new file, dump it (the same text, byte for byte), load the dump into another file (the same
 # bytes), check and list it; a refused load leaves the file alone; repair will not write over its
-# input; a bad command line fails.
+# input; a bad command line fails; writing to a full disk fails.
 #   program_round_trip.sh WORK-FOLDER COMMAND...   (the native program, or wine-run.sh and the .exe)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -60,7 +60,17 @@ expect "and leaves it alone" cmp before.cfg 机电配置.cfg
 "${tool[@]}" frobnicate 机电配置.cfg >bogus.out 2>&1
 status=$?
 expect "a bad command line fails" test $status -ne 0 -a $status -ne 1 -a $status -ne 2
-expect "with CLI11's message" grep -q "A subcommand is required" bogus.out
+expect "naming the unknown command" grep -q 'unknown command "frobnicate"' bogus.out
+"${tool[@]}" --version >version.out 2>&1
+expect "--version says the project's version" grep -qx "vjdcfg [0-9]*\.[0-9]*\.[0-9]*" version.out
+
+# What goes to standard output is checked to the last byte: a dump to a full disk is no backup.
+for command in dump list check; do
+  "${tool[@]}" $command copy.cfg >/dev/full 2>full.err
+  status=$?
+  expect "$command to a full disk fails with status 2" test $status -eq 2
+  expect "$command to a full disk says so" grep -q "cannot write to standard output" full.err
+done
 expect "no other file is left" test "$(ls | grep -c vjdcfg-)" -eq 0
 
 echo "$passed passed, $failed failed"

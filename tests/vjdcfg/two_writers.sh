@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Two programs store into one configuration file at the same moment, and nothing is lost: every
+# kind is there once with its last value, the kind both store is there once, and vjdcfg check
+# finds the file clean.  The writers: the configuration window's store (500 rounds, each storing
+# the shared kind and a new kind of its own), vjdcfg load run in-process (500 loads, the same
+# rounds), the two side by side, and the vjdcfg program itself (two processes at a time, each
+# loading a document of new kinds and the shared kind, several times).
+#   two_writers.sh WORK-FOLDER [RUNNER...] RACE_WRITER VJDCFG
+# RUNNER is how a program runs (wine-run.sh and its options for the Windows programs).
+set -uo pipefail
+work=$1
+shift
+race=${*: -2:1}
+vjdcfg=${*: -1:1}
+runner=("${@:1:$#-2}")
+if [ -z "${DISPLAY:-}" ] && [ ${#runner[@]} -gt 0 ]; then
+  # One display for all the runs below, rather than one started per run.
+  exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$work" "$@"
+fi
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+rounds=500
+
+passed=0 failed=0
+expect() {  # expect DESCRIPTION COMMAND...: the command must succeed
+  local what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $what" >&2
+  fi
+}
+
+# race NAME "WRITER-A ARGS" "WRITER-B ARGS": both at once into NAME.cfg, then the checks.
+race() {
+  local name=$1 a=$2 b=$3
+  rm -f "$name.cfg"
+  # shellcheck disable=SC2086
+  ${runner[@]+"${runner[@]}"} "$race" $a >"$name-a.out" 2>&1 &
+  local first=$!
+  # shellcheck disable=SC2086
+  ${runner[@]+"${runner[@]}"} "$race" $b >"$name-b.out" 2>&1
+  local second=$?
+  wait $first
+  expect "$name: the first writer stored every round" test $? -eq 0
+  expect "$name: the second writer stored every round" test $second -eq 0
+  ${runner[@]+"${runner[@]}"} "$race" verify "$name.cfg" $rounds A B >"$name-verify.out" 2>&1
+  expect "$name: every kind once with its last value" test $? -eq 0
+  ${runner[@]+"${runner[@]}"} "$vjdcfg" check "$name.cfg" >"$name-check.out" 2>&1
+  expect "$name: vjdcfg check finds the file clean" test $? -eq 0
+  cat "$name-a.out" "$name-b.out" "$name-verify.out" | head -20 >&2
+}
+
+race window "window window.cfg A $rounds" "window window.cfg B $rounds"
+race vjdcfg "vjdcfg vjdcfg.cfg A $rounds" "vjdcfg vjdcfg.cfg B $rounds"
+race mixed "window mixed.cfg A $rounds" "vjdcfg mixed.cfg B $rounds"
+
+# The vjdcfg program: each load adds a hundred new kinds and stores the shared one.
+per_load=100
+for ((first = 0; first < rounds; first += per_load)); do
+  for tag in A B; do
+    ${runner[@]+"${runner[@]}"} "$race" document $tag $first $per_load >"doc-$tag-$first.json"
+  done
+done
+program() {  # program TAG: the loads of one writer, one after another
+  for ((first = 0; first < rounds; first += per_load)); do
+    ${runner[@]+"${runner[@]}"} "$vjdcfg" --wait 30 load program.cfg "doc-$1-$first.json" ||
+      return 1
+  done
+}
+rm -f program.cfg
+program A >program-a.out 2>&1 &
+first_writer=$!
+program B >program-b.out 2>&1
+second_status=$?
+wait $first_writer
+expect "program: the first vjdcfg stored every document" test $? -eq 0
+expect "program: the second vjdcfg stored every document" test $second_status -eq 0
+${runner[@]+"${runner[@]}"} "$race" verify program.cfg $rounds A B >program-verify.out 2>&1
+expect "program: every kind once with its last value" test $? -eq 0
+${runner[@]+"${runner[@]}"} "$vjdcfg" check program.cfg >program-check.out 2>&1
+expect "program: vjdcfg check finds the file clean" test $? -eq 0
+grep -v "stored 101 kind" program-a.out program-b.out program-verify.out | head -20 >&2
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
