@@ -173,7 +173,7 @@ std::string LastErrorText() {
 
 bool ReadAll(std::FILE* in, std::size_t limit, const std::string& what, std::string& bytes,
              std::string& error) {
-  bytes.clear();
+  bytes.clear();  // the room it had stays
   char buffer[64 * 1024];
   std::size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) {

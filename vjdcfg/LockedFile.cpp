@@ -35,10 +35,19 @@ bool LockedFile::Open(FileUse use, std::string& error) {
 }
 
 bool LockedFile::Read(std::string& bytes, std::string& error) {
+  // Room for the whole file at once: no copy on the way for a file of 100,000 records.
+  std::string whole;
+  if (std::fseek(stream_, 0, SEEK_END) == 0) {
+    const long size = std::ftell(stream_);
+    if (size > 0 && static_cast<unsigned long>(size) <= kMaxFileBytes) {
+      whole.reserve(static_cast<std::size_t>(size));
+    }
+  }
   if (!file_->Seek(0)) {
     error = "cannot read " + path_ + ": " + LastErrorText();
     return false;
   }
+  whole.swap(bytes);
   return ReadAll(stream_, kMaxFileBytes, path_, bytes, error);
 }
 

@@ -4,9 +4,11 @@
 //   race_writer window FILE TAG N        N rounds through the window's store (LabelConfigFile over
 //                                        the real files), FILE being the configuration file
 //   race_writer vjdcfg FILE TAG N        N rounds, each one vjdcfg load (run in-process)
-//   race_writer document TAG FIRST N     the JSON of rounds FIRST .. FIRST+N-1, for vjdcfg itself
+//   race_writer documents TAG N PER   the JSON of rounds 0 .. N-1, PER rounds a document, as
+//                                        the files doc-TAG-FIRST.json, for the vjdcfg program
 //   race_writer verify FILE N TAG...     every kind of every writer once with its last value, the
-//                                        shared kind once with the last value of one writer
+//                                        shared kind once with the last value of one writer, and
+//                                        vjdcfg check (run in-process) finds the file clean
 // FILE is a path the C runtime opens as it is (the race runs in its folder: a plain name).
 // Exit status 0 when all went well; what went wrong is printed.
 #include <cstdio>
@@ -135,6 +137,9 @@ int Verify(const std::string& file, long n, const std::vector<std::string>& tags
   for (const std::string& tag : tags)
     last = last || (!shared.empty() && shared[0] == Value(tag, n - 1));
   expect(last, "the shared kind holds no writer's last value");
+  std::istringstream no_input;
+  std::ostringstream out, err;
+  expect(vjdcfg::Run({"check", file}, no_input, out, err) == 0, "vjdcfg check: " + out.str());
   if (wrong > 0) std::cerr << wrong << " thing(s) wrong\n";
   return wrong == 0 ? 0 : 1;
 }
@@ -145,14 +150,23 @@ int main(int argc, char** argv) {
   const std::vector<std::string> a(argv + 1, argv + argc);
   if (a.size() == 4 && a[0] == "window") return Window(a[1], a[2], std::atol(a[3].c_str()));
   if (a.size() == 4 && a[0] == "vjdcfg") return Vjdcfg(a[1], a[2], std::atol(a[3].c_str()));
-  if (a.size() == 4 && a[0] == "document") {
-    std::cout << Document(a[1], std::atol(a[2].c_str()), std::atol(a[3].c_str()));
-    return std::cout.flush() ? 0 : 1;
+  if (a.size() == 4 && a[0] == "documents") {
+    const long n = std::atol(a[2].c_str()), per = std::atol(a[3].c_str());
+    for (long first = 0; per > 0 && first < n; first += per) {
+      std::FILE* f =
+          std::fopen(("doc-" + a[1] + "-" + std::to_string(first) + ".json").c_str(), "wb");
+      const std::string json = Document(a[1], first, first + per < n ? per : n - first);
+      if (f == nullptr || std::fwrite(json.data(), 1, json.size(), f) != json.size() ||
+          std::fclose(f) != 0) {
+        return 1;
+      }
+    }
+    return 0;
   }
   if (a.size() >= 4 && a[0] == "verify") {
     return Verify(a[1], std::atol(a[2].c_str()), std::vector<std::string>(a.begin() + 3, a.end()));
   }
-  std::cerr << "usage: race_writer window|vjdcfg FILE TAG N | document TAG FIRST N | "
+  std::cerr << "usage: race_writer window|vjdcfg FILE TAG N | documents TAG N PER | "
                "verify FILE N TAG...\n";
   return 2;
 }
