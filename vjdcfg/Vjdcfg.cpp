@@ -178,6 +178,10 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
 }
 
 int Tool::Load(const std::string& path, const std::string& json_path) {
+  if (path == "-") {
+    Say("load stores into FILE, which cannot be standard input");
+    return kExitRefused;
+  }
   std::string text;
   if (!ReadDocument(json_path, text)) {
     Say("nothing was written to " + path);

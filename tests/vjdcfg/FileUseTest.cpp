@@ -53,6 +53,7 @@ TEST_F(FileUse, EveryCommandThatReadsAFileReadsStandardInputForADash) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
   }
+  EXPECT_EQ(RunTool({"load", "-", "-"}, kOneKind).status, 1);  // load writes its FILE
   ToolRun repair = RunTool({"repair", "-", "-o", dir_.Path("out.cfg")}, before_ + "xyz");
   EXPECT_EQ(repair.status, 0) << repair.err;
   EXPECT_TRUE(ReadBytes(dir_.Path("out.cfg")) == before_);
