@@ -15,17 +15,7 @@ fi
 tool=("$@")
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 
-passed=0 failed=0
-expect() {  # expect DESCRIPTION COMMAND...: the command must succeed
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $what" >&2
-  fi
-}
+. "$here/expect.sh"
 
 cp "$here/sample.json" sample.json
 "${tool[@]}" load 机电配置.cfg sample.json >load.out 2>load.err
@@ -73,5 +63,4 @@ for command in dump list check; do
 done
 expect "no other file is left" test "$(ls | grep -c vjdcfg-)" -eq 0
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

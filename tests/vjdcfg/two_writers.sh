@@ -8,6 +8,7 @@
 #   two_writers.sh WORK-FOLDER [RUNNER...] RACE_WRITER VJDCFG
 # RUNNER is how a program runs (wine-run.sh and its options for the Windows programs).
 set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 work=$1
 shift
 race=${*: -2:1}
@@ -20,17 +21,7 @@ fi
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 rounds=500
 
-passed=0 failed=0
-expect() {  # expect DESCRIPTION COMMAND...: the command must succeed
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $what" >&2
-  fi
-}
+. "$here/expect.sh"
 
 # race NAME "WRITER-A ARGS" "WRITER-B ARGS": both at once into NAME.cfg, then the checks.
 race() {
@@ -79,5 +70,4 @@ ${runner[@]+"${runner[@]}"} "$vjdcfg" check program.cfg >program-check.out 2>&1
 expect "program: vjdcfg check finds the file clean" test $? -eq 0
 grep -v "stored 251 kind" program-a.out program-b.out program-verify.out | head -20 >&2
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
