@@ -19,6 +19,10 @@ if [ -z "${DISPLAY:-}" ] && [ ${#runner[@]} -gt 0 ]; then
   exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$work" "$@"
 fi
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+# A runner that cannot run the programs on this machine says so with status 77 (skipped).
+${runner[@]+"${runner[@]}"} "$vjdcfg" --version >version.out 2>&1
+status=$?
+[ $status -eq 77 ] && { cat version.out; exit 77; }
 rounds=500
 
 . "$here/expect.sh"
