@@ -48,10 +48,6 @@ class CGridColumnRules {
   // Appends the options of `column` to `out` in their order (nothing for a column without any).
   static void GetColumnOptions(const CStringArray& flat, int column, CStringArray& out);
 
-  // Sizes of the arrays, for callers that report on the rules.
-  int GetReadOnlyFlagCount() const { return static_cast<int>(m_arrReadOnly.GetSize()); }
-  int GetEditorKindCount() const { return static_cast<int>(m_arrEditorKinds.GetSize()); }
-
  private:
   CArray<int, int> m_arrEditorKinds;
   CStringArray m_arrOptions;

@@ -1,6 +1,6 @@
 #include "GridCustomDraw.h"
 
-#include "Gridlistctrl.h"
+#include "GridGeometry.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ void Draw3dRect(HDC hdc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) 
 
 }  // namespace
 
-LRESULT CGridCustomDraw::OnCustomDraw(NMLVCUSTOMDRAW* pDraw) {
+LRESULT CGridCustomDraw::OnCustomDraw(NMLVCUSTOMDRAW* pDraw, int focusColumn) {
   switch (pDraw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return OnPrePaint(pDraw);
@@ -36,9 +36,9 @@ LRESULT CGridCustomDraw::OnCustomDraw(NMLVCUSTOMDRAW* pDraw) {
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
       return OnSubItemPrePaint(pDraw);
     case CDDS_ITEMPOSTPAINT | CDDS_SUBITEM:
-      return OnSubItemPostPaint(pDraw);
+      return OnSubItemPostPaint(pDraw, focusColumn);
     case CDDS_POSTPAINT:
-      return OnPostPaint(pDraw);
+      return OnPostPaint(pDraw, focusColumn);
   }
   return OnOtherStage(pDraw);
 }
@@ -57,21 +57,21 @@ LRESULT CGridCustomDraw::OnSubItemPrePaint(NMLVCUSTOMDRAW*) {
   return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
 }
 
-LRESULT CGridCustomDraw::OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw) {
+LRESULT CGridCustomDraw::OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw, int focusColumn) {
   const int row = static_cast<int>(pDraw->nmcd.dwItemSpec);
   const int column = pDraw->iSubItem;
-  if (!(pDraw->nmcd.uItemState & CDIS_FOCUS) || column != GetFocusColumn()) return CDRF_DODEFAULT;
-  if (m_grid.IsColumnReadOnly(column)) return CDRF_SKIPDEFAULT;  // post-paint draws it
+  if (!(pDraw->nmcd.uItemState & CDIS_FOCUS) || column != focusColumn) return CDRF_DODEFAULT;
+  if (m_rules.IsReadOnly(column)) return CDRF_SKIPDEFAULT;  // post-paint draws it
 
   HDC hdc = pDraw->nmcd.hdc;
   const int margin = 2 * SpaceWidth(hdc);
   RECT bounds = {}, cell = pDraw->nmcd.rc;
-  m_grid.GetItemRect(row, &bounds, LVIR_BOUNDS);
+  m_list.GetItemRect(row, &bounds, LVIR_BOUNDS);
   cell.top = bounds.top;
   cell.bottom = bounds.bottom;
   RECT part = {};
-  if (column == 0 ? m_grid.GetItemRect(row, &part, LVIR_LABEL)
-                  : m_grid.GetCellRect(row, column, &part)) {
+  if (column == 0 ? m_list.GetItemRect(row, &part, LVIR_LABEL)
+                  : CGridGeometry(m_list).CellRect(row, column, &part)) {
     cell.left = part.left;
     cell.right = part.right;
   }
@@ -82,16 +82,15 @@ LRESULT CGridCustomDraw::OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw) {
   return CDRF_SKIPDEFAULT;
 }
 
-LRESULT CGridCustomDraw::OnPostPaint(NMLVCUSTOMDRAW* pDraw) {
-  const int rows = m_grid.GetItemCount();
-  const int top = m_grid.GetTopIndex();
+LRESULT CGridCustomDraw::OnPostPaint(NMLVCUSTOMDRAW* pDraw, int focusColumn) {
+  const int rows = m_list.GetItemCount();
+  const int top = m_list.GetTopIndex();
   if (top < 0 || top >= rows) return CDRF_DODEFAULT;
-  int last = top + m_grid.GetCountPerPage();
+  int last = top + m_list.GetCountPerPage();
   if (last > rows - 1) last = rows - 1;
-  const int focusColumn = GetFocusColumn();
-  const int columns = m_grid.GetColumnCount();
+  const int columns = m_list.GetColumnCount();
   for (int column = 0; column < columns; ++column) {
-    if (!m_grid.IsColumnReadOnly(column)) continue;
+    if (!m_rules.IsReadOnly(column)) continue;
     for (int row = top; row <= last; ++row)
       DrawReadOnlyCell(pDraw->nmcd.hdc, row, column, focusColumn);
   }
@@ -102,17 +101,12 @@ LRESULT CGridCustomDraw::OnOtherStage(NMLVCUSTOMDRAW* pDraw) {
   return (pDraw->nmcd.uItemState & CDIS_FOCUS) ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
 }
 
-int CGridCustomDraw::GetFocusColumn() const {
-  const int position = m_grid.GetCurrentColumn();
-  return position == -1 ? -1 : m_grid.GetColumnAtPosition(position);
-}
-
 void CGridCustomDraw::DrawReadOnlyCell(HDC hdc, int row, int column, int focusColumn) {
   RECT cell = {};
-  if (!m_grid.GetCellRect(row, column, &cell)) return;
+  if (!CGridGeometry(m_list).CellRect(row, column, &cell)) return;
   const int margin = SpaceWidth(hdc);
-  const bool selected = (m_grid.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-  const bool focused = (m_grid.GetItemState(row, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
+  const bool selected = (m_list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  const bool focused = (m_list.GetItemState(row, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
   FillSolid(hdc, cell, selected ? kSelectedReadOnlyColor : ::GetSysColor(COLOR_BTNFACE));
   const COLORREF edge =
       (column == focusColumn && focused) ? kFocusCellColor : ::GetSysColor(COLOR_BTNSHADOW);
@@ -123,9 +117,9 @@ void CGridCustomDraw::DrawReadOnlyCell(HDC hdc, int row, int column, int focusCo
 }
 
 void CGridCustomDraw::DrawCellText(HDC hdc, RECT rect, int row, int column, COLORREF color) {
-  const CString text = m_grid.GetItemText(row, column);
+  const CString text = m_list.GetItemText(row, column);
   const int saved = ::SaveDC(hdc);
-  if (HFONT font = m_grid.GetFont()) ::SelectObject(hdc, font);
+  if (HFONT font = m_list.GetFont()) ::SelectObject(hdc, font);
   ::SetBkMode(hdc, TRANSPARENT);
   ::SetTextColor(hdc, color);
   ::DrawTextA(hdc, text, text.GetLength(), &rect, kCellTextFormat);

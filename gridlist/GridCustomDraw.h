@@ -8,14 +8,16 @@
 //   post-paint             read-only columns drawn over as grey buttons, pale blue in selected
 //                          rows, with a pale magenta edge on the focus cell.
 //
-// The painter belongs to its grid and holds nothing but the reference to it.
+// The painter belongs to its grid and holds nothing but references to the grid's list view and
+// column rules; the grid tells it, with every notification, which column the focus cell is in.
 #pragma once
 
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
 
-class CGridListCtrl;
+#include "GridColumnRules.h"
+#include "ListCtrl.h"
 
 class CGridCustomDraw {
  public:
@@ -27,23 +29,23 @@ class CGridCustomDraw {
   // DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS
   static constexpr UINT kCellTextFormat = 0x8824;
 
-  explicit CGridCustomDraw(CGridListCtrl& grid) : m_grid(grid) {}
+  CGridCustomDraw(CListCtrl& list, const CGridColumnRules& rules) : m_list(list), m_rules(rules) {}
 
-  // The result of one NM_CUSTOMDRAW notification.
-  LRESULT OnCustomDraw(NMLVCUSTOMDRAW* pDraw);
+  // The result of one NM_CUSTOMDRAW notification.  `focusColumn` is the column index the focus
+  // highlight refers to, -1 when the grid has no current column.
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW* pDraw, int focusColumn);
 
   LRESULT OnPrePaint(NMLVCUSTOMDRAW* pDraw);
   LRESULT OnItemPrePaint(NMLVCUSTOMDRAW* pDraw);
   LRESULT OnSubItemPrePaint(NMLVCUSTOMDRAW* pDraw);
-  LRESULT OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw);
-  LRESULT OnPostPaint(NMLVCUSTOMDRAW* pDraw);
+  LRESULT OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw, int focusColumn);
+  LRESULT OnPostPaint(NMLVCUSTOMDRAW* pDraw, int focusColumn);
   LRESULT OnOtherStage(NMLVCUSTOMDRAW* pDraw);
 
  private:
-  // The column index the focus highlight refers to, -1 when there is no current column.
-  int GetFocusColumn() const;
   void DrawReadOnlyCell(HDC hdc, int row, int column, int focusColumn);
   void DrawCellText(HDC hdc, RECT rect, int row, int column, COLORREF color);
 
-  CGridListCtrl& m_grid;
+  CListCtrl& m_list;
+  const CGridColumnRules& m_rules;
 };

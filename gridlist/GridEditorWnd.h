@@ -9,28 +9,38 @@
 // lifetime to, such as a combo box's inner edit) is being handled any more.  An editor whose
 // window could not be created has nothing running and is deleted by the grid directly.
 //
-// Editor memory comes from CGridEditorHeap, so tests can prove that no editor is touched after it
-// was freed.
+// In a build with test seams, editor memory comes from CGridEditorHeap, so tests can prove that no
+// editor is touched after it was freed.
 #pragma once
 
 #include <commctrl.h>
 
 #include <cstddef>
 
-#include "GridEditorHeap.h"
-#include "Gridlistctrl.h"
+#include "GridNotify.h"
 #include "Wnd.h"
+#if VJD_TEST_SEAMS
+#include "GridEditorHeap.h"
+#endif
 
 template <class TBase>
 class CGridEditorWnd : public TBase {
  public:
-  static void* operator new(std::size_t size) { return CGridEditorHeap::Allocate(size); }
-  static void operator delete(void* block) { CGridEditorHeap::Free(block); }
+#if VJD_TEST_SEAMS
+  static void* operator new(std::size_t size) {
+    return CGridEditorHeap::Allocate(size);
+  }
+  static void operator delete(void* block) {
+    CGridEditorHeap::Free(block);
+  }
+#endif
 
   // Every message of the editor's windows is handled between these two calls.  LeaveMessage
   // frees the object when it was the last handler running after the window is gone; the caller
   // must then return at once without touching the object.
-  void EnterMessage() { ++m_nMessageDepth; }
+  void EnterMessage() {
+    ++m_nMessageDepth;
+  }
   bool LeaveMessage() {
     if (--m_nMessageDepth == 0 && m_bWindowGone) {
       delete this;

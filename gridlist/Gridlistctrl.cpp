@@ -1,21 +1,14 @@
 #include "Gridlistctrl.h"
 
-#include "GridCellCombo.h"
-#include "GridCellEdit.h"
-
-namespace {
-
-// Style of the edit-box editor: a visible bordered multi-line child scrolling vertically.
-constexpr DWORD kEditBoxStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL;
-static_assert(kEditBoxStyle == 0x50800044, "edit-box editor style");
-
-// An editor narrower than this is not placed.
-constexpr int kMinEditorWidth = 5;
-
-}  // namespace
+#include "GridEditorKind.h"
+#include "GridGeometry.h"
 
 CGridListCtrl::CGridListCtrl()
-    : m_nCurColumn(-1), m_pEditor(nullptr), m_nEditRow(-1), m_nEditColumn(-1), m_draw(*this) {}
+    : m_nCurColumn(-1),
+      m_pEditor(nullptr),
+      m_nEditRow(-1),
+      m_nEditColumn(-1),
+      m_draw(*this, m_rules) {}
 
 CGridListCtrl::~CGridListCtrl() {
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyEditor();
@@ -55,60 +48,27 @@ void CGridListCtrl::SetColumnOptions(const CStringArray& options) {
 }
 
 std::vector<int> CGridListCtrl::GetOrderArray() const {
-  const int count = GetColumnCount();
-  std::vector<int> order(count > 0 ? count : 0);
-  if (count > 0 && !GetColumnOrderArray(order.data(), count)) {
-    for (int i = 0; i < count; ++i) order[i] = i;
-  }
-  return order;
+  return CGridGeometry(*this).OrderArray();
 }
 
 int CGridListCtrl::GetColumnAtPosition(int position) const {
-  if (position < 0 || position >= GetColumnCount()) return -1;
-  return static_cast<int>(::SendMessageA(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)),
-                                         HDM_ORDERTOINDEX, static_cast<WPARAM>(position), 0));
+  return CGridGeometry(*this).ColumnAt(position);
 }
 
 int CGridListCtrl::GetPositionOfColumn(int column) const {
-  const std::vector<int> order = GetOrderArray();
-  for (size_t i = 0; i < order.size(); ++i)
-    if (order[i] == column) return static_cast<int>(i);
-  return -1;
-}
-
-int CGridListCtrl::GetColumnOffset(int column) const {
-  int offset = 0;
-  for (int shown : GetOrderArray()) {
-    if (shown == column) break;
-    offset += GetColumnWidth(shown);
-  }
-  return offset;
+  return CGridGeometry(*this).PositionOf(column);
 }
 
 BOOL CGridListCtrl::GetCellRect(int row, int column, RECT* pRect) const {
-  if (!pRect || column < 0 || column >= GetColumnCount() || row < 0 || row >= GetItemCount())
-    return FALSE;
-  const int offset = GetColumnOffset(column);
-  const int width = GetColumnWidth(column);
-  RECT bounds = {};
-  GetItemRect(row, &bounds, LVIR_BOUNDS);
-  *pRect = RECT{bounds.left + offset, bounds.top, bounds.left + offset + width, bounds.bottom};
-  if (column == 0) {
-    RECT label = {};
-    if (GetItemRect(row, &label, LVIR_LABEL)) pRect->left = label.left;
-  }
-  return TRUE;
+  return CGridGeometry(*this).CellRect(row, column, pRect);
 }
 
 void CGridListCtrl::MakeColumnVisible(int column) {
-  if (column < 0 || column >= GetColumnCount() || GetItemCount() == 0) return;
-  const int offset = GetColumnOffset(column);
-  const int width = GetColumnWidth(column);
-  RECT first = {}, client = {};
-  GetItemRect(0, &first, LVIR_BOUNDS);
-  GetClientRect(&client);
-  if (offset + first.left < 0 || offset + width + first.left > client.right)
-    Scroll(SIZE{offset + first.left, 0});
+  ShowGridColumn(*this, column);
+}
+
+int CGridListCtrl::GetFocusColumn() const {
+  return m_nCurColumn == -1 ? -1 : GetColumnAtPosition(m_nCurColumn);
 }
 
 void CGridListCtrl::AddRow(int index) {
@@ -167,26 +127,7 @@ void CGridListCtrl::MoveRow(int from, int to) {
 }
 
 BOOL CGridListCtrl::PlaceEditor(CWnd* pEditor, int row, int column) {
-  if (!pEditor || !pEditor->m_hWnd) return FALSE;
-  if (row < 0) row = 0;
-  if (!EnsureVisible(row, TRUE)) return FALSE;
-  if (column < 0 || column >= GetColumnCount()) return FALSE;
-  const int width = GetColumnWidth(column);
-  if (width < kMinEditorWidth) return FALSE;
-  const int offset = GetColumnOffset(column);
-  RECT r = {}, client = {};
-  GetItemRect(row, &r, LVIR_BOUNDS);
-  GetClientRect(&client);
-  if (offset + r.left < 0 || offset + width + r.left > client.right) {
-    const int dx = offset + r.left;
-    Scroll(SIZE{dx, 0});
-    r.left -= dx;
-  }
-  r.left += offset;
-  r.right = r.left + width;
-  if (r.right > client.right) r.right = client.right;
-  pEditor->MoveWindow(&r, TRUE);
-  return TRUE;
+  return pEditor ? PlaceOverGridCell(*this, *pEditor, row, column) : FALSE;
 }
 
 void CGridListCtrl::MoveCurrentColumn(int step) {
@@ -258,14 +199,15 @@ BOOL CGridListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LR
         *pResult = OnEndLabelEdit(reinterpret_cast<NMLVDISPINFOA*>(lParam));
         return TRUE;
       case NM_CUSTOMDRAW:
-        *pResult = m_draw.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+        *pResult = m_draw.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam), GetFocusColumn());
         return TRUE;
       case NM_CLICK:
-        if (m_click == ClickReport::kPressing) m_click = ClickReport::kReported;
-        if (m_click != ClickReport::kSentByGrid) return FALSE;  // on to the parent
-        m_click = ClickReport::kNone;  // the parent heard of this click already
+        if (header == m_pOwnClick || m_click.OnListClick()) return FALSE;  // on to the parent
         *pResult = 0;
         return TRUE;
+      case LVN_BEGINDRAG:
+        m_click.OnListDrag();
+        return FALSE;
     }
   }
   return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
@@ -277,16 +219,12 @@ void CGridListCtrl::OnLButtonDown(LPARAM lParam) {
   hit.pt.y = static_cast<short>(HIWORD(lParam));
   SubItemHitTest(&hit);
   m_nCurColumn = GetPositionOfColumn(hit.iSubItem);
-  MakeColumnVisible(GetColumnAtPosition(m_nCurColumn));
-  m_click = ClickReport::kPressing;
+  MakeColumnVisible(GetFocusColumn());
+  m_click.BeginPress();
   Default();  // selects and focuses the row; may end an open edit on the way
-  if (m_click == ClickReport::kPressing) {
-    SendClick(hit);  // passes through the reflection above like the list-view's own report
-    m_click = ClickReport::kSentByGrid;
-  } else {
-    m_click = ClickReport::kNone;
-  }
-  if (!m_hWnd || hit.iItem == -1) return;
+  const CGridClickReport::Outcome outcome = m_click.EndPress();
+  if (outcome == CGridClickReport::Outcome::kReport) SendClick(hit);
+  if (outcome == CGridClickReport::Outcome::kDragged || !m_hWnd || hit.iItem == -1) return;
   RECT bounds = {};
   GetItemRect(hit.iItem, &bounds, LVIR_BOUNDS);
   InvalidateRect(&bounds, TRUE);
@@ -303,7 +241,10 @@ void CGridListCtrl::SendClick(const LVHITTESTINFO& hit) {
   info.iItem = hit.iItem;
   info.iSubItem = hit.iSubItem;
   info.ptAction = hit.pt;
+  const NMHDR* outer = m_pOwnClick;
+  m_pOwnClick = &info.hdr;  // passes through the reflection as the list-view's own report would
   ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+  m_pOwnClick = outer;
 }
 
 void CGridListCtrl::OnScroll() {
@@ -317,22 +258,6 @@ void CGridListCtrl::OnDestroy() {
 void CGridListCtrl::RequestEdit(int row, int column) {
   const CString text = GetItemText(row, column);
   SendDispInfo(LVN_BEGINLABELEDITA, LVIF_TEXT, row, column, text, text.GetLength());
-}
-
-void SendGridNotify(HWND grid, HWND from, UINT_PTR idFrom, UINT code, UINT mask, int item,
-                    int subItem, const char* text, int length, LPARAM lParam) {
-  NMLVDISPINFOA info = {};
-  info.hdr.hwndFrom = from;
-  info.hdr.idFrom = idFrom;
-  info.hdr.code = code;
-  info.item.mask = mask;
-  info.item.iItem = item;
-  info.item.iSubItem = subItem;
-  info.item.pszText = const_cast<char*>(text);
-  info.item.cchTextMax = text ? length : 0;
-  info.item.lParam = lParam;
-  ::SendMessageA(::GetParent(grid), WM_NOTIFY, static_cast<WPARAM>(::GetDlgCtrlID(grid)),
-                 reinterpret_cast<LPARAM>(&info));
 }
 
 void CGridListCtrl::SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text,
@@ -357,22 +282,8 @@ LRESULT CGridListCtrl::OnBeginLabelEdit(const NMLVDISPINFOA* pInfo) {
   if (m_rules.IsReadOnly(column)) return 0;
   if (row < 0 || row >= GetItemCount() || column < 0 || column >= GetColumnCount()) return 0;
   DestroyEditor();
-  const CString text(pInfo->item.pszText);
-  if (GetColumnEditor(column) == EditorComboBox) {
-    RECT cell = {};
-    GetSubItemRect(row, column, LVIR_BOUNDS, cell);
-    auto* pCombo = new CGridCellCombo(this, cell, CBS_DROPDOWN, kGridEditorId, row, column,
-                                      m_rules.GetFlatOptions(), text, VK_RETURN);
-    m_pEditor = pCombo;
-    PlaceEditor(pCombo, row, column);
-  } else {
-    auto* pEdit = new CGridCellEdit(row, column, text);
-    m_pEditor = pEdit;
-    if (pEdit->CreateEditor(0, "EDIT", kEditBoxStyle, RECT{0, 0, 100, 100}, this, kGridEditorId)) {
-      PlaceEditor(pEdit, row, column);
-      pEdit->FitToText();
-    }
-  }
+  const CGridEditorKind& kind = CGridEditorKind::Of(GetColumnEditor(column));
+  m_pEditor = kind.Open(*this, row, column, CString(pInfo->item.pszText), m_rules.GetFlatOptions());
   m_nEditRow = row;
   m_nEditColumn = column;
   return 0;

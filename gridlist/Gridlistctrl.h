@@ -3,16 +3,17 @@
 // The grid takes over an existing list-view control of a dialog (SubclassDlgItem) and then:
 //  - keeps per-column editing rules (CGridColumnRules: read-only columns, editor kind, options);
 //  - keeps a current column, as a DISPLAY POSITION, which Left and Right move and the focus cell
-//    shows (columns may be dragged into a new order; column indexes never change, positions do);
+//    shows (columns may be dragged into a new order; column indexes never change, positions do;
+//    CGridGeometry maps the two and measures the cells);
 //  - asks for an edit with LVN_BEGINLABELEDITA sent to its parent, which the parent's framework
-//    reflects back to the grid, and opens an in-place editor over the cell (CGridCellEdit or
-//    CGridCellCombo); the editor's end notification takes the same road back;
+//    reflects back to the grid, and has the column's editor kind (CGridEditorKind) open an
+//    in-place editor over the cell; the editor's end notification takes the same road back;
 //  - paints its cells itself through custom draw (CGridCustomDraw);
 //  - reports every changed cell, inserted, deleted and moved row to its parent as LVN_SETDISPINFOA
-//    with the item masks GridCellChanged, GridRowInserted, GridRowDeleted and GridRowMoved, sent
-//    synchronously;
-//  - makes sure the parent hears of every click (NM_CLICK) while the button goes down, before an
-//    editor opens, whenever the list-view itself would report it only later or not at all.
+//    with the item masks of GridNotify.h, sent synchronously;
+//  - makes sure the parent hears of every click (NM_CLICK) exactly once and before an editor
+//    opens, whenever the list-view itself would report it only later or not at all
+//    (CGridClickReport); a press that the list-view takes for the start of a drag is no click.
 //
 // The parent owns the meaning of the rows; the grid knows only texts and one data value per row.
 // The grid owns the editor that is open (at most one); an editor frees its own object once its
@@ -27,26 +28,11 @@
 
 #include "CString.h"
 #include "CStringArray.h"
+#include "GridClickReport.h"
 #include "GridColumnRules.h"
 #include "GridCustomDraw.h"
+#include "GridNotify.h"
 #include "ListCtrl.h"
-
-// Item masks of the grid's LVN_SETDISPINFOA notifications; the parent tells them apart by these.
-enum GridNotifyMask : UINT {
-  GridCellChanged = 0x801,  // iItem row, iSubItem column, pszText the new text
-  GridRowInserted = 0x802,  // iItem the new row, iSubItem -1
-  GridRowDeleted = 0x803,   // iItem the deleted row, iSubItem -1
-  GridRowMoved = 0x804,     // iItem the row moved, lParam where it is now, iSubItem -1: the two
-                            // rows traded places (texts and data)
-};
-
-// Control id of every in-place editor window.
-constexpr UINT kGridEditorId = 103;
-
-// A notification of the grid or one of its editors, sent to the grid's parent with the grid's id:
-// `from` and `idFrom` name the sender; a null text sends no text.
-void SendGridNotify(HWND grid, HWND from, UINT_PTR idFrom, UINT code, UINT mask, int item,
-                    int subItem, const char* text, int length, LPARAM lParam = 0);
 
 class CGridListCtrl : public CListCtrl {
  public:
@@ -114,24 +100,14 @@ class CGridListCtrl : public CListCtrl {
   void SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text, int length,
                     LPARAM lParam = 0);
   void MoveRow(int from, int to);
-  // Sum of the widths of the columns shown left of the column.
-  int GetColumnOffset(int column) const;
   void MoveCurrentColumn(int step);
+  // The column index at the current position, -1 when there is none.
+  int GetFocusColumn() const;
   // Closes the open editor without any notification.
   void DestroyEditor();
 
   // Sends NM_CLICK for a click the list-view did not report while the button went down.
   void SendClick(const LVHITTESTINFO& hit);
-
-  // Where the report of the current click stands.  The list-view reports a click with NM_CLICK
-  // during the button-down on some systems, on the button-up on others, and not at all when an
-  // editor took the focus in between; the parent must hear of it exactly once, before the editor.
-  enum class ClickReport {
-    kNone,       // no click under way
-    kPressing,   // inside the list-view's button-down handling
-    kReported,   // the list-view reported it there
-    kSentByGrid  // the grid reported it; a later report of the list-view is dropped
-  };
 
   CGridColumnRules m_rules;  // editor kinds, option lists, read-only flags
   int m_nCurColumn;
@@ -139,5 +115,6 @@ class CGridListCtrl : public CListCtrl {
   int m_nEditRow;
   int m_nEditColumn;
   CGridCustomDraw m_draw;
-  ClickReport m_click = ClickReport::kNone;
+  CGridClickReport m_click;
+  const NMHDR* m_pOwnClick = nullptr;  // the grid's own NM_CLICK while it goes out
 };

@@ -60,8 +60,6 @@ class CParaSetCommand {
 
   // The newest window object while its window exists, else nullptr.
   CDlgParaSet* LiveWindow() const;
-  // Whether a message has reached the command yet (the array driver exists from then on).
-  bool HasArrayDriver() const { return m_pIntArray != nullptr; }
   // The host objects the command holds now (its integer array: 0 or 1); 0 before it exists.
   static int HostObjectsHeld();
 

@@ -1,8 +1,8 @@
 // The plug-in's one seam for tests: an export that no host calls, answering what the plug-in
 // holds at this moment, so a test that drives the plug-in as a host does (LoadLibrary, the
 // exports) can prove that a long session leaves nothing behind.  It reads counters only and
-// changes nothing.  Exported by name (VellJDParaSetting.def), after every other export, so the
-// ordinals of the others stay where they are.
+// changes nothing.  Test builds only (VJD_TEST_SEAMS): there it is exported by name, after every
+// other export, so the ordinals of the others stay where they are (plugin/CMakeLists.txt).
 #pragma once
 
 #include <windows.h>

@@ -3,12 +3,20 @@
 #include "TestSeams.h"
 #include "Wnd.h"
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : m_cc(), m_clrCustom() {
+COLORREF* CColorDialog::GetSavedCustomColors() {
+  static COLORREF custom[16] = {
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+  return custom;
+}
+
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : m_cc() {
   m_cc.lStructSize = sizeof m_cc;
   m_cc.hwndOwner = CWnd::HwndOf(pParentWnd);
   m_cc.rgbResult = clrInit;
-  m_cc.lpCustColors = m_clrCustom;
+  m_cc.lpCustColors = GetSavedCustomColors();
   m_cc.Flags = dwFlags;
 }
 

@@ -1,5 +1,7 @@
-// CColorDialog: the standard colour dialog, run modally from a starting colour.  Tests answer it
-// through the seam (TestSeams.h).
+// CColorDialog: the standard colour dialog, run modally from a starting colour.  Every colour
+// dialog of the process offers the same sixteen custom colours and keeps what the user changes in
+// them for the next one, from the first dialog to the end of the process (white at first).
+// Tests answer the dialog through the seam (TestSeams.h).
 #pragma once
 
 #include <windows.h>
@@ -16,8 +18,8 @@ class CColorDialog {
   INT_PTR DoModal();
   COLORREF GetColor() const { return m_cc.rgbResult; }
 
-  CHOOSECOLORA m_cc;
+  // The process's sixteen custom colours, which m_cc.lpCustColors points to.
+  static COLORREF* GetSavedCustomColors();
 
- private:
-  COLORREF m_clrCustom[16];
+  CHOOSECOLORA m_cc;
 };

@@ -1,8 +1,9 @@
 // The test seams of the plug-in, all in one place: where a test stands in for a person (the
-// modal windows that wait for an answer) or watches memory (the grid's in-place editors).  In the
-// product every seam is the real thing.  A test installs a handler with a context pointer and
-// gets the previous handler back; nullptr puts the real thing back.  Everything runs on the one
-// user-interface thread.
+// modal windows that wait for an answer) or watches memory (the grid's in-place editors).  They
+// exist only in test builds (the CMake option VJD_TEST_SEAMS); in every other build the product
+// calls below are the real thing and nothing else is compiled.  A test installs a handler with a
+// context pointer and gets the previous handler back; nullptr puts the real thing back.
+// Everything runs on the one user-interface thread.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 class CDialog;
 
 namespace fw {
+
+#if VJD_TEST_SEAMS
 
 // Message boxes (AfxMessageBox): the handler returns the button pressed.
 using MessageBoxHandler = int (*)(void* context, void* owner, const char* text, unsigned type);
@@ -42,5 +45,21 @@ bool AnswerColor(COLORREF initial, COLORREF* pChosen, BOOL& result);  // likewis
 void* Allocate(std::size_t size);  // never null: throws std::bad_alloc
 void Free(void* block);
 }  // namespace seam
+
+#else  // the real thing only
+
+namespace seam {
+inline int MessageBox(void* owner, const char* text, unsigned type, const char* caption) {
+  return ::MessageBoxA(static_cast<HWND>(owner), text, caption, type);
+}
+inline bool AnswerModal(CDialog&, INT_PTR&) {
+  return false;
+}
+inline bool AnswerColor(COLORREF, COLORREF*, BOOL&) {
+  return false;
+}
+}  // namespace seam
+
+#endif
 
 }  // namespace fw

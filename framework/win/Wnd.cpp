@@ -457,6 +457,7 @@ BOOL AfxUnlockTempMaps() {
   return TRUE;
 }
 
+#if VJD_TEST_SEAMS
 AfxHeldObjects AfxGetHeldObjects() {
   AfxHeldObjects held = {};
   held.nPermanentWindows = static_cast<int>(PermanentMap().size());
@@ -465,6 +466,7 @@ AfxHeldObjects AfxGetHeldObjects() {
   held.nMessageHooks = g_hMsgHook ? 1 : 0;
   return held;
 }
+#endif
 
 namespace fw {
 namespace detail {

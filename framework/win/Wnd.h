@@ -215,7 +215,9 @@ class CTempMapLock {
   CTempMapLock& operator=(const CTempMapLock&) = delete;
 };
 
-// What this layer holds at one moment, for the checks that a long session leaves nothing behind.
+#if VJD_TEST_SEAMS
+// What this layer holds at one moment, for the checks that a long session leaves nothing behind
+// (test builds only).
 struct AfxHeldObjects {
   int nPermanentWindows;  // objects in the handle map (routing or attached windows)
   int nTemporaryWindows;  // temporary wrappers not deleted yet
@@ -223,6 +225,7 @@ struct AfxHeldObjects {
   int nMessageHooks;      // WH_GETMESSAGE hooks installed (while a modeless dialog exists)
 };
 AfxHeldObjects AfxGetHeldObjects();
+#endif
 
 namespace fw {
 namespace detail {

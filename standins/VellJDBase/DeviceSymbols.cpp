@@ -1,7 +1,7 @@
 #define VELLJDBASE_DEVICESYMBOLS_BUILD
 #include "DeviceSymbols.h"
 
-#include "PoMapDriver.h"
+#include "MapQueries.h"
 #include "quarnkernel.h"
 
 namespace {
@@ -16,18 +16,13 @@ int CollectDeviceSymbols(const VjdHostMap* map, CArray<int, int>& handles, CArra
   handles.RemoveAll();
   ids.RemoveAll();
   try {
-    vjd::host::CPoMapDriver driver(map);
+    const jdbase::MapQueries queries(map);
     int count = 0;
-    if (!driver.CallInt(vjd::jdbase::kDispidMapEntityCount, DISPATCH_PROPERTYGET, nullptr, 0,
-                        count))
-      return 0;
+    if (!queries.EntityCount(count)) return 0;
     for (int index = 0; index < count; ++index) {
-      VARIANT arg = vjd::host::CDispatchDriver::MakeInt(index);
-      int id = 0;
-      if (!driver.CallInt(vjd::jdbase::kDispidMapEntityIdAt, DISPATCH_PROPERTYGET, &arg, 1, id) ||
-          id == 0)
-        continue;
-      int handle = driver.EntityHandle(id);
+      const int id = queries.EntityIdAt(index);
+      if (id == 0) continue;
+      const int handle = queries.EntityHandle(id);
       if (handle == 0 || !IsDeviceSymbolKind(GetEntityKind(handle))) continue;
       handles.Add(handle);
       ids.Add(id);

@@ -1,7 +1,8 @@
 // Text files as the stand-ins' own formats read them (the host's drawing file, the kernel's
 // symbol library, the host's command keywords): a whole file at once, and texts without the
-// blanks at their ends.  Header-only: the host program and the kernel library are separate
-// modules and share no library.
+// blanks at their ends; and the GBK character rule the maker library's stand-in needs to cut a
+// text or find a path separator.  Header-only: the stand-ins are separate modules and share no
+// library.
 #pragma once
 
 #include <cstdio>
@@ -39,6 +40,36 @@ inline std::string TrimBlanks(const std::string& s) {
   while (b < e && blank(s[b])) ++b;
   while (e > b && blank(s[e - 1])) --e;
   return s.substr(b, e - b);
+}
+
+// GBK: a byte from 0x81 to 0xFE starts a double-byte character together with the byte after it,
+// whatever that byte is (it may look like an ASCII letter or a backslash); a lead byte at the
+// very end of a text is one byte.
+
+// The length of the longest start of `text` that has at most `maxBytes` bytes and ends on a
+// character boundary.
+inline size_t GbkFitLength(const std::string& text, size_t maxBytes) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const unsigned char byte = static_cast<unsigned char>(text[pos]);
+    const size_t next = (byte >= 0x81 && byte <= 0xFE && pos + 1 < text.size()) ? pos + 2 : pos + 1;
+    if (next > maxBytes) break;
+    pos = next;
+  }
+  return pos;
+}
+
+// The last position that starts a character and holds the single byte `c`, or npos.
+inline size_t GbkFindLast(const std::string& text, char c) {
+  size_t found = std::string::npos;
+  for (size_t pos = 0; pos < text.size(); ++pos) {
+    const unsigned char byte = static_cast<unsigned char>(text[pos]);
+    if (text[pos] == c)
+      found = pos;
+    else if (byte >= 0x81 && byte <= 0xFE)
+      ++pos;  // its second byte is no character of its own
+  }
+  return found;
 }
 
 }  // namespace standin

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Compares the export table of a DLL, ordinal by ordinal, with a checked-in list:
-#   check_export_list.sh OBJDUMP DLL LIST [--write]
+#   check_export_list.sh OBJDUMP DLL LIST [--write | --and NAME...]
 # LIST holds "ordinal name" lines in ordinal order ('#' starts a comment).  Exports the .def file
 # does not pin get their ordinals from the linker in name order, so adding, dropping or renaming
-# one of them moves the ordinals of every one after it.  --write replaces LIST's entries with the
-# DLL's table, after a deliberate change of the exported interface.
+# one of them moves the ordinals of every one after it.  --and: the DLL exports the NAMEs too, at
+# the ordinals after LIST's last (the test seam of a test build).  --write replaces LIST's entries
+# with the DLL's table, after a deliberate change of the exported interface.
 set -euo pipefail
 objdump=$1
 dll=$2
@@ -28,6 +29,13 @@ fi
 
 [ -f "$list" ] || { echo "no such file: $list" >&2; exit 1; }
 expected=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$list")
+if [ "${4:-}" = --and ]; then
+  next=$(($(tail -n 1 <<<"$expected" | cut -d' ' -f1) + 1))
+  for name in "${@:5}"; do
+    expected+=$'\n'"$next $name"
+    next=$((next + 1))
+  done
+fi
 if ! diff_out=$(diff <(echo "$expected") <(echo "$actual")); then
   echo "$dll: the export table differs from $list"
   names() { cut -d' ' -f2 | sort; }

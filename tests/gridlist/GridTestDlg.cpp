@@ -99,6 +99,7 @@ BOOL CGridTestDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
                   disp ? info->item.lParam : 0};
     if (note.hasText) note.text.assign(info->item.pszText, info->item.cchTextMax);
     m_notes.push_back(note);
+    if (!disp && m_onClick) m_onClick(*reinterpret_cast<const NMITEMACTIVATE*>(lParam));
   }
   return CDialog::OnNotify(wParam, lParam, pResult);
 }

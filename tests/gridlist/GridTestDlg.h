@@ -4,6 +4,7 @@
 // notification that reaches it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ class CGridTestDlg : public CDialog {
   // the grid and its editors keep them; they do not end the test dialog.
   int m_nOK = 0;
   int m_nCancel = 0;
+  // Runs for every NM_CLICK that reaches the dialog, after it was recorded (as the configuration
+  // window opens its modal windows there).
+  std::function<void(const NMITEMACTIVATE&)> m_onClick;
 
  protected:
   BOOL OnInitDialog() override;

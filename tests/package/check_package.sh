@@ -4,7 +4,9 @@
 # CHECK is one of
 #   contents  the zip holds one folder named after it, with the plug-in and the install note
 #             and nothing else (no stand-in of the host or its libraries, no symbol file);
-#   exports   the packaged DLL's export table: the 13 command exports at ordinals 1 to 13;
+#   exports   the packaged DLL's export table: the 13 command exports at ordinals 1 to 13, then
+#             the device classes' exports of tests/exports/VellJDParaSetting.exports and nothing
+#             else (no test seam);
 #   version   the packaged DLL has a version resource: file and product version VERSION,
 #             description "标注配置", original file name VellJDParaSetting.dll;
 #   imports   the packaged DLL imports only system DLLs and the host's quarnkernel.dll,
@@ -41,6 +43,8 @@ contents)
   ;;
 exports)
   bash "$here/../exports/check_exports.sh" "$objdump" "$dll"
+  bash "$here/../exports/check_export_list.sh" "$objdump" "$dll" \
+    "$here/../exports/VellJDParaSetting.exports"
   ;;
 version)
   info=$(python3 "$here/pe_version.py" "$dll") || exit 1

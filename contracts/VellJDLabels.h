@@ -47,7 +47,7 @@ VJDLABELS_API int VJDLABELS_CALL IsMotorSymbol(int handle);
 VJDLABELS_API int VJDLABELS_CALL IsShortCircuitPoint(int handle);
 
 /* 1 when the configuration file ("机电数据库\机电配置.cfg" under the host's directory) holds a
- * record for the kind, read with the plug-in's own record code.  0 when it holds none, when
+ * record for the kind (its format: annotation/LabelConfigFile.md).  0 when it holds none, when
  * kindName is null, or when the file cannot be opened. */
 VJDLABELS_API int VJDLABELS_CALL HasKindConfiguration(const char* kindName);
 
