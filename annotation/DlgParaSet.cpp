@@ -1,7 +1,6 @@
 // CDlgParaSet, the frame: construction, what the command hands over, the opening, the command
 // table, the buttons and leaving.  The contents (lists, check boxes) are in
-// DlgParaSet_contents_win.cpp, the grid's notifications and the model's sink in
-// DlgParaSet_grid_win.cpp.
+// DlgParaSet_contents_win.cpp, the grid's notifications in DlgParaSet_grid_win.cpp.
 #include "DlgParaSet.h"
 
 #include <cstdio>
@@ -24,11 +23,11 @@ CDlgParaSet::CDlgParaSet(CWnd* pParent)
     : CDialog(IDD_PARASET, pParent),
       m_pPreviewEntity(0),
       m_pMap(nullptr),
-      m_pCommand(nullptr),
       m_strHostDir(vjd::annotation::HostExecutableDirectory()),
       m_nSelCount(0),
       m_previewEntity(0),
-      m_gridView(m_grid) {}
+      m_gridView(m_grid),
+      m_sink(*this, m_wndPreview, m_pPreviewEntity) {}
 
 CDlgParaSet::~CDlgParaSet() = default;
 
@@ -78,7 +77,7 @@ void CDlgParaSet::DoDataExchange(CDataExchange* pDX) {
   DDX_Text(pDX, IDC_EDIT_SEL_COUNT, m_nSelCount);
 }
 
-vjd::annotation::SelectedKind CDlgParaSet::SelectedKind() const {
+vjd::annotation::SelectedKind CDlgParaSet::SymbolListSelection() const {
   const int sel = m_cbSymbol.m_hWnd ? m_cbSymbol.GetCurSel() : -1;
   if (sel < 0) return std::nullopt;
   CString text;
@@ -90,7 +89,7 @@ BOOL CDlgParaSet::OnInitDialog() {
   m_pHost = std::make_unique<vjd::annotation::CHostLabelAccess>(m_pMap);
   m_pModel = std::make_unique<vjd::annotation::ParaSetModel>(
       *m_pHost, m_previewEntity, m_symbols, vjd::annotation::LabelConfigFile(m_strHostDir),
-      m_gridView, static_cast<IParaSetSink&>(*this));
+      m_gridView, m_sink);
   CDialog::OnInitDialog();  // binds the controls
   InitGridColumns();
   m_wndPreview.InitPreview();
@@ -142,13 +141,13 @@ BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case IDC_BTN_UPDATE_ALL:
       UpdateData(TRUE);
-      m_pModel->OnUpdateButton(SelectedKind(), m_arrAllHandles.GetSize(), m_arrAllHandles.GetData(),
-                               m_arrAllIds.GetData());
+      m_pModel->OnPushButton(SymbolListSelection(), m_arrAllHandles.GetSize(),
+                             m_arrAllHandles.GetData(), m_arrAllIds.GetData());
       return TRUE;
     case IDC_BTN_UPDATE_SELECTED:
       UpdateData(TRUE);
-      m_pModel->OnUpdateButton(SelectedKind(), m_arrSelHandles.GetSize(), m_arrSelHandles.GetData(),
-                               m_arrSelIds.GetData());
+      m_pModel->OnPushButton(SymbolListSelection(), m_arrSelHandles.GetSize(),
+                             m_arrSelHandles.GetData(), m_arrSelIds.GetData());
       return TRUE;
     case IDC_BTN_PICK:
       m_pModel->OnPickEntities();
@@ -158,30 +157,30 @@ BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CDlgParaSet::SaveGridConfig(const CString& strSymbol) {
-  if (!m_pModel || !SelectedKind()) return TRUE;
-  return m_pModel->SaveGridConfig(std::string(strSymbol)) ? TRUE : FALSE;
+  if (!m_pModel || !SymbolListSelection()) return TRUE;
+  return m_pModel->StoreRows(std::string(strSymbol)) ? TRUE : FALSE;
 }
 
 void CDlgParaSet::LoadGridConfig(const CString& strSymbol) {
-  if (m_pModel) m_pModel->LoadGridConfig(std::string(strSymbol));
+  if (m_pModel) m_pModel->LoadRows(std::string(strSymbol));
 }
 
 void CDlgParaSet::ApplyOptions() {
   if (!m_pModel) return;
   UpdateData(TRUE);
-  m_pModel->ApplyOptions(m_options, m_arrAllHandles.GetData(), m_arrAllIds.GetData(),
-                         m_arrAllHandles.GetSize());
+  m_pModel->Apply(m_options, m_arrAllHandles.GetData(), m_arrAllIds.GetData(),
+                  m_arrAllHandles.GetSize());
 }
 
 BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* pIds) {
   if (!m_pModel) return FALSE;
-  return m_pModel->UpdateKindLabels(SelectedKind(), nCount, pHandles, pIds) ? TRUE : FALSE;
+  return m_pModel->PushKind(SymbolListSelection(), nCount, pHandles, pIds) ? TRUE : FALSE;
 }
 
 void CDlgParaSet::OnCancel() {
   UpdateData(TRUE);
-  m_pModel->OnLeave(SelectedKind());  // stores the grid, then the command ends
-  DestroyWindow();                    // PostNcDestroy deletes this object
+  m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
+  DestroyWindow();                           // PostNcDestroy deletes this object
 }
 
 void CDlgParaSet::PostNcDestroy() {

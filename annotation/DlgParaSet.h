@@ -8,8 +8,8 @@
 // the pick and shows the window again with the new selection (ShowPickResult).
 //
 // The window is humble: its model (ParaSetModel) decides, each handler reads the controls, calls
-// the model and writes back.  The window is the model's sink and answers its grid view through
-// CGridListView over the grid.  The map, the command and every host object belong to others; the
+// the model and writes back.  The model reaches the window through CParaSetWindowSink and the
+// grid through CGridListView.  The map, the command and every host object belong to others; the
 // lists are this object's own copies.
 #pragma once
 
@@ -30,10 +30,10 @@
 #include "HostContract.h"
 #include "KernelPreviewEntity.h"
 #include "ParaSetModel.h"
-#include "ParaSetSink.h"
+#include "ParaSetWindowSink_win.h"
 #include "PreviewWnd.h"
 
-class CDlgParaSet : public CDialog, private IParaSetSink {
+class CDlgParaSet : public CDialog {
  public:
   enum { IDD = IDD_PARASET };
 
@@ -42,7 +42,7 @@ class CDlgParaSet : public CDialog, private IParaSetSink {
 
   // ---- What the command (or a test) hands over, before the window exists and after a pick ----
   void SetMap(const VjdHostMap* pMap) { m_pMap = pMap; }  // the host's, not owned
-  void SetCommandSink(ICommandSink* pCommand) { m_pCommand = pCommand; }
+  void SetCommandSink(ICommandSink* pCommand) { m_sink.SetCommand(pCommand); }
   // Where the catalogue and the configuration file are found (ends with a backslash).
   void SetHostDirectory(const CString& strDir) { m_strHostDir = strDir; }
   // Each replaces its two lists with `count` handles and ids; element i of each names one entity.
@@ -90,7 +90,7 @@ class CDlgParaSet : public CDialog, private IParaSetSink {
   void PostNcDestroy() override;  // the window is gone: the object goes too
 
   // The symbol list's selected entry, or none.
-  vjd::annotation::SelectedKind SelectedKind() const;
+  vjd::annotation::SelectedKind SymbolListSelection() const;
 
   // ---- Contents (DlgParaSet_contents_win.cpp): opening, lists, check boxes ----
   void InitGridColumns();
@@ -112,17 +112,8 @@ class CDlgParaSet : public CDialog, private IParaSetSink {
   void OnGridRowDeleted(const NMLVDISPINFOA* pInfo);
   void OnGridRowMoved(const NMLVDISPINFOA* pInfo);
 
-  // ---- The model's sink (DlgParaSet_grid_win.cpp) ----
-  void ShowMessage(const char* text) override;
-  bool ChoosePosition(int preset, int& code, std::string& name) override;
-  bool ChooseColour(std::int32_t initial, std::int32_t& chosen) override;
-  void RefreshPreview() override;
-  void ShowKind(const std::string& kind) override;
-  void SendToCommand(int code, int param1, int param2) override;
-
  private:
   const VjdHostMap* m_pMap;
-  ICommandSink* m_pCommand;
   CString m_strHostDir;
   // Every device symbol of the drawing, and the selected or picked ones: kernel handles and
   // entity ids, element i of a handle list and of its id list naming the same entity.
@@ -139,5 +130,6 @@ class CDlgParaSet : public CDialog, private IParaSetSink {
   KernelPreviewEntity m_previewEntity;
   KernelSymbolLibrary m_symbols;
   CGridListView m_gridView;
+  CParaSetWindowSink m_sink;
   std::unique_ptr<vjd::annotation::ParaSetModel> m_pModel;
 };

@@ -56,7 +56,7 @@ void CDlgParaSet::ReadDisplaySettings() {
 void CDlgParaSet::LoadCatalog() {
   m_cbCategory.ResetContent();
   const std::string path = SymbolCatalog::PathUnder(std::string(m_strHostDir));
-  for (const std::string& category : m_pModel->LoadCatalog(path)) {
+  for (const std::string& category : m_pModel->ReadCatalog(path)) {
     m_cbCategory.AddString(category.c_str());
   }
   m_cbCategory.SetCurSel(0);

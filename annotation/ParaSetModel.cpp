@@ -66,9 +66,7 @@ class ParaSetModel::KindWindow : public IKindLabelWindow {
     kindName = *m_selected;
     return true;
   }
-  bool SaveGridConfig(const std::string& kindName) override {
-    return m_model.SaveGridConfig(kindName);
-  }
+  bool SaveGridConfig(const std::string& kindName) override { return m_model.StoreRows(kindName); }
   int GetGridRowCount() override { return m_model.m_grid.RowCount(); }
 
  private:
@@ -104,7 +102,7 @@ void ParaSetModel::UpdateScale() {
 
 // ---- The catalogue, symbols, loading and storing ---------------------------------------------
 
-const std::vector<std::string>& ParaSetModel::LoadCatalog(const std::string& path) {
+const std::vector<std::string>& ParaSetModel::ReadCatalog(const std::string& path) {
   switch (m_catalog.LoadFile(path)) {
     case SymbolCatalog::Loaded:
       break;
@@ -128,8 +126,8 @@ void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
   // The grid still holds the shown kind's rows: stored when they changed.  This also holds when
   // the shown kind is chosen again, so its edits are stored before the grid is read back.
   const std::string previous = m_strShownKind;
-  if (!previous.empty()) SaveGridConfig(previous);
-  LoadGridConfig(name);
+  if (!previous.empty()) StoreRows(previous);
+  LoadRows(name);
   m_strShownKind = name;
   m_sink.ShowKind(name);
   m_bDirty = false;
@@ -155,7 +153,7 @@ SymbolLabelConfig ParaSetModel::RecordOfRows(const std::string& kind) const {
   return record;
 }
 
-bool ParaSetModel::SaveGridConfig(const std::string& kind) {
+bool ParaSetModel::StoreRows(const std::string& kind) {
   if (m_grid.RowCount() == 0 || !m_bDirty) return true;
   if (!CheckFile(m_file.StoreRecord(RecordOfRows(kind)))) return false;
   // The record holds the rows in their order now.
@@ -185,7 +183,7 @@ void ParaSetModel::ShowSlotRow(int row, const SymbolLabelConfig& record) {
   m_storedSlot.push_back(row);
 }
 
-void ParaSetModel::LoadGridConfig(const std::string& kind) {
+void ParaSetModel::LoadRows(const std::string& kind) {
   SymbolLabelConfig record;
   InitRecord(record);
   const FileStatus found = m_file.FindRecord(kind.c_str(), record);
@@ -207,7 +205,7 @@ void ParaSetModel::LoadGridConfig(const std::string& kind) {
 
 // ---- The grid's reports ---------------------------------------------------------------------
 
-void ParaSetModel::OnGridClick(const SelectedKind& selected, int row, int column) {
+void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int column) {
   if (!selected) return;
   if (row < 0 || row >= m_grid.RowCount() || !ValidSlot(row)) return;
   m_bDirty = true;  // any click on a row counts as a change
@@ -368,8 +366,8 @@ int ParaSetModel::TakeStoredSlot(int row) {
 
 // ---- Buttons --------------------------------------------------------------------------------
 
-void ParaSetModel::ApplyOptions(const DisplayOptions& options, const int* handles, const int* ids,
-                                int count) {
+void ParaSetModel::Apply(const DisplayOptions& options, const int* handles, const int* ids,
+                         int count) {
   try {
     vjd::annotation::ApplyOptions(m_host, options, m_snapshot, handles, ids, count);
   } catch (...) {
@@ -377,8 +375,8 @@ void ParaSetModel::ApplyOptions(const DisplayOptions& options, const int* handle
   }
 }
 
-bool ParaSetModel::UpdateKindLabels(const SelectedKind& selected, int count, const int* handles,
-                                    const int* ids) {
+bool ParaSetModel::PushKind(const SelectedKind& selected, int count, const int* handles,
+                            const int* ids) {
   try {
     KindWindow window(*this, selected);
     return vjd::annotation::UpdateKindLabels(window, m_host, count, handles, ids);
@@ -387,10 +385,9 @@ bool ParaSetModel::UpdateKindLabels(const SelectedKind& selected, int count, con
   }
 }
 
-void ParaSetModel::OnUpdateButton(const SelectedKind& selected, int count, const int* handles,
-                                  const int* ids) {
-  m_sink.ShowMessage(UpdateKindLabels(selected, count, handles, ids) ? kUpdateSucceeded
-                                                                     : kUpdateFailed);
+void ParaSetModel::OnPushButton(const SelectedKind& selected, int count, const int* handles,
+                                const int* ids) {
+  m_sink.ShowMessage(PushKind(selected, count, handles, ids) ? kUpdateSucceeded : kUpdateFailed);
 }
 
 void ParaSetModel::OnPickEntities() {
@@ -398,7 +395,7 @@ void ParaSetModel::OnPickEntities() {
 }
 
 void ParaSetModel::OnLeave(const SelectedKind& selected) {
-  if (selected) SaveGridConfig(*selected);
+  if (selected) StoreRows(*selected);
   m_sink.SendToCommand(command::kFromWindow, 0, command::kWindowLeaves);
 }
 

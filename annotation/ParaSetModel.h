@@ -50,7 +50,7 @@ class ParaSetModel {
 
   // Reads the symbol catalogue at `path` and returns its categories.  A catalogue that is missing
   // or cannot be read is reported; either way every category then lists the whole library.
-  const std::vector<std::string>& LoadCatalog(const std::string& path);
+  const std::vector<std::string>& ReadCatalog(const std::string& path);
   // The symbols the symbol list shows for `category`, from the library.
   std::vector<SymbolListItem> SymbolsOf(const std::string& category) const;
 
@@ -61,13 +61,13 @@ class ParaSetModel {
 
   // Stores the rows as the record of `kind` when there are rows and changes.  False when the
   // store failed (the user was told).  The changed flag stays as it is.
-  bool SaveGridConfig(const std::string& kind);
+  bool StoreRows(const std::string& kind);
   // Fills grid, rows and preview from the kind's record or its built-in default; leaves them as
   // they are when the file cannot be used (the user was told).
-  void LoadGridConfig(const std::string& kind);
+  void LoadRows(const std::string& kind);
 
   // The grid's reports.  With nothing selected in the symbol list each does nothing.
-  void OnGridClick(const SelectedKind& selected, int row, int column);
+  void OnRowClicked(const SelectedKind& selected, int row, int column);
   // The cell already holds `text`.
   void OnCellChanged(const SelectedKind& selected, int row, int column, const std::string& text);
   // The grid has the new, empty row `row`.
@@ -78,14 +78,13 @@ class ParaSetModel {
   void OnRowMoved(const SelectedKind& selected, int row, int to);
 
   // "应用": stores the settings (the snapshot follows) and rewrites the device labels.
-  void ApplyOptions(const DisplayOptions& options, const int* handles, const int* ids, int count);
+  void Apply(const DisplayOptions& options, const int* handles, const int* ids, int count);
   // Pushes the selected kind's configuration onto the entities of that kind among the `count`
   // given; false when the list is empty, nothing is selected, the store failed or there are no
   // rows.
-  bool UpdateKindLabels(const SelectedKind& selected, int count, const int* handles,
-                        const int* ids);
+  bool PushKind(const SelectedKind& selected, int count, const int* handles, const int* ids);
   // The two update buttons: the push, then "更新标注成功！" or "更新标注失败！".
-  void OnUpdateButton(const SelectedKind& selected, int count, const int* handles, const int* ids);
+  void OnPushButton(const SelectedKind& selected, int count, const int* handles, const int* ids);
   // "选择实体": the command hides the window and starts a pick.
   void OnPickEntities();
   // Leaving: the selected kind's rows are stored, then the command is told that it ends.

@@ -49,12 +49,12 @@ class ButtonsTest : public ::testing::Test {
   }
 
   void Apply() {
-    m_rig->model->ApplyOptions(options, m_handles.data(), m_ids.data(),
-                               static_cast<int>(m_handles.size()));
+    m_rig->model->Apply(options, m_handles.data(), m_ids.data(),
+                        static_cast<int>(m_handles.size()));
   }
   void UpdateAll() {
-    m_rig->model->OnUpdateButton(m_rig->selected, static_cast<int>(m_handles.size()),
-                                 m_handles.data(), m_ids.data());
+    m_rig->model->OnPushButton(m_rig->selected, static_cast<int>(m_handles.size()),
+                               m_handles.data(), m_ids.data());
   }
   std::vector<std::string> Texts(int id) {
     std::vector<std::string> texts;
@@ -116,7 +116,7 @@ TEST_F(ButtonsTest, StoredSettingFollowsTheBoxAcrossApplies) {
 
 TEST_F(ButtonsTest, UpdateSelectedBeforeAnyPickFails) {
   m_rig->Choose("启动器");
-  m_rig->model->OnUpdateButton(m_rig->selected, 0, nullptr, nullptr);
+  m_rig->model->OnPushButton(m_rig->selected, 0, nullptr, nullptr);
   EXPECT_THAT(Messages(), ElementsAre("更新标注失败！"));
   EXPECT_TRUE(D().operations.empty());
 }
@@ -136,7 +136,7 @@ TEST_F(ButtonsTest, UpdateAllPushesTheSelectedKindOnly) {
 TEST_F(ButtonsTest, UpdateSelectedWorksOnThePickedOnes) {
   m_rig->Choose("启动器");
   const int handles[] = {m_drawing->HandleOf(9), m_drawing->HandleOf(12)}, ids[] = {9, 12};
-  m_rig->model->OnUpdateButton(m_rig->selected, 2, handles, ids);
+  m_rig->model->OnPushButton(m_rig->selected, 2, handles, ids);
   EXPECT_THAT(Messages(), ElementsAre("更新标注成功！"));
   EXPECT_THAT(D().recorded, ElementsAre(m_drawing->HandleOf(9)));
 }

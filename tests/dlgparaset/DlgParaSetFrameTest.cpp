@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "CommandMessages.h"
 #include "DlgParaSet.h"
 #include "ResourceScope.h"
 #include "TestSeams.h"
 #include "VellJDLabels.h"
 
 namespace {
+
+using namespace vjd::command;
 
 struct Call {
   int code, p1, p2;
@@ -85,9 +88,9 @@ struct FrameFixture : ::testing::Test {
   }
   void ExpectLeftOnce() {
     ASSERT_EQ(1u, g_calls.size());
-    EXPECT_EQ(19, g_calls[0].code);
+    EXPECT_EQ(kFromWindow, g_calls[0].code);
     EXPECT_EQ(0, g_calls[0].p1);
-    EXPECT_EQ(0, g_calls[0].p2);
+    EXPECT_EQ(kWindowLeaves, g_calls[0].p2);
     EXPECT_TRUE(g_calls[0].windowAlive) << "the command is told before the window goes";
     EXPECT_FALSE(::IsWindow(g_hDlg));
     EXPECT_TRUE(g_deleted);
@@ -120,8 +123,8 @@ TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
   Open();
   ::SendMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), BM_CLICK, 0, 0);
   ASSERT_EQ(1u, g_calls.size());
-  EXPECT_EQ(19, g_calls[0].code);
-  EXPECT_EQ(2, g_calls[0].p2);
+  EXPECT_EQ(kFromWindow, g_calls[0].code);
+  EXPECT_EQ(kWindowPicks, g_calls[0].p2);
   EXPECT_TRUE(::IsWindow(g_hDlg)) << "hiding is the command's business";
   EXPECT_FALSE(g_deleted);
   pDlg->DestroyWindow();

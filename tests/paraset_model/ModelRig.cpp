@@ -136,7 +136,7 @@ void ModelRig::MoveRow(int row, int to) {
 }
 
 void ModelRig::Click(int row, int column) {
-  model->OnGridClick(selected, row, column);
+  model->OnRowClicked(selected, row, column);
 }
 
 void ModelRig::Leave() {

@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 
+#include "CommandMessages.h"
 #include "ModelRig.h"
 
 namespace paraset_test {
@@ -14,6 +15,8 @@ namespace {
 
 using namespace vjd::annotation;
 using Strings = std::vector<std::string>;
+using Messages = std::vector<std::array<int, 3>>;
+constexpr std::array<int, 3> kLeaves = {vjd::command::kFromWindow, 0, vjd::command::kWindowLeaves};
 
 class ModelTest : public ::testing::Test, protected ModelRig {};
 
@@ -51,7 +54,7 @@ TEST_F(ModelTest, TheCatalogueGivesTheCategoriesAndTheirSymbols) {
       path = dir / "unreadable";
     }
     sink.messages.clear();
-    EXPECT_EQ(model->LoadCatalog(path.string()), kCases[k].categories);
+    EXPECT_EQ(model->ReadCatalog(path.string()), kCases[k].categories);
     EXPECT_EQ(sink.messages, kCases[k].messages);
     for (const auto& [category, names] : kCases[k].symbols) {
       Strings listed;
@@ -107,7 +110,7 @@ TEST_F(ModelTest, ChangingSymbolWithoutAnyClickStoresNothing) {
   for (const char* kind : {"电动机", "照明", "馈电开关", "馈电开关"}) Choose(kind);
   Leave();
   EXPECT_EQ(FileBytes(), 0u);
-  EXPECT_EQ(sink.commands, (std::vector<std::array<int, 3>>{{19, 0, 0}}));
+  EXPECT_EQ(sink.commands, Messages{kLeaves});
 }
 
 TEST_F(ModelTest, AMereClickOnARowMarksTheGridChanged) {
@@ -144,9 +147,10 @@ TEST_F(ModelTest, LeavingStoresTheSelectedKindsChangedRowsThenEndsTheCommandOnce
   SymbolLabelConfig motor;
   ASSERT_TRUE(Find("电动机", motor));
   EXPECT_DOUBLE_EQ(motor.dAngle[2], 90.0);
-  EXPECT_EQ(sink.commands, (std::vector<std::array<int, 3>>{{19, 0, 0}}));
+  EXPECT_EQ(sink.commands, Messages{kLeaves});
   model->OnPickEntities();
-  EXPECT_EQ(sink.commands.back(), (std::array<int, 3>{19, 0, 2}));
+  EXPECT_EQ(sink.commands.back(),
+            (std::array<int, 3>{vjd::command::kFromWindow, 0, vjd::command::kWindowPicks}));
 }
 
 TEST_F(ModelTest, AFailedStoreIsReportedAndSkippedAndNothingWaitsForALaterStore) {
@@ -325,7 +329,7 @@ TEST_F(ModelTest, MovedRowsThenADeleteRemoveTheDeletedRowsOwnSlot) {
     for (const Step& step : kCases[k].steps) {
       if (step.op == 'm') MoveRow(step.a, step.b);
       if (step.op == 'd') DeleteRow(step.a);
-      if (step.op == 's') model->SaveGridConfig("电动机");
+      if (step.op == 's') model->StoreRows("电动机");
     }
     EXPECT_EQ(grid.Column(kColumnText), kCases[k].rows);
     Strings stored = StoredTexts("电动机");
@@ -438,10 +442,10 @@ TEST_F(ModelTest, ApplyComparesWithTheSnapshotTakenAtOpening) {
   DisplayOptions options;
   options.bShowMotorName = 1;
   model->Open(options);
-  model->ApplyOptions(options, nullptr, nullptr, 0);
+  model->Apply(options, nullptr, nullptr, 0);
   EXPECT_EQ(ownHost.Count("SetShowMotorName"), 0);  // as it was when the window opened
   options.bShowMotorName = 0;
-  model->ApplyOptions(options, nullptr, nullptr, 0);
+  model->Apply(options, nullptr, nullptr, 0);
   EXPECT_EQ(ownHost.settings["ShowMotorName"], 0);
   EXPECT_EQ(model->Snapshot().bShowMotorName, 0);
 }
@@ -449,11 +453,11 @@ TEST_F(ModelTest, ApplyComparesWithTheSnapshotTakenAtOpening) {
 TEST_F(ModelTest, TheUpdateButtonsStoreTheGridFirstAndReportTheirResult) {
   ownHost.AddEntity(7, {"电动机", "M1"});
   const int handle = 7, id = 70;
-  model->OnUpdateButton(selected, 1, &handle, &id);  // nothing selected
+  model->OnPushButton(selected, 1, &handle, &id);  // nothing selected
   Choose("电动机");
-  model->OnUpdateButton(selected, 0, nullptr, nullptr);  // nothing picked
+  model->OnPushButton(selected, 0, nullptr, nullptr);  // nothing picked
   Edit(0, 1, "型号");
-  model->OnUpdateButton(selected, 1, &handle, &id);
+  model->OnPushButton(selected, 1, &handle, &id);
   EXPECT_EQ(sink.messages, (Strings{"更新标注失败！", "更新标注失败！", "更新标注成功！"}));
   EXPECT_EQ(StoredTexts("电动机"), (Strings{"型号", "b", "c"}));
   ASSERT_EQ(ownHost.annotations.size(), 1u);
