@@ -139,17 +139,8 @@ SymbolLabelConfig ParaSetModel::RecordOfRows(const std::string& kind) const {
   SetSymbolName(record, kind.c_str());
   const int rows = std::min(m_grid.RowCount(), kMaxLabelSlots);
   record.nLabelCount = rows;
-  for (int i = 0; i < rows; ++i) {
-    SetSlotText(record, i, m_rows.szText[i]);
-    record.bVisible[i] = m_rows.bVisible[i];
-    record.nPosition[i] = m_rows.nPosition[i];
-    record.clrFore[i] = m_rows.clrFore[i];
-    record.clrBack[i] = m_rows.clrBack[i];
-    record.dHeight[i] = m_rows.dHeight[i];
-    record.dWidth[i] = m_rows.dWidth[i];
-    record.dAngle[i] = m_rows.dAngle[i];
-    record.bAngleFollows[i] = m_rows.bAngleFollows[i];
-  }
+  // The rows' texts are whole fields, zero-filled, and their fonts the initial ones.
+  for (int i = 0; i < rows; ++i) CopySlot(record, i, m_rows, i);
   return record;
 }
 
@@ -171,16 +162,13 @@ void ParaSetModel::ShowCell(int row, int column, const std::string& text) {
   ReadSlotColumnText(m_rows, row, column, text.c_str());
 }
 
-void ParaSetModel::ShowSlotRow(int row, const SymbolLabelConfig& record) {
-  m_grid.InsertRow(row, Text(SlotColumnText(record, row, kColumnNumber)));
+void ParaSetModel::ShowSlot(int row, const SymbolLabelConfig& record) {
   for (int c = kColumnText; c < kLabelColumnCount; ++c) {
     ShowCell(row, c, Text(SlotColumnText(record, row, c)));
   }
   m_grid.SetRowCode(row, record.nPosition[row]);
   SetSlotPosition(m_rows, row, record.nPosition[row]);
   m_preview.ShowSlot(row, PreviewSlotOf(record, row));
-  m_rows.nLabelCount = row + 1;
-  m_storedSlot.push_back(row);
 }
 
 void ParaSetModel::LoadRows(const std::string& kind) {
@@ -200,10 +188,22 @@ void ParaSetModel::LoadRows(const std::string& kind) {
     if (count == 0) return;  // a kind without default: an empty grid
   }
   m_preview.SetCount(count);
-  for (int i = 0; i < count; ++i) ShowSlotRow(i, record);
+  for (int i = 0; i < count; ++i) {
+    m_grid.InsertRow(i, Text(SlotColumnText(record, i, kColumnNumber)));
+    ShowSlot(i, record);
+    m_rows.nLabelCount = i + 1;
+    m_storedSlot.push_back(i);
+  }
 }
 
 // ---- The grid's reports ---------------------------------------------------------------------
+
+bool ParaSetModel::BeginChange(const SelectedKind& selected) {
+  if (!selected) return false;
+  UpdateScale();
+  m_bDirty = true;
+  return true;
+}
 
 void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int column) {
   if (!selected) return;
@@ -236,9 +236,7 @@ void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int colum
 
 void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int column,
                                  const std::string& text) {
-  if (!selected) return;
-  UpdateScale();
-  m_bDirty = true;
+  if (!BeginChange(selected)) return;
   if (column == kColumnHeight) {
     // Editing the height sets the width to half of it.
     ShowCell(row, kColumnWidth, Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0)));
@@ -265,9 +263,7 @@ void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int colu
 }
 
 void ParaSetModel::OnRowInserted(const SelectedKind& selected, int row) {
-  if (!selected) return;
-  UpdateScale();
-  m_bDirty = true;
+  if (!BeginChange(selected)) return;
   const int n = m_grid.RowCount();
   m_preview.SetCount(n);
   double height = kDefaultLabelHeight, width = kDefaultLabelWidth;
@@ -283,19 +279,12 @@ void ParaSetModel::OnRowInserted(const SelectedKind& selected, int row) {
   fresh.dWidth[row] = width;
   InsertSlot(row);
   m_grid.SetCellText(row, kColumnNumber, Text(SlotColumnText(fresh, row, kColumnNumber)));
-  for (int c = kColumnText; c < kLabelColumnCount; ++c) {
-    ShowCell(row, c, Text(SlotColumnText(fresh, row, c)));
-  }
-  m_grid.SetRowCode(row, fresh.nPosition[row]);
-  SetSlotPosition(m_rows, row, fresh.nPosition[row]);
-  m_preview.ShowSlot(row, PreviewSlotOf(fresh, row));
+  ShowSlot(row, fresh);
   m_sink.RefreshPreview();
 }
 
 void ParaSetModel::OnRowDeleted(const SelectedKind& selected, int row) {
-  if (!selected) return;
-  UpdateScale();
-  m_bDirty = true;
+  if (!BeginChange(selected)) return;
   const int n = m_grid.RowCount();
   RemoveSlot(row);
   NumberRows();
@@ -307,9 +296,7 @@ void ParaSetModel::OnRowDeleted(const SelectedKind& selected, int row) {
 }
 
 void ParaSetModel::OnRowMoved(const SelectedKind& selected, int row, int to) {
-  if (!selected) return;
-  UpdateScale();
-  m_bDirty = true;
+  if (!BeginChange(selected)) return;
   if (ValidSlot(row) && ValidSlot(to) && row != to) {
     const SymbolLabelConfig before = m_rows;
     CopySlot(m_rows, row, before, to);

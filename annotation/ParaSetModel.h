@@ -103,8 +103,12 @@ class ParaSetModel {
   void UpdateScale();
   // Writes `text` into the cell and reads it back into the row's slot.
   void ShowCell(int row, int column, const std::string& text);
-  // Row `row` shows slot `row` of `record`, and the preview its label.
-  void ShowSlotRow(int row, const SymbolLabelConfig& record);
+  // Row `row` shows slot `row` of `record` (but its number), the rows take it, and the preview
+  // shows its label.
+  void ShowSlot(int row, const SymbolLabelConfig& record);
+  // A report of a change to the rows: false (nothing to do) when no kind is selected, else the
+  // map's scale is read for the preview and the rows are marked changed.
+  bool BeginChange(const SelectedKind& selected);
   void NumberRows();
   void ShiftPreviewLabel(int label);
   void ClearRows();
