@@ -8,34 +8,39 @@ namespace vjd::annotation {
 
 namespace {
 
+// Each rewrite sets `changed` before its first write to the entity, so that the map hears of an
+// entity changed part-way when a later call fails.
+
 // Motor labels are edited in place; the label count stays.
-bool RewriteMotor(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
+void RewriteMotor(ILabelHost& host, const DisplayOptions& options, int handle, int id,
+                  bool& changed) {
   std::string model = host.GetMotorModel(id);
   std::string name = host.GetEntityName(handle);
   int count = host.GetLabelCount(handle);
-  bool changed = false;
   for (int label = 0; label < count; ++label) {
     std::string text = host.GetLabelText(handle, label);
     auto composed = ComposeMotorLabel(text, name, model, options.bShowMotorName != 0,
                                       options.bShowMotorModel != 0);
     if (!composed) continue;
-    host.SetLabelText(handle, label, *composed);
     changed = true;
+    host.SetLabelText(handle, label, *composed);
   }
-  return changed;
 }
 
 // Cable labels are rebuilt: one label in the one-line form, two otherwise.
-bool RewriteCable(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
-  if (!host.HasCableData(id)) return false;
+void RewriteCable(ILabelHost& host, const DisplayOptions& options, int handle, int id,
+                  bool& changed) {
+  if (!host.HasCableData(id)) return;
   const int visible = options.bShowCableLabel;
   int count = host.GetLabelCount(handle);
   for (int label = 0; label < count; ++label) {
-    if (host.GetLabelVisible(handle, label) != visible)
-      host.SetLabelVisible(handle, label, visible);
+    if (host.GetLabelVisible(handle, label) == visible) continue;
+    changed = true;
+    host.SetLabelVisible(handle, label, visible);
   }
   std::string name = host.GetEntityName(handle);
   std::string runCount, length, model, spec;
+  changed = true;  // rebuilt in either form
   if (options.bOneLine) {
     host.SetLabelCount(handle, 1);
     host.GetCableLength(id, runCount, length);
@@ -56,15 +61,16 @@ bool RewriteCable(ILabelHost& host, const DisplayOptions& options, int handle, i
     host.SetLabelText(handle, 1, CableModelLabel(model));
     host.SetLabelVisible(handle, 1, visible);
   }
-  return true;
 }
 
-bool RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
+void RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int handle, int id,
+                         bool& changed) {
   std::string current = host.GetShortCircuitCurrent(id);
-  if (IsMissingShortCircuitCurrent(current)) return false;
+  if (IsMissingShortCircuitCurrent(current)) return;
   std::string name = host.GetEntityName(handle);
   std::vector<std::string> texts{ComposeShortCircuitText(
       name, current, options.bShowShortCurrent != 0, options.bShowNameOnDraw != 0)};
+  changed = true;
   if (host.HasKindConfiguration(kShortCircuitKindName)) {
     int copy = handle;
     host.AnnotateEntity(0, kShortCircuitKindName, &copy, &texts, 0);
@@ -74,7 +80,6 @@ bool RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int ha
     host.SetLabelText(handle, 0, texts[0]);
     host.SetLabelPosition(handle, 0, 0);  // "右上"
   }
-  return true;
 }
 
 }  // namespace
@@ -105,23 +110,30 @@ std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& opt
                                      const int* handles, const int* ids, int count) {
   std::vector<int> changedIds;
   std::exception_ptr failure;
+  int id = 0;
+  bool changed = false;  // the entity `id` has had a write and is not listed yet
   try {
     for (int i = 0; handles && ids && i < count; ++i) {
       const int handle = handles[i];
-      const int id = ids[i];
-      bool changed = false;
+      id = ids[i];
       std::string kind = host.GetKindName(handle);
       if (host.IsMotorSymbol(handle)) {
-        if (options.bConfigMotor) changed = RewriteMotor(host, options, handle, id);
+        if (options.bConfigMotor) RewriteMotor(host, options, handle, id, changed);
       } else if (kind == kCableKindName) {
-        if (options.bConfigCable) changed = RewriteCable(host, options, handle, id);
+        if (options.bConfigCable) RewriteCable(host, options, handle, id, changed);
       } else if (host.IsShortCircuitPoint(handle)) {
-        if (options.bConfigShort) changed = RewriteShortCircuit(host, options, handle, id);
+        if (options.bConfigShort) RewriteShortCircuit(host, options, handle, id, changed);
       }
       if (changed) changedIds.push_back(id);
+      changed = false;
     }
   } catch (...) {
     failure = std::current_exception();  // out of memory part-way, say
+    // The entity a failed call left half rewritten has changed too.
+    try {
+      if (changed) changedIds.push_back(id);
+    } catch (...) {
+    }
   }
   // The map hears of the labels written so far in every case.
   host.UpdateEntities(changedIds);

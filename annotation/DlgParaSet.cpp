@@ -1,46 +1,113 @@
+// CDlgParaSet, the frame: construction, what the command hands over, the opening, the command
+// table, the buttons and leaving.  The contents (lists, check boxes) are in
+// DlgParaSet_contents_win.cpp, the grid's notifications in DlgParaSet_grid_win.cpp.
 #include "DlgParaSet.h"
 
+#include <cstdio>
+
 #include "HostDirectory.h"
+#include "HostLabelAccess_win.h"
+#include "LabelConfigFile.h"
+
+namespace {
+
+// Makes `target` the first `count` elements of `source`.
+void ReplaceList(CArray<int, int>& target, const int* source, int count) {
+  target.SetSize(count);
+  for (int i = 0; i < count; ++i) target.SetAt(i, source[i]);
+}
+
+}  // namespace
 
 CDlgParaSet::CDlgParaSet(CWnd* pParent)
     : CDialog(IDD_PARASET, pParent),
-      m_pMap(nullptr),
-      m_nSelCount(0),
-      m_strHostDir(vjd::annotation::HostExecutableDirectory()),
       m_pPreviewEntity(0),
-      m_bOldShowMotorName(FALSE),
-      m_bOldShowMotorModel(FALSE),
-      m_bOldShowCableName(FALSE),
-      m_bOldShowCableLabel(FALSE),
-      m_bOldOneLine(FALSE),
-      m_bShowMotorName(FALSE),
-      m_bShowMotorModel(FALSE),
-      m_bConfigMotor(FALSE),
-      m_bShowCableName(FALSE),
-      m_bShowCableLabel(FALSE),
-      m_bOneLine(FALSE),
-      m_bConfigCable(FALSE),
-      m_bShowShortName(FALSE),
-      m_bConfigShort(FALSE),
-      m_bShowNameOnDraw(TRUE),
-      m_bShowShortCurrent(TRUE),
-      m_bDirty(FALSE) {}
+      m_pMap(nullptr),
+      m_strHostDir(vjd::annotation::HostExecutableDirectory()),
+      m_nSelCount(0),
+      m_previewEntity(0),
+      m_gridView(m_grid),
+      m_sink(*this, m_wndPreview, m_pPreviewEntity) {}
 
 CDlgParaSet::~CDlgParaSet() = default;
 
+void CDlgParaSet::SetAllSymbols(const int* pHandles, const int* pIds, int nCount) {
+  ReplaceList(m_arrAllHandles, pHandles, nCount);
+  ReplaceList(m_arrAllIds, pIds, nCount);
+}
+
+void CDlgParaSet::SetSelectedSymbols(const int* pHandles, const int* pIds, int nCount) {
+  ReplaceList(m_arrSelHandles, pHandles, nCount);
+  ReplaceList(m_arrSelIds, pIds, nCount);
+}
+
+void CDlgParaSet::ShowPickResult(int nCount, const int* pHandles, const int* pIds) {
+  m_nSelCount = nCount;
+  char text[16];
+  std::snprintf(text, sizeof text, "%d", nCount);
+  SetDlgItemText(IDC_EDIT_SEL_COUNT, text);
+  if (nCount > 0) {
+    m_arrSelHandles.RemoveAll();
+    SetSelectedSymbols(pHandles, pIds, nCount);
+  }
+}
+
 void CDlgParaSet::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  ExchangeContents(pDX);
+  DDX_Control(pDX, IDC_GRID, m_grid);
+  DDX_Control(pDX, IDC_PREVIEW, m_wndPreview);
+  DDX_Control(pDX, IDC_CB_SYMBOL, m_cbSymbol);
+  DDX_Control(pDX, IDC_CB_CATEGORY, m_cbCategory);
+  using vjd::annotation::DisplayOptions;
+  const struct {
+    int nID;
+    int DisplayOptions::*pBox;
+  } kBoxes[] = {{IDC_CHK_SHOW_MOTOR_NAME, &DisplayOptions::bShowMotorName},
+                {IDC_CHK_SHOW_MOTOR_MODEL, &DisplayOptions::bShowMotorModel},
+                {IDC_CHK_CONFIG_MOTOR, &DisplayOptions::bConfigMotor},
+                {IDC_CHK_SHOW_CABLE_NAME, &DisplayOptions::bShowCableName},
+                {IDC_CHK_SHOW_CABLE_LABEL, &DisplayOptions::bShowCableLabel},
+                {IDC_CHK_ONE_LINE, &DisplayOptions::bOneLine},
+                {IDC_CHK_CONFIG_CABLE, &DisplayOptions::bConfigCable},
+                {IDC_CHK_SHOW_SHORT_NAME, &DisplayOptions::bShowShortName},
+                {IDC_CHK_CONFIG_SHORT, &DisplayOptions::bConfigShort},
+                {IDC_CHK_SHOW_NAME_ON_DRAW, &DisplayOptions::bShowNameOnDraw},
+                {IDC_CHK_SHOW_SHORT_CURRENT, &DisplayOptions::bShowShortCurrent}};
+  for (const auto& box : kBoxes) DDX_Check(pDX, box.nID, m_options.*box.pBox);
   DDX_Text(pDX, IDC_EDIT_SEL_COUNT, m_nSelCount);
 }
 
+vjd::annotation::SelectedKind CDlgParaSet::SymbolListSelection() const {
+  const int sel = m_cbSymbol.m_hWnd ? m_cbSymbol.GetCurSel() : -1;
+  if (sel < 0) return std::nullopt;
+  CString text;
+  m_cbSymbol.GetLBText(sel, text);
+  return std::string(static_cast<const char*>(text), static_cast<size_t>(text.GetLength()));
+}
+
 BOOL CDlgParaSet::OnInitDialog() {
+  m_pHost = std::make_unique<vjd::annotation::CHostLabelAccess>(m_pMap);
+  m_pModel = std::make_unique<vjd::annotation::ParaSetModel>(
+      *m_pHost, m_previewEntity, m_symbols, vjd::annotation::LabelConfigFile(m_strHostDir),
+      m_gridView, m_sink);
   CDialog::OnInitDialog();  // binds the controls
+  InitGridColumns();
+  m_wndPreview.InitPreview();
+  m_pPreviewEntity = ::CreateEntity(QK_KIND_DEVICE_SYMBOL);
   // No preview entity: the opening stops after the grid (as if the focus had been set).
-  if (!InitContents()) return FALSE;
+  if (!m_pPreviewEntity) return FALSE;
+  m_previewEntity = KernelPreviewEntity(m_pPreviewEntity);
+  m_wndPreview.SetEntity(m_pPreviewEntity);
+  LoadCatalog();
+  FillSymbolList();  // selects the first symbol, which loads its configuration
+  ReadDisplaySettings();
+  m_pModel->Open(m_options);  // the snapshot of what was read; nothing changed yet
   if (m_arrSelHandles.GetSize() > 0) m_nSelCount = m_arrSelHandles.GetSize();
   UpdateData(FALSE);
-  StartContents();
+  // The three groups start disabled; nothing is changed yet.
+  m_options.bConfigMotor = m_options.bConfigCable = m_options.bConfigShort = FALSE;
+  UpdateData(FALSE);
+  for (int id : {IDC_CHK_CONFIG_MOTOR, IDC_CHK_CONFIG_CABLE, IDC_CHK_CONFIG_SHORT}) OnCheckBox(id);
   return TRUE;  // the focus was not set here
 }
 
@@ -50,36 +117,70 @@ BOOL CDlgParaSet::PreTranslateMessage(MSG* pMsg) {
 }
 
 BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (OnContentsCommand(wParam, lParam)) return TRUE;
-  if (OnApplyCommand(wParam, lParam)) return TRUE;
-  if (HIWORD(wParam) == BN_CLICKED) {
-    switch (LOWORD(wParam)) {
-      case IDC_BTN_PICK:
-        OnPickEntities();
-        return TRUE;
-    }
+  const int id = LOWORD(wParam);
+  if (HIWORD(wParam) == CBN_SELCHANGE && id == IDC_CB_SYMBOL) {
+    OnSymbolChanged();
+    return TRUE;
+  }
+  if (HIWORD(wParam) == CBN_SELCHANGE && id == IDC_CB_CATEGORY) {
+    OnCategoryChanged();
+    return TRUE;
+  }
+  if (HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
+  switch (id) {
+    case IDC_CHK_CONFIG_MOTOR:
+    case IDC_CHK_CONFIG_CABLE:
+    case IDC_CHK_CONFIG_SHORT:
+    case IDC_CHK_ONE_LINE:
+    case IDC_CHK_SHOW_SHORT_CURRENT:
+    case IDC_CHK_SHOW_NAME_ON_DRAW:
+      OnCheckBox(id);
+      return TRUE;
+    case IDC_BTN_APPLY:
+      ApplyOptions();
+      return TRUE;
+    case IDC_BTN_UPDATE_ALL:
+      UpdateData(TRUE);
+      m_pModel->OnPushButton(SymbolListSelection(), m_arrAllHandles.GetSize(),
+                             m_arrAllHandles.GetData(), m_arrAllIds.GetData());
+      return TRUE;
+    case IDC_BTN_UPDATE_SELECTED:
+      UpdateData(TRUE);
+      m_pModel->OnPushButton(SymbolListSelection(), m_arrSelHandles.GetSize(),
+                             m_arrSelHandles.GetData(), m_arrSelIds.GetData());
+      return TRUE;
+    case IDC_BTN_PICK:
+      m_pModel->OnPickEntities();
+      return TRUE;
   }
   return CDialog::OnCommand(wParam, lParam);  // IDCANCEL -> OnCancel
 }
 
-void CDlgParaSet::OnPickEntities() {
-  MouseStatus(kMessageFromWindow, 0, kWindowPicks);
+BOOL CDlgParaSet::SaveGridConfig(const CString& strSymbol) {
+  if (!m_pModel || !SymbolListSelection()) return TRUE;
+  return m_pModel->StoreRows(std::string(strSymbol)) ? TRUE : FALSE;
 }
 
-void CDlgParaSet::ExitStep() {
+void CDlgParaSet::LoadGridConfig(const CString& strSymbol) {
+  if (m_pModel) m_pModel->LoadRows(std::string(strSymbol));
+}
+
+void CDlgParaSet::ApplyOptions() {
+  if (!m_pModel) return;
   UpdateData(TRUE);
-  int sel = m_cbSymbol.m_hWnd ? m_cbSymbol.GetCurSel() : -1;
-  if (sel >= 0) {
-    CString strSymbol;
-    m_cbSymbol.GetLBText(sel, strSymbol);
-    SaveGridConfig(strSymbol);
-  }
+  m_pModel->Apply(m_options, m_arrAllHandles.GetData(), m_arrAllIds.GetData(),
+                  m_arrAllHandles.GetSize());
+}
+
+BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* pIds) {
+  if (!m_pModel) return FALSE;
+  return m_pModel->PushKind(SymbolListSelection(), nCount, pHandles, pIds) ? TRUE : FALSE;
 }
 
 void CDlgParaSet::OnCancel() {
-  ExitStep();
-  MouseStatus(kMessageFromWindow, 0, kWindowLeaves);
-  DestroyWindow();  // PostNcDestroy deletes this object
+  UpdateData(TRUE);
+  m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
+  DestroyWindow();                           // PostNcDestroy deletes this object
 }
 
 void CDlgParaSet::PostNcDestroy() {

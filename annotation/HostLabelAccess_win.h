@@ -64,6 +64,7 @@ class CHostLabelAccess : public ILabelHost {
   void UpdateEntities(const std::vector<int>& ids) override;
   void Refresh() override;
   void SetChangedFlag(bool changed) override;
+  double GetMapScale() override { return m_map.Scale(); }
 
  private:
   const VjdHostMap* m_pMap;

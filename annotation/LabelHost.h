@@ -1,6 +1,6 @@
-// What Apply and the kind push need from the world around the window: the entity labels in the
-// host kernel, the device data of the map, the maker libraries (display settings, symbol
-// predicates, the layout of a kind) and the map's change notifications.  The Windows build
+// What the configuration window needs from the world around it: the entity labels in the host
+// kernel, the device data of the map, the maker libraries (display settings, symbol predicates,
+// the layout of a kind), the map's change notifications and its scale.  The Windows build
 // implements it over the host access layer and the maker libraries (CHostLabelAccess); tests
 // implement it in memory.
 //
@@ -63,6 +63,9 @@ class ILabelHost {
   virtual void UpdateEntities(const std::vector<int>& ids) = 0;
   virtual void Refresh() = 0;
   virtual void SetChangedFlag(bool changed) = 0;
+  // Map: its Scale property (1.0 without a map), by which the preview divides the offsets of the
+  // middle label positions.
+  virtual double GetMapScale() = 0;
 };
 
 }  // namespace vjd::annotation

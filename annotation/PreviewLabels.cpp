@@ -12,7 +12,10 @@ using vjd::annotation::kDefaultLabelHeight;
 using vjd::annotation::kDefaultLabelWidth;
 using vjd::annotation::kMaxLabelSlots;
 
-// What one label of the entity carries, as Shift moves it and Reset writes it (no colours).
+static_assert(PreviewLabels::kLabels == kMaxLabelSlots, "one anchor per label slot");
+
+// What one label of the entity carries, as Shift moves it and Reset writes it (no colours), and
+// the anchor this object gave it.
 struct PreviewLabels::LabelValues {
   char text[QK_LABEL_TEXT_SIZE] = {0};
   int visible = 0;
@@ -21,6 +24,8 @@ struct PreviewLabels::LabelValues {
   double width = kDefaultLabelWidth;
   int follows = 1;
   double angle = 0.0;
+  bool anchored = false;
+  double anchorY = 0.0;
 };
 
 void PreviewLabels::PrepareSymbol(const ISymbolLibrary& library, int index) {
@@ -48,6 +53,7 @@ void PreviewLabels::PrepareSymbol(const ISymbolLibrary& library, int index) {
   double outline[12] = {x1, y2, 0.0, x2, y2, 0.0, x2, y1, 0.0, x1, y1, 0.0};
   m_entity.Param(ATTR_OUTLINE_SET, outline, 4);
   for (int i = 0; i < kMaxLabelSlots; ++i) {
+    m_bAnchored[i] = false;  // a new symbol: no label has a place yet
     double width = kPreparedLabelWidth, height = kLabelHeight;
     m_entity.Param(ATTR_LABEL_WIDTH_SET, &width, i);
     m_entity.Param(ATTR_LABEL_HEIGHT_SET, &height, i);
@@ -74,10 +80,17 @@ void PreviewLabels::SetAnchorY(int i, double y) {
   BasePoint(base);
   double anchor[3] = {base[0], y, 0.0};
   m_entity.Param(ATTR_LABEL_ANCHOR_SET, anchor, i);
+  if (i >= 0 && i < kLabels) {
+    m_bAnchored[i] = true;
+    m_dAnchorY[i] = y;
+  }
 }
 
 void PreviewLabels::AnchorLoaded(int i, int position) {
-  if (!IsMiddlePosition(position)) return;
+  if (!IsMiddlePosition(position)) {
+    if (i >= 0 && i < kLabels) m_bAnchored[i] = false;
+    return;
+  }
   double base[3];
   BasePoint(base);
   SetAnchorY(i, LabelLayout::LoadedAnchorY(position, base[1], SymbolSize(), m_dScale));
@@ -104,6 +117,8 @@ void PreviewLabels::PlaceChosen(int i, int code) {
     double base[3];
     BasePoint(base);
     SetAnchorY(i, LabelLayout::ChosenAnchorY(code, base[1], SymbolSize()));
+  } else if (i >= 0 && i < kLabels) {
+    m_bAnchored[i] = false;
   }
   m_entity.Param(ATTR_LABEL_POSITION_SET, &code, i);
 }
@@ -117,12 +132,20 @@ void PreviewLabels::ReadLabel(int j, LabelValues& label) {
   m_entity.Param(ATTR_LABEL_WIDTH_GET, &label.width, j);
   m_entity.Param(ATTR_LABEL_FOLLOW_GET, &label.follows, j);
   m_entity.Param(ATTR_LABEL_ANGLE_GET, &label.angle, j);
+  if (j >= 0 && j < kLabels) {
+    label.anchored = m_bAnchored[j];
+    label.anchorY = m_dAnchorY[j];
+  }
 }
 
-void PreviewLabels::WriteLabel(int j, LabelValues& label) {
+void PreviewLabels::WriteLabel(int j, LabelValues& label, bool keepAnchor) {
   m_entity.Param(ATTR_LABEL_TEXT_SET, label.text, j);
   m_entity.Param(ATTR_LABEL_VISIBLE_SET, &label.visible, j);
-  AnchorLoaded(j, label.position);
+  if (keepAnchor && label.anchored && IsMiddlePosition(label.position)) {
+    SetAnchorY(j, label.anchorY);
+  } else {
+    AnchorLoaded(j, label.position);
+  }
   m_entity.Param(ATTR_LABEL_POSITION_SET, &label.position, j);
   m_entity.Param(ATTR_LABEL_HEIGHT_SET, &label.height, j);
   m_entity.Param(ATTR_LABEL_WIDTH_SET, &label.width, j);
@@ -134,7 +157,7 @@ void PreviewLabels::Shift(int j) {
   if (j < 1) return;
   LabelValues label;
   ReadLabel(j, label);
-  WriteLabel(j - 1, label);
+  WriteLabel(j - 1, label, false);  // the loading rule, as a reloaded record would have it
   Reset(j);
 }
 
@@ -142,8 +165,8 @@ void PreviewLabels::Swap(int a, int b) {
   LabelValues first, second;
   ReadLabel(a, first);
   ReadLabel(b, second);
-  WriteLabel(a, second);
-  WriteLabel(b, first);
+  WriteLabel(a, second, true);
+  WriteLabel(b, first, true);
 }
 
 void PreviewLabels::Reset(int j) {
@@ -153,7 +176,7 @@ void PreviewLabels::Reset(int j) {
   static_assert(sizeof unused.text >= sizeof block.szText, "the entity's text fits a label");
   std::memcpy(unused.text, block.szText, sizeof block.szText);
   unused.text[sizeof block.szText - 1] = '\0';
-  WriteLabel(j, unused);
+  WriteLabel(j, unused, false);
 }
 
 void PreviewLabels::SetText(int i, const std::string& text) {

@@ -2,7 +2,8 @@
 // grid: putting a symbol onto the entity, showing a stored or default slot, placing a label at a
 // chosen position, moving labels down when a row is deleted, and the single-value updates of a
 // cell edit.  The preview always draws its labels at height 0.0015 and width 0.001, whatever the
-// grid says.  Works on an IPreviewEntity that the caller owns; keeps only the map scale.
+// grid says.  Works on an IPreviewEntity that the caller owns; keeps the map scale and the anchor
+// it last gave each label, so that a label traded with another keeps the place it had.
 #pragma once
 
 #include <string>
@@ -26,10 +27,14 @@ class PreviewLabels {
   static constexpr double kLabelHeight = 0.0015;          // drawn height of every preview label
   static constexpr double kLabelWidth = 0.001;            // drawn width of every preview label
   static constexpr double kPreparedLabelWidth = 0.00075;  // width of a freshly prepared symbol's
+  static constexpr int kLabels = 8;  // the labels this object places: a record's slots
 
   // `mapScale` is the map's Scale property (divides the middle-position offsets on load and
   // shift); 0 or a value that is not finite is used as 1.
   PreviewLabels(IPreviewEntity& entity, double mapScale) : m_entity(entity), m_dScale(mapScale) {}
+
+  // The map's scale for what follows (the map may have been zoomed since the last call).
+  void SetMapScale(double mapScale) { m_dScale = mapScale; }
 
   // Puts symbol `index` of `library` onto the entity: attribute flags, the symbol reference
   // block, base point (0, 0, 0), the extent as a four-point outline, and the eight label slots
@@ -45,7 +50,8 @@ class PreviewLabels {
   // Label j moves to j - 1 (text, shown, position with its anchor by the loading rule, sizes,
   // angle-follows, angle; not the colours), then label j is reset.
   void Shift(int j);
-  // Labels a and b trade everything Shift moves; the caller sets their colours.
+  // Labels a and b trade everything Shift moves, a label at a middle position keeping the anchor
+  // it had (placed by either rule); the caller sets their colours.
   void Swap(int a, int b);
   // Label j as an unused slot: the entity's own text, hidden, position 0, the record's default
   // size 0.003 × 0.0015, following the symbol's angle at 0.0.
@@ -64,8 +70,9 @@ class PreviewLabels {
  private:
   struct LabelValues;
   void ReadLabel(int j, LabelValues& label);
-  // Label j takes `label`, anchored by the loading rule when its position is a middle one.
-  void WriteLabel(int j, LabelValues& label);
+  // Label j takes `label`.  At a middle position it is anchored where `label` was when
+  // `keepAnchor` is set and its anchor is known, else by the loading rule.
+  void WriteLabel(int j, LabelValues& label, bool keepAnchor);
   void SetAnchorY(int i, double y);
   // A label at a middle position gets its anchor by the loading rule; others none.
   void AnchorLoaded(int i, int position);
@@ -74,4 +81,7 @@ class PreviewLabels {
 
   IPreviewEntity& m_entity;
   double m_dScale;
+  // The anchor y each label was given last; none for a label at an ordinary position.
+  bool m_bAnchored[kLabels] = {};
+  double m_dAnchorY[kLabels] = {};
 };

@@ -1,8 +1,8 @@
 #include "ParaSetCommand.h"
 
 #include <cstdint>
-#include <cstdio>
 
+#include "CommandMessages.h"
 #include "DeviceSymbols.h"
 #include "DlgParaSet.h"
 #include "POIntArrayDriver.h"
@@ -11,15 +11,11 @@
 #include "VellJDParaSetting.h"
 #include "quarnkernel.h"
 
+using namespace vjd::command;
+
 namespace {
 
 const char kEndPrompt[] = "退出标注配置命令";
-
-// Makes `target` the first `count` elements of `source`.
-void ReplaceList(CArray<int, int>& target, const CArray<int, int>& source, int count) {
-  target.SetSize(count);
-  for (int i = 0; i < count; ++i) target.SetAt(i, source.GetAt(i));
-}
 
 // A pointer as MouseStatus carries it.  Only message 21 carries pointers, and nothing handles
 // it, so the value is never turned back into a pointer.
@@ -43,6 +39,10 @@ CParaSetCommand::CParaSetCommand() : m_pDlg(nullptr), m_hDlg(nullptr) {
 // Runs after OnLibraryDetach: nothing of the host is held any more.
 CParaSetCommand::~CParaSetCommand() {
   g_pCommand = nullptr;
+}
+
+void CParaSetCommand::Send(int code, int param1, int param2) {
+  MouseStatus(code, param1, param2);
 }
 
 int CParaSetCommand::HostObjectsHeld() {
@@ -149,18 +149,13 @@ void CParaSetCommand::OnStart(const vjd::host::CPoMapDriver& map) {
   auto* pDlg = new CDlgParaSet(nullptr);
   m_pDlg = pDlg;
   m_hDlg = nullptr;
-  pDlg->m_pMap = vjd::TheLibraryState().pMap;
-  if (selCount > 0) {
-    ReplaceList(pDlg->m_arrSelHandles, selHandles, selCount);
-    ReplaceList(pDlg->m_arrSelIds, selIds, selCount);
-  }
+  pDlg->SetMap(vjd::TheLibraryState().pMap);
+  pDlg->SetCommandSink(this);
+  if (selCount > 0) pDlg->SetSelectedSymbols(selHandles.GetData(), selIds.GetData(), selCount);
 
   CArray<int, int> allHandles, allIds;
   int allCount = CollectDeviceSymbols(vjd::TheLibraryState().pMap, allHandles, allIds);
-  if (allCount > 0) {
-    ReplaceList(pDlg->m_arrAllHandles, allHandles, allCount);
-    ReplaceList(pDlg->m_arrAllIds, allIds, allCount);
-  }
+  if (allCount > 0) pDlg->SetAllSymbols(allHandles.GetData(), allIds.GetData(), allCount);
 
   switch (pDlg->CreateModeless(CDlgParaSet::IDD, nullptr)) {
     case CDialog::CreateResult::Created:
@@ -190,17 +185,7 @@ void CParaSetCommand::OnPickEnd(const vjd::host::CPoMapDriver& map) {
   if (pDlg) pDlg->ShowWindow(SW_SHOW);
   CArray<int, int> handles, ids;
   int count = HasArrayObject() ? FilterDeviceSymbols(map, handles, ids) : 0;
-  if (pDlg) {
-    pDlg->m_nSelCount = count;
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", count);
-    pDlg->SetDlgItemText(IDC_EDIT_SEL_COUNT, text);
-    if (count > 0) {
-      pDlg->m_arrSelHandles.RemoveAll();
-      ReplaceList(pDlg->m_arrSelHandles, handles, count);
-      ReplaceList(pDlg->m_arrSelIds, ids, count);
-    }
-  }
+  if (pDlg) pDlg->ShowPickResult(count, handles.GetData(), ids.GetData());
   map.SetPickEnded(true);
 }
 

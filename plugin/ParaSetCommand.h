@@ -27,6 +27,7 @@
 #include <memory>
 
 #include "CArray.h"
+#include "CommandSink.h"
 
 class CDlgParaSet;
 namespace vjd::host {
@@ -34,24 +35,10 @@ class CPOIntArrayDriver;
 class CPoMapDriver;
 }  // namespace vjd::host
 
-class CParaSetCommand {
+// The message codes are those of CommandMessages.h.  The command is the sink of every window it
+// opens: what a window sends goes through MouseStatus, and so through its current-command test.
+class CParaSetCommand : private ICommandSink {
  public:
-  // MouseStatus message codes.
-  enum Message {
-    kPickStep = 0,
-    kPickEnd = 3,
-    kKey = 7,
-    kEnd = 11,
-    kStart = 18,
-    kFromWindow = 19,
-    kPromptRequest = 21,
-  };
-  static constexpr int kEscapeKey = 27;
-  static constexpr int kWindowLeaves = 0;  // param2 of kFromWindow
-  static constexpr int kWindowPicks = 2;   // param2 of kFromWindow
-  // What BeginPick is armed with, besides the array.
-  static constexpr int kPickArgs[3] = {0, 4, 63};
-
   static CParaSetCommand& Instance();
 
   // code: the MouseStatus message code; p1, p2: its parameters; commandState: the state the map
@@ -71,7 +58,9 @@ class CParaSetCommand {
 
  private:
   CParaSetCommand();
-  ~CParaSetCommand();
+  ~CParaSetCommand() override;
+
+  void Send(int code, int param1, int param2) override;
 
   void OnStart(const vjd::host::CPoMapDriver& map);
   void OnPickStep(const vjd::host::CPoMapDriver& map);

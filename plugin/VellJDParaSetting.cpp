@@ -33,11 +33,14 @@ int Launch() {
   if (commandState.IsCommandBlocked(state.nCommandId)) return 0;
   if (currentId == state.nCommandId) return 0;
   commandState.PrepareCommand();
-  // A command the map did not make current would never hear of the user's input.
+  // A command the map did not make current would never hear of the user's input: the map is
+  // asked afterwards, since one may accept the call and keep another command current.
   if (!map.SetCurrentCommand(state.nCommandId, currentState)) return 0;
+  int nowId = 0, nowState = 0;
+  if (!map.GetCurrentCommand(nowId, nowState) || nowId != state.nCommandId) return 0;
   map.SetPrompt(kLaunchPrompt);
   map.SetAction(state.nAction);
-  MouseStatus(kMessageStart, 0, 0);
+  MouseStatus(command::kStart, 0, 0);
   return 1;
 }
 

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include "CommandMessages.h"
 #include "HostContract.h"
 
 class CVellJDParaSettingApp;
@@ -40,9 +41,6 @@ inline constexpr const char kToolBarName[] = "";
 inline constexpr const char kLaunchPrompt[] = "<标注配置/paraset/ps>";
 inline constexpr int kCommandType = 4;
 inline constexpr int kHostTextBufferSize = 21;  // the longest text, 20 bytes, and its zero
-
-// The MouseStatus message that LaunchCommand delivers to start the command.
-inline constexpr int kMessageStart = 18;
 
 // Library-wide state, zero when the library loads.  The map belongs to the host: it is stored as
 // handed over, never referenced, released or tested here.

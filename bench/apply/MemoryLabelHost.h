@@ -59,6 +59,7 @@ class CMemoryLabelHost : public annotation::ILabelHost {
   void UpdateEntities(const std::vector<int>& ids) override { m_updated += ids.size(); }
   void Refresh() override {}
   void SetChangedFlag(bool) override {}
+  double GetMapScale() override { return 1.0; }
 
  private:
   MemoryEntity& At(int h) { return m_entities[static_cast<size_t>(h - 1)]; }

@@ -104,6 +104,7 @@ class CRecordingHost : public annotation::ILabelHost {
   void UpdateEntities(const std::vector<int>& ids) override;
   void Refresh() override;
   void SetChangedFlag(bool changed) override;
+  double GetMapScale() override { return m_inner.GetMapScale(); }
 
  private:
   void Setting(int which, int value);

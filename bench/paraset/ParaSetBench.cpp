@@ -177,8 +177,8 @@ struct Window {
     map->GetDrawing().dScale = 1.0;
     hostMap = {nullptr, map};
     dlg = new CDlgParaSet;
-    dlg->m_pMap = &hostMap;
-    dlg->m_strHostDir = in.dir.c_str();
+    dlg->SetMap(&hostMap);
+    dlg->SetHostDirectory(in.dir.c_str());
     CResourceScope scope;
     if (!dlg->Create(CDlgParaSet::IDD, nullptr)) return false;
     const auto start = Clock::now();

@@ -40,6 +40,8 @@ struct Drawing {
   std::vector<int> selection;  // ids, in selection order
   int nCurrentCommand = 0;     // 0: none
   int nCommandState = 0;
+  // A map that accepts SetCurrentCommand and keeps the command it has (as a busy host may).
+  bool bKeepCurrentCommand = false;
   int nAction = 0;
   double dScale = 1.0;
   bool bChanged = false;

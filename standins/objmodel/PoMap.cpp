@@ -88,6 +88,7 @@ HRESULT PoMap::Member(Call& call, std::string& line) {
     case 50:  // SetCurrentCommand(id, state)
       if (!ArgInt(call, 0, a) || !ArgInt(call, 1, b)) return DISP_E_TYPEMISMATCH;
       logged("SetCurrentCommand", std::to_string(a) + "," + std::to_string(b));
+      if (m_drawing->bKeepCurrentCommand) return S_OK;
       m_drawing->nCurrentCommand = a;
       m_drawing->nCommandState = b;
       return S_OK;

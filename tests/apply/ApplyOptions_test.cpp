@@ -62,7 +62,9 @@ TEST_F(ApplyTest, AFailurePartWayStillTellsTheMapOfWhatChanged) {
   host.format = [](const std::string&) -> std::string { throw std::bad_alloc(); };  // at the cable
   EXPECT_THROW(Apply(), std::bad_alloc);
   EXPECT_THAT(std::vector<std::string>(host.log.end() - 3, host.log.end()),
-              ElementsAre("UpdateEntities 1", "Refresh", "ChangedFlag 1"));
+              ElementsAre("UpdateEntities 2", "Refresh", "ChangedFlag 1"));
+  // The motor, and the cable whose labels were already rebuilt when the call failed.
+  EXPECT_THAT(host.updates.back(), ElementsAre(1, 2));
 }
 
 TEST_F(ApplyTest, SnapshotFollowsTheStoredValue) {

@@ -66,6 +66,7 @@ class FakeLabelHost : public ILabelHost {
   std::vector<std::vector<int>> updates;
   std::vector<std::string> storedKinds;  // kinds HasKindConfiguration answers true for
   int defaultVisible = 1;
+  double mapScale = 1.0;
   std::function<std::string(const std::string&)> format = [](const std::string& t) { return t; };
 
   std::string GetKindName(int h) override { return entities[h].kind; }
@@ -146,6 +147,7 @@ class FakeLabelHost : public ILabelHost {
   void SetChangedFlag(bool c) override {
     log.push_back(std::string("ChangedFlag ") + (c ? "1" : "0"));
   }
+  double GetMapScale() override { return mapScale; }
 
   // Helpers for the tests.
   void AddEntity(int handle, FakeEntity e) { entities[handle] = std::move(e); }

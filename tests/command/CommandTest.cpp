@@ -63,7 +63,8 @@ class CommandTest : public ::testing::Test {
   int hMotor = 0, hSwitch = 0, hLine = 0;
 };
 
-// Whatever ran before: nothing reaches the host, and no integer array comes into being.
+// Whatever ran before: nothing reaches the host but the current-command test, and no integer
+// array comes into being.
 TEST_F(CommandTest, WhileAnotherCommandIsCurrentNoMessageDoesAnything) {
   host->Drawing().nCurrentCommand = StandInHost::kOtherCommandId;
   host->Select({101, 102});
@@ -93,20 +94,20 @@ TEST_F(CommandTest, StartMovesTheSelectionIntoTheArrayAndOpensTheWindowWithTheDe
   ASSERT_NE(nullptr, pDlg);
   EXPECT_TRUE(::IsWindowVisible(pDlg->m_hWnd));
   EXPECT_EQ(nullptr, ::GetParent(pDlg->m_hWnd));
-  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->m_arrSelIds));
-  EXPECT_EQ((std::vector<int>{hMotor, hSwitch}), Items(pDlg->m_arrSelHandles));
-  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->m_arrAllIds));
-  EXPECT_EQ((std::vector<int>{hMotor, hSwitch}), Items(pDlg->m_arrAllHandles));
-  EXPECT_EQ(2, pDlg->m_nSelCount);
+  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->SelIds()));
+  EXPECT_EQ((std::vector<int>{hMotor, hSwitch}), Items(pDlg->SelHandles()));
+  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->AllIds()));
+  EXPECT_EQ((std::vector<int>{hMotor, hSwitch}), Items(pDlg->AllHandles()));
+  EXPECT_EQ(2, pDlg->SelCount());
   EXPECT_EQ("2", CountText(pDlg));
 }
 
 TEST_F(CommandTest, StartWithAnEmptySelectionStillHandsOverTheDrawingsDeviceSymbols) {
   CDlgParaSet* pDlg = Start({});
   ASSERT_NE(nullptr, pDlg);
-  EXPECT_TRUE(pDlg->m_arrSelIds.IsEmpty());
-  EXPECT_TRUE(pDlg->m_arrSelHandles.IsEmpty());
-  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->m_arrAllIds));
+  EXPECT_TRUE(pDlg->SelIds().IsEmpty());
+  EXPECT_TRUE(pDlg->SelHandles().IsEmpty());
+  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->AllIds()));
   EXPECT_EQ("0", CountText(pDlg));
 }
 
@@ -119,20 +120,20 @@ TEST_F(CommandTest, AnEmptySelectionLeavesTheArrayAsItWas) {
   EXPECT_EQ(0, host->Count("IntArray.SetSize(0,-1)"));
   ASSERT_NE(nullptr, Window());
   EXPECT_NE(pFirst, Window());
-  EXPECT_EQ((std::vector<int>{101}), Items(Window()->m_arrSelIds));
+  EXPECT_EQ((std::vector<int>{101}), Items(Window()->SelIds()));
   // After an end the array is a new one, which holds nothing.
   MouseStatus(11, 0, 0);
   host->Drawing().nCurrentCommand = StandInHost::kCommandId;
   MouseStatus(18, 0, 0);
   ASSERT_NE(nullptr, Window());
-  EXPECT_TRUE(Window()->m_arrSelIds.IsEmpty()) << "a fresh array holds nothing";
+  EXPECT_TRUE(Window()->SelIds().IsEmpty()) << "a fresh array holds nothing";
 }
 
 TEST_F(CommandTest, ASelectionWithoutDeviceSymbolsIsEmptiedAndHandsOverNothing) {
   CDlgParaSet* pDlg = Start({103});
   ASSERT_NE(nullptr, pDlg);
   EXPECT_TRUE(host->Drawing().selection.empty());
-  EXPECT_TRUE(pDlg->m_arrSelIds.IsEmpty());
+  EXPECT_TRUE(pDlg->SelIds().IsEmpty());
   EXPECT_EQ("0", CountText(pDlg));
 }
 
@@ -142,7 +143,7 @@ TEST_F(CommandTest, EachStartMakesANewWindowAndTheMessagesUseTheNewest) {
   CDlgParaSet* pSecond = Start({102});
   ASSERT_NE(nullptr, pSecond);
   EXPECT_NE(pFirst->m_hWnd, pSecond->m_hWnd);
-  EXPECT_EQ((std::vector<int>{102}), Items(pSecond->m_arrSelIds));
+  EXPECT_EQ((std::vector<int>{102}), Items(pSecond->SelIds()));
   ::DestroyWindow(pFirst->m_hWnd);
 }
 
@@ -203,9 +204,9 @@ TEST_F(CommandTest, ThePickEndShowsTheWindowWithThePickedDeviceSymbols) {
   host->ClearLog();
   MouseStatus(3, 0, 0);
   EXPECT_TRUE(::IsWindowVisible(pDlg->m_hWnd));
-  EXPECT_EQ((std::vector<int>{102}), Items(pDlg->m_arrSelIds));
-  EXPECT_EQ((std::vector<int>{hSwitch}), Items(pDlg->m_arrSelHandles));
-  EXPECT_EQ(1, pDlg->m_nSelCount);
+  EXPECT_EQ((std::vector<int>{102}), Items(pDlg->SelIds()));
+  EXPECT_EQ((std::vector<int>{hSwitch}), Items(pDlg->SelHandles()));
+  EXPECT_EQ(1, pDlg->SelCount());
   EXPECT_EQ("1", CountText(pDlg));
   EXPECT_TRUE(host->Drawing().bPickEnded);
   EXPECT_EQ("Map.PickEnded(1)", host->Log().back());
@@ -217,9 +218,9 @@ TEST_F(CommandTest, APickWithoutDeviceSymbolsShowsZeroAndKeepsTheLists) {
   host->Pick(103);
   MouseStatus(3, 0, 0);
   EXPECT_EQ("0", CountText(pDlg));
-  EXPECT_EQ(0, pDlg->m_nSelCount);
-  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->m_arrSelIds));
-  EXPECT_EQ((std::vector<int>{hMotor, hSwitch}), Items(pDlg->m_arrSelHandles));
+  EXPECT_EQ(0, pDlg->SelCount());
+  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->SelIds()));
+  EXPECT_EQ((std::vector<int>{hMotor, hSwitch}), Items(pDlg->SelHandles()));
 }
 
 TEST_F(CommandTest, PickMessagesOutsideState0DoNothing) {
@@ -232,7 +233,7 @@ TEST_F(CommandTest, PickMessagesOutsideState0DoNothing) {
   MouseStatus(3, 0, 0);
   EXPECT_EQ(std::vector<std::string>{}, host->LogBeyondCommandTest());
   EXPECT_FALSE(::IsWindowVisible(pDlg->m_hWnd));
-  EXPECT_EQ((std::vector<int>{101}), Items(pDlg->m_arrSelIds));
+  EXPECT_EQ((std::vector<int>{101}), Items(pDlg->SelIds()));
 }
 
 TEST_F(CommandTest, EscapeEndsTheCommandOtherKeysDoNot) {
@@ -299,7 +300,7 @@ TEST_F(CommandTest, WithoutAnArrayObjectNoArrayOperationRunsAndTheSelectionStays
   CDlgParaSet* pDlg = Window();
   ASSERT_NE(nullptr, pDlg);
   EXPECT_EQ("0", CountText(pDlg));
-  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->m_arrAllIds));
+  EXPECT_EQ((std::vector<int>{101, 102}), Items(pDlg->AllIds()));
   host->ClearLog();
   MouseStatus(19, 0, 2);
   MouseStatus(0, 0, 0);

@@ -1,35 +1,41 @@
-// The configuration window's frame: its count control at opening, and its two calls into the
-// command.  MouseStatus is this program's own recorder, so each test sees exactly what the window
-// sends and whether its window still existed at that moment.
+// The configuration window's frame: its count control at opening, its buttons reaching what they
+// run, and its two calls into the command.  The command sink is this program's own recorder, so
+// each test sees exactly what the window sends and whether its window still existed at that moment.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
+#include "CommandMessages.h"
 #include "DlgParaSet.h"
 #include "ResourceScope.h"
 #include "TestSeams.h"
+#include "VellJDLabels.h"
 
 namespace {
+
+using namespace vjd::command;
 
 struct Call {
   int code, p1, p2;
   bool windowAlive;
 };
 std::vector<Call> g_calls;
+std::vector<std::string> g_boxes;  // texts of the message boxes shown
 HWND g_hDlg = nullptr;
 HWND g_hExitButton = nullptr;
 bool g_deleted = false;
 bool g_windowGoneAtDelete = false;
 
-}  // namespace
-
-extern "C" void WINAPI MouseStatus(int code, int param1, int param2) {
-  g_calls.push_back({code, param1, param2, ::IsWindow(g_hDlg) != FALSE});
-}
-
-namespace {
+class RecordingCommand : public ICommandSink {
+ public:
+  void Send(int code, int param1, int param2) override {
+    g_calls.push_back({code, param1, param2, ::IsWindow(g_hDlg) != FALSE});
+  }
+};
+RecordingCommand g_command;
 
 // Observes the object's deletion, which the frame does itself after its window is gone.
 class CObservedDlg : public CDlgParaSet {
@@ -54,10 +60,14 @@ struct FrameFixture : ::testing::Test {
   CObservedDlg* pDlg = nullptr;
   void SetUp() override {
     // The window's contents may report a missing file; no box may wait for a person here.
-    fw::SetMessageBoxHandler([](void*, void*, const char*, unsigned) { return IDOK; });
+    fw::SetMessageBoxHandler([](void*, void*, const char* text, unsigned) {
+      g_boxes.push_back(text);
+      return IDOK;
+    });
     g_calls.clear();
     g_deleted = g_windowGoneAtDelete = false;
     pDlg = new CObservedDlg;
+    pDlg->SetCommandSink(&g_command);
   }
   void Open() {
     CResourceScope scope;  // as the command does: the template is this module's
@@ -78,9 +88,9 @@ struct FrameFixture : ::testing::Test {
   }
   void ExpectLeftOnce() {
     ASSERT_EQ(1u, g_calls.size());
-    EXPECT_EQ(19, g_calls[0].code);
+    EXPECT_EQ(kFromWindow, g_calls[0].code);
     EXPECT_EQ(0, g_calls[0].p1);
-    EXPECT_EQ(0, g_calls[0].p2);
+    EXPECT_EQ(kWindowLeaves, g_calls[0].p2);
     EXPECT_TRUE(g_calls[0].windowAlive) << "the command is told before the window goes";
     EXPECT_FALSE(::IsWindow(g_hDlg));
     EXPECT_TRUE(g_deleted);
@@ -89,12 +99,10 @@ struct FrameFixture : ::testing::Test {
 };
 
 TEST_F(FrameFixture, ASelectionHandedOverShowsItsSizeInTheCountControl) {
-  for (int i = 0; i < 3; ++i) {
-    pDlg->m_arrSelHandles.Add(100 + i);
-    pDlg->m_arrSelIds.Add(i + 1);
-  }
+  const int handles[] = {100, 101, 102}, ids[] = {1, 2, 3};
+  pDlg->SetSelectedSymbols(handles, ids, 3);
   Open();
-  EXPECT_EQ(3, pDlg->m_nSelCount);
+  EXPECT_EQ(3, pDlg->SelCount());
   EXPECT_EQ("3", CountText());
   EXPECT_TRUE(::IsWindowVisible(g_hDlg));
   EXPECT_EQ(nullptr, ::GetParent(g_hDlg));
@@ -103,10 +111,10 @@ TEST_F(FrameFixture, ASelectionHandedOverShowsItsSizeInTheCountControl) {
 }
 
 TEST_F(FrameFixture, AnEmptySelectionShowsZero) {
-  pDlg->m_arrAllHandles.Add(7);
-  pDlg->m_arrAllIds.Add(70);
+  const int handle = 7, id = 70;
+  pDlg->SetAllSymbols(&handle, &id, 1);
   Open();
-  EXPECT_EQ(0, pDlg->m_nSelCount);
+  EXPECT_EQ(0, pDlg->SelCount());
   EXPECT_EQ("0", CountText());
   pDlg->DestroyWindow();
 }
@@ -115,10 +123,27 @@ TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
   Open();
   ::SendMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), BM_CLICK, 0, 0);
   ASSERT_EQ(1u, g_calls.size());
-  EXPECT_EQ(19, g_calls[0].code);
-  EXPECT_EQ(2, g_calls[0].p2);
+  EXPECT_EQ(kFromWindow, g_calls[0].code);
+  EXPECT_EQ(kWindowPicks, g_calls[0].p2);
   EXPECT_TRUE(::IsWindow(g_hDlg)) << "hiding is the command's business";
   EXPECT_FALSE(g_deleted);
+  pDlg->DestroyWindow();
+}
+
+// What each label button runs is its model's (tested natively); here the buttons reach it.
+TEST_F(FrameFixture, TheLabelButtonsRunTheirActions) {
+  Open();
+  g_boxes.clear();
+  const bool shown = GetShowShortCurrent() != 0;
+  ::CheckDlgButton(g_hDlg, IDC_CHK_SHOW_SHORT_CURRENT, shown ? BST_UNCHECKED : BST_CHECKED);
+  ::SendMessageA(::GetDlgItem(g_hDlg, IDC_BTN_APPLY), BM_CLICK, 0, 0);
+  EXPECT_EQ(GetShowShortCurrent() != 0, !shown) << "\"应用\" stores the box as it is";
+  SetShowShortCurrent(shown);
+  for (int id : {IDC_BTN_UPDATE_ALL, IDC_BTN_UPDATE_SELECTED})
+    ::SendMessageA(::GetDlgItem(g_hDlg, id), BM_CLICK, 0, 0);
+  EXPECT_EQ(g_boxes, (std::vector<std::string>{"更新标注失败！", "更新标注失败！"}))
+      << "no entities were handed over";
+  EXPECT_TRUE(g_calls.empty());
   pDlg->DestroyWindow();
 }
 

@@ -1,7 +1,9 @@
-// Opening the window: the catalogue's categories and the first category's symbols, the first
-// symbol's grid and preview, the display settings from VellJDBase, the check-box groups; a
-// catalogue that is missing or cannot be read; and the mouse messages forwarded to the preview.
+// The window as it opens: its lists, caption, grid and preview filled by its model, the grid's
+// columns, the display settings from VellJDBase and the check-box groups; the mouse messages
+// forwarded to the preview; and a screenshot of the whole window.  What the window decides is
+// tested natively (tests/paraset_model).
 #include "ParaSetHarness.h"
+#include "PngWriter.h"
 #include "VellJDLabels.h"
 
 namespace {
@@ -72,15 +74,6 @@ TEST_F(ParaSetTest, TheGridHasItsTenColumnsWithTheirRules) {
   for (int i = 0; i < grid.GetColumnOptions().GetSize(); ++i)
     options.push_back(static_cast<const char*>(grid.GetColumnOptions()[i]));
   EXPECT_EQ(options, (Strings{"", "", "是", "否", "", "", "", "", "是", "否"}));
-}
-
-TEST_F(ParaSetTest, OthersListsTheSymbolsNoEntryMentions) {
-  Open();
-  ChooseCategory(3);
-  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"方块"}));
-  EXPECT_EQ(Caption(), "方块 的标注:");
-  EXPECT_EQ(Rows(), 0);  // no record, no default
-  EXPECT_EQ(LabelInt(ATTR_LABEL_COUNT_GET, 0), 0);
 }
 
 TEST_F(ParaSetTest, DisplaySettingsComeFromVellJDBaseAndNameOnDrawIsWrittenAtOnce) {
@@ -154,37 +147,16 @@ TEST_F(ParaSetTest, WheelAndRightButtonOverThePreviewGoToThePreview) {
   EXPECT_DOUBLE_EQ(m_pDlg->m_wndPreview.GetScale(), scale);
 }
 
-class MissingCatalogueTest : public ParaSetTest {
-  const char* Catalogue() const override { return nullptr; }
-};
-
-TEST_F(MissingCatalogueTest, IsReportedAndEveryCategoryShowsTheWholeLibrary) {
+// Not a check: a picture of the whole window for a person, paraset-window.png in the bin folder.
+TEST_F(ParaSetTest, SavesAScreenshotOfTheWindow) {
+  Store(ThreeSlotMotor());
   Open();
-  EXPECT_EQ(m_messages, (Strings{"此符号库没有分类"}));
-  EXPECT_EQ(Items(IDC_CB_CATEGORY), (Strings{"全部符号"}));
-  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"电动机", "短路点", "方块", "馈电开关", "照明"}));
-}
-
-TEST_F(MissingCatalogueTest, ACatalogueThatCannotBeReadIsReportedAndHandledAsMissing) {
-  ::CreateDirectoryA((m_dir + "符号库\\EdaSymbol.cls").c_str(), nullptr);  // no file to read
-  Open();
-  ASSERT_EQ(m_messages.size(), 1u);
-  EXPECT_NE(m_messages[0], "此符号库没有分类");
-  EXPECT_EQ(Items(IDC_CB_CATEGORY), (Strings{"全部符号"}));
-  EXPECT_EQ(Items(IDC_CB_SYMBOL).size(), 5u);
-}
-
-class IndexBeyondLibraryTest : public ParaSetTest {
-  const char* Catalogue() const override { return "t\n远\ndot 77\ndot 2\n"; }
-};
-
-TEST_F(IndexBeyondLibraryTest, IsListedWithTheKernelsEmptyAnswer) {
-  Open();
-  EXPECT_EQ(Items(IDC_CB_SYMBOL), (Strings{"", "方块"}));
-  EXPECT_EQ(Caption(), " 的标注:");
-  EXPECT_EQ(Rows(), 0);
-  ChooseSymbol(1);
-  EXPECT_EQ(Caption(), "方块 的标注:");
+  m_pDlg->ShowWindow(SW_SHOW);
+  m_pDlg->RedrawWindow(nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASE);
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+  EXPECT_TRUE(SaveWindowPng(m_hDlg, "paraset-window.png"));
 }
 
 }  // namespace

@@ -9,13 +9,6 @@
 #include "SignRelaPosDlg.h"
 #include "TestSeams.h"
 
-std::vector<MouseStatusCall> g_mouseStatusCalls;
-
-// This program stands in for the command: the window's calls into it are recorded.
-extern "C" void WINAPI MouseStatus(int code, int param1, int param2) {
-  g_mouseStatusCalls.push_back({code, param1, param2});
-}
-
 namespace {
 
 // Symbols 0 to 4.  "电动机", "馈电开关", "短路点" have built-in defaults, "方块" has none.
@@ -56,31 +49,8 @@ std::filesystem::path Native(const std::string& gbk) {
 
 }  // namespace
 
-vjd::annotation::SymbolLabelConfig ThreeSlotMotor() {
-  vjd::annotation::SymbolLabelConfig record;
-  vjd::annotation::InitRecord(record);
-  vjd::annotation::SetSymbolName(record, "电动机");
-  record.nLabelCount = 3;
-  const char* texts[3] = {"x", "y", "z"};
-  const int positions[3] = {1, 22, 5};
-  for (int i = 0; i < 3; ++i) {
-    vjd::annotation::SetSlotText(record, i, texts[i]);
-    record.bVisible[i] = 1;
-    record.nPosition[i] = positions[i];
-    record.dAngle[i] = 10.0 * i;
-    record.bAngleFollows[i] = 0;
-    record.clrFore[i] = 100 + i;
-  }
-  return record;
-}
-
-const char* ParaSetTest::Catalogue() const {
-  return kCatalogue;
-}
-
 void ParaSetTest::SetUp() {
   g_test = this;
-  g_mouseStatusCalls.clear();
   const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
   char temp[MAX_PATH];
   ::GetTempPathA(sizeof temp, temp);
@@ -91,13 +61,11 @@ void ParaSetTest::SetUp() {
   std::filesystem::remove_all(Native(m_dir), ignored);
   ::CreateDirectoryA(m_dir.c_str(), nullptr);
   ::CreateDirectoryA((m_dir + "符号库").c_str(), nullptr);
-  MakeConfigFolder();
-  if (const char* text = Catalogue()) {
-    FILE* f = std::fopen((m_dir + "符号库\\EdaSymbol.cls").c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs(text, f);
-    std::fclose(f);
-  }
+  ::CreateDirectoryA((m_dir + "机电数据库").c_str(), nullptr);
+  FILE* f = std::fopen((m_dir + "符号库\\EdaSymbol.cls").c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fputs(kCatalogue, f);
+  std::fclose(f);
 
   QkSetupReset();
   char error[256] = "";
@@ -127,14 +95,6 @@ void ParaSetTest::SetUp() {
         return IDOK;
       },
       nullptr);
-  fw::SetColorDialogHandler(
-      [](void*, COLORREF initial, COLORREF* pChosen) -> BOOL {
-        g_test->m_colourInitial = initial;
-        if (g_test->m_colourAnswer < 0) return FALSE;
-        *pChosen = static_cast<COLORREF>(g_test->m_colourAnswer);
-        return TRUE;
-      },
-      nullptr);
 }
 
 void ParaSetTest::TearDown() {
@@ -142,7 +102,6 @@ void ParaSetTest::TearDown() {
   m_pDlg = nullptr;
   fw::SetMessageBoxHandler(nullptr);
   fw::SetModalDialogHandler(nullptr);
-  fw::SetColorDialogHandler(nullptr);
   if (m_pMapObject) m_pMapObject->Release();
   std::error_code ignored;
   std::filesystem::remove_all(Native(m_dir), ignored);
@@ -151,25 +110,11 @@ void ParaSetTest::TearDown() {
 
 void ParaSetTest::Open() {
   m_pDlg = new CDlgParaSet;
-  m_pDlg->m_pMap = &m_map;
-  m_pDlg->m_strHostDir = m_dir.c_str();
+  m_pDlg->SetMap(&m_map);
+  m_pDlg->SetHostDirectory(m_dir.c_str());
   CResourceScope scope;  // the template is this module's, as for the command
   ASSERT_TRUE(m_pDlg->Create(CDlgParaSet::IDD, nullptr));
   m_hDlg = m_pDlg->m_hWnd;
-}
-
-void ParaSetTest::ChooseSymbol(int item) {
-  HWND hCombo = ::GetDlgItem(m_hDlg, IDC_CB_SYMBOL);
-  ::SendMessageA(hCombo, CB_SETCURSEL, item, 0);
-  ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDC_CB_SYMBOL, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(hCombo));
-}
-
-void ParaSetTest::ChooseCategory(int item) {
-  HWND hCombo = ::GetDlgItem(m_hDlg, IDC_CB_CATEGORY);
-  ::SendMessageA(hCombo, CB_SETCURSEL, item, 0);
-  ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDC_CB_CATEGORY, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(hCombo));
 }
 
 void ParaSetTest::Tick(int id, BOOL ticked) {
@@ -189,16 +134,6 @@ void ParaSetTest::EditCell(int row, int column, const char* text) {
   info.item.iSubItem = column;
   info.item.pszText = const_cast<char*>(text);
   info.item.cchTextMax = static_cast<int>(std::strlen(text));
-  ::SendMessageA(m_hDlg, WM_NOTIFY, IDC_GRID, reinterpret_cast<LPARAM>(&info));
-}
-
-void ParaSetTest::ClickCell(int row, int column) {
-  NMITEMACTIVATE info = {};
-  info.hdr.hwndFrom = m_pDlg->m_grid.m_hWnd;
-  info.hdr.idFrom = IDC_GRID;
-  info.hdr.code = NM_CLICK;
-  info.iItem = row;
-  info.iSubItem = column;
   ::SendMessageA(m_hDlg, WM_NOTIFY, IDC_GRID, reinterpret_cast<LPARAM>(&info));
 }
 
@@ -290,13 +225,4 @@ bool ParaSetTest::Find(const char* name, vjd::annotation::SymbolLabelConfig& rec
 
 void ParaSetTest::Store(const vjd::annotation::SymbolLabelConfig& record) const {
   ASSERT_TRUE(vjd::annotation::LabelConfigFile(m_dir.c_str()).StoreRecord(record).ok());
-}
-
-void ParaSetTest::RemoveConfigFolder() const {
-  ::DeleteFileA(ConfigPath().c_str());
-  ::RemoveDirectoryA((m_dir + "机电数据库").c_str());
-}
-
-void ParaSetTest::MakeConfigFolder() const {
-  ::CreateDirectoryA((m_dir + "机电数据库").c_str(), nullptr);
 }

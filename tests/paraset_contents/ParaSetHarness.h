@@ -1,8 +1,8 @@
 // A configuration window opened as the command opens it, over a host directory of its own (a
 // catalogue, a configuration folder), the kernel stand-in with a small symbol library, and the
 // object model's map.  The harness answers every modal window: message boxes are recorded, the
-// position window and the colour dialog answer what the test set.  It drives the window with
-// the messages its controls send.
+// position window answers what the test set.  It drives the window with the messages its
+// controls send.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,34 +15,23 @@
 #include "DlgParaSet.h"
 #include "HostContract.h"
 #include "LabelConfigFile.h"
+#include "ParaSetRecords.h"
 #include "PoMap.h"
 
-// A stored record of "电动机" with three slots x, y and z: positions 1, 22 (a middle one) and 5,
-// foreground colours 100 to 102, angles 0, 10 and 20 that do not follow the symbol.
-vjd::annotation::SymbolLabelConfig ThreeSlotMotor();
-
-struct MouseStatusCall {
-  int code, p1, p2;
-};
-extern std::vector<MouseStatusCall> g_mouseStatusCalls;
+using paraset_test::ThreeSlotMotor;
 
 class ParaSetTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // The catalogue file's text (UTF-8 source, GBK bytes); nullptr: no catalogue file.
-  virtual const char* Catalogue() const;
   // Opens the window; the object deletes itself when its window goes.
   void Open();
 
   // What the controls send.
-  void ChooseSymbol(int item);
-  void ChooseCategory(int item);
   void Tick(int id, BOOL ticked);
   // An in-place edit that ended with `text`: the grid stores it and reports the change.
   void EditCell(int row, int column, const char* text);
-  void ClickCell(int row, int column);
   void Leave();
 
   // What the window shows.
@@ -65,8 +54,6 @@ class ParaSetTest : public ::testing::Test {
   long long ConfigBytes() const;  // -1 when there is no file
   bool Find(const char* name, vjd::annotation::SymbolLabelConfig& record) const;
   void Store(const vjd::annotation::SymbolLabelConfig& record) const;
-  void RemoveConfigFolder() const;
-  void MakeConfigFolder() const;
 
   std::string m_dir;  // the host directory, ending with a backslash
   om::PoMap* m_pMapObject = nullptr;
@@ -78,6 +65,4 @@ class ParaSetTest : public ::testing::Test {
   int m_positionAnswer = -1;            // the position window's choice; -2: cancel
   int m_positionPreset = -100;          // what the position window was opened with
   int m_positionRuns = 0;               // how often the position window was opened
-  int m_colourAnswer = -1;              // the colour dialog's choice; -1: cancel
-  COLORREF m_colourInitial = 0;
 };

@@ -145,6 +145,7 @@ TEST_F(Launch, SuccessfulLaunchCallsTheMapInOrderThenStartsTheCommand) {
                           "CommandState.IsCommandBlocked(77)",
                           "CommandState.PrepareCommand()",
                           "Map.SetCurrentCommand(77,2)",  // the state is carried over
+                          "Map.GetCurrentCommand()",      // and the map asked whether it took
                           "Map.SetPrompt(\"<标注配置/paraset/ps>\")",
                           "Map.Action(5)",
                           "Map.GetCurrentCommand()"};  // the start message passes the gate
@@ -192,12 +193,22 @@ TEST_F(Launch, RefusedWithoutAMapInsteadOfCrashing) {
   EXPECT_TRUE(TheCallLog().Lines().empty());
 }
 
+// The map refuses SetCurrentCommand, or accepts it and keeps another command current.
 TEST_F(Launch, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
-  m_map->FailMember(50);  // SetCurrentCommand
-  EXPECT_EQ(0, g_plugin.launch());
-  EXPECT_FALSE(Logged("Map.SetPrompt("));
-  EXPECT_FALSE(Logged("Map.Selection(")) << "the start message was not sent";
-  ExpectCommandStateReleased();
+  for (bool keeps : {true, false}) {  // the failing call stays failing: last
+    SCOPED_TRACE(keeps ? "kept another command" : "refused the call");
+    TheCallLog().Clear();
+    if (keeps)
+      Drawing().bKeepCurrentCommand = true;
+    else
+      m_map->FailMember(50);  // SetCurrentCommand
+    EXPECT_EQ(0, g_plugin.launch());
+    EXPECT_EQ(3, Drawing().nCurrentCommand);
+    EXPECT_FALSE(Logged("Map.SetPrompt("));
+    EXPECT_FALSE(Logged("Map.Action("));
+    EXPECT_FALSE(Logged("Map.Selection(")) << "the start message was not sent";
+    ExpectCommandStateReleased();
+  }
 }
 
 TEST_F(Launch, UsesTheValuesStoredLastAndIgnoresTheUserCommandId) {

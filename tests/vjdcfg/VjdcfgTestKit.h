@@ -41,7 +41,7 @@ struct GridRow {
   int position;
 };
 
-// The record the window builds from its grid for `kind` (CDlgParaSet::ReadGrid).
+// The record the window stores from its grid for `kind` (each cell read back as its model does).
 vjd::annotation::SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows);
 // Stores a record into the file at `path` through the configuration file's own StoreRecord, and
 // removes a slot through its RemoveLabelSlot.

@@ -1,0 +1,139 @@
+// ParaSetModel: what the configuration window decides, without the window.  It keeps the symbol
+// catalogue, the kind the grid shows, whether the grid holds changes not stored yet, the rows as a
+// SymbolLabelConfig (slot i is row i, each value as the row's text reads back), which slot of the
+// stored record each row came from, and the snapshot of the five display settings Apply compares
+// with.  It reacts to a catalogue read, a symbol chosen, a cell changed, a row added, deleted or
+// moved, a click on a row, "应用", the two update buttons, "选择实体" and leaving, and keeps grid,
+// preview and file in step.
+//
+// Everything around it is borrowed for its whole life and reached through interfaces: the host
+// (ILabelHost), the preview entity, the symbol library, the grid view and the window's sink; the
+// configuration file object is its own copy.  The window reads its controls and hands in what
+// they hold: the symbol list's selected entry (none when nothing is selected), the check boxes,
+// the entity lists.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ApplyOptions.h"
+#include "IPreviewEntity.h"
+#include "ISymbolLibrary.h"
+#include "LabelConfigFile.h"
+#include "LabelGridView.h"
+#include "LabelHost.h"
+#include "ParaSetSink.h"
+#include "PreviewLabels.h"
+#include "SymbolCatalog.h"
+#include "SymbolLabelConfig.h"
+
+namespace vjd::annotation {
+
+// The entry selected in the symbol list, or none.
+using SelectedKind = std::optional<std::string>;
+
+class ParaSetModel {
+ public:
+  // What the user is told whenever the configuration file cannot be used.
+  static constexpr const char kFileNotFound[] = "文件没找到！";
+  // What the user is told when the catalogue is missing, or cannot be read.
+  static constexpr const char kNoCatalogue[] = "此符号库没有分类";
+  static constexpr const char kCatalogueUnreadable[] =
+      "符号库分类文件无法打开，按没有分类显示全部符号";
+
+  ParaSetModel(ILabelHost& host, IPreviewEntity& entity, const ISymbolLibrary& library,
+               const LabelConfigFile& file, ILabelGridView& grid, IParaSetSink& sink);
+
+  // The window opened with these display settings; the five compared ones become the snapshot.
+  void Open(const DisplayOptions& settings);
+
+  // Reads the symbol catalogue at `path` and returns its categories.  A catalogue that is missing
+  // or cannot be read is reported; either way every category then lists the whole library.
+  const std::vector<std::string>& ReadCatalog(const std::string& path);
+  // The symbols the symbol list shows for `category`, from the library.
+  std::vector<SymbolListItem> SymbolsOf(const std::string& category) const;
+
+  // Symbol `symbol` of the library, listed as `name`, was chosen: the preview takes the symbol,
+  // the grid's rows are stored under the kind shown so far (also when that is `name`: its edits
+  // are kept), the kind's record or default is loaded, and the window shows `name`.
+  void ChooseSymbol(int symbol, const std::string& name);
+
+  // Stores the rows as the record of `kind` when there are rows and changes.  False when the
+  // store failed (the user was told).  The changed flag stays as it is.
+  bool StoreRows(const std::string& kind);
+  // Fills grid, rows and preview from the kind's record or its built-in default; leaves them as
+  // they are when the file cannot be used (the user was told).
+  void LoadRows(const std::string& kind);
+
+  // The grid's reports.  With nothing selected in the symbol list each does nothing.
+  void OnRowClicked(const SelectedKind& selected, int row, int column);
+  // The cell already holds `text`.
+  void OnCellChanged(const SelectedKind& selected, int row, int column, const std::string& text);
+  // The grid has the new, empty row `row`.
+  void OnRowInserted(const SelectedKind& selected, int row);
+  // The grid no longer has row `row`; the stored record loses that row's slot at once.
+  void OnRowDeleted(const SelectedKind& selected, int row);
+  // Rows `row` and `to` traded places in the grid.
+  void OnRowMoved(const SelectedKind& selected, int row, int to);
+
+  // "应用": stores the settings (the snapshot follows) and rewrites the device labels.
+  void Apply(const DisplayOptions& options, const int* handles, const int* ids, int count);
+  // Pushes the selected kind's configuration onto the entities of that kind among the `count`
+  // given; false when the list is empty, nothing is selected, the store failed or there are no
+  // rows.
+  bool PushKind(const SelectedKind& selected, int count, const int* handles, const int* ids);
+  // The two update buttons: the push, then "更新标注成功！" or "更新标注失败！".
+  void OnPushButton(const SelectedKind& selected, int count, const int* handles, const int* ids);
+  // "选择实体": the command hides the window and starts a pick.
+  void OnPickEntities();
+  // Leaving: the selected kind's rows are stored, then the command is told that it ends.
+  void OnLeave(const SelectedKind& selected);
+
+  const std::string& ShownKind() const { return m_strShownKind; }
+  bool IsDirty() const { return m_bDirty; }
+  const SymbolLabelConfig& Rows() const { return m_rows; }  // nLabelCount: the rows
+  const OptionSnapshot& Snapshot() const { return m_snapshot; }
+
+ private:
+  class KindWindow;
+
+  // Shows "文件没找到！" when the file could not be used; true when it could.
+  bool CheckFile(const FileStatus& status);
+  void UpdateScale();
+  // Writes `text` into the cell and reads it back into the row's slot.
+  void ShowCell(int row, int column, const std::string& text);
+  // Row `row` shows slot `row` of `record` (but its number), the rows take it, and the preview
+  // shows its label.
+  void ShowSlot(int row, const SymbolLabelConfig& record);
+  // A report of a change to the rows: false (nothing to do) when no kind is selected, else the
+  // map's scale is read for the preview and the rows are marked changed.
+  bool BeginChange(const SelectedKind& selected);
+  void NumberRows();
+  void ShiftPreviewLabel(int label);
+  void ClearRows();
+  void InsertSlot(int row);
+  void RemoveSlot(int row);
+  // The stored slot of the deleted row; the other rows' stored slots close up behind it.
+  int TakeStoredSlot(int row);
+  // The record the rows make, named `kind`.
+  SymbolLabelConfig RecordOfRows(const std::string& kind) const;
+
+  ILabelHost& m_host;
+  const ISymbolLibrary& m_library;
+  LabelConfigFile m_file;
+  ILabelGridView& m_grid;
+  IParaSetSink& m_sink;
+  PreviewLabels m_preview;
+
+  SymbolCatalog m_catalog;
+  std::string m_strShownKind;  // "" before the first symbol
+  bool m_bDirty = false;
+  SymbolLabelConfig m_rows;
+  // Per row, the slot of the stored record it stands for: the rows' own order after a load or a
+  // store, another one after rows moved.
+  std::vector<int> m_storedSlot;
+  OptionSnapshot m_snapshot;
+};
+
+}  // namespace vjd::annotation

@@ -1,0 +1,177 @@
+#include "ModelRig.h"
+
+#include <cstring>
+
+namespace paraset_test {
+
+using namespace vjd::annotation;
+
+void FakeGrid::InsertRow(int row, const std::string& number) {
+  Row inserted;
+  inserted.cells[kColumnNumber] = number;
+  rows.insert(rows.begin() + row, inserted);
+}
+
+void FakeGrid::SetCellText(int row, int column, const std::string& text) {
+  ASSERT_TRUE(row >= 0 && row < RowCount() && column >= 0 && column < kLabelColumnCount)
+      << row << "," << column;
+  rows[row].cells[column] = text;
+}
+
+void FakeGrid::SetRowCode(int row, int code) {
+  ASSERT_TRUE(row >= 0 && row < RowCount()) << row;
+  rows[row].code = code;
+}
+
+std::vector<std::string> FakeGrid::Column(int column) const {
+  std::vector<std::string> cells;
+  for (const Row& row : rows) cells.push_back(row.cells[column]);
+  return cells;
+}
+
+bool RecordingSink::ChoosePosition(int preset, int& code, std::string& name) {
+  positionPreset = preset;
+  if (positionAnswer < 0) return false;
+  code = positionAnswer;
+  name = LabelPositionName(code);
+  return true;
+}
+
+bool RecordingSink::ChooseColour(std::int32_t initial, std::int32_t& chosen) {
+  colourInitial = initial;
+  if (colourAnswer < 0) return false;
+  chosen = colourAnswer;
+  return true;
+}
+
+namespace {
+
+class MemoryFile : public IRecordFile {
+ public:
+  explicit MemoryFile(std::vector<unsigned char>& bytes) : m_bytes(bytes) {}
+  long Read(void* buffer, std::size_t size) override {
+    const std::size_t n = m_at < m_bytes.size() ? std::min(size, m_bytes.size() - m_at) : 0;
+    if (n) std::memcpy(buffer, m_bytes.data() + m_at, n);
+    m_at += n;
+    return static_cast<long>(n);
+  }
+  bool Write(const void* buffer, std::size_t size) override {
+    if (m_bytes.size() < m_at + size) m_bytes.resize(m_at + size);
+    std::memcpy(m_bytes.data() + m_at, buffer, size);
+    m_at += size;
+    return true;
+  }
+  bool Flush() override { return true; }
+  bool Seek(long long offset) override {
+    m_at = static_cast<std::size_t>(offset);
+    return true;
+  }
+  bool Close() override { return true; }
+
+ private:
+  std::vector<unsigned char>& m_bytes;
+  std::size_t m_at = 0;
+};
+
+const char* const kSymbols[] = {"电动机", "短路点", "方块", "馈电开关", "照明"};
+
+}  // namespace
+
+std::unique_ptr<IRecordFile> MemoryFiles::OpenOrCreate(const CString&) {
+  if (!usable) return nullptr;
+  return std::make_unique<MemoryFile>(bytes);
+}
+
+int SmallLibrary::GetSymbolCount() const {
+  return 5;
+}
+
+std::string SmallLibrary::GetSymbolName(int index) const {
+  return index >= 0 && index < 5 ? kSymbols[index] : "";
+}
+
+void SmallLibrary::GetSymbolExtent(int, double extent[4]) const {
+  extent[0] = extent[1] = -0.004;
+  extent[2] = extent[3] = 0.004;
+}
+
+ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory) : m_strDir(hostDirectory) {
+  entity.attributes.dSymbolSize = kSymbolSize;
+  model =
+      std::make_unique<ParaSetModel>(host ? *host : ownHost, entity, library, File(), grid, sink);
+}
+
+LabelConfigFile ModelRig::File() const {
+  if (m_strDir.IsEmpty()) {
+    return LabelConfigFile("C:\\host\\", const_cast<MemoryFiles*>(&files));
+  }
+  return LabelConfigFile(m_strDir);
+}
+
+void ModelRig::Choose(const std::string& kind) {
+  int index = 0;
+  while (index < library.GetSymbolCount() && library.GetSymbolName(index) != kind) ++index;
+  selected = kind;
+  model->ChooseSymbol(index, kind);
+}
+
+void ModelRig::Edit(int row, int column, const std::string& text) {
+  grid.rows[row].cells[column] = text;  // the grid keeps the text, then reports it
+  model->OnCellChanged(selected, row, column, text);
+}
+
+void ModelRig::AddRow() {
+  grid.rows.emplace_back();
+  model->OnRowInserted(selected, Rows() - 1);
+}
+
+void ModelRig::DeleteRow(int row) {
+  grid.rows.erase(grid.rows.begin() + row);
+  model->OnRowDeleted(selected, row);
+}
+
+void ModelRig::MoveRow(int row, int to) {
+  std::swap(grid.rows[row], grid.rows[to]);  // texts and codes trade places
+  model->OnRowMoved(selected, row, to);
+}
+
+void ModelRig::Click(int row, int column) {
+  model->OnRowClicked(selected, row, column);
+}
+
+void ModelRig::Leave() {
+  model->OnLeave(selected);
+}
+
+std::vector<std::string> ModelRig::Row(int row) const {
+  const auto& cells = grid.rows.at(row).cells;
+  return std::vector<std::string>(cells.begin(), cells.end());
+}
+
+std::string ModelRig::LabelText(int label) const {
+  return entity.Text(ATTR_LABEL_TEXT_SET, label);
+}
+
+double ModelRig::AnchorY(int label) const {
+  std::vector<double> anchor = entity.Doubles(ATTR_LABEL_ANCHOR_SET, label);
+  return anchor.size() == 3 ? anchor[1] : -12345.0;
+}
+
+bool ModelRig::Find(const char* kind, SymbolLabelConfig& record) const {
+  InitRecord(record);
+  return File().FindRecord(kind, record).ok();
+}
+
+void ModelRig::Store(const SymbolLabelConfig& record) const {
+  ASSERT_TRUE(File().StoreRecord(record).ok());
+}
+
+std::vector<std::string> ModelRig::StoredTexts(const char* kind) const {
+  SymbolLabelConfig record;
+  std::vector<std::string> texts;
+  if (!Find(kind, record)) return {"(no record)"};
+  for (int i = 0; i < LabelCount(record); ++i) texts.push_back(record.szText[i]);
+  return texts;
+}
+
+}  // namespace paraset_test
