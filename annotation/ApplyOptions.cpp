@@ -59,15 +59,25 @@ bool RewriteCable(ILabelHost& host, const DisplayOptions& options, int handle, i
   return true;
 }
 
-bool RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int handle, int id) {
+// What the visit of every entity would otherwise make anew: the kind names as the host takes
+// them, and the one-text array of the short-circuit points.
+struct VisitScratch {
+  const std::string cableKind = kCableKindName;
+  const std::string shortCircuitKind = kShortCircuitKindName;
+  std::vector<std::string> texts = std::vector<std::string>(1);
+};
+
+bool RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int handle, int id,
+                         VisitScratch& scratch) {
   std::string current = host.GetShortCircuitCurrent(id);
   if (IsMissingShortCircuitCurrent(current)) return false;
   std::string name = host.GetEntityName(handle);
-  std::vector<std::string> texts{ComposeShortCircuitText(
-      name, current, options.bShowShortCurrent != 0, options.bShowNameOnDraw != 0)};
-  if (host.HasKindConfiguration(kShortCircuitKindName)) {
+  std::vector<std::string>& texts = scratch.texts;
+  ComposeShortCircuitText(name, current, options.bShowShortCurrent != 0,
+                          options.bShowNameOnDraw != 0, texts[0]);
+  if (host.HasKindConfiguration(scratch.shortCircuitKind)) {
     int copy = handle;
-    host.AnnotateEntity(0, kShortCircuitKindName, &copy, &texts, 0);
+    host.AnnotateEntity(0, scratch.shortCircuitKind, &copy, &texts, 0);
   } else {
     host.SetLabelCount(handle, 1);
     host.SetLabelVisible(handle, 0, host.GetDefaultLabelVisible());
@@ -106,6 +116,7 @@ std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& opt
   std::vector<int> changedIds;
   std::exception_ptr failure;
   try {
+    VisitScratch scratch;
     for (int i = 0; handles && ids && i < count; ++i) {
       const int handle = handles[i];
       const int id = ids[i];
@@ -113,10 +124,10 @@ std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& opt
       std::string kind = host.GetKindName(handle);
       if (host.IsMotorSymbol(handle)) {
         if (options.bConfigMotor) changed = RewriteMotor(host, options, handle, id);
-      } else if (kind == kCableKindName) {
+      } else if (kind == scratch.cableKind) {
         if (options.bConfigCable) changed = RewriteCable(host, options, handle, id);
       } else if (host.IsShortCircuitPoint(handle)) {
-        if (options.bConfigShort) changed = RewriteShortCircuit(host, options, handle, id);
+        if (options.bConfigShort) changed = RewriteShortCircuit(host, options, handle, id, scratch);
       }
       if (changed) changedIds.push_back(id);
     }
