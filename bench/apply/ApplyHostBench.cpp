@@ -150,7 +150,7 @@ SizeFigures Measure(int count, bool push, int repetitions) {
   const int firstHandle = d.handles[0];
   d.map->Release();
 
-  for (int r = 0; r < repetitions; ++r) {  // taking turns, so both meet the same load
+  auto timeOperation = [&] {
     TimeOnFresh(
         count,
         [&](const HostDrawing& fresh) {
@@ -158,6 +158,8 @@ SizeFigures Measure(int count, bool push, int repetitions) {
           Run(push, host, fresh);
         },
         f.op, f.opCpu);
+  };
+  auto timeReplay = [&] {
     TimeOnFresh(
         count,
         [&](const HostDrawing& fresh) {
@@ -165,6 +167,16 @@ SizeFigures Measure(int count, bool push, int repetitions) {
           CRecordingHost::Replay(calls, host, fresh.handles[0] - firstHandle);
         },
         f.replay, f.replayCpu);
+  };
+  // Taking turns, so both meet the same load, and each going first every other time.
+  for (int r = 0; r < repetitions; ++r) {
+    if (r % 2 == 0) {
+      timeOperation();
+      timeReplay();
+    } else {
+      timeReplay();
+      timeOperation();
+    }
   }
 
   // The heap: the drawing, and what the object model allocates inside the calls it answers (it

@@ -501,8 +501,8 @@ int main(int argc, char** argv) {
   std::printf(
       "ours: the operation and its painting; floor: the bare window's (its painting) and the "
       "plain reads; best: the ratio of the best runs\n");
-  std::printf("%-18s %6s %9s %9s %9s %9s %9s %6s %5s\n", "operation", "N", "ours", "paint", "floor",
-              "paint", "reads", "ratio", "goal");
+  std::printf("%-18s %6s %9s %9s %9s %9s %9s %6s %5s %6s\n", "operation", "N", "ours", "paint",
+              "floor", "paint", "reads", "ratio", "goal", "best");
   struct Row {
     const char* name;
     Cost Times::*cost;
