@@ -63,17 +63,26 @@ void RewriteCable(ILabelHost& host, const DisplayOptions& options, int handle, i
   }
 }
 
+// What the visit of every entity would otherwise make anew: the kind names as the host takes
+// them, and the one-text array of the short-circuit points.
+struct VisitScratch {
+  const std::string cableKind = kCableKindName;
+  const std::string shortCircuitKind = kShortCircuitKindName;
+  std::vector<std::string> texts = std::vector<std::string>(1);
+};
+
 void RewriteShortCircuit(ILabelHost& host, const DisplayOptions& options, int handle, int id,
-                         bool& changed) {
+                         VisitScratch& scratch, bool& changed) {
   std::string current = host.GetShortCircuitCurrent(id);
   if (IsMissingShortCircuitCurrent(current)) return;
   std::string name = host.GetEntityName(handle);
-  std::vector<std::string> texts{ComposeShortCircuitText(
-      name, current, options.bShowShortCurrent != 0, options.bShowNameOnDraw != 0)};
+  std::vector<std::string>& texts = scratch.texts;
+  ComposeShortCircuitText(name, current, options.bShowShortCurrent != 0,
+                          options.bShowNameOnDraw != 0, texts[0]);
   changed = true;
-  if (host.HasKindConfiguration(kShortCircuitKindName)) {
+  if (host.HasKindConfiguration(scratch.shortCircuitKind)) {
     int copy = handle;
-    host.AnnotateEntity(0, kShortCircuitKindName, &copy, &texts, 0);
+    host.AnnotateEntity(0, scratch.shortCircuitKind, &copy, &texts, 0);
   } else {
     host.SetLabelCount(handle, 1);
     host.SetLabelVisible(handle, 0, host.GetDefaultLabelVisible());
@@ -113,16 +122,17 @@ std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& opt
   int id = 0;
   bool changed = false;  // the entity `id` has had a write and is not listed yet
   try {
+    VisitScratch scratch;
     for (int i = 0; handles && ids && i < count; ++i) {
       const int handle = handles[i];
       id = ids[i];
       std::string kind = host.GetKindName(handle);
       if (host.IsMotorSymbol(handle)) {
         if (options.bConfigMotor) RewriteMotor(host, options, handle, id, changed);
-      } else if (kind == kCableKindName) {
+      } else if (kind == scratch.cableKind) {
         if (options.bConfigCable) RewriteCable(host, options, handle, id, changed);
       } else if (host.IsShortCircuitPoint(handle)) {
-        if (options.bConfigShort) RewriteShortCircuit(host, options, handle, id, changed);
+        if (options.bConfigShort) RewriteShortCircuit(host, options, handle, id, scratch, changed);
       }
       if (changed) changedIds.push_back(id);
       changed = false;

@@ -12,10 +12,6 @@ size_t CharLengthAt(const char* text, size_t length, size_t pos) {
 
 }  // namespace
 
-size_t CharLength(const std::string& text, size_t pos) {
-  return CharLengthAt(text.data(), text.size(), pos);
-}
-
 size_t Find(const std::string& text, const std::string& needle, size_t from) {
   if (from > text.size()) return std::string::npos;
   // Candidates come from the byte search; one walk over the character starts from the

@@ -28,7 +28,9 @@ inline bool IsBlank(char c) {
 
 // Length in bytes (1 or 2) of the character that starts at `pos`; a lead byte at the very end
 // of the text counts as one byte.  `pos` must lie inside the text.
-size_t CharLength(const std::string& text, size_t pos);
+inline size_t CharLength(const std::string& text, size_t pos) {
+  return pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
+}
 
 // First position at or after `from` where `needle` occurs and that is the start of a character,
 // or std::string::npos.  An empty needle is found at the first character start at or after

@@ -14,26 +14,20 @@ bool UpdateKindLabels(IKindLabelWindow& window, ILabelHost& host, int count, con
   if (!window.SaveGridConfig(kindName)) return false;
   if (window.GetGridRowCount() <= 0) return false;
 
-  const size_t kGrowStep = 1024;
+  // Only the matched entities are kept, as two lists of ints: the kind's name is the same for
+  // all of them.
   std::vector<int> matchedHandles, matchedIds;
-  std::vector<std::string> kindNames;
   for (int i = 0; i < count; ++i) {
     if (host.GetKindName(handles[i]) != kindName) continue;
-    if (matchedHandles.size() == matchedHandles.capacity()) {
-      matchedHandles.reserve(matchedHandles.size() + kGrowStep);
-      matchedIds.reserve(matchedIds.size() + kGrowStep);
-      kindNames.reserve(kindNames.size() + kGrowStep);
-    }
     matchedHandles.push_back(handles[i]);
     matchedIds.push_back(ids[i]);
-    kindNames.push_back(kindName);
   }
 
   host.BeginOperation(kKindLabelOperation);
   for (size_t k = 0; k < matchedHandles.size(); ++k) {
     host.RecordEntity(matchedHandles[k]);
     int copy = matchedHandles[k];
-    host.AnnotateEntity(1, kindNames[k], &copy, nullptr, 1);
+    host.AnnotateEntity(1, kindName, &copy, nullptr, 1);
   }
   if (!matchedIds.empty()) host.UpdateEntities(matchedIds);
   return true;

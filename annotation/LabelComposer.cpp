@@ -1,5 +1,8 @@
 #include "LabelComposer.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "GbkText.h"
 #include "NumberText.h"
 
@@ -30,6 +33,47 @@ bool IsZeroLength(const std::string& length) {
   return !(x > 1e-9 || x < -1e-9);
 }
 
+// The length of the part of a cable model before its first "-" (0 without one).
+size_t PrefixLength(const std::string& model) {
+  for (size_t pos = 0; pos < model.size(); pos += gbk::CharLength(model, pos)) {
+    if (model[pos] == '-') return pos;
+  }
+  return 0;
+}
+
+// A label text being composed.  It keeps one byte more than a label holds: enough to tell where
+// the text must be cut, as that depends only on the characters that start within the label's
+// room.  So the parts are copied once, and the text costs one allocation at most (none when it
+// is short), whatever its parts.
+class LabelText {
+ public:
+  LabelText& Add(const char* bytes, size_t length) {
+    if (length > kRoom - m_size) length = kRoom - m_size;
+    std::memcpy(m_bytes + m_size, bytes, length);
+    m_size += length;
+    return *this;
+  }
+  LabelText& Add(const std::string& text, size_t from = 0, size_t length = std::string::npos) {
+    return Add(text.data() + from, std::min(length, text.size() - from));
+  }
+  template <size_t N>
+  LabelText& Add(const char (&literal)[N]) {
+    return Add(literal, N - 1);
+  }
+  // The text cut at a character boundary to what a label holds.
+  std::string Fitted() const { return std::string(m_bytes, FittedSize()); }
+  void FitInto(std::string& text) const {
+    text.clear();  // then append: the room is kept, and no general replace runs
+    text.append(m_bytes, FittedSize());
+  }
+
+ private:
+  size_t FittedSize() const { return gbk::FitLength(m_bytes, m_size, gbk::kMaxLabelTextBytes); }
+  static constexpr size_t kRoom = gbk::kMaxLabelTextBytes + 1;
+  char m_bytes[kRoom];
+  size_t m_size = 0;
+};
+
 }  // namespace
 
 std::optional<std::string> ComposeMotorLabel(const std::string& text, const std::string& name,
@@ -39,7 +83,7 @@ std::optional<std::string> ComposeMotorLabel(const std::string& text, const std:
     if (showName) return std::nullopt;
     return std::string(kMotorPlaceholder);
   }
-  if (text.empty() || text == kMotorPlaceholder) {
+  if (text.empty() || (text.size() == 1 && text[0] == kMotorPlaceholder[0])) {
     if (!showName) return std::nullopt;
     return gbk::CutToFit(name);
   }
@@ -47,15 +91,14 @@ std::optional<std::string> ComposeMotorLabel(const std::string& text, const std:
   size_t at = gbk::Find(text, model);
   if (at != std::string::npos) {
     if (showModel) return std::nullopt;
-    return gbk::CutToFit(text.substr(0, at));
+    return std::string(text, 0, gbk::FitLength(text.data(), at, gbk::kMaxLabelTextBytes));
   }
   if (HasPowerMark(text) || !showModel) return std::nullopt;
-  return gbk::CutToFit(text + model);
+  return LabelText().Add(text).Add(model).Fitted();
 }
 
 std::string CableModelPrefix(const std::string& model) {
-  size_t dash = gbk::Find(model, "-");
-  return dash == std::string::npos ? std::string() : model.substr(0, dash);
+  return std::string(model, 0, PrefixLength(model));
 }
 
 int RunCountOf(const std::string& runCount) {
@@ -65,21 +108,23 @@ int RunCountOf(const std::string& runCount) {
 std::string ComposeOneLineCableLabel(const std::string& name, const std::string& model,
                                      const std::string& spec, const std::string& length,
                                      const std::string& runCount, bool showName) {
-  std::string text;
-  if (showName) text = name + " ";
-  text += CableModelPrefix(model) + "-" + spec;
+  LabelText text;
+  if (showName) text.Add(name).Add(" ");
+  text.Add(model, 0, PrefixLength(model)).Add("-").Add(spec);
   if (!IsZeroLength(length)) {
-    text += "-";
-    if (RunCountOf(runCount) > 1) text += runCount + kTimes;
-    text += length + "m";
+    text.Add("-");
+    if (RunCountOf(runCount) > 1) text.Add(runCount).Add(kTimes);
+    text.Add(length).Add("m");
   }
-  return gbk::CutToFit(text);
+  return text.Fitted();
 }
 
 std::string ComposeCableNameLabel(const std::string& name, const std::string& length,
                                   const std::string& runCount) {
-  std::string shown = RunCountOf(runCount) > 1 ? runCount + kTimes + length : length;
-  return gbk::CutToFit(name + "(" + shown + " m)");
+  LabelText text;
+  text.Add(name).Add("(");
+  if (RunCountOf(runCount) > 1) text.Add(runCount).Add(kTimes);
+  return text.Add(length).Add(" m)").Fitted();
 }
 
 std::string CableModelLabel(const std::string& model) {
@@ -88,16 +133,24 @@ std::string CableModelLabel(const std::string& model) {
 
 std::string ComposeShortCircuitText(const std::string& name, const std::string& current,
                                     bool showCurrent, bool showName) {
-  std::string tail = gbk::DropFirstChar(name);
   std::string text;
+  ComposeShortCircuitText(name, current, showCurrent, showName, text);
+  return text;
+}
+
+void ComposeShortCircuitText(const std::string& name, const std::string& current, bool showCurrent,
+                             bool showName, std::string& text) {
+  // The tail: the name without its first character.
+  const size_t tail = name.empty() ? 0 : gbk::CharLength(name, 0);
+  LabelText composed;
+  composed.Add("Id");
   if (!showCurrent) {
-    text = "Id" + tail;
-  } else if (showName) {
-    text = "Id#-" + tail + "#+(2)#=" + current + "A";
+    composed.Add(name, tail);
   } else {
-    text = "Id#+(2)#=" + current + "A";
+    if (showName) composed.Add("#-").Add(name, tail);
+    composed.Add("#+(2)#=").Add(current).Add("A");
   }
-  return gbk::CutToFit(text);
+  composed.FitInto(text);
 }
 
 bool IsMissingShortCircuitCurrent(const std::string& current) {

@@ -44,6 +44,9 @@ std::string CableModelLabel(const std::string& model);
 // markup the host renders (subscript, superscript, back to the base line).
 std::string ComposeShortCircuitText(const std::string& name, const std::string& current,
                                     bool showCurrent, bool showName);
+// The same text written into `text`, whose room is reused (Apply composes one for every point).
+void ComposeShortCircuitText(const std::string& name, const std::string& current, bool showCurrent,
+                             bool showName, std::string& text);
 
 // True for a current that leaves the point's label alone: "" or "0".
 bool IsMissingShortCircuitCurrent(const std::string& current);

@@ -1,12 +1,22 @@
-// Times Apply and the kind push over drawings of 1,000 and 10,000 device symbols, each beside a
-// replay of the host calls that run made (the calls the operation cannot avoid, without its
-// logic), and prints the ratios and the growth from 1,000 to 10,000.
-#include <algorithm>
+// Times Apply and the kind push over drawings of 1,000, 10,000 and 100,000 device symbols in an
+// in-memory host (the cost of the logic itself), each beside a replay of the host calls that run
+// made (the calls the operation cannot avoid, without its logic); prints the medians, the ratios
+// against the goal (1.3), the growth over ten times the symbols, and the plug-in's peak heap
+// during the operation.  Arguments: the number of repetitions (default 15), then the drawing sizes
+// (default 1000 10000 100000).
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <string>
+#include <vector>
+
+#include <valgrind/callgrind.h>
 
 #include "ApplyOptions.h"
+#include "BenchFigures.h"
+#include "HeapCount.h"
+#include "HostSideLabelHost.h"
 #include "KindLabelUpdate.h"
 #include "MemoryLabelHost.h"
 #include "RecordingHost.h"
@@ -14,9 +24,13 @@
 namespace {
 
 using vjd::annotation::DisplayOptions;
+using vjd::annotation::ILabelHost;
 using vjd::annotation::OptionSnapshot;
 using vjd::bench::CMemoryLabelHost;
 using vjd::bench::CRecordingHost;
+using vjd::bench::SizeFigures;
+
+constexpr double kGoal = 1.3;
 
 DisplayOptions EveryGroup() {
   DisplayOptions options;
@@ -25,58 +39,92 @@ DisplayOptions EveryGroup() {
   return options;
 }
 
-// Best of `rounds` runs of `run` on a fresh copy of `drawing`, in microseconds.
-double Time(const CMemoryLabelHost& drawing, int rounds,
-            const std::function<void(CMemoryLabelHost&)>& run) {
-  double best = 1e300;
-  for (int r = 0; r < rounds; ++r) {
-    CMemoryLabelHost host = drawing;
-    auto start = std::chrono::steady_clock::now();
-    run(host);
-    auto stop = std::chrono::steady_clock::now();
-    best = std::min(best, std::chrono::duration<double, std::micro>(stop - start).count());
-  }
-  return best;
+// One run of `run` on a fresh copy of `drawing` (the copy not timed), in microseconds.  Under
+// callgrind (started with --collect-atstart=no) the run's instructions are collected and dumped
+// as `what`: instruction counts repeat where times do not (see instructions.sh).
+double TimeOnCopy(const CMemoryLabelHost& drawing, const std::string& what,
+                  const std::function<void(ILabelHost&)>& run) {
+  CMemoryLabelHost host = drawing;
+  CALLGRIND_TOGGLE_COLLECT;
+  const auto start = std::chrono::steady_clock::now();
+  run(host);
+  const auto stop = std::chrono::steady_clock::now();
+  CALLGRIND_TOGGLE_COLLECT;
+  CALLGRIND_DUMP_STATS_AT(what.c_str());
+  return std::chrono::duration<double, std::micro>(stop - start).count();
 }
 
-struct Figures {
-  double op, replay;
-};
-
-Figures Measure(int count, bool push, int rounds) {
+SizeFigures Measure(int count, bool push, int repetitions) {
   const CMemoryLabelHost drawing = CMemoryLabelHost::Drawing(count);
-  auto operation = [&](vjd::annotation::ILabelHost& host) {
+  size_t touched = 0;
+  auto operation = [&](ILabelHost& host) {
     if (push) {
       vjd::bench::CPushWindow window;
       UpdateKindLabels(window, host, count, drawing.handles.data(), drawing.ids.data());
     } else {
       OptionSnapshot snapshot;
-      ApplyOptions(host, EveryGroup(), snapshot, drawing.handles.data(), drawing.ids.data(), count);
+      touched = ApplyOptions(host, EveryGroup(), snapshot, drawing.handles.data(),
+                             drawing.ids.data(), count)
+                    .size();
     }
   };
   CMemoryLabelHost recorded = drawing;
   CRecordingHost recorder(recorded);
   operation(recorder);
   const auto calls = recorder.Calls();
-  Figures f;
-  f.op = Time(drawing, rounds, [&](CMemoryLabelHost& host) { operation(host); });
-  f.replay =
-      Time(drawing, rounds, [&](CMemoryLabelHost& host) { CRecordingHost::Replay(calls, host); });
+  if (push) {
+    for (const auto& call : calls) touched += call.op == CRecordingHost::Op::Annotate;
+  }
+
+  SizeFigures f;
+  f.symbols = count;
+  f.touched = touched;
+  const std::string what =
+      std::string(push ? "UpdateKindLabels " : "ApplyOptions ") + std::to_string(count);
+  auto replay = [&](ILabelHost& host) { CRecordingHost::Replay(calls, host); };
+  // Taking turns, so both meet the same load, and each going first every other time.
+  for (int r = 0; r < repetitions; ++r) {
+    if (r % 2 == 0) {
+      f.op.push_back(TimeOnCopy(drawing, what + " op", operation));
+      f.replay.push_back(TimeOnCopy(drawing, what + " replay", replay));
+    } else {
+      f.replay.push_back(TimeOnCopy(drawing, what + " replay", replay));
+      f.op.push_back(TimeOnCopy(drawing, what + " op", operation));
+    }
+  }
+
+  // The heap: the drawing and what the host allocates inside its calls are the host's.
+  CMemoryLabelHost host;
+  {
+    vjd::bench::HostSide side;
+    host = drawing;
+  }
+  vjd::bench::CHostSideLabelHost hostSide(host);
+  const size_t pluginBase = vjd::bench::PluginHeap().live;
+  const size_t hostBase = vjd::bench::HostHeap().live;
+  vjd::bench::ResetPeaks();
+  operation(hostSide);
+  f.pluginPeak = vjd::bench::PluginHeap().peak - pluginBase;
+  f.hostPeak = vjd::bench::HostHeap().peak - hostBase;
   return f;
 }
 
 }  // namespace
 
-int main() {
-  const int rounds = 15;
-  std::printf("%-18s %8s %12s %12s %7s\n", "operation", "symbols", "time us", "replay us", "ratio");
+int main(int argc, char** argv) {
+  const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+  std::vector<int> counts;
+  for (int a = 2; a < argc; ++a) counts.push_back(std::max(1, std::atoi(argv[a])));
+  if (counts.empty()) counts = {1000, 10000, 100000};
+  std::printf(
+      "apply_bench: in-memory host; the median of %d runs; plug-in KB: its peak heap during the "
+      "operation, B/symbol: per symbol changed or laid out\n",
+      repetitions);
+  vjd::bench::PrintHeading(false);
   for (bool push : {false, true}) {
-    const char* name = push ? "UpdateKindLabels" : "ApplyOptions";
-    Figures small = Measure(1000, push, rounds);
-    Figures large = Measure(10000, push, rounds);
-    for (auto [count, f] : {std::pair<int, Figures>{1000, small}, {10000, large}})
-      std::printf("%-18s %8d %12.1f %12.1f %7.2f\n", name, count, f.op, f.replay, f.op / f.replay);
-    std::printf("%-18s growth 1,000 -> 10,000: %.1fx (linear: 10x)\n", name, large.op / small.op);
+    std::vector<SizeFigures> sizes;
+    for (int count : counts) sizes.push_back(Measure(count, push, repetitions));
+    vjd::bench::PrintOperation(push ? "UpdateKindLabels" : "ApplyOptions", sizes, kGoal);
   }
   return 0;
 }
