@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs, and the Chinese locale that Wine needs for
-# code page 936. Idempotent and quiet when everything is already there.
+# Installs every Debian package the project needs, the 32-bit part of Wine (the plug-in a person
+# installs is i686), and the Chinese locale that Wine needs for code page 936. Idempotent and
+# quiet when everything is already there.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
-  wine64 xvfb xauth python3 x11-utils xdotool imagemagick fonts-arphic-uming fonts-wqy-zenhei locales
+  wine64 wine32:i386 xvfb xauth python3 x11-utils xdotool imagemagick fonts-arphic-uming fonts-wqy-zenhei locales
 )
 
 missing=()
@@ -19,6 +20,11 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
+  # wine32:i386 runs the i686 programs (wine64 hands them to its 32-bit loader): Debian offers it
+  # once the machine takes i386 packages, which the package lists then have to include.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    as_root dpkg --add-architecture i386
+  fi
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null

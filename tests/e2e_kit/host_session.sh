@@ -19,6 +19,8 @@ host_session_begin() {
   hostdir=$work/host
   drawing=$work/drawing.vjd
   xvfb_pid="" host_pid=""
+  # A host this machine cannot run (an i686 one where no 32-bit code runs): status 77, skipped.
+  "$top/cmake/wine-run.sh" --check "$bin/VellJDHost.exe" || exit
   trap host_session_cleanup EXIT
 
   mkdir -p "$hostdir/机电数据库"
@@ -33,6 +35,7 @@ host_session_begin() {
 
 host_session_cleanup() {
   [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null || true
+  "$top/cmake/wine-run.sh" --prefix "$prefix" --stop  # its desktop lives on this display
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }

@@ -48,6 +48,14 @@ int CountGdiObjects() {
   return live;
 }
 
+int CountHandles() {
+  int live = 0;
+  DWORD flags = 0;
+  for (UINT_PTR value = 4; value <= 0x4000; value += 4)
+    if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++live;
+  return live;
+}
+
 int CountThreadWindows() {
   int count = 0;
   ::EnumThreadWindows(::GetCurrentThreadId(), &CountTopLevel, reinterpret_cast<LPARAM>(&count));
@@ -64,6 +72,7 @@ ProcessFigures ProcessFigures::Now() {
     f.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
   f.workingSet = counters.WorkingSetSize;
   f.heapBytes = BusyHeapBytes();
+  f.handles = CountHandles();
   f.guiGdi = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
   f.guiUser = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
   f.gdiObjects = CountGdiObjects();
@@ -76,7 +85,8 @@ ProcessFigures ProcessFigures::Now() {
 std::string ProcessFigures::Text() const {
   std::ostringstream out;
   out << "private=" << privateBytes << " ws=" << workingSet << " heap=" << heapBytes
-      << " gui.gdi=" << guiGdi << " gui.user=" << guiUser << " gdi=" << gdiObjects
-      << " windows=" << windows << " com.refs=" << comReferences << " int.arrays=" << intArrays;
+      << " handles=" << handles << " gui.gdi=" << guiGdi << " gui.user=" << guiUser
+      << " gdi=" << gdiObjects << " windows=" << windows << " com.refs=" << comReferences
+      << " int.arrays=" << intArrays;
   return out.str();
 }

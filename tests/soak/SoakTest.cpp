@@ -2,10 +2,10 @@
 // (LoadLibrary, the exports by name, the stand-in map): the configuration window opened and left
 // sixty times each way (through "退出", through Escape and then "退出", through "选择实体", a
 // pick and its end, then "退出"), then the library freed and loaded again twenty times with a
-// launch each time.  Nothing may be left per launch: no window, no GDI object, no reference on
-// the host's objects, no temporary window wrapper, no hook; the process's memory may grow by less
-// than 1 kB per launch after the first ten.  The figures of the 10th and the 60th launch are
-// printed, so a run shows what a session costs.
+// launch each time.  Nothing may be left per launch: no window, no GDI object, no kernel handle,
+// no reference on the host's objects, no temporary window wrapper, no hook; the process's memory
+// may grow by at most 1 kB per launch after the first ten, and its heap by nothing per reload.  The
+// figures of the 10th and the 60th launch are printed, so a run shows what a session costs.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -149,29 +149,37 @@ void Print(const char* what, int cycle, const Figures& f) {
               f.process.Text().c_str(), f.kernelEntities);
 }
 
-// Nothing grew from `early` (after launch kWarmUp) to `late` (after `cycles` more launches):
-// no object at all, and memory by less than the budget per launch (heap bytes count exactly what
-// the process's code holds; private bytes move in whole pages and count the system's own work
-// too, so `privateBudget` may be wider where the system does more per cycle).
+// What may grow per launch: heap bytes count exactly what the process's code holds; private bytes
+// move in whole pages and count the system's own work too, so their budget may be wider where
+// the system does more per cycle.
+struct Budget {
+  double heapBytes = kMemoryBudgetPerCycle;
+  double privateBytes = kMemoryBudgetPerCycle;
+};
+
+// Nothing grew from `early` (after launch kWarmUp) to `late` (after `cycles` more launches): no
+// object or handle at all, and memory by at most the budget per launch.
 void ExpectNoGrowth(const char* what, const Figures& early, const Figures& late, int cycles,
-                    double privateBudget = kMemoryBudgetPerCycle) {
+                    Budget budget = {}) {
   const ProcessFigures& a = early.process;
   const ProcessFigures& b = late.process;
   const double heapPerCycle = (double(b.heapBytes) - double(a.heapBytes)) / cycles;
   const double privatePerCycle = (double(b.privateBytes) - double(a.privateBytes)) / cycles;
   std::printf(
-      "[soak] %s, per launch over %d launches: heap %+.1f B, private %+.1f B, GDI objects %+.2f, "
-      "windows %+.2f, COM references %+.2f, kernel entities %+.2f\n",
-      what, cycles, heapPerCycle, privatePerCycle, double(b.gdiObjects - a.gdiObjects) / cycles,
-      double(b.windows - a.windows) / cycles, double(b.comReferences - a.comReferences) / cycles,
+      "[soak] %s, per launch over %d launches: heap %+.1f B, private %+.1f B, handles %+.2f, "
+      "GDI objects %+.2f, windows %+.2f, COM references %+.2f, kernel entities %+.2f\n",
+      what, cycles, heapPerCycle, privatePerCycle, (double(b.handles) - double(a.handles)) / cycles,
+      double(b.gdiObjects - a.gdiObjects) / cycles, double(b.windows - a.windows) / cycles,
+      double(b.comReferences - a.comReferences) / cycles,
       double(late.kernelEntities - early.kernelEntities) / cycles);
+  EXPECT_EQ(a.handles, b.handles) << what << ": kernel handles left open";
   EXPECT_EQ(a.gdiObjects, b.gdiObjects) << what << ": GDI objects left behind";
   EXPECT_EQ(a.windows, b.windows) << what << ": windows left behind";
   EXPECT_EQ(a.comReferences, b.comReferences) << what << ": references on host objects kept";
   EXPECT_EQ(a.intArrays, b.intArrays) << what << ": integer arrays kept alive";
   EXPECT_EQ(early.kernelEntities, late.kernelEntities) << what << ": kernel entities left behind";
-  EXPECT_LT(heapPerCycle, kMemoryBudgetPerCycle) << what << ": heap bytes in use grew";
-  EXPECT_LT(privatePerCycle, privateBudget) << what << ": private bytes grew";
+  EXPECT_LE(heapPerCycle, budget.heapBytes) << what << ": heap bytes in use grew";
+  EXPECT_LE(privatePerCycle, budget.privateBytes) << what << ": private bytes grew";
   // Wine answers 0 for both; where the system counts, they must not grow either.
   EXPECT_EQ(a.guiGdi, b.guiGdi);
   EXPECT_EQ(a.guiUser, b.guiUser);
@@ -319,7 +327,8 @@ TEST_F(Soak, LaunchesWhoseWindowTheSystemRefusesLeaveNothingBehind) {
   // memory per attempt outside every heap of the process (none with WenQuanYi Zen Hei).  The heap
   // and every object stay exact.
   constexpr double kRefusedWindowBudget = 2.5 * 1024;
-  ExpectNoGrowth("window refused, Escape", early, late, kCycles - kWarmUp, kRefusedWindowBudget);
+  ExpectNoGrowth("window refused, Escape", early, late, kCycles - kWarmUp,
+                 {kMemoryBudgetPerCycle, kRefusedWindowBudget});
   ExpectNoMessageBox();
 }
 
@@ -349,6 +358,12 @@ TEST(Unload, TwentyReloadsWithALaunchEachLeaveNothingAndNoHook) {
   none.MouseStatus = &NoPlugin;
   StandInHost host(none);  // one host for the whole session, as the host program is
   AddDrawing(host);
+  // The host holds the system's common dialogs, as the real host (a program on the same
+  // application framework) does.  Freed with the plug-in, comdlg32 would take winspool.drv with it,
+  // and Wine leaves winspool's mutex (__WINE_WINSPOOL_MUTEX__) open at each unload: measured in a
+  // bare process, each load and free of comdlg32 alone leaves three handles open.
+  const HMODULE hCommonDialogs = ::LoadLibraryA("comdlg32.dll");
+  ASSERT_NE(nullptr, hCommonDialogs);
   Figures early;
   for (int round = 1; round <= kRounds; ++round) {
     Plugin plugin;
@@ -365,12 +380,13 @@ TEST(Unload, TwentyReloadsWithALaunchEachLeaveNothingAndNoHook) {
   }
   const Figures late = Figures::Now();
   Print("reload", kRounds, late);
+  // Nothing of a freed library stays on the heap.  (Its statics are not initialised thread-safely:
+  // the static thread library's lock would leave this thread's record with it, and a handle.)
   // Wine maps and relocates the library's image at each load: its private pages are counted
-  // with four pages of slack per reload.  The heap budget stays at 1 kB: what remains of it is
-  // the static thread library's record of this thread (allocated by the library's first
-  // thread-safe static initialisation, freed only when the thread ends).
-  ExpectNoGrowth("reload", early, late, kRounds - kFirstCounted, 4 * kMemoryBudgetPerCycle);
+  // with four pages of slack per reload.
+  ExpectNoGrowth("reload", early, late, kRounds - kFirstCounted, {0.0, 4 * kMemoryBudgetPerCycle});
   ExpectNoMessageBox();
+  ::FreeLibrary(hCommonDialogs);
 }
 
 TEST(Unload, FreeingTheLibraryWithTheWindowOpenClosesItAndGivesTheArrayBack) {

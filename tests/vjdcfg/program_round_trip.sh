@@ -12,6 +12,9 @@ if [ -z "${DISPLAY:-}" ] && [ "$(basename "$1")" = wine-run.sh ]; then
   # One display for all the runs below, rather than one started per run.
   exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$work" "$@"
 fi
+if [ "$(basename "$1")" = wine-run.sh ]; then
+  "$1" --check "${!#}" || exit  # status 77 (skipped) where this machine cannot run the program
+fi
 tool=("$@")
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 
