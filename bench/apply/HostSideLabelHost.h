@@ -48,6 +48,7 @@ class CHostSideLabelHost : public annotation::ILabelHost {
   void UpdateEntities(const std::vector<int>& ids) override;
   void Refresh() override;
   void SetChangedFlag(bool changed) override;
+  double GetMapScale() override { return m_inner.GetMapScale(); }
 
  private:
   annotation::ILabelHost& m_inner;
