@@ -23,6 +23,10 @@ function(vjd_add_gtest name)
   if(NOT VJD_CAN_RUN)
     return()  # only proves that the test program builds and links
   endif()
+  if(VJD_NOT_RUN_HERE)
+    vjd_add_skipped_test(${name})
+    return()
+  endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
@@ -40,6 +44,16 @@ function(vjd_add_gtest name)
   vjd_share_display(${name})
 endfunction()
 
+# A test of a build whose programs cannot run on this machine (VJD_NOT_RUN_HERE): its program is
+# built only when asked for by name, and the test says why it is skipped, as a run would.
+function(vjd_add_skipped_test name)
+  if(TARGET ${name})
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL ON)
+  endif()
+  add_test(NAME ${name} COMMAND sh -c "echo \"$0 not run: $1\"; exit 77" ${name} "${VJD_NOT_RUN_HERE}")
+  set_tests_properties(${name} PROPERTIES LABELS skipped SKIP_RETURN_CODE 77)
+endfunction()
+
 # Windows programs share the run's one display: focus, capture and synthesised input of one test
 # must not reach the windows of another, so they run one at a time.
 function(vjd_share_display name)
@@ -51,6 +65,10 @@ endfunction()
 # vjd_add_script_test(name script args...): a check written as a shell script; counts as one test,
 # skipped when it ends with status 77 (a Windows program this machine cannot run).
 function(vjd_add_script_test name script)
+  if(VJD_NOT_RUN_HERE)
+    vjd_add_skipped_test(${name})
+    return()
+  endif()
   add_test(NAME ${name} COMMAND bash ${script} ${ARGN} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES LABELS script TIMEOUT 300 SKIP_RETURN_CODE 77)
   vjd_share_display(${name})

@@ -13,9 +13,21 @@ cd "$top"
 jobs=$(nproc 2>/dev/null || echo 2)
 presets=(native win64 win32)
 broken=()
+
+# A kernel without 32-bit support refuses Wine's 32-bit loader, and with it every i686 program:
+# there the win32 build makes its plug-in and stand-ins but not its test programs, whose tests
+# are reported as skipped with the reason, as their runs would be.
+win32_not_run=""
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  win32_not_run="this machine runs no 32-bit x86 code (Wine's 32-bit loader /usr/lib/wine/wine is refused)"
+  echo "test: the win32 build's tests are skipped: $win32_not_run"
+fi
+
 for p in "${presets[@]}"; do
   echo "== build $p ($(date +%T))"
-  if ! { cmake --preset "$p" >"build-$p.log" 2>&1 || { mkdir -p build && false; }; } ||
+  extra=()
+  [ "$p" = win32 ] && extra=("-DVJD_NOT_RUN_HERE=$win32_not_run")
+  if ! { cmake --preset "$p" "${extra[@]}" >"build-$p.log" 2>&1 || { mkdir -p build && false; }; } ||
      ! cmake --build --preset "$p" -j "$jobs" >>"build-$p.log" 2>&1; then
     echo "build of $p failed:"; tail -40 "build-$p.log"; broken+=("$p")
   fi
