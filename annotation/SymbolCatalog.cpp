@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 #include "GbkText.h"
 #include "NumberText.h"
@@ -25,23 +27,42 @@ void SymbolCatalog::Clear() {
   m_strCurrent.clear();
 }
 
-int SymbolCatalog::SymbolNumberOf(const std::string& line) {
-  size_t dot = gbk::Find(line, kSymbolKeyword);
+namespace {
+
+// The number after the "dot" found at `dot` in `line` (see SymbolNumberOf).
+int NumberAfter(const std::string& line, size_t dot) {
   if (dot == std::string::npos || dot + 4 >= line.size()) return 0;
   return vjd::annotation::ReadInt32(line.c_str() + dot + 4);
 }
 
-void SymbolCatalog::ParseLine(const std::string& rawLine) {
-  // A text ends at its first zero byte, as the window's strings do.
-  std::string line = gbk::Trimmed(rawLine.substr(0, rawLine.find('\0')));
+}  // namespace
+
+int SymbolCatalog::SymbolNumberOf(const std::string& line) {
+  return NumberAfter(line, gbk::Find(line, kSymbolKeyword));
+}
+
+void SymbolCatalog::ParseLine(const char* text, size_t length) {
+  // A text ends at its first zero byte, as the window's strings do; blanks at both ends go.
+  if (const void* zero = std::memchr(text, 0, length))
+    length = static_cast<size_t>(static_cast<const char*>(zero) - text);
+  size_t begin = 0;
+  while (begin < length && gbk::IsBlank(text[begin])) ++begin;
+  while (length > begin && gbk::IsBlank(text[length - 1])) --length;
+  // One line's text at a time, in a string whose room is kept from line to line.
+  m_strLine.clear();
+  m_strLine.append(text + begin, length - begin);
+  const std::string& line = m_strLine;
   // Keywords count at character starts only: the second byte of a double-byte character in a
   // category name may be 'd', 'l' or 'f'.
-  if (gbk::Contains(line, kSymbolKeyword)) {
+  static const std::string symbolKeyword = kSymbolKeyword, lineKeyword = "line",
+                           fillKeyword = "fill";
+  const size_t dot = gbk::Find(line, symbolKeyword);
+  if (dot != std::string::npos) {
     CatalogEntry entry;
     entry.strCategory = m_strCurrent;
-    entry.nSymbol = SymbolNumberOf(line);
-    m_entries.push_back(entry);
-  } else if (!gbk::Contains(line, "line") && !gbk::Contains(line, "fill")) {
+    entry.nSymbol = NumberAfter(line, dot);
+    m_entries.push_back(std::move(entry));
+  } else if (!gbk::Contains(line, lineKeyword) && !gbk::Contains(line, fillKeyword)) {
     m_categories.push_back(line);
     m_strCurrent = line;
   }
@@ -63,7 +84,7 @@ void SymbolCatalog::LoadText(const std::string& text) {
   while (pos < text.size()) {
     size_t end = text.find('\n', pos);
     if (end == std::string::npos) end = text.size();
-    if (!first) ParseLine(text.substr(pos, end - pos));
+    if (!first) ParseLine(text.data() + pos, end - pos);
     first = false;  // the first line is a title and says nothing
     pos = end + 1;
   }

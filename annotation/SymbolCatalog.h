@@ -74,10 +74,11 @@ class SymbolCatalog {
   static int SymbolNumberOf(const std::string& line);
 
  private:
-  void ParseLine(const std::string& rawLine);
+  void ParseLine(const char* text, size_t length);
   void Finish();
 
   std::vector<std::string> m_categories;
   std::vector<CatalogEntry> m_entries;
   std::string m_strCurrent;
+  std::string m_strLine;  // the line being parsed
 };

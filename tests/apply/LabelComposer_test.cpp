@@ -95,6 +95,17 @@ TEST(ShortCircuitText, ThreeForms) {
   EXPECT_FALSE(IsMissingShortCircuitCurrent("0.0"));
 }
 
+TEST(ShortCircuitText, ComposedIntoAUsedTextReplacesIt) {
+  // Apply composes every point's text into the same string.
+  std::string text = "an earlier text, longer than the next one";
+  ComposeShortCircuitText("d3", "980", true, true, text);
+  EXPECT_EQ(text, "Id#-3#+(2)#=980A");
+  ComposeShortCircuitText("d12", "7", false, true, text);
+  EXPECT_EQ(text, "Id12");
+  ComposeShortCircuitText("d4", std::string(120, '9'), true, false, text);
+  EXPECT_EQ(text, "Id#+(2)#=" + std::string(90, '9'));  // cut to the label's 99 bytes
+}
+
 TEST(ShortCircuitText, DoubleByteFirstCharacterIsDroppedWhole) {
   EXPECT_EQ(ComposeShortCircuitText("短3", "1", false, true), "Id3");
   EXPECT_EQ(ComposeShortCircuitText("", "1", false, true), "Id");
