@@ -1,7 +1,7 @@
 // The command message by message, with the call log of the stand-in host: what each MouseStatus
 // message does to the map, the selection, the integer array, the highlight and the window object
 // the command fills.  The command's sources are part of this program, so the window object is
-// reachable through CParaSetCommand::LiveWindow().
+// reachable through its window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,7 +13,6 @@
 #include "CommandHarness.h"
 #include "DlgParaSet.h"
 #include "POIntArrayFactory.h"
-#include "ParaSetCommand.h"
 #include "VellJDParaSetting.h"
 #include "quarnkernel.h"
 
@@ -50,7 +49,11 @@ class CommandTest : public ::testing::Test {
   }
   void TearDown() override { delete host; }
 
-  CDlgParaSet* Window() const { return CParaSetCommand::Instance().LiveWindow(); }
+  // The newest configuration window's object, if one is open.
+  CDlgParaSet* Window() const {
+    HWND hWnd = StandInHost::FindConfigWindow();
+    return hWnd ? static_cast<CDlgParaSet*>(CWnd::FromHandlePermanent(hWnd)) : nullptr;
+  }
   // Starts the command with the given pre-selection and forgets the log of the start.
   CDlgParaSet* Start(const std::vector<int>& selection) {
     host->Select(selection);
