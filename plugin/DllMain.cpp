@@ -4,14 +4,14 @@
 // detach, so they find nothing left to release).
 #include <windows.h>
 
-#include "ParaSetCommand.h"
 #include "StaticRuntime.h"
+#include "VellJDParaSetting.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   if (reason != DLL_PROCESS_DETACH) return TRUE;
   const bool bProcessEnds = reserved != nullptr;
   try {
-    CParaSetCommand::OnLibraryDetach(bProcessEnds);
+    vjd::OnLibraryDetach(bProcessEnds);
   } catch (...) {
     // nothing may unwind into the loader
   }

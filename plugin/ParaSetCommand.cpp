@@ -2,13 +2,8 @@
 
 #include <cstdint>
 
+#include "CString.h"
 #include "CommandMessages.h"
-#include "DeviceSymbols.h"
-#include "DlgParaSet.h"
-#include "POIntArrayDriver.h"
-#include "PoMapDriver.h"
-#include "ResourceScope.h"
-#include "VellJDParaSetting.h"
 #include "quarnkernel.h"
 
 using namespace vjd::command;
@@ -23,56 +18,26 @@ int PointerParam(const void* p) {
   return static_cast<int>(reinterpret_cast<std::uintptr_t>(p));
 }
 
-CParaSetCommand* g_pCommand = nullptr;  // the instance while it exists
-
 }  // namespace
 
-CParaSetCommand& CParaSetCommand::Instance() {
-  static CParaSetCommand command;
-  return command;
-}
+CParaSetCommand::CParaSetCommand(IHostIntArray& array, const IDrawingSymbols& drawing,
+                                 IConfigWindows& windows, ICommandMessages& messages)
+    : m_array(array), m_drawing(drawing), m_windows(windows), m_messages(messages) {}
 
-CParaSetCommand::CParaSetCommand() : m_pDlg(nullptr), m_hDlg(nullptr) {
-  g_pCommand = this;
-}
-
-// Runs after OnLibraryDetach: nothing of the host is held any more.
-CParaSetCommand::~CParaSetCommand() {
-  g_pCommand = nullptr;
-}
-
-void CParaSetCommand::Send(int code, int param1, int param2) {
-  MouseStatus(code, param1, param2);
-}
-
-int CParaSetCommand::HostObjectsHeld() {
-  return g_pCommand && g_pCommand->HasArrayObject() ? 1 : 0;
+IConfigWindow* CParaSetCommand::LiveWindow() const {
+  return m_window && m_window->IsAlive() ? m_window.get() : nullptr;
 }
 
 void CParaSetCommand::OnLibraryDetach(bool bProcessEnds) {
-  CParaSetCommand* command = g_pCommand;
-  if (!command) return;
   if (bProcessEnds) {
-    if (command->m_pIntArray) command->m_pIntArray->DetachDispatch();
+    m_array.Forget();
     return;
   }
-  if (CDlgParaSet* pDlg = command->LiveWindow()) pDlg->DestroyWindow();
-  if (command->m_pIntArray) command->m_pIntArray->ReleaseDispatch();
+  if (IConfigWindow* window = LiveWindow()) window->Destroy();
+  m_array.Release();
 }
 
-CDlgParaSet* CParaSetCommand::LiveWindow() const {
-  if (!m_pDlg || !m_hDlg) return nullptr;
-  return CWnd::FromHandlePermanent(m_hDlg) == m_pDlg ? m_pDlg : nullptr;
-}
-
-bool CParaSetCommand::HasArrayObject() const {
-  return m_pIntArray && m_pIntArray->IsAttached();
-}
-
-void CParaSetCommand::OnMessage(int code, int p1, int p2, int commandState) {
-  CTempMapLock temps;  // window wrappers asked for while handling the message go when it returns
-  if (!m_pIntArray) m_pIntArray = std::make_unique<vjd::host::CPOIntArrayDriver>();
-  vjd::host::CPoMapDriver map(vjd::TheLibraryState().pMap);
+void CParaSetCommand::OnMessage(const IHostMap& map, int code, int p1, int p2, int commandState) {
   switch (code) {
     case kPickStep:
       if (commandState == 0) OnPickStep(map);
@@ -81,7 +46,7 @@ void CParaSetCommand::OnMessage(int code, int p1, int p2, int commandState) {
       if (commandState == 0) OnPickEnd(map);
       return;
     case kKey:
-      if (p1 == kEscapeKey) MouseStatus(kEnd, 0, 0);
+      if (p1 == kEscapeKey) m_messages.Deliver(kEnd, 0, 0);
       return;
     case kEnd:
       OnEnd(map);
@@ -91,7 +56,7 @@ void CParaSetCommand::OnMessage(int code, int p1, int p2, int commandState) {
       return;
     case kFromWindow:
       if (p2 == kWindowLeaves)
-        MouseStatus(kEnd, 0, 0);
+        m_messages.Deliver(kEnd, 0, 0);
       else if (p2 == kWindowPicks)
         OnNewPick(map);
       return;
@@ -100,123 +65,104 @@ void CParaSetCommand::OnMessage(int code, int p1, int p2, int commandState) {
   }
 }
 
-int CParaSetCommand::FilterDeviceSymbols(const vjd::host::CPoMapDriver& map,
-                                         CArray<int, int>& handles, CArray<int, int>& ids) const {
-  int size = m_pIntArray->GetSize();
-  handles.SetSize(0, size);
-  ids.SetSize(0, size);
+SymbolLists CParaSetCommand::FilterDeviceSymbols(const IHostMap& map) const {
+  SymbolLists symbols;
+  if (!HasArrayObject()) return symbols;
+  int size = m_array.GetSize();
+  symbols.handles.SetSize(0, size);
+  symbols.ids.SetSize(0, size);
   for (int index = 0; index < size; ++index) {
-    int id = m_pIntArray->GetAt(index);
+    int id = m_array.GetAt(index);
     int handle = map.EntityHandle(id);
-    int kind = GetEntityKind(handle);
+    int kind = m_drawing.EntityKind(handle);
     if (kind == QK_KIND_DEVICE_SYMBOL || kind == QK_KIND_DEVICE_SYMBOL_ALT) {
-      handles.Add(handle);
-      ids.Add(id);
+      symbols.handles.Add(handle);
+      symbols.ids.Add(id);
     }
   }
-  return ids.GetSize();
+  return symbols;
 }
 
-void CParaSetCommand::Highlight(const vjd::host::CPoMapDriver& map, int mark) const {
-  vjd::host::CPoHighlighterDriver highlighter = map.Highlighter();
+void CParaSetCommand::Highlight(const IHostMap& map, int mark) const {
+  std::unique_ptr<IHostHighlighter> highlighter = map.Highlighter();
   // The count handed over is the number of ids at the address handed over: without an address
   // (the host gave none) that is none, so the host is never asked to read through null.
-  const int* data = m_pIntArray->GetData();
-  highlighter.SetHighlight(data, data ? m_pIntArray->GetSize() : 0, mark, mark);
-  highlighter.RedrawEntities(data, data ? m_pIntArray->GetSize() : 0);
+  const int* data = m_array.GetData();
+  highlighter->SetHighlight(data, data ? m_array.GetSize() : 0, mark, mark);
+  highlighter->RedrawEntities(data, data ? m_array.GetSize() : 0);
 }
 
-void CParaSetCommand::OnStart(const vjd::host::CPoMapDriver& map) {
-  if (!m_pIntArray->IsAttached()) m_pIntArray->Create();
-  CResourceScope resources;  // template 3000 is this library's
+void CParaSetCommand::ArmPick(const IHostMap& map) const {
+  map.BeginPick(m_array, kPickArgs[0], kPickArgs[1], kPickArgs[2]);
+}
+
+void CParaSetCommand::OnStart(const IHostMap& map) {
+  if (!m_array.IsAttached()) m_array.Create();
 
   // The host's selection moves into the array.  Without an array object it stays where it is:
   // moving it into nothing would lose the user's selection.
   if (HasArrayObject()) {
-    vjd::host::CPoSelectionDriver selection = map.Selection();
-    int count = selection.Count();
+    std::unique_ptr<IHostSelection> selection = map.Selection();
+    int count = selection->Count();
     if (count > 0) {
-      m_pIntArray->SetSize(count, -1);
-      for (int index = 0; index < selection.Count(); ++index)
-        m_pIntArray->SetAt(index, selection.Item(index));
-      selection.Clear();
+      m_array.SetSize(count, -1);
+      for (int index = 0; index < selection->Count(); ++index)
+        m_array.SetAt(index, selection->Item(index));
+      selection->Clear();
     }
   }
 
-  CArray<int, int> selHandles, selIds;
-  int selCount = HasArrayObject() ? FilterDeviceSymbols(map, selHandles, selIds) : 0;
-
-  auto* pDlg = new CDlgParaSet(nullptr);
-  m_pDlg = pDlg;
-  m_hDlg = nullptr;
-  pDlg->SetMap(vjd::TheLibraryState().pMap);
-  pDlg->SetCommandSink(this);
-  if (selCount > 0) pDlg->SetSelectedSymbols(selHandles.GetData(), selIds.GetData(), selCount);
-
-  CArray<int, int> allHandles, allIds;
-  int allCount = CollectDeviceSymbols(vjd::TheLibraryState().pMap, allHandles, allIds);
-  if (allCount > 0) pDlg->SetAllSymbols(allHandles.GetData(), allIds.GetData(), allCount);
-
-  switch (pDlg->CreateModeless(CDlgParaSet::IDD, nullptr)) {
-    case CDialog::CreateResult::Created:
-      break;
-    case CDialog::CreateResult::NoWindow:
-      delete pDlg;  // no window will ever delete it
-      m_pDlg = nullptr;
-      return;
-    case CDialog::CreateResult::WindowGone:
-      m_pDlg = nullptr;  // the window came and went, and its object with it
-      return;
-  }
-  m_hDlg = pDlg->m_hWnd;
-  pDlg->ShowWindow(SW_SHOW);
+  SymbolLists selected = FilterDeviceSymbols(map);
+  SymbolLists all;
+  m_drawing.DeviceSymbols(all.handles, all.ids);
+  m_window.reset();  // while the new window is made, there is none the command could use
+  m_window = m_windows.Open(selected, all);
 }
 
-void CParaSetCommand::OnPickStep(const vjd::host::CPoMapDriver& map) {
+void CParaSetCommand::OnPickStep(const IHostMap& map) {
   if (HasArrayObject()) {
     Highlight(map, 1);
-    map.BeginPick(m_pIntArray->GetDispatch(), kPickArgs[0], kPickArgs[1], kPickArgs[2]);
+    ArmPick(map);
   }
   map.UpdateView();
 }
 
-void CParaSetCommand::OnPickEnd(const vjd::host::CPoMapDriver& map) {
-  CDlgParaSet* pDlg = LiveWindow();
-  if (pDlg) pDlg->ShowWindow(SW_SHOW);
-  CArray<int, int> handles, ids;
-  int count = HasArrayObject() ? FilterDeviceSymbols(map, handles, ids) : 0;
-  if (pDlg) pDlg->ShowPickResult(count, handles.GetData(), ids.GetData());
+void CParaSetCommand::OnPickEnd(const IHostMap& map) {
+  IConfigWindow* window = LiveWindow();
+  if (window) window->Show(true);
+  SymbolLists picked = FilterDeviceSymbols(map);
+  if (window) window->ShowPickResult(picked.Count(), picked);
   map.SetPickEnded(true);
 }
 
-void CParaSetCommand::OnNewPick(const vjd::host::CPoMapDriver& map) {
+void CParaSetCommand::OnNewPick(const IHostMap& map) {
   // Without an array object there is nothing to pick into: the window stays as it is, so the
   // user is not left with a hidden window and a pick that can never end.
   if (!HasArrayObject()) return;
-  map.Selection().Clear();
+  map.Selection()->Clear();
   Highlight(map, 0);
   map.UpdateView();
   map.Refresh();
-  if (CDlgParaSet* pDlg = LiveWindow()) pDlg->ShowWindow(SW_HIDE);
-  m_pIntArray->RemoveAll();
+  if (IConfigWindow* window = LiveWindow()) window->Show(false);
+  m_array.RemoveAll();
 
   CString prompt;  // message 21 is not handled: the prompt stays empty
-  MouseStatus(kPromptRequest, PointerParam("?"), PointerParam(&prompt));
+  m_messages.Deliver(kPromptRequest, PointerParam("?"), PointerParam(&prompt));
   map.SetPrompt(prompt);
 
-  map.BeginPick(m_pIntArray->GetDispatch(), kPickArgs[0], kPickArgs[1], kPickArgs[2]);
-  map.SendToWindow(WM_SETCURSOR, 0, 0);
+  ArmPick(map);
+  map.RefreshCursor();
 }
 
-void CParaSetCommand::OnEnd(const vjd::host::CPoMapDriver& map) {
+void CParaSetCommand::OnEnd(const IHostMap& map) {
   if (HasArrayObject()) {
     Highlight(map, 0);
-    m_pIntArray->RemoveAll();
-    m_pIntArray->ReleaseDispatch();
+    m_array.RemoveAll();
+    m_array.Release();
   }
-  map.Selection().Clear();
+  map.Selection()->Clear();
   map.SetCurrentCommand(0, 0);
-  map.SendToWindow(WM_SETCURSOR, 0, 0);
+  map.RefreshCursor();
   map.SetPrompt(kEndPrompt);
   map.UpdateView();
 }

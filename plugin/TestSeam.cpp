@@ -1,7 +1,7 @@
 #include "TestSeam.h"
 
 #include "GridEditorHeap.h"
-#include "ParaSetCommand.h"
+#include "VellJDParaSetting.h"
 #include "Wnd.h"
 
 extern "C" BOOL WINAPI vjd_test_seam_held_objects(VjdHeldObjects* held) {
@@ -12,6 +12,6 @@ extern "C" BOOL WINAPI vjd_test_seam_held_objects(VjdHeldObjects* held) {
   held->nCreationHooks = framework.nCreationHooks;
   held->nMessageHooks = framework.nMessageHooks;
   held->nGridEditors = CGridEditorHeap::LiveCount();
-  held->nHostObjects = CParaSetCommand::HostObjectsHeld();
+  held->nHostObjects = vjd::CommandHostObjectsHeld();
   return TRUE;
 }

@@ -2,9 +2,12 @@
 
 #include <cstring>
 
+#include "CommandGate.h"
+#include "CommandHost_win.h"
+#include "ConfigWindow_win.h"
 #include "ParaSetCommand.h"
-#include "PoMapDriver.h"
 #include "VellJDParaSettingApp.h"
+#include "Wnd.h"
 
 namespace vjd {
 
@@ -21,30 +24,49 @@ void CopyText(char* buffer, const char* text) {
   if (buffer) std::memcpy(buffer, text, std::strlen(text) + 1);
 }
 
-// Runs the launch; the command-state object is held by `commandState` and released when it goes
-// out of scope, whichever way the function returns.
-int Launch() {
-  const LibraryState& state = TheLibraryState();
-  host::CPoMapDriver map(state.pMap);
-  int currentId = 0, currentState = 0;
-  map.GetCurrentCommand(currentId, currentState);
-  host::CPoCommandStateDriver commandState = map.CommandState();
-  if (!commandState.CanStartCommand()) return 0;
-  if (commandState.IsCommandBlocked(state.nCommandId)) return 0;
-  if (currentId == state.nCommandId) return 0;
-  commandState.PrepareCommand();
-  // A command the map did not make current would never hear of the user's input: the map is
-  // asked afterwards, since one may accept the call and keep another command current.
-  if (!map.SetCurrentCommand(state.nCommandId, currentState)) return 0;
-  int nowId = 0, nowState = 0;
-  if (!map.GetCurrentCommand(nowId, nowState) || nowId != state.nCommandId) return 0;
-  map.SetPrompt(kLaunchPrompt);
-  map.SetAction(state.nAction);
-  MouseStatus(command::kStart, 0, 0);
-  return 1;
+// Where everything the command and its launch send themselves goes in: MouseStatus, and so the
+// current-command gate.  The configuration windows send their requests the same way.
+class CMouseStatusRoute : public command::ICommandMessages, public ICommandSink {
+ public:
+  void Deliver(int code, int param1, int param2) override { MouseStatus(code, param1, param2); }
+  void Send(int code, int param1, int param2) override { MouseStatus(code, param1, param2); }
+};
+
+// The command with the Win32 parts it stands on, made with the first message that reaches the
+// command and kept until the library unloads.
+struct CommandInstance {
+  CMouseStatusRoute route;
+  host::CIntArrayHost array;
+  host::CDrawingSymbolsHost drawing{TheLibraryState().pMap};
+  CConfigWindows windows{TheLibraryState().pMap, route};
+  CParaSetCommand command{array, drawing, windows, route};
+
+  CommandInstance() { s_pLive = this; }
+  // Runs after OnLibraryDetach: nothing of the host is held any more.
+  ~CommandInstance() { s_pLive = nullptr; }
+  CommandInstance(const CommandInstance&) = delete;
+  CommandInstance& operator=(const CommandInstance&) = delete;
+
+  static CommandInstance* s_pLive;  // the instance while it exists
+};
+
+CommandInstance* CommandInstance::s_pLive = nullptr;
+
+CParaSetCommand& TheCommand() {
+  static CommandInstance instance;
+  return instance.command;
 }
 
 }  // namespace
+
+int CommandHostObjectsHeld() {
+  return CommandInstance::s_pLive ? CommandInstance::s_pLive->command.HostObjectsHeld() : 0;
+}
+
+void OnLibraryDetach(bool bProcessEnds) {
+  if (CommandInstance::s_pLive) CommandInstance::s_pLive->command.OnLibraryDetach(bProcessEnds);
+}
+
 }  // namespace vjd
 
 using vjd::TheLibraryState;
@@ -55,7 +77,11 @@ VJD_EXPORT void WINAPI GetCommandName(char* buffer) {
 
 VJD_EXPORT int WINAPI LaunchCommand() {
   try {
-    return vjd::Launch();
+    const vjd::LibraryState& state = TheLibraryState();
+    vjd::host::CPoMapHost map(state.pMap);
+    vjd::CMouseStatusRoute route;
+    return vjd::command::Launch(state.pMap ? &map : nullptr, state.nCommandId, state.nAction,
+                                vjd::kLaunchPrompt, route);
   } catch (...) {
     return 0;  // nothing may unwind into the host
   }
@@ -76,12 +102,12 @@ VJD_EXPORT void WINAPI SetPoStatus(int commandId) {
 VJD_EXPORT void WINAPI MouseStatus(int code, int param1, int param2) {
   try {
     const vjd::LibraryState& state = TheLibraryState();
-    if (!state.pMap) return;  // no map attached: there is nothing to work on
-    vjd::host::CPoMapDriver map(state.pMap);
-    int currentId = 0, currentState = 0;
-    map.GetCurrentCommand(currentId, currentState);
-    if (currentId != state.nCommandId) return;  // another command is current
-    CParaSetCommand::Instance().OnMessage(code, param1, param2, currentState);
+    vjd::host::CPoMapHost map(state.pMap);
+    int commandState = 0;
+    if (!vjd::command::PassesGate(state.pMap ? &map : nullptr, state.nCommandId, commandState))
+      return;
+    CTempMapLock temps;  // window wrappers asked for while handling the message go when it returns
+    vjd::TheCommand().OnMessage(map, code, param1, param2, commandState);
   } catch (...) {
     // nothing may unwind into the host
   }

@@ -53,4 +53,10 @@ struct LibraryState {
 
 LibraryState& TheLibraryState();
 
+// The host objects the command holds now (its integer array: 0 or 1); 0 before the command
+// exists.
+int CommandHostObjectsHeld();
+// The library is unloading (CParaSetCommand::OnLibraryDetach); nothing before the command exists.
+void OnLibraryDetach(bool bProcessEnds);
+
 }  // namespace vjd

@@ -6,23 +6,9 @@
 #include "POIntArray.h"
 #include "POIntArrayFactory.h"
 #include "PoMap.h"
-#include "TestSeams.h"
 #include "quarnkernel.h"
 
 namespace {
-
-int g_nSetCursor = 0;
-WNDPROC g_mapWndProc = nullptr;
-
-LRESULT CALLBACK MapWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SETCURSOR && wParam == 0 && lParam == 0) ++g_nSetCursor;
-  return ::CallWindowProcA(g_mapWndProc, hWnd, message, wParam, lParam);
-}
-
-int AnswerBox(void*, void*, const char* text, unsigned) {
-  AnsweredMessageBoxes().push_back(text);
-  return IDOK;
-}
 
 void StartComOnce() {
   static bool started = false;
@@ -34,11 +20,6 @@ void StartComOnce() {
 
 }  // namespace
 
-std::vector<std::string>& AnsweredMessageBoxes() {
-  static std::vector<std::string> texts;
-  return texts;
-}
-
 void PumpMessages() {
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -49,15 +30,10 @@ void PumpMessages() {
 
 StandInHost::StandInHost(const PluginCalls& calls) : m_calls(calls) {
   StartComOnce();
-  fw::SetMessageBoxHandler(&AnswerBox);
-  AnsweredMessageBoxes().clear();
   om::TheIntArrayFactory().SetFailing(false);
   m_pMap = om::PoMap::Create();
   m_hMapWnd = ::CreateWindowExA(0, "STATIC", "map", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
                                 ::GetModuleHandleA(nullptr), nullptr);
-  g_mapWndProc = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(m_hMapWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MapWndProc)));
-  g_nSetCursor = 0;
   m_hostMap = {m_hMapWnd, m_pMap};
   Reattach(calls);
   ClearLog();
@@ -80,7 +56,6 @@ StandInHost::~StandInHost() {
   Drawing().nCurrentCommand = 0;
   ::DestroyWindow(m_hMapWnd);
   m_pMap->Release();
-  fw::SetMessageBoxHandler(nullptr);
 }
 
 om::Drawing& StandInHost::Drawing() {
@@ -132,10 +107,6 @@ bool StandInHost::InOrder(const std::vector<std::string>& lines) const {
     from = at + 1;
   }
   return true;
-}
-
-int StandInHost::SetCursorCount() const {
-  return g_nSetCursor;
 }
 
 int StandInHost::LiveIntArrays() const {

@@ -1,7 +1,7 @@
-// A small host for the command tests: COM on this thread, the integer array class registered,
-// one map object over an in-memory drawing, a map window that counts WM_SETCURSOR, kernel
-// entities of chosen kinds, and the call log.  The plug-in is reached through PluginCalls, filled
-// either with the functions built into the test program or with the DLL's exports.
+// A small host for the runs through the plug-in DLL: COM on this thread, the integer array class
+// registered, one map object over an in-memory drawing, a map window, kernel entities of chosen
+// kinds, and the call log.  The plug-in is reached through PluginCalls, filled with the DLL's
+// exports.
 #pragma once
 
 #include <windows.h>
@@ -36,7 +36,6 @@ bool BindPluginCalls(HMODULE module, PluginCalls& calls);
 class StandInHost {
  public:
   static constexpr int kCommandId = 4711;
-  static constexpr int kOtherCommandId = 4712;
 
   explicit StandInHost(const PluginCalls& calls);
   ~StandInHost();
@@ -48,7 +47,6 @@ class StandInHost {
   void Reattach(const PluginCalls& calls);
 
   om::Drawing& Drawing();
-  HWND MapWindow() const { return m_hMapWnd; }
 
   // A kernel entity of `kind` with entity id `id` in the drawing; returns its handle.
   int AddEntity(int id, int kind);
@@ -66,7 +64,6 @@ class StandInHost {
   // True when `lines` appear in the log in this order (others may stand between them).
   bool InOrder(const std::vector<std::string>& lines) const;
 
-  int SetCursorCount() const;
   int LiveIntArrays() const;
 
   // A configuration window of this thread (caption "标注配置"), if any.
@@ -82,5 +79,3 @@ class StandInHost {
 
 // Pumps this thread's messages until the queue is empty.
 void PumpMessages();
-// Sets the message-box seam to answer OK and remember the texts.
-std::vector<std::string>& AnsweredMessageBoxes();

@@ -63,6 +63,7 @@ TEST(UserRun, LaunchPickAndLeaveThroughTheExports) {
     HWND hDlg = StandInHost::FindConfigWindow();
     ASSERT_NE(nullptr, hDlg);
     EXPECT_TRUE(::IsWindowVisible(hDlg));
+    EXPECT_EQ(nullptr, ::GetParent(hDlg)) << "the window stands on its own beside the map";
     EXPECT_EQ("2", CountText(hDlg));
     EXPECT_TRUE(host.Drawing().selection.empty());
     EXPECT_TRUE(host.InOrder({"Map.SetPrompt(\"<标注配置/paraset/ps>\")", "IntArray.SetSize(3,-1)",

@@ -119,6 +119,26 @@ TEST_F(FrameFixture, AnEmptySelectionShowsZero) {
   pDlg->DestroyWindow();
 }
 
+// What a pick ended with: its count is shown; device symbols picked replace the selected lists,
+// a pick without any keeps them.
+TEST_F(FrameFixture, APickResultShowsItsCountAndReplacesTheSelectionOnlyWithSymbols) {
+  const int handles[] = {100, 101}, ids[] = {1, 2};
+  pDlg->SetSelectedSymbols(handles, ids, 2);
+  Open();
+  pDlg->ShowPickResult(0, nullptr, nullptr);
+  EXPECT_EQ("0", CountText());
+  EXPECT_EQ(0, pDlg->SelCount());
+  EXPECT_EQ(2, pDlg->SelIds().GetSize());
+  EXPECT_EQ(2, pDlg->SelHandles().GetSize());
+  const int pickedHandle = 102, pickedId = 3;
+  pDlg->ShowPickResult(1, &pickedHandle, &pickedId);
+  EXPECT_EQ("1", CountText());
+  ASSERT_EQ(1, pDlg->SelIds().GetSize());
+  EXPECT_EQ(3, pDlg->SelIds().GetAt(0));
+  EXPECT_EQ(102, pDlg->SelHandles().GetAt(0));
+  pDlg->DestroyWindow();
+}
+
 TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
   Open();
   ::SendMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), BM_CLICK, 0, 0);

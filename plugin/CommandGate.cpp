@@ -1,0 +1,36 @@
+#include "CommandGate.h"
+
+#include "CommandMessages.h"
+
+namespace vjd::command {
+
+int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
+           ICommandMessages& messages) {
+  if (!map) return 0;
+  int currentId = 0, currentState = 0;
+  map->GetCurrentCommand(currentId, currentState);
+  std::unique_ptr<IHostCommandState> commandState = map->CommandState();
+  if (!commandState->CanStartCommand()) return 0;
+  if (commandState->IsCommandBlocked(commandId)) return 0;
+  if (currentId == commandId) return 0;
+  commandState->PrepareCommand();
+  // A command the map did not make current would never hear of the user's input: the map is
+  // asked afterwards, since one may accept the call and keep another command current.
+  if (!map->SetCurrentCommand(commandId, currentState)) return 0;
+  int nowId = 0, nowState = 0;
+  if (!map->GetCurrentCommand(nowId, nowState) || nowId != commandId) return 0;
+  map->SetPrompt(prompt);
+  map->SetAction(action);
+  messages.Deliver(kStart, 0, 0);
+  return 1;
+}
+
+bool PassesGate(const IHostMap* map, int commandId, int& state) {
+  if (!map) return false;  // no map attached: there is nothing to work on
+  int currentId = 0;
+  state = 0;
+  map->GetCurrentCommand(currentId, state);
+  return currentId == commandId;  // else another command is current
+}
+
+}  // namespace vjd::command
