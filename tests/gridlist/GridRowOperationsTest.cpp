@@ -1,5 +1,5 @@
 // The grid's row operations over a list in memory: which rows they touch, what the parent is told,
-// and which row the selection ends on.
+// and which rows end selected.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,18 +11,16 @@
 
 namespace {
 
-// Rows of two columns; row i starts as texts "i" and "i'" with data 100 + i.
+// Rows of two columns; row i starts as the texts "a" + i and "A" + i with data i.
 class FakeList : public CGridRows::List {
  public:
   explicit FakeList(int rows) {
-    for (int i = 0; i < rows; ++i)
-      m_rows.push_back({{std::to_string(i), std::to_string(i) + "'"}, 100u + i});
+    for (int i = 0; i < rows; ++i) m_rows.push_back({char('a' + i), char('A' + i), char('0' + i)});
   }
-  // The rows as "text0/text1:data", then what the parent heard and the selected rows.
+  // Each row as its two texts and its data ("aA0"), empty texts as '-'.
   std::string Rows() const {
     std::string out;
-    for (const Row& row : m_rows)
-      out += row.texts[0] + "/" + row.texts[1] + ":" + std::to_string(row.data) + " ";
+    for (const std::string& row : m_rows) out += row + " ";
     return out;
   }
   std::string m_log;
@@ -30,28 +28,17 @@ class FakeList : public CGridRows::List {
 
   int RowCount() const override { return static_cast<int>(m_rows.size()); }
   int ColumnCount() const override { return 2; }
-  int InsertRow(int index) override {
-    m_rows.insert(m_rows.begin() + index, Row{{"", ""}, 0});
-    return index;
-  }
-  bool RemoveRow(int row) override {
-    m_rows.erase(m_rows.begin() + row);
-    return true;
-  }
-  CString RowText(int row, int column) const override {
-    return m_rows.at(row).texts.at(column).c_str();
-  }
+  int InsertRow(int index) override { return m_rows.insert(m_rows.begin() + index, "--0"), index; }
+  bool RemoveRow(int row) override { return m_rows.erase(m_rows.begin() + row), true; }
+  CString RowText(int row, int column) const override { return CString(m_rows.at(row)[column]); }
   void SetRowText(int row, int column, const CString& text) override {
-    m_rows.at(row).texts.at(column) = text.GetString();
+    m_rows.at(row).at(column) = text.GetString()[0];
   }
-  std::uintptr_t RowData(int row) const override { return m_rows.at(row).data; }
-  void SetRowData(int row, std::uintptr_t data) override { m_rows.at(row).data = data; }
+  std::uintptr_t RowData(int row) const override { return m_rows.at(row)[2]; }
+  void SetRowData(int row, std::uintptr_t data) override { m_rows.at(row)[2] = char(data); }
   void SelectRow(int row) override { m_selected.insert(row); }
-  void MarkRow(int row, bool marked) override {
-    if (marked)
-      m_selected.insert(row);
-    else
-      m_selected.erase(row);
+  void MarkRow(int row, bool on) override {
+    on ? void(m_selected.insert(row)) : void(m_selected.erase(row));
   }
   void ReportInserted(int row) override { m_log += "+" + std::to_string(row) + " "; }
   void ReportDeleted(int row) override { m_log += "-" + std::to_string(row) + " "; }
@@ -60,11 +47,7 @@ class FakeList : public CGridRows::List {
   }
 
  private:
-  struct Row {
-    std::vector<std::string> texts;
-    std::uintptr_t data;
-  };
-  std::vector<Row> m_rows;
+  std::vector<std::string> m_rows;
 };
 
 struct Case {
@@ -81,88 +64,71 @@ const Case kCases[] = {
     {"add appends for -1 or past the end, else inserts at the index",
      2,
      {},
-     [](CGridRows& r) {
-       r.Add(-1);
-       r.Add(99);
-       r.Add(0);
-     },
-     "/:0 0/0':100 1/1':101 /:0 /:0 ",
+     [](CGridRows& r) { r.Add(-1), r.Add(99), r.Add(0); },
+     "--0 aA0 bB1 --0 --0 ",
      "+2 +3 +0 ",
      {}},
     {"delete deletes and reports an existing row",
      3,
      {},
      [](CGridRows& r) { r.Delete(1); },
-     "0/0':100 2/2':102 ",
+     "aA0 cC2 ",
      "-1 ",
      {}},
     {"delete of a row that does not exist does nothing",
      2,
      {},
-     [](CGridRows& r) {
-       r.Delete(-1);
-       r.Delete(2);
-     },
-     "0/0':100 1/1':101 ",
+     [](CGridRows& r) { r.Delete(-1), r.Delete(2); },
+     "aA0 bB1 ",
      "",
      {}},
     {"swap exchanges all texts and the data",
      3,
      {},
      [](CGridRows& r) { r.Swap(0, 2); },
-     "2/2':102 1/1':101 0/0':100 ",
+     "cC2 bB1 aA0 ",
      "",
      {}},
-    {"a move down swaps, moves the selection and reports",
+    {"a move swaps, takes the selection along and reports",
      3,
      {0},
      [](CGridRows& r) { r.Move(0, +1); },
-     "1/1':101 0/0':100 2/2':102 ",
+     "bB1 aA0 cC2 ",
      "0>1 ",
      {1}},
-    {"a move up takes the same row further",
+    {"the next move takes the same row further",
      3,
      {2},
-     [](CGridRows& r) {
-       r.Move(2, -1);
-       r.Move(1, -1);
-     },
-     "2/2':102 0/0':100 1/1':101 ",
+     [](CGridRows& r) { r.Move(2, -1), r.Move(1, -1); },
+     "cC2 aA0 bB1 ",
      "2>1 1>0 ",
      {0}},
     {"no move past the first or the last row",
      2,
      {0},
-     [](CGridRows& r) {
-       r.Move(0, -1);
-       r.Move(1, +1);
-       r.Move(5, -1);
-     },
-     "0/0':100 1/1':101 ",
+     [](CGridRows& r) { r.Move(0, -1), r.Move(1, +1), r.Move(5, -1); },
+     "aA0 bB1 ",
      "",
      {0}},
     {"the new-row button appends up to eight rows",
      7,
      {},
-     [](CGridRows& r) {
-       EXPECT_TRUE(r.AppendBelow(8));
-       EXPECT_FALSE(r.AppendBelow(8));
-     },
-     "0/0':100 1/1':101 2/2':102 3/3':103 4/4':104 5/5':105 6/6':106 /:0 ",
+     [](CGridRows& r) { r.AppendBelow(8), r.AppendBelow(8); },
+     "aA0 bB1 cC2 dD3 eE4 fF5 gG6 --0 ",
      "+7 ",
      {}},
     {"deleting a row selects the row that took its place",
      3,
      {},
      [](CGridRows& r) { r.DeleteSelectingNeighbour(0); },
-     "1/1':101 2/2':102 ",
+     "bB1 cC2 ",
      "-0 ",
      {0}},
     {"deleting the last row selects the new last row",
      3,
      {},
      [](CGridRows& r) { r.DeleteSelectingNeighbour(2); },
-     "0/0':100 1/1':101 ",
+     "aA0 bB1 ",
      "-2 ",
      {1}},
     {"deleting the only row selects nothing",
