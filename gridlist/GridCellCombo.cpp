@@ -89,6 +89,7 @@ void CGridCellCombo::NoteKeyDown(UINT key) {
 }
 
 BOOL CGridCellCombo::OnKeyUp(UINT key) {
+  if (!CGridComboKeys::IsEndKey(key)) return FALSE;
   int start = 0, finish = 0;
   m_edit.GetSel(start, finish);
   switch (m_keys.OnKeyUp(key, start, finish)) {
