@@ -12,11 +12,12 @@ constexpr int kStripWidth = CGridButtonBar::kButtonCount * CGridButtonBar::kButt
 // The strip is composed 2 pixels left of the buttons and shifted right when copied to the screen.
 constexpr int kImageShift = 2;
 
-const char* const kButtonTips[CGridButtonBar::kButtonCount] = {"新建标注", "删除标注", "Move Up",
-                                                               "Move Down"};
-
 POINT PointOf(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+RECT RectOf(const GridBox& box) {
+  return RECT{box.left, box.top, box.right, box.bottom};
 }
 
 // The strip image from this module's resources, its greys mapped to the system's 3D colours.
@@ -37,38 +38,23 @@ HBITMAP LoadStripImage() {
 
 }  // namespace
 
-CGridButtonBar::CGridButtonBar()
-    : m_pGrid(nullptr),
-      m_hStrip(LoadStripImage()),
-      m_nHot(kNoButton),
-      m_bPressed(FALSE),
-      m_rcButtons() {}
+CGridButtonBar::CGridButtonBar() : m_pGrid(nullptr), m_hStrip(LoadStripImage()) {}
 
 CGridButtonBar::~CGridButtonBar() {
   DestroyToolTips();
   if (m_hStrip) ::DeleteObject(m_hStrip);
 }
 
-const char* CGridButtonBar::GetButtonTip(int button) {
-  return button >= 0 && button < kButtonCount ? kButtonTips[button] : nullptr;
-}
-
-int CGridButtonBar::HitTest(POINT pt) const {
-  for (int i = 0; i < kButtonCount; ++i)
-    if (::PtInRect(&m_rcButtons[i], pt)) return i;
-  return kNoButton;
+RECT CGridButtonBar::GetButtonRect(int button) const {
+  return RectOf(m_buttons.Button(button));
 }
 
 void CGridButtonBar::OnNewRow() {
-  if (m_pGrid && m_pGrid->GetItemCount() < kMaxRows) m_pGrid->AddRow(-1);
+  if (m_pGrid) m_pGrid->Rows().AppendBelow(kMaxRows);
 }
 
 void CGridButtonBar::OnDeleteRow(int row) {
-  if (!m_pGrid) return;
-  m_pGrid->DeleteRow(row);
-  if (row >= m_pGrid->GetItemCount()) row -= 1;
-  if (row < 0) return;
-  m_pGrid->SelectRow(row);
+  if (m_pGrid) m_pGrid->Rows().DeleteSelectingNeighbour(row);
 }
 
 void CGridButtonBar::PreSubclassWindow() {
@@ -80,8 +66,10 @@ void CGridButtonBar::PreSubclassWindow() {
 
 void CGridButtonBar::CreateToolTips() {
   if (m_toolTip.m_hWnd || !m_toolTip.Create(this)) return;
-  for (int i = 0; i < kButtonCount; ++i)
-    m_toolTip.AddTool(this, LPSTR_TEXTCALLBACKA, &m_rcButtons[i], static_cast<UINT_PTR>(i + 1));
+  for (int i = 0; i < kButtonCount; ++i) {
+    const RECT button = GetButtonRect(i);
+    m_toolTip.AddTool(this, LPSTR_TEXTCALLBACKA, &button, static_cast<UINT_PTR>(i + 1));
+  }
   m_toolTip.Activate(TRUE);
 }
 
@@ -90,12 +78,11 @@ void CGridButtonBar::DestroyToolTips() {
 }
 
 void CGridButtonBar::Layout(int width, int height) {
-  const int y = (height - kButtonHeight) / 2;
+  m_buttons.Layout(width, height);
+  if (!m_toolTip.m_hWnd) return;
   for (int i = 0; i < kButtonCount; ++i) {
-    const int left = width - kStripWidth + kButtonWidth * i;
-    m_rcButtons[i] = RECT{left, y, left + kButtonWidth, y + kButtonHeight};
-    if (m_toolTip.m_hWnd)
-      m_toolTip.SetToolRect(this, static_cast<UINT_PTR>(i + 1), &m_rcButtons[i]);
+    const RECT button = GetButtonRect(i);
+    m_toolTip.SetToolRect(this, static_cast<UINT_PTR>(i + 1), &button);
   }
 }
 
@@ -130,9 +117,9 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_NCMOUSEMOVE: {
       POINT pt = PointOf(lParam);  // screen coordinates
       ScreenToClient(&pt);
-      RepaintButton(m_nHot, false);
-      m_nHot = HitTest(pt);
-      RepaintButton(m_nHot, false);
+      RepaintButton(m_buttons.Hot(), false);
+      m_buttons.OnFrameMove(HitTest(pt));
+      RepaintButton(m_buttons.Hot(), false);
       return FALSE;
     }
     case WM_LBUTTONDOWN:
@@ -143,10 +130,7 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       OnLButtonUp(PointOf(lParam));
       return TRUE;
     case WM_CAPTURECHANGED:  // capture taken away: the press is over
-      if (m_bPressed) {
-        m_bPressed = FALSE;
-        Invalidate(FALSE);
-      }
+      if (m_buttons.OnCaptureLost()) Invalidate(FALSE);
       return TRUE;
     case WM_DESTROY:
       DestroyToolTips();
@@ -160,8 +144,8 @@ BOOL CGridButtonBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (header->code == TTN_NEEDTEXTA) {
     auto* request = reinterpret_cast<NMTTDISPINFOA*>(lParam);
     const int id = static_cast<int>(header->idFrom);
-    if (id >= 1 && id <= kButtonCount) {
-      lstrcpynA(request->szText, kButtonTips[id - 1], sizeof(request->szText));
+    if (const char* tip = CGridBarButtons::Tip(id - 1)) {
+      lstrcpynA(request->szText, tip, sizeof(request->szText));
       request->lpszText = request->szText;
       request->hinst = nullptr;
       *pResult = 0;
@@ -206,10 +190,11 @@ void CGridButtonBar::Paint(HDC hdc) {
       ::SelectObject(strip, oldStrip);
       ::DeleteDC(strip);
     }
-    if (m_nHot >= 0 && m_nHot < kButtonCount) {
-      RECT edge = {stripLeft + kButtonWidth * m_nHot, y, stripLeft + kButtonWidth * (m_nHot + 1),
+    const int hot = m_buttons.Hot();
+    if (hot >= 0 && hot < kButtonCount) {
+      RECT edge = {stripLeft + kButtonWidth * hot, y, stripLeft + kButtonWidth * (hot + 1),
                    y + kButtonHeight};
-      ::DrawEdge(image, &edge, m_bPressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+      ::DrawEdge(image, &edge, m_buttons.Pressed() ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
     ::BitBlt(hdc, kImageShift, 0, w - kImageShift, h, image, 0, 0, SRCCOPY);
     ::SelectObject(image, oldBitmap);
@@ -220,34 +205,27 @@ void CGridButtonBar::Paint(HDC hdc) {
 
 void CGridButtonBar::RepaintButton(int button, bool now) {
   if (button < 0 || button >= kButtonCount) return;
-  InvalidateRect(&m_rcButtons[button], FALSE);
+  const RECT rect = GetButtonRect(button);
+  InvalidateRect(&rect, FALSE);
   if (now) UpdateWindow();
 }
 
 void CGridButtonBar::OnMouseMove(POINT pt) {
-  if (m_bPressed) return;  // the pressed button stays hot until the release
-  const int button = HitTest(pt);
-  if (button == m_nHot) return;
-  RepaintButton(m_nHot, false);
-  m_nHot = button;
-  RepaintButton(m_nHot, true);
+  const int before = m_buttons.Hot();
+  if (!m_buttons.OnMove(HitTest(pt))) return;
+  RepaintButton(before, false);
+  RepaintButton(m_buttons.Hot(), true);
 }
 
 void CGridButtonBar::OnLButtonDown(POINT pt) {
   SetCapture();
-  m_nHot = HitTest(pt);
-  if (m_nHot == kNoButton) return;
-  m_bPressed = TRUE;
-  RepaintButton(m_nHot, true);
+  if (m_buttons.OnPress(HitTest(pt))) RepaintButton(m_buttons.Hot(), true);
 }
 
 void CGridButtonBar::OnLButtonUp(POINT pt) {
-  const int button = HitTest(pt);
-  const bool click = m_bPressed && button == m_nHot && button != kNoButton;
-  m_bPressed = FALSE;
-  if (click) Act(button);
+  const int clicked = m_buttons.OnRelease(HitTest(pt));
+  if (clicked != kNoButton) Act(clicked);
   Invalidate(FALSE);
-  m_nHot = button;
   if (::GetCapture() == m_hWnd) ::ReleaseCapture();
 }
 
@@ -256,18 +234,20 @@ void CGridButtonBar::Act(int button) {
   // An edit still open ends first (the grid takes the focus), so it lands in its own row.
   if (m_pGrid->GetActiveEditor()) m_pGrid->SetFocus();
   const int row = m_pGrid->GetSelectedRow();
-  switch (button) {
-    case 0:
+  switch (CGridBarButtons::ActionOf(button, row)) {
+    case CGridBarButtons::Action::kNothing:
+      break;
+    case CGridBarButtons::Action::kNewRow:
       OnNewRow();
       break;
-    case 1:
-      if (row != -1) OnDeleteRow(row);
+    case CGridBarButtons::Action::kDeleteRow:
+      OnDeleteRow(row);
       break;
-    case 2:
-      if (row != -1) m_pGrid->MoveRowUp(row);
+    case CGridBarButtons::Action::kMoveUp:
+      m_pGrid->MoveRowUp(row);
       break;
-    case 3:
-      if (row != -1) m_pGrid->MoveRowDown(row);
+    case CGridBarButtons::Action::kMoveDown:
+      m_pGrid->MoveRowDown(row);
       break;
   }
 }

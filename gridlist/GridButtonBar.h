@@ -7,12 +7,14 @@
 // sunken while it is pressed.  Each button has a tooltip.  A click (press and release on the same
 // button) on "new" appends a row while the grid has fewer than 8; on "delete" it deletes the
 // selected row and selects its neighbour; on "move up" and "move down" it moves the selected row
-// one place.  An edit still open in the grid ends before any of them.  The bar does not own the
-// grid (SetGrid); it owns its strip image and its tooltip control.
+// one place.  An edit still open in the grid ends before any of them.  Where the buttons are, which
+// is hot or pressed and what a click does is decided by CGridBarButtons; the bar paints and acts.
+// The bar does not own the grid (SetGrid); it owns its strip image and its tooltip control.
 #pragma once
 
 #include <windows.h>
 
+#include "GridBarButtons.h"
 #include "ToolTipCtrl.h"
 #include "Wnd.h"
 
@@ -20,11 +22,11 @@ class CGridListCtrl;
 
 class CGridButtonBar : public CWnd {
  public:
-  static constexpr int kButtonCount = 4;
-  static constexpr int kButtonWidth = 22;
-  static constexpr int kButtonHeight = 20;
-  static constexpr int kNoButton = 4;  // the hot-button value when the pointer is on none
-  static constexpr int kMaxRows = 8;   // the new-row button adds rows only below this count
+  static constexpr int kButtonCount = CGridBarButtons::kCount;
+  static constexpr int kButtonWidth = CGridBarButtons::kWidth;
+  static constexpr int kButtonHeight = CGridBarButtons::kHeight;
+  static constexpr int kNoButton = CGridBarButtons::kNone;
+  static constexpr int kMaxRows = 8;  // the new-row button adds rows only below this count
 
   CGridButtonBar();
   ~CGridButtonBar() override;
@@ -35,14 +37,12 @@ class CGridButtonBar : public CWnd {
   virtual void OnDeleteRow(int row);
   virtual void OnNewRow();
 
-  // The tooltip text of a button (0..3), nullptr for anything else.
-  static const char* GetButtonTip(int button);
   // The button at a point in client coordinates, kNoButton when none.
-  int HitTest(POINT pt) const;
+  int HitTest(POINT pt) const { return m_buttons.HitTest(pt.x, pt.y); }
 
-  int GetHotButton() const { return m_nHot; }
-  BOOL IsPressed() const { return m_bPressed; }
-  RECT GetButtonRect(int button) const { return m_rcButtons[button]; }
+  int GetHotButton() const { return m_buttons.Hot(); }
+  BOOL IsPressed() const { return m_buttons.Pressed(); }
+  RECT GetButtonRect(int button) const;
   HBITMAP GetStripImage() const { return m_hStrip; }
   HWND GetToolTip() const { return m_toolTip.m_hWnd; }
 
@@ -65,8 +65,6 @@ class CGridButtonBar : public CWnd {
 
   CGridListCtrl* m_pGrid;  // not owned
   HBITMAP m_hStrip;        // owned; null when the image could not be loaded
-  int m_nHot;
-  BOOL m_bPressed;
-  RECT m_rcButtons[kButtonCount];
+  CGridBarButtons m_buttons;
   CToolTipCtrl m_toolTip;  // owned, one tool per button (ids 1 to 4)
 };

@@ -6,20 +6,8 @@
 
 namespace {
 
-UINT KeyBit(UINT key) {
-  switch (key) {
-    case VK_TAB:
-      return 1;
-    case VK_RETURN:
-      return 2;
-    case VK_ESCAPE:
-      return 4;
-  }
-  return 0;
-}
-
-bool IsPageOrArrowKey(WPARAM key) {
-  return key == VK_PRIOR || key == VK_NEXT || (key >= VK_LEFT && key <= VK_DOWN);
+bool CtrlHeld() {
+  return ::GetKeyState(VK_CONTROL) < 0;
 }
 
 }  // namespace
@@ -32,8 +20,7 @@ CGridCellCombo::CGridCellCombo(CWnd* pParent, const RECT& cell, DWORD style, UIN
       m_strInitialText(initialText),
       m_nRow(row),
       m_nColumn(column),
-      m_bEnded(false),
-      m_nKeysDown(0) {
+      m_bEnded(false) {
   const int height = cell.bottom - cell.top;
   RECT rect = cell;
   rect.bottom += m_nVisibleRows * height + ::GetSystemMetrics(SM_CYHSCROLL);
@@ -57,16 +44,12 @@ CGridCellCombo::CGridCellCombo(CWnd* pParent, const RECT& cell, DWORD style, UIN
 
 void CGridCellCombo::ApplyFirstKey(UINT key) {
   const int length = m_edit.GetWindowTextLength();
-  bool sendKey = true;
-  if (key == VK_LBUTTON || key == VK_RETURN || key == VK_BACK) {
+  const CGridComboKeys::FirstKey first = CGridComboKeys::OnFirstKey(key);
+  if (first.caretAtEnd)
     m_edit.SetSel(length, length);
-  } else if (key >= VK_PRIOR && key <= VK_DOWN) {
+  else
     m_edit.SetSel(0, -1);
-    sendKey = false;
-  } else {
-    m_edit.SetSel(0, -1);  // the typed character replaces the text
-  }
-  if (sendKey) m_edit.SendMessage(WM_CHAR, key, 0);
+  if (first.sendChar) m_edit.SendMessage(WM_CHAR, key, 0);
 }
 
 int CGridCellCombo::ComputeDropWidth() const {
@@ -102,21 +85,27 @@ void CGridCellCombo::EndEdit() {
 }
 
 void CGridCellCombo::NoteKeyDown(UINT key) {
-  m_nKeysDown |= KeyBit(key);
+  m_keys.NoteKeyDown(key);
 }
 
-void CGridCellCombo::OnKeyUp(UINT key) {
-  const UINT bit = KeyBit(key);
-  if (!(m_nKeysDown & bit)) return;  // went down elsewhere (the Enter that opened the editor)
-  m_nKeysDown &= ~bit;
-  if (key == VK_ESCAPE) SetWindowText(m_strInitialText);
-  bool end = key == VK_TAB || key == VK_ESCAPE;
-  if (key == VK_RETURN) {
-    int start = 0, finish = 0;
-    m_edit.GetSel(start, finish);
-    end = start == finish && start != 0;
+BOOL CGridCellCombo::OnKeyUp(UINT key) {
+  if (!CGridComboKeys::IsEndKey(key)) return FALSE;
+  int start = 0, finish = 0;
+  m_edit.GetSel(start, finish);
+  switch (m_keys.OnKeyUp(key, start, finish)) {
+    case CGridComboKeys::KeyUp::kNotMine:
+      return FALSE;
+    case CGridComboKeys::KeyUp::kKeep:
+      break;
+    case CGridComboKeys::KeyUp::kRestoreAndEnd:
+      SetWindowText(m_strInitialText);
+      ::SetFocus(GetGrid());
+      break;
+    case CGridComboKeys::KeyUp::kEnd:
+      ::SetFocus(GetGrid());
+      break;
   }
-  if (end) ::SetFocus(GetGrid());
+  return TRUE;
 }
 
 BOOL CGridCellCombo::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -125,13 +114,11 @@ BOOL CGridCellCombo::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       *pResult = DLGC_WANTALLKEYS;
       return TRUE;
     case WM_KEYDOWN:  // Ctrl+Page Up/Page Down/arrows, also handed over by the field
-      if (!IsPageOrArrowKey(wParam) || ::GetKeyState(VK_CONTROL) >= 0) return FALSE;
+      if (!CGridComboKeys::EndsOnKeyDown(static_cast<unsigned>(wParam), CtrlHeld())) return FALSE;
       ::SetFocus(GetGrid());  // ends the edit
       return TRUE;
     case WM_KEYUP:
-      if (!KeyBit(static_cast<UINT>(wParam))) return FALSE;
-      OnKeyUp(static_cast<UINT>(wParam));
-      return TRUE;
+      return OnKeyUp(static_cast<UINT>(wParam));
     case WM_KILLFOCUS: {
       Default();
       HWND to = reinterpret_cast<HWND>(wParam);

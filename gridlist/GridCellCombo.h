@@ -5,16 +5,17 @@
 // shows the text unchanged when none does), takes over its edit field (CGridComboEdit), applies
 // the first key and takes the focus.  Tab, Escape (which first restores the initial text) and
 // Enter with the caret after some text end the edit, as do Ctrl+Page Up/Page Down/arrows and any
-// focus change; EndEdit sends the end notification (LVN_ENDLABELEDITA, through the grid's parent
-// back to the grid) with the field's text, at most once.  The grid owns the editor; the object
-// frees itself after its window is destroyed, by the grid or together with its parent
-// (CGridEditorWnd).
+// focus change (CGridComboKeys decides); EndEdit sends the end notification (LVN_ENDLABELEDITA,
+// through the grid's parent back to the grid) with the field's text, at most once.  The grid owns
+// the editor; the object frees itself after its window is destroyed, by the grid or together with
+// its parent (CGridEditorWnd).
 #pragma once
 
 #include "CString.h"
 #include "CStringArray.h"
 #include "ComboBox.h"
 #include "GridComboEdit.h"
+#include "GridComboKeys.h"
 #include "GridEditorWnd.h"
 
 class CGridCellCombo : public CGridEditorWnd<CComboBox> {
@@ -48,7 +49,7 @@ class CGridCellCombo : public CGridEditorWnd<CComboBox> {
 
  private:
   void ApplyFirstKey(UINT key);
-  void OnKeyUp(UINT key);  // Tab, Enter or Escape, also handed over by the field
+  BOOL OnKeyUp(UINT key);  // Tab, Enter or Escape, also handed over by the field
   HWND GetGrid() const { return ::GetParent(m_hWnd); }
 
   CGridComboEdit m_edit;
@@ -56,6 +57,6 @@ class CGridCellCombo : public CGridEditorWnd<CComboBox> {
   CString m_strInitialText;
   int m_nRow;
   int m_nColumn;
-  bool m_bEnded;     // the end notification went out (or the window is going): never again
-  UINT m_nKeysDown;  // bit per key (Tab, Enter, Escape) that went down inside this editor
+  bool m_bEnded;          // the end notification went out (or the window is going): never again
+  CGridComboKeys m_keys;  // which end keys went down inside this editor
 };

@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
+#include "GridEditFit.h"
+#include "GridEditKeys.h"
+
 namespace {
 
 // DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX
 constexpr UINT kMeasureFormat = 0x0C50;
-// What FitToText adds to a measured text, and how far it stays from the grid's edges.
-constexpr int kTextPadding = 5;
-constexpr int kEdgeGap = 2;
 
 }  // namespace
 
@@ -47,27 +47,30 @@ void CGridCellEdit::OnCreate() {
 
 BOOL CGridCellEdit::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message != WM_KEYDOWN) return CGridEditorWnd<CEdit>::PreTranslateMessage(pMsg);
-  const WPARAM key = pMsg->wParam;
-  if (key != VK_RETURN && key != VK_DELETE && key != VK_ESCAPE && ::GetKeyState(VK_CONTROL) == 0)
+  const auto key = static_cast<unsigned>(pMsg->wParam);
+  if (!CGridEditKeys::TakesKeyDown(key, ::GetKeyState(VK_CONTROL)))
     return CGridEditorWnd<CEdit>::PreTranslateMessage(pMsg);
   // Keys the dialog would take for itself go to the box.  A multi-line box would answer an
   // Escape key-down by closing the dialog, so that one only becomes a character.
   EnterMessage();
   ::TranslateMessage(pMsg);
-  if (!(key == VK_ESCAPE && (GetStyle() & ES_MULTILINE))) ::DispatchMessageA(pMsg);
+  if (CGridEditKeys::DispatchesKeyDown(key, (GetStyle() & ES_MULTILINE) != 0))
+    ::DispatchMessageA(pMsg);
   LeaveMessage();  // may free this object: nothing after it
   return TRUE;
 }
 
 BOOL CGridCellEdit::OnChar(UINT ch) {
-  switch (ch) {
-    case VK_ESCAPE:
+  switch (CGridEditKeys::OnChar(ch)) {
+    case CGridEditKeys::Char::kDiscard:
       m_bCancelled = TRUE;
       ::SetFocus(GetGrid());  // ends the edit; this window is gone afterwards
       return TRUE;
-    case VK_RETURN:
+    case CGridEditKeys::Char::kCommit:
       ::SetFocus(GetGrid());
       return TRUE;
+    case CGridEditKeys::Char::kType:
+      break;
   }
   Default();
   FitToText();
@@ -100,41 +103,33 @@ void CGridCellEdit::FitToText() {
   ::GetClientRect(grid, &gridClient);
   const int clientWidth = client.right, clientHeight = client.bottom;
 
+  const GridBox box{window.left, window.top, window.right, window.bottom};
+
   CString text;
   GetWindowText(text);
   HDC hdc = ::GetDC(m_hWnd);
   HGDIOBJ oldFont =
       ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(grid, WM_GETFONT, 0, 0)));
-  SIZE needed = {};
+  CGridEditFit::Size needed = {};
   if (!(GetStyle() & ES_MULTILINE)) {
-    ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &needed);
-    needed.cx += kTextPadding;
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(hdc, text, text.GetLength(), &extent);
+    needed = CGridEditFit::NeededOnOneLine(extent.cx);
   } else {
-    // Once at the box's width, once widened to the grid's right edge: whichever wraps less.
     RECT narrow = {0, 0, clientWidth, 0};
-    RECT wide = {0, 0, clientWidth + (gridClient.right - window.right), 0};
+    RECT wide = {0, 0, CGridEditFit::WideWidth(clientWidth, box, gridClient.right), 0};
     ::DrawTextA(hdc, text, text.GetLength(), &narrow, kMeasureFormat);
     ::DrawTextA(hdc, text, text.GetLength(), &wide, kMeasureFormat);
-    const RECT& best = (narrow.bottom < wide.bottom) ? narrow : wide;
-    needed.cx = best.right + kTextPadding;
-    needed.cy = best.bottom + kTextPadding;
+    needed = CGridEditFit::Needed({narrow.right, narrow.bottom}, {wide.right, wide.bottom});
   }
   ::SelectObject(hdc, oldFont);
   ::ReleaseDC(m_hWnd, hdc);
 
-  RECT r = window;
-  if (needed.cx > clientWidth) {
-    r.right = r.left + (window.right - window.left) + (needed.cx - clientWidth);
-    if (r.right > gridClient.right - kEdgeGap) r.right = gridClient.right - kEdgeGap;
-    if (r.right < window.right) r.right = window.right;  // grows, never shrinks
+  const CGridEditFit::Result fit = CGridEditFit::Grow(box, clientWidth, clientHeight,
+                                                      gridClient.right, gridClient.bottom, needed);
+  if (fit.scrollBar) ::ShowScrollBar(m_hWnd, SB_VERT, TRUE);
+  if (fit.moved) {
+    RECT r = {fit.box.left, fit.box.top, fit.box.right, fit.box.bottom};
+    MoveWindow(&r, TRUE);
   }
-  if (needed.cy > clientHeight) {
-    r.bottom = r.top + (window.bottom - window.top) + (needed.cy - clientHeight);
-    if (r.bottom >= gridClient.bottom - kEdgeGap) {
-      r.bottom = gridClient.bottom - kEdgeGap;
-      ::ShowScrollBar(m_hWnd, SB_VERT, TRUE);
-    }
-    if (r.bottom < window.bottom) r.bottom = window.bottom;
-  }
-  if (!::EqualRect(&r, &window)) MoveWindow(&r, TRUE);
 }

@@ -42,6 +42,12 @@ int CGridColumnRules::GetColumnEditor(int column, int columnCount) {
   return m_arrEditorKinds[column];
 }
 
+int CGridColumnRules::EditorFor(int row, int column, int rowCount, int columnCount) {
+  if (IsReadOnly(column) || row < 0 || row >= rowCount || column < 0 || column >= columnCount)
+    return EditorNone;
+  return GetColumnEditor(column, columnCount);
+}
+
 void CGridColumnRules::SetColumnOptions(const CStringArray& options) {
   m_arrOptions.RemoveAll();
   for (int i = 0; i < options.GetSize(); ++i) m_arrOptions.Add(options[i]);

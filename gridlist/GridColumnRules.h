@@ -16,6 +16,7 @@
 
 // Kind of in-place editor a column uses.
 enum GridEditorKind {
+  EditorNone = -1,     // no editor opens (EditorFor only)
   EditorEditBox = 0,   // multi-line edit box (the default)
   EditorComboBox = 1,  // drop-down combo box offering the column's options
 };
@@ -40,6 +41,10 @@ class CGridColumnRules {
   // The editor kind of a column; the kind array first grows to columnCount (new entries are
   // EditorEditBox).  A column out of range answers EditorEditBox and changes nothing.
   int GetColumnEditor(int column, int columnCount);
+
+  // The editor an edit request for the cell (row, column) opens: none for a read-only column or a
+  // cell outside the grid's rows and columns, else the column's kind (as GetColumnEditor).
+  int EditorFor(int row, int column, int rowCount, int columnCount);
 
   // Replaces the flattened option lists by a copy of `options` (separators included).
   void SetColumnOptions(const CStringArray& options);

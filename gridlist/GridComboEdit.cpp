@@ -1,18 +1,7 @@
 #include "GridComboEdit.h"
 
 #include "GridCellCombo.h"
-
-namespace {
-
-bool IsPageOrArrowKey(WPARAM key) {
-  return key == VK_PRIOR || key == VK_NEXT || (key >= VK_LEFT && key <= VK_DOWN);
-}
-
-bool EndsEditOnKeyUp(WPARAM key) {
-  return key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
-}
-
-}  // namespace
+#include "GridComboKeys.h"
 
 LRESULT CGridComboEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   m_combo.EnterMessage();
@@ -51,16 +40,18 @@ BOOL CGridComboEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 BOOL CGridComboEdit::OnKeyDown(WPARAM key, LPARAM lParam) {
-  if (IsPageOrArrowKey(key) && ::GetKeyState(VK_CONTROL) < 0 && GetDlgCtrlID() == kEditId) {
+  const auto code = static_cast<unsigned>(key);
+  if (CGridComboKeys::EndsOnKeyDown(code, ::GetKeyState(VK_CONTROL) < 0) &&
+      GetDlgCtrlID() == kEditId) {
     m_combo.SendMessage(WM_KEYDOWN, key, lParam);
     return TRUE;
   }
-  if (EndsEditOnKeyUp(key)) m_combo.NoteKeyDown(static_cast<UINT>(key));
+  if (CGridComboKeys::IsEndKey(code)) m_combo.NoteKeyDown(code);
   return FALSE;
 }
 
 BOOL CGridComboEdit::OnKeyUp(WPARAM key, LPARAM lParam) {
-  if (!EndsEditOnKeyUp(key)) return FALSE;
+  if (!CGridComboKeys::IsEndKey(static_cast<unsigned>(key))) return FALSE;
   m_combo.SendMessage(WM_KEYUP, key, lParam);
   return TRUE;
 }

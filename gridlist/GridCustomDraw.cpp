@@ -25,6 +25,15 @@ void Draw3dRect(HDC hdc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) 
   FillSolid(hdc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
 }
 
+CGridCellColours::System SystemColours() {
+  return {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNSHADOW),
+          ::GetSysColor(COLOR_BTNTEXT)};
+}
+
+bool HasState(const CListCtrl& list, int row, UINT state) {
+  return (list.GetItemState(row, state) & state) != 0;
+}
+
 }  // namespace
 
 LRESULT CGridCustomDraw::OnCustomDraw(NMLVCUSTOMDRAW* pDraw, int focusColumn) {
@@ -61,7 +70,10 @@ LRESULT CGridCustomDraw::OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw, int focusColu
   const int row = static_cast<int>(pDraw->nmcd.dwItemSpec);
   const int column = pDraw->iSubItem;
   if (!(pDraw->nmcd.uItemState & CDIS_FOCUS) || column != focusColumn) return CDRF_DODEFAULT;
-  if (m_rules.IsReadOnly(column)) return CDRF_SKIPDEFAULT;  // post-paint draws it
+  const CGridCellColours::Look look = CGridCellColours::Of(
+      {m_rules.IsReadOnly(column), HasState(m_list, row, LVIS_SELECTED), true, true},
+      SystemColours());
+  if (look.kind != CGridCellColours::Kind::kFocus) return CDRF_SKIPDEFAULT;  // post-paint draws it
 
   HDC hdc = pDraw->nmcd.hdc;
   const int margin = 2 * SpaceWidth(hdc);
@@ -75,10 +87,10 @@ LRESULT CGridCustomDraw::OnSubItemPostPaint(NMLVCUSTOMDRAW* pDraw, int focusColu
     cell.left = part.left;
     cell.right = part.right;
   }
-  FillSolid(hdc, cell, kFocusCellColor);
+  FillSolid(hdc, cell, look.fill);
   cell.left += margin;
   cell.right -= margin;
-  DrawCellText(hdc, cell, row, column, kTextColor);
+  DrawCellText(hdc, cell, row, column, look.text);
   return CDRF_SKIPDEFAULT;
 }
 
@@ -105,15 +117,15 @@ void CGridCustomDraw::DrawReadOnlyCell(HDC hdc, int row, int column, int focusCo
   RECT cell = {};
   if (!CGridGeometry(m_list).CellRect(row, column, &cell)) return;
   const int margin = SpaceWidth(hdc);
-  const bool selected = (m_list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-  const bool focused = (m_list.GetItemState(row, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
-  FillSolid(hdc, cell, selected ? kSelectedReadOnlyColor : ::GetSysColor(COLOR_BTNFACE));
-  const COLORREF edge =
-      (column == focusColumn && focused) ? kFocusCellColor : ::GetSysColor(COLOR_BTNSHADOW);
-  Draw3dRect(hdc, cell, ::GetSysColor(COLOR_BTNFACE), edge);
+  const CGridCellColours::Look look =
+      CGridCellColours::Of({true, HasState(m_list, row, LVIS_SELECTED),
+                            HasState(m_list, row, LVIS_FOCUSED), column == focusColumn},
+                           SystemColours());
+  FillSolid(hdc, cell, look.fill);
+  Draw3dRect(hdc, cell, look.edgeTopLeft, look.edgeBottomRight);
   cell.left += margin;
   cell.right -= margin;
-  DrawCellText(hdc, cell, row, column, ::GetSysColor(COLOR_BTNTEXT));
+  DrawCellText(hdc, cell, row, column, look.text);
 }
 
 void CGridCustomDraw::DrawCellText(HDC hdc, RECT rect, int row, int column, COLORREF color) {

@@ -8,24 +8,27 @@
 //   post-paint             read-only columns drawn over as grey buttons, pale blue in selected
 //                          rows, with a pale magenta edge on the focus cell.
 //
-// The painter belongs to its grid and holds nothing but references to the grid's list view and
-// column rules; the grid tells it, with every notification, which column the focus cell is in.
+// Which colours a cell gets is CGridCellColours' choice; the painter asks it for every cell it
+// draws itself.  The painter belongs to its grid and holds nothing but references to the grid's
+// list view and column rules; the grid tells it, with every notification, which column the focus
+// cell is in.
 #pragma once
 
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
 
+#include "GridCellColours.h"
 #include "GridColumnRules.h"
 #include "ListCtrl.h"
 
 class CGridCustomDraw {
  public:
   // Colours (COLORREF, 0x00BBGGRR).
-  static constexpr COLORREF kTextColor = 0xFF0000;              // blue
-  static constexpr COLORREF kTextBkColor = 0xDCFFFF;            // pale yellow
-  static constexpr COLORREF kFocusCellColor = 0xFFB4FF;         // pale magenta
-  static constexpr COLORREF kSelectedReadOnlyColor = 0xFFC8C8;  // pale blue
+  static constexpr COLORREF kTextColor = CGridCellColours::kTextColor;
+  static constexpr COLORREF kTextBkColor = CGridCellColours::kTextBkColor;
+  static constexpr COLORREF kFocusCellColor = CGridCellColours::kFocusCellColor;
+  static constexpr COLORREF kSelectedReadOnlyColor = CGridCellColours::kSelectedReadOnlyColor;
   // DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS
   static constexpr UINT kCellTextFormat = 0x8824;
 

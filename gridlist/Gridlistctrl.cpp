@@ -4,11 +4,7 @@
 #include "GridGeometry.h"
 
 CGridListCtrl::CGridListCtrl()
-    : m_nCurColumn(-1),
-      m_pEditor(nullptr),
-      m_nEditRow(-1),
-      m_nEditColumn(-1),
-      m_draw(*this, m_rules) {}
+    : m_pEditor(nullptr), m_nEditRow(-1), m_nEditColumn(-1), m_draw(*this, m_rules) {}
 
 CGridListCtrl::~CGridListCtrl() {
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyEditor();
@@ -68,20 +64,7 @@ void CGridListCtrl::MakeColumnVisible(int column) {
 }
 
 int CGridListCtrl::GetFocusColumn() const {
-  return m_nCurColumn == -1 ? -1 : GetColumnAtPosition(m_nCurColumn);
-}
-
-void CGridListCtrl::AddRow(int index) {
-  const int count = GetItemCount();
-  if (index < 0 || index >= count) index = count;
-  const int row = InsertItem(index, "");
-  if (row < 0) return;  // nothing inserted, nothing to report
-  SendDispInfo(LVN_SETDISPINFOA, GridRowInserted, row, -1, nullptr, 0);
-}
-
-void CGridListCtrl::DeleteRow(int row) {
-  if (row < 0 || row >= GetItemCount() || !DeleteItem(row)) return;
-  SendDispInfo(LVN_SETDISPINFOA, GridRowDeleted, row, -1, nullptr, 0);
+  return m_cursor.Position() == -1 ? -1 : GetColumnAtPosition(m_cursor.Position());
 }
 
 void CGridListCtrl::SelectRow(int row) {
@@ -92,37 +75,25 @@ int CGridListCtrl::GetSelectedRow() const {
   return GetNextItem(-1, LVNI_SELECTED);
 }
 
-void CGridListCtrl::SwapRows(int a, int b) {
-  const int rows = GetItemCount();
-  if (a < 0 || b < 0 || a >= rows || b >= rows || a == b) return;
-  const int columns = GetColumnCount();
-  for (int column = 0; column < columns; ++column) {
-    const CString textA = GetItemText(a, column);
-    SetItemText(a, column, GetItemText(b, column));
-    SetItemText(b, column, textA);
-  }
-  const DWORD_PTR dataA = GetItemData(a);
-  SetItemData(a, GetItemData(b));
-  SetItemData(b, dataA);
+void CGridListCtrl::SetRowText(int row, int column, const CString& text) {
+  SetItemText(row, column, text);
 }
 
-void CGridListCtrl::MoveRowUp(int row) {
-  if (row <= 0 || row >= GetItemCount()) return;
-  MoveRow(row, row - 1);
-}
-
-void CGridListCtrl::MoveRowDown(int row) {
-  if (row < 0 || row >= GetItemCount() - 1) return;
-  MoveRow(row, row + 1);
-}
-
-void CGridListCtrl::MoveRow(int from, int to) {
-  SwapRows(from, to);
-  // The selection goes with the row, so that the next move takes the same row further.
+void CGridListCtrl::MarkRow(int row, bool marked) {
   constexpr UINT kMark = LVIS_SELECTED | LVIS_FOCUSED;
-  SetItemState(from, 0, kMark);
-  SetItemState(to, kMark, kMark);
-  EnsureVisible(to, FALSE);
+  SetItemState(row, marked ? kMark : 0, kMark);
+  if (marked) EnsureVisible(row, FALSE);
+}
+
+void CGridListCtrl::ReportInserted(int row) {
+  SendDispInfo(LVN_SETDISPINFOA, GridRowInserted, row, -1, nullptr, 0);
+}
+
+void CGridListCtrl::ReportDeleted(int row) {
+  SendDispInfo(LVN_SETDISPINFOA, GridRowDeleted, row, -1, nullptr, 0);
+}
+
+void CGridListCtrl::ReportMoved(int from, int to) {
   SendDispInfo(LVN_SETDISPINFOA, GridRowMoved, from, -1, nullptr, 0, to);
 }
 
@@ -130,19 +101,8 @@ BOOL CGridListCtrl::PlaceEditor(CWnd* pEditor, int row, int column) {
   return pEditor ? PlaceOverGridCell(*this, *pEditor, row, column) : FALSE;
 }
 
-void CGridListCtrl::MoveCurrentColumn(int step) {
-  const int last = GetColumnCount() - 1;
-  const int position = m_nCurColumn + step;
-  if (position < 0) {
-    m_nCurColumn = 0;
-    return;
-  }
-  if (position > last) {
-    m_nCurColumn = last;
-    return;
-  }
-  m_nCurColumn = position;
-  MakeColumnVisible(GetColumnAtPosition(position));
+void CGridListCtrl::ShowCurrentColumn() {
+  MakeColumnVisible(GetFocusColumn());
   const int focused = GetNextItem(-1, LVNI_FOCUSED);
   if (focused != -1) {
     RECT bounds = {};
@@ -154,22 +114,20 @@ void CGridListCtrl::MoveCurrentColumn(int step) {
 BOOL CGridListCtrl::PreTranslateMessage(MSG* pMsg) {
   if (pMsg->message != WM_KEYDOWN || ::GetFocus() != m_hWnd)
     return CListCtrl::PreTranslateMessage(pMsg);
-  switch (pMsg->wParam) {
-    case VK_LEFT:
-      MoveCurrentColumn(-1);
-      return TRUE;
-    case VK_RIGHT:
-      MoveCurrentColumn(+1);
-      return TRUE;
-    case VK_RETURN:
-    case VK_F2: {
-      const int focused = GetNextItem(-1, LVNI_FOCUSED);
-      if (m_nCurColumn != -1 && focused != -1)
-        RequestEdit(focused, GetColumnAtPosition(m_nCurColumn));
-      return TRUE;
-    }
+  const int focused = GetNextItem(-1, LVNI_FOCUSED);
+  switch (m_cursor.OnKey(static_cast<unsigned>(pMsg->wParam), GetColumnCount(), focused)) {
+    case CGridCursor::KeyAction::kPass:
+      return CListCtrl::PreTranslateMessage(pMsg);
+    case CGridCursor::KeyAction::kConsume:
+      break;
+    case CGridCursor::KeyAction::kMoved:
+      ShowCurrentColumn();
+      break;
+    case CGridCursor::KeyAction::kEdit:
+      RequestEdit(focused, GetFocusColumn());
+      break;
   }
-  return CListCtrl::PreTranslateMessage(pMsg);
+  return TRUE;
 }
 
 BOOL CGridListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -218,7 +176,7 @@ void CGridListCtrl::OnLButtonDown(LPARAM lParam) {
   hit.pt.x = static_cast<short>(LOWORD(lParam));
   hit.pt.y = static_cast<short>(HIWORD(lParam));
   SubItemHitTest(&hit);
-  m_nCurColumn = GetPositionOfColumn(hit.iSubItem);
+  m_cursor.PlaceAt(GetPositionOfColumn(hit.iSubItem));
   MakeColumnVisible(GetFocusColumn());
   m_click.BeginPress();
   Default();  // selects and focuses the row; may end an open edit on the way
@@ -229,7 +187,7 @@ void CGridListCtrl::OnLButtonDown(LPARAM lParam) {
   GetItemRect(hit.iItem, &bounds, LVIR_BOUNDS);
   InvalidateRect(&bounds, TRUE);
   const bool focused = (GetItemState(hit.iItem, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
-  if (focused && m_nCurColumn != -1 && (hit.iSubItem != 0 || (hit.flags & LVHT_ONITEMLABEL)))
+  if (m_cursor.ClickEdits(hit.iItem, focused, hit.iSubItem, (hit.flags & LVHT_ONITEMLABEL) != 0))
     RequestEdit(hit.iItem, hit.iSubItem);
 }
 
@@ -279,10 +237,10 @@ void CGridListCtrl::DestroyEditor() {
 LRESULT CGridListCtrl::OnBeginLabelEdit(const NMLVDISPINFOA* pInfo) {
   const int row = pInfo->item.iItem;
   const int column = pInfo->item.iSubItem;
-  if (m_rules.IsReadOnly(column)) return 0;
-  if (row < 0 || row >= GetItemCount() || column < 0 || column >= GetColumnCount()) return 0;
+  const int editor = m_rules.EditorFor(row, column, GetItemCount(), GetColumnCount());
+  if (editor == EditorNone) return 0;
   DestroyEditor();
-  const CGridEditorKind& kind = CGridEditorKind::Of(GetColumnEditor(column));
+  const CGridEditorKind& kind = CGridEditorKind::Of(editor);
   m_pEditor = kind.Open(*this, row, column, CString(pInfo->item.pszText), m_rules.GetFlatOptions());
   m_nEditRow = row;
   m_nEditColumn = column;

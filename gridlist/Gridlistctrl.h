@@ -3,14 +3,16 @@
 // The grid takes over an existing list-view control of a dialog (SubclassDlgItem) and then:
 //  - keeps per-column editing rules (CGridColumnRules: read-only columns, editor kind, options);
 //  - keeps a current column, as a DISPLAY POSITION, which Left and Right move and the focus cell
-//    shows (columns may be dragged into a new order; column indexes never change, positions do;
-//    CGridGeometry maps the two and measures the cells);
+//    shows (CGridCursor decides what keys and clicks do with it; columns may be dragged into a new
+//    order; column indexes never change, positions do; CGridGeometry maps the two and measures
+//    the cells);
 //  - asks for an edit with LVN_BEGINLABELEDITA sent to its parent, which the parent's framework
 //    reflects back to the grid, and has the column's editor kind (CGridEditorKind) open an
 //    in-place editor over the cell; the editor's end notification takes the same road back;
 //  - paints its cells itself through custom draw (CGridCustomDraw);
-//  - reports every changed cell, inserted, deleted and moved row to its parent as LVN_SETDISPINFOA
-//    with the item masks of GridNotify.h, sent synchronously;
+//  - adds, deletes and moves rows (CGridRows decides, over the list-view) and reports every changed
+//    cell, inserted, deleted and moved row to its parent as LVN_SETDISPINFOA with the item masks
+//    of GridNotify.h, sent synchronously;
 //  - makes sure the parent hears of every click (NM_CLICK) exactly once and before an editor
 //    opens, whenever the list-view itself would report it only later or not at all
 //    (CGridClickReport); a press that the list-view takes for the start of a drag is no click.
@@ -30,11 +32,13 @@
 #include "CStringArray.h"
 #include "GridClickReport.h"
 #include "GridColumnRules.h"
+#include "GridCursor.h"
 #include "GridCustomDraw.h"
 #include "GridNotify.h"
+#include "GridRows.h"
 #include "ListCtrl.h"
 
-class CGridListCtrl : public CListCtrl {
+class CGridListCtrl : public CListCtrl, private CGridRows::List {
  public:
   CGridListCtrl();
   ~CGridListCtrl() override;
@@ -59,15 +63,17 @@ class CGridListCtrl : public CListCtrl {
   void MakeColumnVisible(int column);
 
   // Rows.  AddRow(-1) appends; DeleteRow of a row that does not exist deletes and reports nothing.
-  void AddRow(int index);
-  void DeleteRow(int row);
-  void SelectRow(int row);
+  void AddRow(int index) { Rows().Add(index); }
+  void DeleteRow(int row) { Rows().Delete(row); }
+  void SelectRow(int row) override;
   int GetSelectedRow() const;
-  void SwapRows(int a, int b);
+  void SwapRows(int a, int b) { Rows().Swap(a, b); }
   // Moves the row one place (nothing at the first or last row); it stays the selected and
   // focused row, and the parent is told (GridRowMoved).
-  void MoveRowUp(int row);
-  void MoveRowDown(int row);
+  void MoveRowUp(int row) { Rows().Move(row, -1); }
+  void MoveRowDown(int row) { Rows().Move(row, +1); }
+  // The row operations, the button bar's among them.
+  CGridRows Rows() { return CGridRows(*this); }
 
   // Moves an editor window over the cell, scrolling the cell into view first.
   BOOL PlaceEditor(CWnd* pEditor, int row, int column);
@@ -77,7 +83,7 @@ class CGridListCtrl : public CListCtrl {
   int GetPositionOfColumn(int column) const;
   std::vector<int> GetOrderArray() const;
 
-  int GetCurrentColumn() const { return m_nCurColumn; }  // a display position, -1 = none
+  int GetCurrentColumn() const { return m_cursor.Position(); }  // a display position, -1 = none
   CWnd* GetActiveEditor() const { return m_pEditor; }
   int GetEditRow() const { return m_nEditRow; }
   int GetEditColumn() const { return m_nEditColumn; }
@@ -99,8 +105,8 @@ class CGridListCtrl : public CListCtrl {
   void RequestEdit(int row, int column);
   void SendDispInfo(UINT code, UINT mask, int item, int subItem, const char* text, int length,
                     LPARAM lParam = 0);
-  void MoveRow(int from, int to);
-  void MoveCurrentColumn(int step);
+  // The current column moved: show it and repaint the focused row.
+  void ShowCurrentColumn();
   // The column index at the current position, -1 when there is none.
   int GetFocusColumn() const;
   // Closes the open editor without any notification.
@@ -109,9 +115,23 @@ class CGridListCtrl : public CListCtrl {
   // Sends NM_CLICK for a click the list-view did not report while the button went down.
   void SendClick(const LVHITTESTINFO& hit);
 
+  // The list-view as the row operations see it.
+  int RowCount() const override { return GetItemCount(); }
+  int ColumnCount() const override { return GetColumnCount(); }
+  int InsertRow(int index) override { return InsertItem(index, ""); }
+  bool RemoveRow(int row) override { return DeleteItem(row) != FALSE; }
+  CString RowText(int row, int column) const override { return GetItemText(row, column); }
+  void SetRowText(int row, int column, const CString& text) override;
+  std::uintptr_t RowData(int row) const override { return GetItemData(row); }
+  void SetRowData(int row, std::uintptr_t data) override { SetItemData(row, data); }
+  void MarkRow(int row, bool marked) override;
+  void ReportInserted(int row) override;
+  void ReportDeleted(int row) override;
+  void ReportMoved(int from, int to) override;
+
   CGridColumnRules m_rules;  // editor kinds, option lists, read-only flags
-  int m_nCurColumn;
-  CWnd* m_pEditor;  // owned; see CGridEditorWnd for how it ends
+  CGridCursor m_cursor;      // the current column
+  CWnd* m_pEditor;           // owned; see CGridEditorWnd for how it ends
   int m_nEditRow;
   int m_nEditColumn;
   CGridCustomDraw m_draw;

@@ -62,6 +62,21 @@ TEST(GridColumnRules, EditorKindsDefaultToTheEditBox) {
   EXPECT_EQ(rules.GetColumnEditor(11, 12), EditorEditBox);
 }
 
+TEST(GridColumnRules, ReadOnlyColumnsAndCellsOutsideTheGridOpenNoEditor) {
+  CGridColumnRules rules;  // as the configuration window sets it up
+  rules.SetReadOnlyColumnCount(1);
+  for (int column : {3, 8, 9}) rules.SetColumnReadOnly(column, true);
+  for (int column : {2, 6}) rules.SetColumnEditor(column, EditorComboBox, 10);
+  const struct {
+    int row, column, editor;
+  } cases[] = {{1, 1, EditorEditBox}, {0, 2, EditorComboBox}, {2, 6, EditorComboBox},
+               {1, 7, EditorEditBox}, {1, 0, EditorNone},     {1, 3, EditorNone},
+               {1, 8, EditorNone},    {1, 9, EditorNone},     {-1, 1, EditorNone},
+               {3, 1, EditorNone},    {1, 10, EditorNone},    {1, -1, EditorNone}};
+  for (const auto& c : cases)
+    EXPECT_EQ(rules.EditorFor(c.row, c.column, 3, 10), c.editor) << c.row << "," << c.column;
+}
+
 TEST(GridColumnRules, OptionsOfAColumnFollowExactlyItsNumberOfSeparators) {
   const CStringArray flat = Strings({"", "", "是", "否", "", "", "", "", "是", "否"});
   using V = std::vector<std::string>;

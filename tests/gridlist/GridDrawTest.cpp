@@ -61,19 +61,6 @@ TEST_F(GridDrawTest, CellsFocusCellAndReadOnlyCellsHaveTheirColours) {
   EXPECT_EQ(dib.At(ro.right - 1, ro.bottom - 1), ::GetSysColor(COLOR_BTNSHADOW));
 }
 
-TEST_F(GridDrawTest, ReadOnlyFocusCellKeepsItsButtonWithAMagentaEdge) {
-  ClickCell(2, 8);  // read-only: no editor, but the current column
-  ASSERT_EQ(dlg->m_grid.GetActiveEditor(), nullptr);
-  CDibCapture dib(Grid(), false);
-  const RECT cell = Cell(2, 8);
-  EXPECT_GT(Share(dib, cell, kPaleBlue), 60);
-  EXPECT_EQ(dib.At((cell.left + cell.right) / 2, cell.bottom - 1), kPaleMagenta);
-  EXPECT_EQ(dib.At(cell.right - 1, (cell.top + cell.bottom) / 2), kPaleMagenta);
-  const RECT other = Cell(1, 8);  // same column, row without the focus
-  EXPECT_EQ(dib.At(other.right - 1, (other.top + other.bottom) / 2),
-            ::GetSysColor(COLOR_BTNSHADOW));
-}
-
 // Not a check: leaves a picture of the test dialog for a person (see screenshot.sh).
 TEST_F(GridDrawTest, SavesAScreenshotOfTheDialogWhenAsked) {
   const char* path = std::getenv("VJD_GRID_SCREENSHOT");
