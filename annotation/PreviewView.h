@@ -20,7 +20,7 @@ class PreviewView {
  public:
   static constexpr double kWheelFactor = 1.7;
   static constexpr double kExtentMargin = 0.003;  // drawing units around the extents
-  static constexpr double kLastDrawnScale = 1e9;  // from this scale on nothing is drawn
+  static constexpr double kBlankFromScale = 1e9;  // from this scale on nothing is drawn
 
   // Scale 1 at offset (0, 0): the view of a preview without window.
   void Reset();
@@ -35,7 +35,7 @@ class PreviewView {
   void ClientToWorld(int x, int y, const IDeviceMapping& device, double* worldX,
                      double* worldY) const;
   // Whether painting draws the drawing at this scale.
-  bool Draws() const { return m_dScale < kLastDrawnScale; }
+  bool Draws() const { return m_dScale < kBlankFromScale; }
 
   double Scale() const { return m_dScale; }
   double OffsetX() const { return m_dOffsetX; }
