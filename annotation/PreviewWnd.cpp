@@ -1,17 +1,31 @@
 #include "PreviewWnd.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
-CPreviewWnd::CPreviewWnd()
-    : m_pDocument(nullptr),
-      m_dOffsetX(0.0),
-      m_dOffsetY(0.0),
-      m_dScale(1.0),
-      m_clrBack(0),
-      m_pCurEntity(0),
-      m_nCurLabel(-1) {}
+namespace {
+
+// The kernel's mapping between the preview's client pixels and drawing units.
+class KernelDevice : public vjd::annotation::IDeviceMapping {
+ public:
+  explicit KernelDevice(HWND hWnd) : m_hWnd(hWnd) {}
+  void DeviceToWorld(int x, int y, double offsetX, double offsetY, double scale, double* worldX,
+                     double* worldY) const override {
+    HDC hDC = ::GetDC(m_hWnd);
+    ::DeviceToWorld(x, y, worldX, worldY, hDC, offsetX, offsetY, scale);
+    ::ReleaseDC(m_hWnd, hDC);
+  }
+  double DeviceLengthToWorld(double pixels, double scale) const override {
+    return ::DeviceLengthToWorld(pixels, scale);
+  }
+
+ private:
+  HWND m_hWnd;
+};
+
+}  // namespace
+
+CPreviewWnd::CPreviewWnd() : m_pDocument(nullptr), m_clrBack(0), m_pCurEntity(0), m_nCurLabel(-1) {}
 
 CPreviewWnd::~CPreviewWnd() {
   ReleaseAll();
@@ -66,33 +80,19 @@ void CPreviewWnd::SetCurrentLabel(QkEntity entity, int nLabel) {
 }
 
 void CPreviewWnd::ClientToWorld(POINT pt, double* x, double* y) const {
-  HDC hDC = ::GetDC(m_hWnd);
-  ::DeviceToWorld(pt.x, pt.y, x, y, hDC, m_dOffsetX, m_dOffsetY, m_dScale);
-  ::ReleaseDC(m_hWnd, hDC);
+  m_view.ClientToWorld(pt.x, pt.y, KernelDevice(m_hWnd), x, y);
 }
 
 void CPreviewWnd::ZoomExtents() {
   double extent[4] = {0.0, 0.0, 0.0, 0.0};
   if (m_pDocument) ::DocumentQuery(m_pDocument, QK_DOC_EXTENTS, extent, 0);
-  const double x1 = extent[0], y1 = extent[1], x2 = extent[2], y2 = extent[3];
-  m_dScale = 1.0;
-  m_dOffsetX = m_dOffsetY = 0.0;
-  if (!m_hWnd) return;
+  if (!m_hWnd) {
+    m_view.Reset();
+    return;
+  }
   RECT rc;
   GetClientRect(&rc);
-  const double w = x2 - x1 + kExtentMargin;
-  const double h = y2 - y1 + kExtentMargin;
-  if (std::fabs(w) > 1e-9 && std::fabs(h) > 1e-9) {
-    const double sx = ::DeviceLengthToWorld(rc.right - rc.left, 1.0) / w;
-    const double sy = ::DeviceLengthToWorld(rc.bottom - rc.top, 1.0) / h;
-    m_dScale = 0.5 * std::min(sx, sy);  // the extents fill half the window
-    if (!(m_dScale > 0.0) || !std::isfinite(m_dScale)) m_dScale = 1.0;
-  }
-  POINT centre = {(rc.right - rc.left) / 2, (rc.bottom - rc.top) / 2};
-  double cx = 0.0, cy = 0.0;
-  ClientToWorld(centre, &cx, &cy);  // at the new scale and offset (0, 0)
-  m_dOffsetX += cx - (x1 + x2) / 2;
-  m_dOffsetY += cy - (y1 + y2) / 2;
+  m_view.FitExtents(extent, rc.right - rc.left, rc.bottom - rc.top, KernelDevice(m_hWnd));
   Invalidate();
 }
 
@@ -148,8 +148,9 @@ void CPreviewWnd::OnPaint() {
     ::BeginDraw(hDC, &a, &b);
     int count = ::DocumentQuery(m_pDocument, QK_DOC_COUNT, nullptr, 0);
     for (int k = 0; k < count && k < m_arrDisplay.GetSize(); ++k) {
-      if (m_dScale < 1e9 && m_arrDisplay[k]) {
-        ::DrawDisplay(hDC, a, b, m_dOffsetX, m_dOffsetY, m_dScale, m_arrDisplay[k], m_clrBack, 0);
+      if (m_view.Draws() && m_arrDisplay[k]) {
+        ::DrawDisplay(hDC, a, b, m_view.OffsetX(), m_view.OffsetY(), m_view.Scale(),
+                      m_arrDisplay[k], m_clrBack, 0);
       }
     }
   }
@@ -159,16 +160,7 @@ void CPreviewWnd::OnPaint() {
 LRESULT CPreviewWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
   POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   ScreenToClient(&pt);
-  double bx = 0.0, by = 0.0, ax = 0.0, ay = 0.0;
-  ClientToWorld(pt, &bx, &by);
-  if (GET_WHEEL_DELTA_WPARAM(wParam) > 0) {
-    m_dScale *= kWheelFactor;
-  } else {
-    m_dScale /= kWheelFactor;
-  }
-  ClientToWorld(pt, &ax, &ay);
-  m_dOffsetX += ax - bx;
-  m_dOffsetY += ay - by;
+  m_view.Wheel(pt.x, pt.y, GET_WHEEL_DELTA_WPARAM(wParam) > 0, KernelDevice(m_hWnd));
   Invalidate();
   return Default();
 }

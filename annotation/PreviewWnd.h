@@ -1,21 +1,19 @@
 // CPreviewWnd: the preview of the configuration window, over its static control 3001.  It owns
 // one in-memory kernel document holding the entities it shows (the window's preview entity) and
-// the kernel's display data of each of them, and draws them at its own pan offset and zoom.
-// The wheel zooms by 1.7 about the cursor, the right button zooms to the extents.
+// the kernel's display data of each of them, and draws them at its own pan offset and zoom
+// (PreviewView).  The wheel zooms about the cursor, the right button zooms to the extents.
 //
 // Ownership: the document and every display buffer belong to this object and are freed when
 // the window is destroyed (or the object goes first); the entities belong to the document.
 #pragma once
 
 #include "CArray.h"
+#include "PreviewView.h"
 #include "Wnd.h"
 #include "quarnkernel.h"
 
 class CPreviewWnd : public CWnd {
  public:
-  static constexpr double kWheelFactor = 1.7;
-  static constexpr double kExtentMargin = 0.003;  // drawing units around the extents
-
   CPreviewWnd();
   ~CPreviewWnd() override;
 
@@ -32,9 +30,7 @@ class CPreviewWnd : public CWnd {
   void ZoomExtents();
 
   QkDocument GetDocument() const { return m_pDocument; }
-  double GetScale() const { return m_dScale; }
-  double GetOffsetX() const { return m_dOffsetX; }
-  double GetOffsetY() const { return m_dOffsetY; }
+  double GetScale() const { return m_view.Scale(); }
   COLORREF GetBackColor() const { return m_clrBack; }
   // The world point under a client pixel at the current offset and scale.
   void ClientToWorld(POINT pt, double* x, double* y) const;
@@ -52,9 +48,7 @@ class CPreviewWnd : public CWnd {
   void ReleaseAll();
 
   QkDocument m_pDocument;
-  double m_dOffsetX;
-  double m_dOffsetY;
-  double m_dScale;
+  vjd::annotation::PreviewView m_view;
   CPtrArray m_arrDisplay;  // per document entity: its display data, malloc'ed, or null
   COLORREF m_clrBack;
   QkEntity m_pCurEntity;

@@ -1,6 +1,7 @@
 #include "SignRelaPosDlg.h"
 
 #include "DataExchange.h"
+#include "LabelPositionChoice.h"
 #include "SignRelaPosIds.h"
 #include "SymbolLabelConfig.h"
 
@@ -44,12 +45,20 @@ CSignRelaPosDlg::~CSignRelaPosDlg() = default;
 
 void CSignRelaPosDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  ExchangeRadioGroup(pDX, IDC_POSITION_0, m_nPosition);
+  // Opening checks the button of the code; OK reads the checked button (OnOK makes it a code).
+  if (pDX->m_bSaveAndValidate) {
+    ExchangeRadioGroup(pDX, IDC_POSITION_0, m_nPosition);
+  } else {
+    int button = vjd::annotation::PositionButtonForCode(m_nPosition);
+    ExchangeRadioGroup(pDX, IDC_POSITION_0, button);
+  }
 }
 
 void CSignRelaPosDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  if (m_nPosition >= 0 && m_nPosition <= 24)
-    m_strPosition = vjd::annotation::LabelPositionName(m_nPosition);
+  const vjd::annotation::PositionChoice choice =
+      vjd::annotation::PositionChoiceForButton(m_nPosition);
+  m_nPosition = choice.code;
+  if (choice.code != vjd::annotation::kNoLabelPosition) m_strPosition = choice.name;
   EndDialog(IDOK);
 }

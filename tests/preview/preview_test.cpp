@@ -1,11 +1,9 @@
 // The preview window as the configuration window uses it: a static control taken over by
 // CPreviewWnd inside a parent window, one kernel entity with a symbol from the library, then
-// zooming to the extents, the wheel about the cursor, the right button, painting and erasing.
+// the wheel, painting, erasing, refreshing and destroying.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <cmath>
 
 #include "KernelPreviewEntity.h"
 #include "KernelSetup.h"
@@ -61,11 +59,6 @@ class PreviewTest : public ::testing::Test {
     if (::IsWindow(m_hParent)) ::DestroyWindow(m_hParent);
     ::DeleteObject(g_parentBrush);
   }
-  POINT ClientCentre() {
-    RECT rc;
-    m_preview.GetClientRect(&rc);
-    return {rc.right / 2, rc.bottom / 2};
-  }
   void Wheel(POINT client, int delta) {
     POINT screen = client;
     m_preview.ClientToScreen(&screen);
@@ -99,23 +92,9 @@ class PreviewTest : public ::testing::Test {
   QkEntity m_entity = 0;
 };
 
-TEST_F(PreviewTest, SetEntityZoomsSoTheExtentsFillHalfTheWindowInItsMiddle) {
-  EXPECT_EQ(m_preview.SetEntity(m_entity), 1);
-  double extent[4];
-  ASSERT_TRUE(::DocumentQuery(m_preview.GetDocument(), QK_DOC_EXTENTS, extent, 0));
-  double cx, cy;
-  m_preview.ClientToWorld(ClientCentre(), &cx, &cy);
-  EXPECT_NEAR(cx, (extent[0] + extent[2]) / 2, 1e-4);
-  EXPECT_NEAR(cy, (extent[1] + extent[3]) / 2, 1e-4);
-  RECT rc;
-  m_preview.GetClientRect(&rc);
-  const double w = extent[2] - extent[0] + 0.003, h = extent[3] - extent[1] + 0.003;
-  const double sx = ::DeviceLengthToWorld(rc.right, 1.0) / w;
-  const double sy = ::DeviceLengthToWorld(rc.bottom, 1.0) / h;
-  EXPECT_DOUBLE_EQ(m_preview.GetScale(), 0.5 * std::min(sx, sy));
-}
-
-TEST_F(PreviewTest, WheelInAndOutRestoresTheScaleAndKeepsThePointUnderTheCursor) {
+// The view's arithmetic is checked natively; here the wheel's message reaches it, with the cursor
+// taken from screen to client coordinates.
+TEST_F(PreviewTest, TheWheelZoomsTheViewAboutTheCursor) {
   m_preview.SetEntity(m_entity);
   const double scale = m_preview.GetScale();
   POINT cursor = {37, 121};
@@ -129,23 +108,6 @@ TEST_F(PreviewTest, WheelInAndOutRestoresTheScaleAndKeepsThePointUnderTheCursor)
   EXPECT_NEAR(iy, wy, 1e-9);
   Wheel(cursor, -WHEEL_DELTA);
   EXPECT_NEAR(m_preview.GetScale(), scale, scale * 1e-9);
-  double ox, oy;
-  m_preview.ClientToWorld(cursor, &ox, &oy);
-  EXPECT_NEAR(ox, wx, 1e-9);
-  EXPECT_NEAR(oy, wy, 1e-9);
-}
-
-TEST_F(PreviewTest, RightButtonZoomsBackToTheExtents) {
-  m_preview.SetEntity(m_entity);
-  const double scale = m_preview.GetScale();
-  const double ox = m_preview.GetOffsetX(), oy = m_preview.GetOffsetY();
-  Wheel({5, 5}, WHEEL_DELTA);
-  Wheel({150, 20}, WHEEL_DELTA);
-  ASSERT_NE(m_preview.GetScale(), scale);
-  m_preview.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
-  EXPECT_DOUBLE_EQ(m_preview.GetScale(), scale);
-  EXPECT_DOUBLE_EQ(m_preview.GetOffsetX(), ox);
-  EXPECT_DOUBLE_EQ(m_preview.GetOffsetY(), oy);
 }
 
 TEST_F(PreviewTest, PaintFillsBlackAndDrawsTheSymbol) {
@@ -196,19 +158,6 @@ TEST_F(PreviewTest, RefreshRebuildsTheDrawingAfterTheLabelsChanged) {
   // Adding the same entity again keeps one entity and one buffer.
   EXPECT_EQ(m_preview.SetEntity(m_entity), 1);
   EXPECT_EQ(::DocumentQuery(m_preview.GetDocument(), QK_DOC_COUNT, nullptr, 0), 1);
-}
-
-TEST_F(PreviewTest, PaintingStopsDrawingOnceTheScaleReachesAThousandMillion) {
-  Show();
-  m_preview.SetEntity(m_entity);
-  while (m_preview.GetScale() * 1.7 < 1e9) Wheel(ClientCentre(), WHEEL_DELTA);
-  QkSetupDrawCalls(1);
-  PixelAt(0, 0);  // painted
-  EXPECT_EQ(QkSetupDrawCalls(1), 1) << "still drawn just below";
-  Wheel(ClientCentre(), WHEEL_DELTA);
-  ASSERT_GE(m_preview.GetScale(), 1e9);
-  EXPECT_EQ(PixelAt(2, 2), RGB(0, 0, 0));  // the background only
-  EXPECT_EQ(QkSetupDrawCalls(1), 0);
 }
 
 TEST_F(PreviewTest, DestroyingTheWindowFreesTheDocument) {
