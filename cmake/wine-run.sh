@@ -64,13 +64,15 @@ pe_machine() {
   [ -n "$offset" ] && od -An -tx2 -j$((offset + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
 }
 if [ -f "$program" ] && [ "$(pe_machine "$program" || true)" = 014c ] && ! runs_i686; then
+  . "$(dirname "$0")/../tools/machine-abi.sh"
+  if kernel_refuses_i386; then
+    echo "wine-run.sh: $program not run: it is an i686 program, and this machine runs no 32-bit" \
+      "x86 code (its kernel refuses i386 programs)" >&2
+    exit 77
+  fi
   [ -x "$wine32" ] || cannot_start "it is an i686 program and Wine's 32-bit loader $wine32 is" \
     "missing (Debian's wine32:i386; run tools/setup.sh)"
-  "$wine32" --version >/dev/null 2>&1 || status=$?
-  echo "wine-run.sh: $program not run: it is an i686 program, and this machine runs no 32-bit" \
-    "x86 code (Wine's 32-bit loader $wine32 is refused, status ${status:-?}:" \
-    "a kernel without 32-bit support)" >&2
-  exit 77
+  cannot_start "it is an i686 program and Wine's 32-bit loader $wine32 does not start"
 fi
 [ "$mode" = run ] || exit 0
 

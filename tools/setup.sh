@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs, the 32-bit part of Wine (the plug-in a person
-# installs is i686), and the Chinese locale that Wine needs for code page 936. Idempotent and
+# Installs every Debian package the project needs, the 32-bit part of Wine where the machine runs
+# 32-bit code (the plug-in a person installs is i686), and the Chinese locale that Wine needs for code page 936. Idempotent and
 # quiet when everything is already there.
 set -euo pipefail
+. "$(dirname "$0")/machine-abi.sh"
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
@@ -10,6 +11,13 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
   wine64 wine32:i386 xvfb xauth python3 x11-utils xdotool imagemagick fonts-arphic-uming fonts-wqy-zenhei locales
 )
+# Wine's 32-bit half (about a hundred i386 packages) serves only a machine that runs 32-bit code;
+# where the kernel refuses it, the win32 build's tests are skipped anyway (tools/test.sh).
+if kernel_refuses_i386; then
+  kept=()
+  for p in "${packages[@]}"; do [ "$p" = wine32:i386 ] || kept+=("$p"); done
+  packages=("${kept[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -22,7 +30,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   # wine32:i386 runs the i686 programs (wine64 hands them to its 32-bit loader): Debian offers it
   # once the machine takes i386 packages, which the package lists then have to include.
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
   as_root apt-get update -qq

@@ -17,9 +17,10 @@ broken=()
 # A kernel without 32-bit support refuses Wine's 32-bit loader, and with it every i686 program:
 # there the win32 build makes its plug-in and stand-ins but not its test programs, whose tests
 # are reported as skipped with the reason, as their runs would be.
+. "$top/tools/machine-abi.sh"
 win32_not_run=""
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  win32_not_run="this machine runs no 32-bit x86 code (Wine's 32-bit loader /usr/lib/wine/wine is refused)"
+if kernel_refuses_i386; then
+  win32_not_run="this machine runs no 32-bit x86 code (its kernel refuses i386 programs)"
   echo "test: the win32 build's tests are skipped: $win32_not_run"
 fi
 
