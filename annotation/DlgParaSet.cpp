@@ -58,22 +58,7 @@ void CDlgParaSet::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_PREVIEW, m_wndPreview);
   DDX_Control(pDX, IDC_CB_SYMBOL, m_cbSymbol);
   DDX_Control(pDX, IDC_CB_CATEGORY, m_cbCategory);
-  using vjd::annotation::DisplayOptions;
-  const struct {
-    int nID;
-    int DisplayOptions::*pBox;
-  } kBoxes[] = {{IDC_CHK_SHOW_MOTOR_NAME, &DisplayOptions::bShowMotorName},
-                {IDC_CHK_SHOW_MOTOR_MODEL, &DisplayOptions::bShowMotorModel},
-                {IDC_CHK_CONFIG_MOTOR, &DisplayOptions::bConfigMotor},
-                {IDC_CHK_SHOW_CABLE_NAME, &DisplayOptions::bShowCableName},
-                {IDC_CHK_SHOW_CABLE_LABEL, &DisplayOptions::bShowCableLabel},
-                {IDC_CHK_ONE_LINE, &DisplayOptions::bOneLine},
-                {IDC_CHK_CONFIG_CABLE, &DisplayOptions::bConfigCable},
-                {IDC_CHK_SHOW_SHORT_NAME, &DisplayOptions::bShowShortName},
-                {IDC_CHK_CONFIG_SHORT, &DisplayOptions::bConfigShort},
-                {IDC_CHK_SHOW_NAME_ON_DRAW, &DisplayOptions::bShowNameOnDraw},
-                {IDC_CHK_SHOW_SHORT_CURRENT, &DisplayOptions::bShowShortCurrent}};
-  for (const auto& box : kBoxes) DDX_Check(pDX, box.nID, m_options.*box.pBox);
+  ExchangeOptionBoxes(pDX);
   DDX_Text(pDX, IDC_EDIT_SEL_COUNT, m_nSelCount);
 }
 
@@ -101,14 +86,10 @@ BOOL CDlgParaSet::OnInitDialog() {
   LoadCatalog();
   FillSymbolList();  // selects the first symbol, which loads its configuration
   ReadDisplaySettings();
-  m_pModel->Open(m_options);  // the snapshot of what was read; nothing changed yet
+  const vjd::annotation::BoxReaction opening = m_pModel->Open(m_options);
   if (m_arrSelHandles.GetSize() > 0) m_nSelCount = m_arrSelHandles.GetSize();
-  UpdateData(FALSE);
-  // The three groups start disabled; nothing is changed yet.
-  m_options.bConfigMotor = m_options.bConfigCable = m_options.bConfigShort = FALSE;
-  UpdateData(FALSE);
-  for (int id : {IDC_CHK_CONFIG_MOTOR, IDC_CHK_CONFIG_CABLE, IDC_CHK_CONFIG_SHORT}) OnCheckBox(id);
-  return TRUE;  // the focus was not set here
+  ShowBoxReaction(opening);  // shows the boxes; the three groups start disabled
+  return TRUE;               // the focus was not set here
 }
 
 BOOL CDlgParaSet::PreTranslateMessage(MSG* pMsg) {

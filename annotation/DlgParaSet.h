@@ -15,7 +15,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
 #include <memory>
 
 #include "CArray.h"
@@ -99,8 +98,10 @@ class CDlgParaSet : public CDialog {
   void FillSymbolList();
   void OnCategoryChanged();
   void OnSymbolChanged();
-  void EnableControls(BOOL bEnable, std::initializer_list<int> ids);
-  void OnCheckBox(int nID);  // 3011, 3012, 3015, 3016, 3017, 3021
+  void ExchangeOptionBoxes(CDataExchange* pDX);  // the eleven check boxes <-> m_options
+  void OnCheckBox(int nID);                      // 3011, 3012, 3015, 3016, 3017, 3021
+  // Writes the boxes back when the rule changed one, then enables or disables the boxes it names.
+  void ShowBoxReaction(const vjd::annotation::BoxReaction& reaction);
   // Right button and wheel over the preview go to the preview.  TRUE when forwarded.
   BOOL ForwardToPreview(MSG* pMsg);
 

@@ -18,6 +18,24 @@ const GridColumn kColumns[vjd::annotation::kLabelColumnCount] = {
     {LVCFMT_CENTER, 60}, {LVCFMT_CENTER, 60}, {LVCFMT_CENTER, 100}, {LVCFMT_CENTER, 40},
     {LVCFMT_CENTER, 55}, {LVCFMT_CENTER, 55}};
 
+struct OptionBoxControl {
+  int nID;
+  vjd::annotation::OptionBox box;
+};
+// The eleven check boxes, in the order the window exchanges them.
+using Box = vjd::annotation::OptionBox;
+const OptionBoxControl kOptionBoxes[] = {{IDC_CHK_SHOW_MOTOR_NAME, Box::kShowMotorName},
+                                         {IDC_CHK_SHOW_MOTOR_MODEL, Box::kShowMotorModel},
+                                         {IDC_CHK_CONFIG_MOTOR, Box::kConfigMotor},
+                                         {IDC_CHK_SHOW_CABLE_NAME, Box::kShowCableName},
+                                         {IDC_CHK_SHOW_CABLE_LABEL, Box::kShowCableLabel},
+                                         {IDC_CHK_ONE_LINE, Box::kOneLine},
+                                         {IDC_CHK_CONFIG_CABLE, Box::kConfigCable},
+                                         {IDC_CHK_SHOW_SHORT_NAME, Box::kShowShortName},
+                                         {IDC_CHK_CONFIG_SHORT, Box::kConfigShort},
+                                         {IDC_CHK_SHOW_NAME_ON_DRAW, Box::kShowNameOnDraw},
+                                         {IDC_CHK_SHOW_SHORT_CURRENT, Box::kShowShortCurrent}};
+
 }  // namespace
 
 void CDlgParaSet::InitGridColumns() {
@@ -97,37 +115,26 @@ void CDlgParaSet::OnSymbolChanged() {
 
 // ---- Check boxes --------------------------------------------------------------------------
 
-void CDlgParaSet::EnableControls(BOOL bEnable, std::initializer_list<int> ids) {
-  for (int id : ids) {
-    if (CWnd* pControl = GetDlgItem(id)) pControl->EnableWindow(bEnable);
+void CDlgParaSet::ExchangeOptionBoxes(CDataExchange* pDX) {
+  for (const OptionBoxControl& control : kOptionBoxes) {
+    DDX_Check(pDX, control.nID, m_options.*vjd::annotation::OptionValue(control.box));
   }
 }
 
 void CDlgParaSet::OnCheckBox(int nID) {
   UpdateData(TRUE);
-  switch (nID) {
-    case IDC_CHK_CONFIG_MOTOR:
-      EnableControls(m_options.bConfigMotor, {IDC_CHK_SHOW_MOTOR_MODEL, IDC_CHK_SHOW_MOTOR_NAME});
-      break;
-    case IDC_CHK_CONFIG_CABLE:
-      EnableControls(m_options.bConfigCable,
-                     {IDC_CHK_SHOW_CABLE_LABEL, IDC_CHK_ONE_LINE, IDC_CHK_SHOW_CABLE_NAME});
-      break;
-    case IDC_CHK_CONFIG_SHORT:
-      EnableControls(m_options.bConfigShort, {IDC_CHK_SHOW_SHORT_NAME});  // 3017 stays enabled
-      break;
-    case IDC_CHK_ONE_LINE:
-      EnableControls(m_options.bOneLine, {IDC_CHK_SHOW_CABLE_NAME});
-      break;
-    case IDC_CHK_SHOW_SHORT_CURRENT:
-      if (!m_options.bShowShortCurrent) {
-        m_options.bShowShortName = TRUE;  // at least one of the two short-circuit switches stays on
-        UpdateData(FALSE);
-      }
-      break;
-    case IDC_CHK_SHOW_NAME_ON_DRAW:
-      ::SetShowNameOnDraw(m_options.bShowNameOnDraw);  // at once, not only on "应用"
-      break;
+  for (const OptionBoxControl& control : kOptionBoxes) {
+    if (control.nID == nID) ShowBoxReaction(m_pModel->OnOptionBox(control.box, m_options));
+  }
+}
+
+void CDlgParaSet::ShowBoxReaction(const vjd::annotation::BoxReaction& reaction) {
+  if (reaction.boxesChanged) UpdateData(FALSE);
+  for (const vjd::annotation::BoxEnabling& enabling : reaction.enablings) {
+    for (const OptionBoxControl& control : kOptionBoxes) {
+      CWnd* pControl = control.box == enabling.box ? GetDlgItem(control.nID) : nullptr;
+      if (pControl) pControl->EnableWindow(enabling.enabled ? TRUE : FALSE);
+    }
   }
 }
 

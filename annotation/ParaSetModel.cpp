@@ -85,9 +85,15 @@ ParaSetModel::ParaSetModel(ILabelHost& host, IPreviewEntity& entity, const ISymb
   InitRecord(m_rows);
 }
 
-void ParaSetModel::Open(const DisplayOptions& settings) {
+BoxReaction ParaSetModel::Open(DisplayOptions& settings) {
   m_snapshot = SnapshotOf(settings);
   m_bDirty = false;
+  return OpenOptionBoxes(settings);
+}
+
+BoxReaction ParaSetModel::OnOptionBox(OptionBox box, DisplayOptions& options) {
+  if (box == OptionBox::kShowNameOnDraw) m_host.SetShowNameOnDraw(options.bShowNameOnDraw);
+  return ReactToOptionBox(box, options);
 }
 
 bool ParaSetModel::CheckFile(const FileStatus& status) {

@@ -23,6 +23,7 @@
 #include "LabelConfigFile.h"
 #include "LabelGridView.h"
 #include "LabelHost.h"
+#include "OptionBoxes.h"
 #include "ParaSetSink.h"
 #include "PreviewLabels.h"
 #include "SymbolCatalog.h"
@@ -46,7 +47,11 @@ class ParaSetModel {
                const LabelConfigFile& file, ILabelGridView& grid, IParaSetSink& sink);
 
   // The window opened with these display settings; the five compared ones become the snapshot.
-  void Open(const DisplayOptions& settings);
+  // The check boxes take their opening state (see OpenOptionBoxes), which the window shows.
+  BoxReaction Open(DisplayOptions& settings);
+  // The user ticked or cleared `box` (see ReactToOptionBox); "显示名称" is stored at once, the
+  // other settings wait for "应用".
+  BoxReaction OnOptionBox(OptionBox box, DisplayOptions& options);
 
   // Reads the symbol catalogue at `path` and returns its categories.  A catalogue that is missing
   // or cannot be read is reported; either way every category then lists the whole library.

@@ -1,33 +1,14 @@
 #include "DataExchange.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 
 #include "AfxMessageBox.h"
+#include "WholeNumber.h"
 #include "Wnd.h"
 
 const char kAfxParseIntText[] = "请输入一个整数。";
 
 namespace {
-
-// A whole number with optional blanks around it and an optional sign, inside the int range.
-bool ParseInt(const char* text, int* value) {
-  const char* p = text;
-  while (*p == ' ' || *p == '\t') ++p;
-  const char* digits = p;
-  if (*digits == '+' || *digits == '-') ++digits;
-  if (*digits < '0' || *digits > '9') return false;
-  errno = 0;
-  char* end = nullptr;
-  long long parsed = std::strtoll(p, &end, 10);
-  if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX) return false;
-  while (*end == ' ' || *end == '\t') ++end;
-  if (*end != '\0') return false;
-  *value = static_cast<int>(parsed);
-  return true;
-}
 
 CString WindowText(HWND hWnd) {
   CString text;
@@ -96,7 +77,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
   if (!hWnd) return;
   if (pDX->m_bSaveAndValidate) {
     int parsed = 0;
-    if (!ParseInt(WindowText(hWnd), &parsed)) {
+    if (!ParseWholeNumber(WindowText(hWnd), &parsed)) {
       fw::AfxMessageBox(pDX->m_pDlgWnd->m_hWnd, kAfxParseIntText, MB_OK | MB_ICONEXCLAMATION);
       pDX->Fail();
       return;

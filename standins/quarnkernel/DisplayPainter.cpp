@@ -123,19 +123,6 @@ COLORREF ContrastOf(COLORREF background) {
   return luma < 128 ? RGB(255, 255, 255) : RGB(0, 0, 0);
 }
 
-void WorldToDevice(double wx, double wy, int ox, int oy, double offX, double offY, double scale,
-                   double& dx, double& dy) {
-  dx = ox + (wx + offX) * kPixelsPerUnit * scale;
-  dy = oy - (wy + offY) * kPixelsPerUnit * scale;
-}
-
-void DeviceToWorldPoint(double dx, double dy, int ox, int oy, double offX, double offY,
-                        double scale, double& wx, double& wy) {
-  double ppu = kPixelsPerUnit * scale;
-  wx = (dx - ox) / ppu - offX;
-  wy = -(dy - oy) / ppu - offY;
-}
-
 bool PaintDisplay(HDC dc, int ox, int oy, double offX, double offY, double scale,
                   const void* buffer, COLORREF background, COLORREF override, int penWidth) {
   if (!dc || !buffer || !(scale > 0) || !std::isfinite(scale)) return false;

@@ -1,11 +1,5 @@
-// Paints display data (DisplayData.h) on a GDI device context, and converts between device and
-// world coordinates.  The transform of every view of the kernel (the host's map view and the
-// plug-in's preview alike):
-//   device x = origin x + (world x + offset x) * kPixelsPerUnit * scale
-//   device y = origin y - (world y + offset y) * kPixelsPerUnit * scale   (world y points up)
-// where the origin is the DC's viewport origin (0, 0 for a window DC) and kPixelsPerUnit
-// (EntityDisplay.h) is the kernel's pixels per drawing unit at scale 1.0.  So world = (device -
-// origin) / (kPixelsPerUnit * scale) - offset, with y mirrored.
+// Paints display data (DisplayData.h) on a GDI device context, in the view transform of
+// ViewTransform.h.
 //
 // Colours: kByBackground, or a colour equal to the view's background, is drawn in the
 // background's contrast colour (white on dark, black on light) for strokes and text; a label
@@ -17,6 +11,7 @@
 #include <cstdint>
 
 #include "EntityDisplay.h"
+#include "ViewTransform.h"
 
 namespace qk {
 
@@ -28,10 +23,5 @@ COLORREF ContrastOf(COLORREF background);
 bool PaintDisplay(HDC dc, int originX, int originY, double offsetX, double offsetY, double scale,
                   const void* buffer, COLORREF background, COLORREF override = CLR_INVALID,
                   int penWidth = 1);
-
-void WorldToDevice(double wx, double wy, int originX, int originY, double offsetX, double offsetY,
-                   double scale, double& dx, double& dy);
-void DeviceToWorldPoint(double dx, double dy, int originX, int originY, double offsetX,
-                        double offsetY, double scale, double& wx, double& wy);
 
 }  // namespace qk

@@ -7,6 +7,7 @@
 
 #include "DisplayBuilder.h"
 #include "EntityStore.h"
+#include "ViewTransform.h"  // kPixelsPerUnit
 
 namespace qk {
 
@@ -14,8 +15,5 @@ namespace qk {
 EntityView ViewOf(const Entity& entity);
 // Display data of the entity; with `prepare` its world box is computed as well.
 std::vector<uint8_t> DisplayDataOf(const Entity& entity, bool prepare);
-
-// Pixels per world unit at scale 1.0 of the kernel's drawing functions.
-inline constexpr int kPixelsPerUnit = 10000;
 
 }  // namespace qk

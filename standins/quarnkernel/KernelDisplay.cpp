@@ -1,6 +1,6 @@
 // The kernel's display functions: the display data of an entity built from its symbol, line and
-// labels, its drawing with GDI, and the device/world conversions.  The
-// transform and the colour rules are those of DisplayPainter.h; the placement of labels from
+// labels, its drawing with GDI, and the device/world conversions.  The transform is that of
+// ViewTransform.h, the colour rules those of DisplayPainter.h; the placement of labels from
 // their position codes and the markup of label texts are those of DisplayBuilder.h.
 #include <windows.h>
 
@@ -98,14 +98,13 @@ QK_API int QK_CALL DeviceToWorld(int x, int y, double* worldX, double* worldY, v
   if (!worldX || !worldY) return 0;
   POINT origin = {0, 0};
   if (dc) GetViewportOrgEx(static_cast<HDC>(dc), &origin);
-  qk::DeviceToWorldPoint(x, y, origin.x, origin.y, offsetX, offsetY, scale > 0 ? scale : 1.0,
+  qk::DeviceToWorldPoint(x, y, origin.x, origin.y, offsetX, offsetY, qk::ConversionScale(scale),
                          *worldX, *worldY);
   return 1;
 }
 
 QK_API double QK_CALL DeviceLengthToWorld(double length, double scale) {
-  double s = scale > 0 ? scale : 1.0;  // a scale of 0 or less converts at 1.0
-  return length / (qk::kPixelsPerUnit * s);
+  return qk::DeviceLengthInWorld(length, scale);
 }
 
 }  // extern "C"

@@ -81,33 +81,18 @@ TEST_F(DataExchangeFixture, MembersGoIntoTheControlsAndComeBack) {
   EXPECT_TRUE(g_shown.empty());
 }
 
-TEST_F(DataExchangeFixture, WholeNumbersWithBlanksAroundThemAreRead) {
-  struct Case {
-    const char* text;
-    int value;
-  } cases[] = {{" 42 ", 42}, {"+7", 7}, {"-2147483648", INT_MIN}, {"2147483647", INT_MAX}};
-  for (const Case& c : cases) {
-    SetNumberText(c.text);
-    EXPECT_TRUE(dlg.UpdateData(TRUE)) << c.text;
-    EXPECT_EQ(c.value, dlg.m_nNumber) << c.text;
-  }
-  EXPECT_TRUE(g_shown.empty());
-}
-
+// Which texts are refused is tested natively (WholeNumberTest); here what a refusal does.
 TEST_F(DataExchangeFixture, ARefusedNumberTellsTheUserKeepsTheMemberAndStopsTheExchange) {
-  for (const char* bad : {"", "12abc", "1 2", "2147483648", "-", "0x10"}) {
-    g_shown.clear();
-    dlg.m_nNumber = 5;
-    dlg.m_strText = "kept";
-    SetNumberText(bad);
-    ::SetDlgItemTextA(dlg.m_hWnd, IDC_FWTEST_EDIT, "typed");
-    EXPECT_FALSE(dlg.UpdateData(TRUE)) << '"' << bad << '"';
-    EXPECT_EQ(5, dlg.m_nNumber) << bad;
-    EXPECT_STREQ("kept", dlg.m_strText) << "the lines after the refused one did nothing";
-    ASSERT_EQ(1u, g_shown.size()) << bad;
-    EXPECT_EQ(kAfxParseIntText, g_shown[0].text);
-    EXPECT_EQ(dlg.m_hWnd, g_shown[0].owner);
-  }
+  dlg.m_nNumber = 5;
+  dlg.m_strText = "kept";
+  SetNumberText(" 12abc");
+  ::SetDlgItemTextA(dlg.m_hWnd, IDC_FWTEST_EDIT, "typed");
+  EXPECT_FALSE(dlg.UpdateData(TRUE));
+  EXPECT_EQ(5, dlg.m_nNumber);
+  EXPECT_STREQ("kept", dlg.m_strText) << "the lines after the refused one did nothing";
+  ASSERT_EQ(1u, g_shown.size());
+  EXPECT_EQ(kAfxParseIntText, g_shown[0].text);
+  EXPECT_EQ(dlg.m_hWnd, g_shown[0].owner);
   EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_FWTEST_NUMBER), ::GetFocus())
       << "the focus sits on the control to correct";
 }
