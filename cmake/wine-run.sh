@@ -89,8 +89,20 @@ if [ -z "${DISPLAY:-}" ]; then
   # No display: run this one program in a private Xvfb and stop it afterwards.
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --prefix "$prefix" "$@"
 fi
-if command -v xdpyinfo >/dev/null && ! timeout 10 xdpyinfo >/dev/null 2>&1; then
-  cannot_start "the display $DISPLAY does not answer"
+# A display can refuse a connection for a moment while many programs connect at once (two
+# programs of a race starting together): it is asked up to five times before it counts as gone.
+if command -v xdpyinfo >/dev/null; then
+  for attempt in 1 2 3 4 5; do
+    if answer=$(timeout 10 xdpyinfo 2>&1 >/dev/null); then
+      [ "$attempt" = 1 ] ||
+        echo "wine-run.sh: the display $DISPLAY answered at the ${attempt}th asking (first: ${first:-no answer within 10 s})" >&2
+      break
+    fi
+    [ "$attempt" = 1 ] && first=$answer
+    [ "$attempt" = 5 ] &&
+      cannot_start "the display $DISPLAY does not answer (${answer:-no answer within 10 s})"
+    sleep 1
+  done
 fi
 
 # The prefix, stamped with its set-up's version and font (a prefix made by an older set-up or
