@@ -95,7 +95,7 @@ if command -v xdpyinfo >/dev/null; then
   for attempt in 1 2 3 4 5; do
     if answer=$(timeout 10 xdpyinfo 2>&1 >/dev/null); then
       [ "$attempt" = 1 ] ||
-        echo "wine-run.sh: the display $DISPLAY answered at the ${attempt}th asking (first: ${first:-no answer within 10 s})" >&2
+        echo "wine-run.sh: the display $DISPLAY answered at attempt ${attempt} of 5 (the first: ${first:-no answer within 10 s})" >&2
       break
     fi
     [ "$attempt" = 1 ] && first=$answer
