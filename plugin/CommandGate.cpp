@@ -5,7 +5,7 @@
 namespace vjd::command {
 
 int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
-           ICommandMessages& messages) {
+           ICommandSink& messages) {
   if (!map) return 0;
   int currentId = 0, currentState = 0;
   map->GetCurrentCommand(currentId, currentState);
@@ -21,7 +21,7 @@ int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
   if (!map->GetCurrentCommand(nowId, nowState) || nowId != commandId) return 0;
   map->SetPrompt(prompt);
   map->SetAction(action);
-  messages.Deliver(kStart, 0, 0);
+  messages.Send(kStart, 0, 0);
   return 1;
 }
 

@@ -13,7 +13,7 @@ namespace vjd::command {
 // one, it is current already, or the map did not make it current).  The command-state object
 // goes back to the host before the function returns, whichever way.
 int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
-           ICommandMessages& messages);
+           ICommandSink& messages);
 
 // Whether a MouseStatus message goes to the command: a map is attached and reports `commandId`
 // as its current command; `state` receives the command state it reported with it.

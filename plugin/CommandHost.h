@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "CArray.h"
+#include "CommandSink.h"
 
 namespace vjd::command {
 
@@ -128,14 +129,6 @@ class IConfigWindows {
   // of the drawing's (none: no list), shown; null when no window came about.
   virtual std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected,
                                               const SymbolLists& all) = 0;
-};
-
-// The command's own message handler as the host reaches it (through the current-command gate):
-// the command sends itself messages this way, never straight to its handler.
-class ICommandMessages {
- public:
-  virtual ~ICommandMessages() = default;
-  virtual void Deliver(int code, int param1, int param2) = 0;
 };
 
 }  // namespace vjd::command

@@ -21,7 +21,7 @@ int PointerParam(const void* p) {
 }  // namespace
 
 CParaSetCommand::CParaSetCommand(IHostIntArray& array, const IDrawingSymbols& drawing,
-                                 IConfigWindows& windows, ICommandMessages& messages)
+                                 IConfigWindows& windows, ICommandSink& messages)
     : m_array(array), m_drawing(drawing), m_windows(windows), m_messages(messages) {}
 
 IConfigWindow* CParaSetCommand::LiveWindow() const {
@@ -46,7 +46,7 @@ void CParaSetCommand::OnMessage(const IHostMap& map, int code, int p1, int p2, i
       if (commandState == 0) OnPickEnd(map);
       return;
     case kKey:
-      if (p1 == kEscapeKey) m_messages.Deliver(kEnd, 0, 0);
+      if (p1 == kEscapeKey) m_messages.Send(kEnd, 0, 0);
       return;
     case kEnd:
       OnEnd(map);
@@ -56,7 +56,7 @@ void CParaSetCommand::OnMessage(const IHostMap& map, int code, int p1, int p2, i
       return;
     case kFromWindow:
       if (p2 == kWindowLeaves)
-        m_messages.Deliver(kEnd, 0, 0);
+        m_messages.Send(kEnd, 0, 0);
       else if (p2 == kWindowPicks)
         OnNewPick(map);
       return;
@@ -147,7 +147,7 @@ void CParaSetCommand::OnNewPick(const IHostMap& map) {
   m_array.RemoveAll();
 
   CString prompt;  // message 21 is not handled: the prompt stays empty
-  m_messages.Deliver(kPromptRequest, PointerParam("?"), PointerParam(&prompt));
+  m_messages.Send(kPromptRequest, PointerParam("?"), PointerParam(&prompt));
   map.SetPrompt(prompt);
 
   ArmPick(map);

@@ -32,7 +32,7 @@ class CParaSetCommand {
  public:
   // Borrows all four; they outlive the command.
   CParaSetCommand(vjd::command::IHostIntArray& array, const vjd::command::IDrawingSymbols& drawing,
-                  vjd::command::IConfigWindows& windows, vjd::command::ICommandMessages& messages);
+                  vjd::command::IConfigWindows& windows, ICommandSink& messages);
   CParaSetCommand(const CParaSetCommand&) = delete;
   CParaSetCommand& operator=(const CParaSetCommand&) = delete;
 
@@ -68,6 +68,6 @@ class CParaSetCommand {
   vjd::command::IHostIntArray& m_array;
   const vjd::command::IDrawingSymbols& m_drawing;
   vjd::command::IConfigWindows& m_windows;
-  vjd::command::ICommandMessages& m_messages;
+  ICommandSink& m_messages;
   std::unique_ptr<vjd::command::IConfigWindow> m_window;  // the newest window, if any
 };

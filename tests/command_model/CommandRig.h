@@ -143,7 +143,7 @@ struct FakeWindows : IConfigWindows {
 };
 
 // The plug-in with its host: MouseStatus and LaunchCommand as the exports run them.
-class CommandRig : public ICommandMessages {
+class CommandRig : public ICommandSink {
  public:
   static constexpr int kCommandId = 4711;
   static constexpr int kOtherCommandId = 4712;
@@ -151,11 +151,11 @@ class CommandRig : public ICommandMessages {
   CommandRig() { map.currentCommand = kCommandId; }
   void MouseStatus(int code, int p1, int p2);
   int LaunchCommand();
-  void Deliver(int code, int p1, int p2) override { MouseStatus(code, p1, p2); }
+  void Send(int code, int p1, int p2) override { MouseStatus(code, p1, p2); }
   // The user's requests from a window: "选择实体", and leaving (the command is told first).
-  void PressPick() { Deliver(kFromWindow, 0, kWindowPicks); }
+  void PressPick() { Send(kFromWindow, 0, kWindowPicks); }
   void Leave(FakeWindow& window) {
-    Deliver(kFromWindow, 0, kWindowLeaves);
+    Send(kFromWindow, 0, kWindowLeaves);
     window.alive = false;
   }
   // Starts the command with this selection and forgets the log of the start.

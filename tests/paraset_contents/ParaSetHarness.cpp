@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "GridNotify.h"
 #include "KernelSetup.h"
 #include "ResourceScope.h"
 #include "SignRelaPosDlg.h"
@@ -125,16 +126,9 @@ void ParaSetTest::Tick(int id, BOOL ticked) {
 
 void ParaSetTest::EditCell(int row, int column, const char* text) {
   m_pDlg->m_grid.SetItemText(row, column, text);
-  NMLVDISPINFOA info = {};
-  info.hdr.hwndFrom = m_pDlg->m_grid.m_hWnd;
-  info.hdr.idFrom = IDC_GRID;
-  info.hdr.code = LVN_SETDISPINFOA;
-  info.item.mask = GridCellChanged;
-  info.item.iItem = row;
-  info.item.iSubItem = column;
-  info.item.pszText = const_cast<char*>(text);
-  info.item.cchTextMax = static_cast<int>(std::strlen(text));
-  ::SendMessageA(m_hDlg, WM_NOTIFY, IDC_GRID, reinterpret_cast<LPARAM>(&info));
+  HWND grid = m_pDlg->m_grid.m_hWnd;
+  SendGridNotify(grid, grid, IDC_GRID, LVN_SETDISPINFOA, GridCellChanged, row, column, text,
+                 static_cast<int>(std::strlen(text)));
 }
 
 void ParaSetTest::Leave() {
