@@ -75,7 +75,7 @@ LabelConfigFile::LabelConfigFile(const CString& host_directory, IRecordFileSyste
 
 std::unique_ptr<IRecordFile> LabelConfigFile::Open(RecordFileLock lock) const {
   std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
-  if (file && !file->Lock(lock)) {
+  if (file && file->Lock(lock) != LockResult::kHeld) {
     file->Close();
     file.reset();
   }

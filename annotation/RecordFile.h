@@ -17,6 +17,14 @@ namespace vjd::annotation {
 
 enum class RecordFileLock { kShared, kExclusive };
 
+// What asking for the file's lock came to.
+enum class LockResult {
+  kHeld,         // held until Close()
+  kBusy,         // another program held it for the whole wait
+  kUnsupported,  // the file system keeps no locks (a share without a lock service, for one)
+  kFailed,       // refused for any other reason
+};
+
 class IRecordFile {
  public:
   virtual ~IRecordFile() = default;
@@ -30,12 +38,11 @@ class IRecordFile {
   // Flushes, lets go of the lock and closes; true when every byte written so far reached the file.
   virtual bool Close() = 0;
   // Takes the file's lock until Close(), waiting a bounded time while another program holds it
-  // (a shared lock waits only for an exclusive one).  False when it was not had in time or the
-  // file cannot be locked: the caller then neither reads nor writes.  A file that no other
-  // program sees needs no lock.
-  virtual bool Lock(RecordFileLock kind) {
+  // (a shared lock waits only for an exclusive one).  Unless it is held, the caller neither
+  // reads nor writes.  A file that no other program sees needs no lock.
+  virtual LockResult Lock(RecordFileLock kind) {
     (void)kind;
-    return true;
+    return LockResult::kHeld;
   }
 };
 

@@ -22,7 +22,7 @@
 namespace vjd::annotation {
 namespace {
 
-enum class LockTry { kHeld, kBusy, kFailed };
+enum class LockTry { kHeld, kBusy, kUnsupported, kFailed };
 
 #ifdef _WIN32
 // Windows locks byte ranges, and a range one handle holds can be neither read nor written through
@@ -42,7 +42,15 @@ LockTry TryLock(std::FILE* file, RecordFileLock kind) {
   DWORD flags = LOCKFILE_FAIL_IMMEDIATELY;
   if (kind == RecordFileLock::kExclusive) flags |= LOCKFILE_EXCLUSIVE_LOCK;
   if (LockFileEx(HandleOf(file), flags, 0, 1, 0, &at)) return LockTry::kHeld;
-  return GetLastError() == ERROR_LOCK_VIOLATION ? LockTry::kBusy : LockTry::kFailed;
+  switch (GetLastError()) {
+    case ERROR_LOCK_VIOLATION:
+      return LockTry::kBusy;
+    case ERROR_NOT_SUPPORTED:
+    case ERROR_INVALID_FUNCTION:  // what some redirectors answer for a lock they cannot keep
+      return LockTry::kUnsupported;
+    default:
+      return LockTry::kFailed;
+  }
 }
 
 // Closing the handle frees its locks only some time later, so the lock is freed first.
@@ -61,7 +69,9 @@ void Pause(int ms) {
 LockTry TryLock(std::FILE* file, RecordFileLock kind) {
   const int operation = (kind == RecordFileLock::kExclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
   if (::flock(::fileno(file), operation) == 0) return LockTry::kHeld;
-  return errno == EWOULDBLOCK || errno == EINTR ? LockTry::kBusy : LockTry::kFailed;
+  if (errno == EWOULDBLOCK || errno == EINTR) return LockTry::kBusy;
+  return errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS ? LockTry::kUnsupported
+                                                                   : LockTry::kFailed;
 }
 
 void ReleaseLock(std::FILE* file) {
@@ -109,10 +119,9 @@ bool StdioRecordFile::Seek(long long offset) {
 #endif
 }
 
-bool StdioRecordFile::Lock(RecordFileLock kind) {
-  lock_timed_out_ = false;
-  if (file_ == nullptr) return false;
-  if (locked_) return true;
+LockResult StdioRecordFile::Lock(RecordFileLock kind) {
+  if (file_ == nullptr) return LockResult::kFailed;
+  if (locked_) return LockResult::kHeld;
   // Polled, with short pauses: neither system waits for a lock for a bounded time by itself.
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lock_wait_ms_);
   int pause_ms = 1;
@@ -120,16 +129,14 @@ bool StdioRecordFile::Lock(RecordFileLock kind) {
     const LockTry tried = TryLock(file_, kind);
     if (tried == LockTry::kHeld) {
       locked_ = true;
-      return true;
+      return LockResult::kHeld;
     }
-    if (tried == LockTry::kFailed) return false;
+    if (tried == LockTry::kUnsupported) return LockResult::kUnsupported;
+    if (tried == LockTry::kFailed) return LockResult::kFailed;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                           deadline - std::chrono::steady_clock::now())
                           .count();
-    if (left <= 0) {
-      lock_timed_out_ = true;
-      return false;
-    }
+    if (left <= 0) return LockResult::kBusy;
     Pause(static_cast<int>(left < pause_ms ? left : pause_ms));
     if (pause_ms < 4) pause_ms *= 2;
   }

@@ -30,11 +30,7 @@ class StdioRecordFile : public IRecordFile {
   bool Flush() override;
   bool Seek(long long offset) override;
   bool Close() override;
-  bool Lock(RecordFileLock kind) override;
-
-  // After a Lock() that failed: true when another program held the lock for the whole wait
-  // (false when the file cannot be locked at all).
-  bool LockTimedOut() const { return lock_timed_out_; }
+  LockResult Lock(RecordFileLock kind) override;
   // Flushes and cuts the file to `size` bytes.
   bool Truncate(long long size);
 
@@ -46,7 +42,6 @@ class StdioRecordFile : public IRecordFile {
   int lock_wait_ms_;
   bool ok_ = true;
   bool locked_ = false;
-  bool lock_timed_out_ = false;
 };
 
 class StdioRecordFileSystem : public IRecordFileSystem {

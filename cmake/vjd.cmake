@@ -74,13 +74,16 @@ function(vjd_add_script_test name script)
   vjd_share_display(${name})
 endfunction()
 
-# Adds every subfolder of the current folder that has a CMakeLists.txt, in name order; each one
-# decides itself which builds it belongs to.
+# Adds every subfolder of the current folder that has a CMakeLists.txt, in name order, but those
+# named as arguments; each one decides itself which builds it belongs to.
 function(vjd_add_subdirectories)
   file(GLOB dirs LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
        ${CMAKE_CURRENT_SOURCE_DIR}/*)
   list(SORT dirs)
   foreach(dir ${dirs})
+    if(dir IN_LIST ARGN)
+      continue()
+    endif()
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
       add_subdirectory(${dir})
     endif()

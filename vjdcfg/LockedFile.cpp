@@ -7,6 +7,7 @@
 #include "SymbolLabelConfig.h"
 
 using vjd::annotation::kRecordSize;
+using vjd::annotation::LockResult;
 using vjd::annotation::RecordFileLock;
 using vjd::annotation::StdioRecordFile;
 
@@ -19,10 +20,10 @@ bool LockedFile::Open(FileUse use, std::string& error) {
   stream_ = OpenFile(path_, use, error);
   if (stream_ == nullptr) return false;
   file_ = std::make_unique<StdioRecordFile>(stream_, StdioRecordFile::kOwned, lock_wait_ms_);
-  if (file_->Lock(use == FileUse::kUpdate ? RecordFileLock::kExclusive : RecordFileLock::kShared)) {
-    return true;
-  }
-  if (file_->LockTimedOut()) {
+  const LockResult locked =
+      file_->Lock(use == FileUse::kUpdate ? RecordFileLock::kExclusive : RecordFileLock::kShared);
+  if (locked == LockResult::kHeld) return true;
+  if (locked == LockResult::kBusy) {
     char waited[32];
     std::snprintf(waited, sizeof waited, "%g", lock_wait_ms_ / 1000.0);
     error = "another program kept " + path_ + " locked for " + waited + " s";

@@ -327,7 +327,7 @@ class FailingFiles : public IRecordFileSystem {
     bool Flush() override { return real_->Flush() && owner_.fault != kFlush; }
     bool Seek(long long o) override { return real_->Seek(o); }
     bool Close() override { return real_->Close() && owner_.fault != kClose; }
-    bool Lock(RecordFileLock kind) override { return real_->Lock(kind); }
+    LockResult Lock(RecordFileLock kind) override { return real_->Lock(kind); }
 
    private:
     std::unique_ptr<IRecordFile> real_;
@@ -383,7 +383,7 @@ namespace {
 std::unique_ptr<IRecordFile> HoldLock(const TempHostDir& host, RecordFileLock kind) {
   static StdioRecordFileSystem no_wait(0);
   auto file = no_wait.OpenOrCreate(host.Directory() + LabelConfigFile::kRelativePath);
-  if (file && !file->Lock(kind)) file.reset();
+  if (file && file->Lock(kind) != LockResult::kHeld) file.reset();
   return file;
 }
 

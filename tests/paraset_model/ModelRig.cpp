@@ -46,41 +46,9 @@ bool RecordingSink::ChooseColour(std::int32_t initial, std::int32_t& chosen) {
 
 namespace {
 
-class MemoryFile : public IRecordFile {
- public:
-  explicit MemoryFile(std::vector<unsigned char>& bytes) : m_bytes(bytes) {}
-  long Read(void* buffer, std::size_t size) override {
-    const std::size_t n = m_at < m_bytes.size() ? std::min(size, m_bytes.size() - m_at) : 0;
-    if (n) std::memcpy(buffer, m_bytes.data() + m_at, n);
-    m_at += n;
-    return static_cast<long>(n);
-  }
-  bool Write(const void* buffer, std::size_t size) override {
-    if (m_bytes.size() < m_at + size) m_bytes.resize(m_at + size);
-    std::memcpy(m_bytes.data() + m_at, buffer, size);
-    m_at += size;
-    return true;
-  }
-  bool Flush() override { return true; }
-  bool Seek(long long offset) override {
-    m_at = static_cast<std::size_t>(offset);
-    return true;
-  }
-  bool Close() override { return true; }
-
- private:
-  std::vector<unsigned char>& m_bytes;
-  std::size_t m_at = 0;
-};
-
 const char* const kSymbols[] = {"电动机", "短路点", "方块", "馈电开关", "照明"};
 
 }  // namespace
-
-std::unique_ptr<IRecordFile> MemoryFiles::OpenOrCreate(const CString&) {
-  if (!usable) return nullptr;
-  return std::make_unique<MemoryFile>(bytes);
-}
 
 int SmallLibrary::GetSymbolCount() const {
   return 5;
@@ -103,7 +71,8 @@ ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory) : m_strDir(ho
 
 LabelConfigFile ModelRig::File() const {
   if (m_strDir.IsEmpty()) {
-    return LabelConfigFile("C:\\host\\", const_cast<MemoryFiles*>(&files));
+    return LabelConfigFile(kHostDirectory,
+                           const_cast<vjd::testing::MemoryRecordFileSystem*>(&files));
   }
   return LabelConfigFile(m_strDir);
 }

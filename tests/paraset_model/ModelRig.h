@@ -15,6 +15,7 @@
 
 #include "FakeLabelHost.h"
 #include "MemoryPreviewEntity.h"
+#include "MemoryRecordFileSystem.h"
 #include "ParaSetModel.h"
 #include "ParaSetRecords.h"
 
@@ -59,15 +60,6 @@ class RecordingSink : public IParaSetSink {
   }
 };
 
-// The configuration file's bytes in memory; while `usable` is false it can be neither opened
-// nor created.
-class MemoryFiles : public vjd::annotation::IRecordFileSystem {
- public:
-  std::vector<unsigned char> bytes;
-  bool usable = true;
-  std::unique_ptr<vjd::annotation::IRecordFile> OpenOrCreate(const CString& path) override;
-};
-
 // Symbols 0 to 4: "电动机", "短路点", "方块", "馈电开关", "照明"; "方块" has no built-in default.
 class SmallLibrary : public ISymbolLibrary {
  public:
@@ -79,6 +71,8 @@ class SmallLibrary : public ISymbolLibrary {
 class ModelRig {
  public:
   static constexpr double kSymbolSize = 0.84;  // v of the preview entity; its base point is 0
+  // The host directory whose configuration file lies in `files`, unless the rig has its own.
+  static constexpr const char* kHostDirectory = "C:\\host\\";
 
   // `host` null: the in-memory label host `ownHost`.  `hostDirectory` empty: the configuration
   // file is `files`, else the real file under that directory.
@@ -106,12 +100,16 @@ class ModelRig {
   bool Find(const char* kind, SymbolLabelConfig& record) const;
   void Store(const SymbolLabelConfig& record) const;
   std::vector<std::string> StoredTexts(const char* kind) const;  // the record's slots in use
-  size_t FileBytes() const { return files.bytes.size(); }
+  const std::string& FileContents() const {
+    return files.Contents(std::string(kHostDirectory) +
+                          vjd::annotation::LabelConfigFile::kRelativePath);
+  }
+  size_t FileBytes() const { return FileContents().size(); }
 
   vjd::annotation::testing::FakeLabelHost ownHost;
   MemoryPreviewEntity entity;
   SmallLibrary library;
-  MemoryFiles files;
+  vjd::testing::MemoryRecordFileSystem files;
   FakeGrid grid;
   RecordingSink sink;
   vjd::annotation::SelectedKind selected;

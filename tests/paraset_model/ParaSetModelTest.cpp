@@ -131,9 +131,9 @@ TEST_F(ModelTest, ChoosingTheShownSymbolAgainKeepsItsEdits) {
   EXPECT_EQ(LabelText(0), "型号");
   EXPECT_EQ(StoredTexts("电动机"), (Strings{"型号", "b", "c"}));
   // Without edits it is read back from the file and nothing is written again.
-  const std::vector<unsigned char> bytes = files.bytes;
+  const std::string bytes = FileContents();
   Choose("电动机");
-  EXPECT_EQ(files.bytes, bytes);
+  EXPECT_EQ(FileContents(), bytes);
   EXPECT_EQ(Row(0)[1], "型号");
   Edit(1, 1, "容量");
   Choose("电动机");
@@ -155,11 +155,11 @@ TEST_F(ModelTest, LeavingStoresTheSelectedKindsChangedRowsThenEndsTheCommandOnce
 
 TEST_F(ModelTest, AFailedStoreIsReportedAndSkippedAndNothingWaitsForALaterStore) {
   Choose("电动机");
-  files.usable = false;
+  files.faults.unavailable = true;
   Edit(0, 1, "型号");
   Choose("照明");  // neither storing "电动机" nor loading "照明" can reach the file
   EXPECT_EQ(sink.messages, (Strings{"文件没找到！", "文件没找到！"}));
-  files.usable = true;
+  files.faults.unavailable = false;
   sink.messages.clear();
   Choose("电动机");  // nothing changed since: nothing is stored, "电动机" shows its default
   Choose("馈电开关");
@@ -170,11 +170,11 @@ TEST_F(ModelTest, AFailedStoreIsReportedAndSkippedAndNothingWaitsForALaterStore)
 
 TEST_F(ModelTest, ChoosingTheShownSymbolStoresItsEditsFirstAndReloadsEvenWhenTheStoreFails) {
   Choose("电动机");
-  files.usable = false;
+  files.faults.unavailable = true;
   Edit(0, 1, "型号");
   Choose("电动机");  // the store fails and is reported, then the reload is tried
   EXPECT_EQ(sink.messages, (Strings{"文件没找到！", "文件没找到！"}));
-  files.usable = true;
+  files.faults.unavailable = false;
   Edit(0, 1, "功率");
   Choose("电动机");  // now the store reaches the file and the grid is read back from it
   EXPECT_EQ(sink.messages.size(), 2u);

@@ -102,7 +102,7 @@ TEST_F(FileUse, ACommandWaitsForAnotherProgramsLockAndGivesUpChangingNothing) {
     SCOPED_TRACE(c.args[0] +
                  (c.held == RecordFileLock::kShared ? " beside a reader" : " beside a writer"));
     std::unique_ptr<IRecordFile> held = no_wait.OpenOrCreate(file_.c_str());
-    ASSERT_TRUE(held && held->Lock(c.held));
+    ASSERT_TRUE(held && held->Lock(c.held) == LockResult::kHeld);
     std::vector<std::string> args = {"--wait", "0.05"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     ToolRun run = RunTool(args, kOneKind);
