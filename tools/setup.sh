@@ -26,6 +26,32 @@ done
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
+# apt-get update, asked again while a mirror serves an index that does not match its Release file
+# (it says "Mirror sync in progress?"; mirrors heal within minutes).  When it never succeeds, the
+# first index it could not read and why are left in bad_index and bad_reason: the install may
+# still succeed without that index, and if it does not, the last line says which one it was.
+apt_log=$(mktemp)
+trap 'rm -f "$apt_log"' EXIT
+bad_index=""
+bad_reason=""
+apt_update() {
+  local attempts=${VJD_APT_ATTEMPTS:-5} pause=${VJD_APT_PAUSE:-30} n line
+  for n in $(seq "$attempts"); do
+    as_root apt-get update -qq >"$apt_log" 2>&1 && { bad_index=""; return 0; }
+    line=$(grep -m1 '^E: Failed to fetch ' "$apt_log" || true)
+    bad_index=$(sed -E 's/^E: Failed to fetch ([^ ]+).*/\1/' <<<"$line")
+    bad_reason=$(sed -E 's/^E: Failed to fetch [^ ]+ +//; s/ *\[IP:.*$//' <<<"$line")
+    [ -n "$line" ] || bad_reason=$(grep -m1 '^E: ' "$apt_log" || echo "apt-get update failed")
+    if [ "$n" -lt "$attempts" ]; then
+      echo "setup: apt-get update failed (attempt $n of $attempts: ${bad_index:-} $bad_reason);" \
+           "asking again in $pause s" >&2
+      sleep "$pause"
+    fi
+  done
+  echo "setup: apt-get update failed $attempts times; going on with the indexes it has" >&2
+  return 1
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   # wine32:i386 runs the i686 programs (wine64 hands them to its 32-bit loader): Debian offers it
@@ -33,9 +59,19 @@ if [ ${#missing[@]} -gt 0 ]; then
   if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
+  apt_update || true
+  if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+       "${missing[@]}" >/dev/null 2>"$apt_log"; then
+    tail -n 5 "$apt_log" >&2
+    if [ -n "$bad_index" ]; then
+      echo "setup: cannot install ${missing[*]}: the package index $bad_index could not be read" \
+           "($bad_reason), so apt cannot resolve them; a mirror usually heals within minutes:" \
+           "run this again later, or point /etc/apt/sources.list at another mirror" >&2
+    else
+      echo "setup: apt-get could not install ${missing[*]} (see above)" >&2
+    fi
+    exit 1
+  fi
 fi
 
 # Wine reports code page 936 only under a generated Chinese locale.
