@@ -58,11 +58,22 @@ build() {
     { echo "build of $p failed:"; tail -40 "build/$p.log"; broken+=("$p"); return 1; }
 }
 
+# A Wine prefix takes a while to make: each Windows build's is made in the background while the
+# builds run (its server is stopped again, so that the tests start one on their own display).
+declare -A prefix_job=()
+prepare_prefix() {
+  local prefix="$top/build/$1/wineprefix"
+  { "$top/cmake/wine-run.sh" --prefix "$prefix" cmd /c exit 0 >/dev/null 2>&1
+    "$top/cmake/wine-run.sh" --prefix "$prefix" --stop; } &
+  prefix_job[$1]=$!
+}
+
 # A Windows build's tests, in the background, on a display and a Wine server of their own: those
 # that open windows one at a time, beside them those that open none and the end-to-end scripts
 # (which bring their own display); see vjd_share_display in cmake/vjd.cmake.
 windows_tests() {
   local p=$1
+  wait "${prefix_job[$p]}" 2>/dev/null
   (
     prefix="$top/build/$p/wineprefix"
     xvfb_pid=""
@@ -84,6 +95,8 @@ native_tests() {
 phase configure eval 'for p in "${presets[@]}"; do configure "$p"; done'
 
 rm -f build/*/gtest-xml/*.xml
+prepare_prefix win64
+[ -n "$win32_not_run" ] || prepare_prefix win32
 build win64 && windows_tests win64
 if [ -n "$win32_not_run" ]; then
   # Nothing to build: each test says why it is skipped.
