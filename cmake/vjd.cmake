@@ -38,11 +38,11 @@ endfunction()
 # name listed here becomes an object library of that name (so that its folder's
 # target_include_directories, target_compile_definitions and target_sources still reach it), and
 # the program it is listed under links them all.  GoogleTest keeps each case's own name; the report
-# and the CTest test are the program's; VJD_TEST_PROGRAM names the program in its sources.  A
-# source that two members name is compiled once, with the
-# first member's settings.  A member must not set properties that only a program has (an output
-# folder, POST_BUILD steps, link options, test properties): such a program stays alone.  Native
-# programs link in a moment and stay apart.  VJD_JOIN_TEST_PROGRAMS=OFF keeps every one apart.
+# and the CTest test are the program's, its time limit the sum of its members'.  VJD_TEST_PROGRAM
+# names the program in its sources.  A source that two members name is compiled once, with the
+# first member's settings.  A member must not set what only a program has (a working directory or
+# output folder, POST_BUILD steps, link options, test properties): such a program stays alone.
+# Native programs link in a moment and stay apart.  VJD_JOIN_TEST_PROGRAMS=OFF keeps all apart.
 #   logic_tests   the portable code's programs and the stand-ins' windowless ones: no window
 #   window_tests  windows of the framework, the grid, the position and configuration windows
 #   plugin_tests  the plug-in DLL loaded as a host loads it, with its windows
@@ -89,6 +89,14 @@ function(vjd_add_gtest name)
   cmake_parse_arguments(T "" "TIMEOUT;WORKING_DIRECTORY" "SOURCES;LIBS;UNITY_SKIP" ${ARGN})
   vjd_test_program(program ${name})
   if(NOT program STREQUAL name)
+    if(T_WORKING_DIRECTORY)
+      message(FATAL_ERROR "${name} has a working directory of its own: take it out of "
+                          "VJD_TEST_PROGRAM_${program} (cmake/vjd.cmake)")
+    endif()
+    if(NOT T_TIMEOUT)
+      set(T_TIMEOUT 300)
+    endif()
+    set_property(GLOBAL APPEND PROPERTY VJD_TEST_MEMBERS_${program}_timeouts ${T_TIMEOUT})
     # The program's sources so far: a source named again is left out here.
     get_property(taken GLOBAL PROPERTY VJD_TEST_SOURCES_${program})
     set(sources)
@@ -103,6 +111,9 @@ function(vjd_add_gtest name)
     target_compile_definitions(${name} PRIVATE VJD_TEST_PROGRAM="${program}")
     target_link_libraries(${name} PUBLIC ${T_LIBS} GTest::gmock GTest::gtest)
     vjd_unity_tests(${name} UNITY_SKIP ${T_UNITY_SKIP})
+    if(VJD_NOT_RUN_HERE)
+      set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL ON)  # as its program (below)
+    endif()
     # An object library's objects reach a program only when the program itself links it.
     foreach(lib ${T_LIBS})
       if(TARGET ${lib})
@@ -136,8 +147,9 @@ function(vjd_add_joined_gtest program)
   list(REMOVE_DUPLICATES objects)
   add_executable(${program})
   target_link_libraries(${program} PRIVATE ${members} ${objects} GTest::gtest_main)
-  list(LENGTH members count)
-  math(EXPR timeout "300 * ${count}")
+  get_property(timeouts GLOBAL PROPERTY VJD_TEST_MEMBERS_${program}_timeouts)
+  string(REPLACE ";" "+" timeouts "${timeouts}")
+  math(EXPR timeout "${timeouts}")
   vjd_register_gtest(${program} ${timeout} "")
 endfunction()
 
