@@ -7,7 +7,7 @@
 #           On a machine whose kernel runs no 32-bit x86 code nothing of it is built (the package
 #           below compiles and links the i686 plug-in): its tests are reported as skipped, with
 #           the reason, as their runs would be;
-#   native  builds (Linux: the portable code, the fuzz targets) and runs its tests;
+#   native  builds (Linux: the portable code, the fuzz targets) and runs its tests, while beside it
 #   package builds the package a person installs (win32-release: the plug-in and what it links,
 #           then the zip) and checks it.
 # Before the closing line, a table says when each step began and how long it took (build/phases).
@@ -44,10 +44,11 @@ if kernel_refuses_i386; then
 fi
 
 configure() {
-  local p=$1 extra=()
+  local p=$1 log=build/$1.log extra=()
   [ "$p" = win32 ] && extra=("-DVJD_NOT_RUN_HERE=$win32_not_run")
-  cmake --preset "$p" "${extra[@]}" >"build/$p.log" 2>&1 ||
-    { echo "configuring $p failed:"; tail -40 "build/$p.log"; broken+=("$p"); return 1; }
+  [ "$p" = win32-release ] && log=build/package.log
+  cmake --preset "$p" "${extra[@]}" >"$log" 2>&1 ||
+    { echo "configuring $p failed:"; tail -40 "$log"; broken+=("$p"); return 1; }
 }
 
 build() {
@@ -92,7 +93,21 @@ native_tests() {
     >build/native.test.log 2>&1 &
 }
 
-phase configure eval 'for p in "${presets[@]}"; do configure "$p"; done'
+# The package: an optimised i686 plug-in in its zip, checked as it is shipped.  It builds beside
+# the native build, so that the two keep both cores busy to their ends.
+package() {
+  [[ " ${broken[*]} " == *" win32-release "* ]] && return
+  echo "== package win32-release ($(date +%T))"
+  if phase build-package cmake --build --preset package -j "$jobs" >>build/package.log 2>&1; then
+    ctest --preset package --output-junit "$top/build/win32-release/ctest-junit.xml" \
+      >build/package.test.log 2>&1
+  else
+    : >build/package.broken
+  fi
+}
+
+rm -f build/package.broken
+phase configure eval 'for p in "${presets[@]}" win32-release; do configure "$p"; done'
 
 rm -f build/*/gtest-xml/*.xml
 prepare_prefix win64
@@ -105,18 +120,13 @@ if [ -n "$win32_not_run" ]; then
 else
   build win32 && windows_tests win32
 fi
+package &
 build native && native_tests
 
-# The package: an optimised i686 plug-in in its zip, checked as it is shipped.
-echo "== package win32-release ($(date +%T))"
-if { cmake --preset win32-release >build/package.log 2>&1; } &&
-   phase build-package cmake --build --preset package -j "$jobs" >>build/package.log 2>&1; then
-  ctest --preset package --output-junit "$top/build/win32-release/ctest-junit.xml" >build/package.test.log 2>&1
-else
+wait
+if [ -f build/package.broken ]; then
   echo "package build failed:"; tail -40 build/package.log; broken+=(win32-release)
 fi
-
-wait
 for p in "${presets[@]}" package; do
   [ -f "build/$p.test.log" ] || continue
   echo "== test $p"
