@@ -19,25 +19,12 @@ namespace {
 // The catalogue the walk's window reads: every category lists at least one symbol.
 const char kCatalogue[] = "供电辅助制图 符号分类\n负载\ndot 0\ndot 4\n开关\ndot 3\n故障\ndot 1\n";
 
-// What the user types into a cell: valid and invalid for each column.
-const char* const kTexts[] = {
-    "型号",
-    "",
-    "  a b ",
-    "是",
-    "否",
-    "0.004",
-    "0",
-    "1e400",
-    "-1e999",
-    "nan",
-    "0x10",
-    "12.5abc",
-    "255",
-    "-7",
-    "99999999999",
-    "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十",  // longer than a text field
-};
+// What the user types into a cell: valid and invalid for each column, and a text longer than
+// its field.
+const char kLongText[] = "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十";
+const char* const kTexts[] = {"型号", "",      "  a b ",      "是",     "否",   "0.004",
+                              "0",    "1e400", "-1e999",      "nan",    "0x10", "12.5abc",
+                              "255",  "-7",    "99999999999", kLongText};
 const std::int32_t kColours[] = {0, 255, 0xff0000, 0x123456, 0x7fffffff};
 const int kHandles[] = {1, 2, 3, 4, 5};
 const int kIds[] = {10, 20, 30, 40, 50};
@@ -85,22 +72,17 @@ std::string Show(const Cells& cells, int code) {
   return s + "code " + std::to_string(code);
 }
 
-const char* const kOpNames[] = {"add",
-                                "delete",
-                                "move up",
-                                "move down",
-                                "edit",
-                                "click",
-                                "switch kind",
-                                "switch category",
-                                "apply",
-                                "push to all",
-                                "push to picked",
-                                "pick",
-                                "leave and open",
-                                "the next write fails",
-                                "the next lock is busy",
-                                "the folder goes or comes back"};
+const char kOpNames[] =
+    "add/delete/move up/move down/edit/click/switch kind/switch category/apply/push to all/"
+    "push to picked/pick/leave and open/the next write fails/the next lock is busy/"
+    "the folder goes or comes back";
+
+std::string OpName(int op) {
+  std::string names = kOpNames;
+  size_t at = 0;
+  for (int k = 0; k < op; ++k) at = names.find('/', at) + 1;
+  return names.substr(at, names.find('/', at) - at);
+}
 
 }  // namespace
 
@@ -119,15 +101,6 @@ std::vector<WalkAction> DecodeWalk(const std::uint8_t* data, std::size_t size) {
     actions.push_back(a);
   }
   return actions;
-}
-
-std::string Describe(const std::vector<WalkAction>& actions) {
-  std::string s;
-  for (const WalkAction& a : actions) {
-    s += std::string(kOpNames[a.op]) + " (" + std::to_string(a.row) + "," +
-         std::to_string(a.column) + "," + std::to_string(a.value) + ")\n";
-  }
-  return s;
 }
 
 ModelWalk::ModelWalk() : m_strCatalogue(CataloguePath()) {
@@ -172,7 +145,7 @@ std::string ModelWalk::Step(const WalkAction& action) {
   m_rig.ownHost.log.clear();
   m_rig.ownHost.annotations.clear();
   m_nPreset = m_nInitial = m_rig.sink.positionPreset = m_rig.sink.colourInitial = -100;
-  m_strDid = kOpNames[action.op];
+  m_strDid = OpName(action.op);
   Act(action);
   transcript.push_back(m_strDid);
   return Compare();

@@ -49,7 +49,6 @@ struct WalkAction {
 
 // Reads actions from bytes, four a piece (missing bytes read as 0).
 std::vector<WalkAction> DecodeWalk(const std::uint8_t* data, std::size_t size);
-std::string Describe(const std::vector<WalkAction>& actions);
 
 class ModelWalk {
  public:
