@@ -68,7 +68,8 @@ class ParaSetModel {
   // store failed (the user was told).  The changed flag stays as it is.
   bool StoreRows(const std::string& kind);
   // Fills grid, rows and preview from the kind's record or its built-in default; leaves them as
-  // they are when the file cannot be used (the user was told).
+  // they are when the file cannot be used (the user was told), and then, unless `kind` is the one
+  // shown, as rows of no stored slot.
   void LoadRows(const std::string& kind);
 
   // The grid's reports.  With nothing selected in the symbol list each does nothing.
@@ -77,7 +78,9 @@ class ParaSetModel {
   void OnCellChanged(const SelectedKind& selected, int row, int column, const std::string& text);
   // The grid has the new, empty row `row`.
   void OnRowInserted(const SelectedKind& selected, int row);
-  // The grid no longer has row `row`; the stored record loses that row's slot at once.
+  // The grid no longer has row `row`; the stored record loses that row's own slot at once, if it
+  // has one, and keeps every other: after a delete, refused or not, the record holds the rows it
+  // held before but the deleted one, in their stored order.
   void OnRowDeleted(const SelectedKind& selected, int row);
   // Rows `row` and `to` traded places in the grid.
   void OnRowMoved(const SelectedKind& selected, int row, int to);
@@ -119,8 +122,9 @@ class ParaSetModel {
   void ClearRows();
   void InsertSlot(int row);
   void RemoveSlot(int row);
-  // The stored slot of the deleted row; the other rows' stored slots close up behind it.
-  int TakeStoredSlot(int row);
+  // Row `row` is gone: its stored slot, if any, is taken out of the kind's record, and the other
+  // rows' stored slots close up behind it once the file has done so.
+  void RemoveStoredSlot(const std::string& kind, int row);
   // The record the rows make, named `kind`.
   SymbolLabelConfig RecordOfRows(const std::string& kind) const;
 
@@ -136,7 +140,9 @@ class ParaSetModel {
   bool m_bDirty = false;
   SymbolLabelConfig m_rows;
   // Per row, the slot of the stored record it stands for: the rows' own order after a load or a
-  // store, another one after rows moved.
+  // store, another one after rows moved or a delete was refused; kNoSlot for a row not stored
+  // yet (added, from the default, or left from another kind by a failed load).
+  static constexpr int kNoSlot = -1;
   std::vector<int> m_storedSlot;
   OptionSnapshot m_snapshot;
 };

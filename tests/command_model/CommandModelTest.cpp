@@ -45,12 +45,17 @@ TEST_F(CommandTest, WhileAnotherCommandIsCurrentNoMessageDoesAnything) {
   EXPECT_EQ(CommandRig::kOtherCommandId, rig.map.currentCommand);
 }
 
+// Everything after the array is made, up to the window's making, runs in the library's resource
+// context.
 TEST_F(CommandTest, StartMovesTheSelectionIntoTheArrayAndOpensTheWindowWithTheDeviceSymbols) {
   rig.map.selection = {101, 103, 102};
   rig.MouseStatus(18, 0, 0);
-  EXPECT_TRUE(
-      rig.log.InOrder({"IntArray.SetSize(3,-1)", "IntArray.SetAt(0,101)", "IntArray.SetAt(1,103)",
-                       "IntArray.SetAt(2,102)", "Selection.Clear()", "IntArray.GetSize()"}));
+  EXPECT_TRUE(rig.log.InOrder(
+      {"IntArray.Create()", "Resources.Own()", "Map.Selection()", "IntArray.SetSize(3,-1)",
+       "IntArray.SetAt(0,101)", "IntArray.SetAt(1,103)", "IntArray.SetAt(2,102)",
+       "Selection.Clear()", "IntArray.GetSize()", "Drawing.DeviceSymbols()", "Windows.Open()"}));
+  EXPECT_EQ(1, rig.log.Count("Resources.Own()"));
+  EXPECT_EQ("Resources.Restore()", rig.log.lines.back()) << "the host's context comes back last";
   EXPECT_EQ(5, rig.log.Count("Selection.Count()")) << "the count is asked again before each step";
   EXPECT_TRUE(rig.map.selection.empty());
   FakeWindow* window = rig.windows.Newest();

@@ -13,13 +13,18 @@ void FakeGrid::InsertRow(int row, const std::string& number) {
 }
 
 void FakeGrid::SetCellText(int row, int column, const std::string& text) {
-  ASSERT_TRUE(row >= 0 && row < RowCount() && column >= 0 && column < kLabelColumnCount)
-      << row << "," << column;
+  if (row < 0 || row >= RowCount() || column < 0 || column >= kLabelColumnCount) {
+    misuses.push_back("SetCellText(" + std::to_string(row) + "," + std::to_string(column) + ")");
+    return;
+  }
   rows[row].cells[column] = text;
 }
 
 void FakeGrid::SetRowCode(int row, int code) {
-  ASSERT_TRUE(row >= 0 && row < RowCount()) << row;
+  if (row < 0 || row >= RowCount()) {
+    misuses.push_back("SetRowCode(" + std::to_string(row) + ")");
+    return;
+  }
   rows[row].code = code;
 }
 
@@ -63,10 +68,17 @@ void SmallLibrary::GetSymbolExtent(int, double extent[4]) const {
   extent[2] = extent[3] = 0.004;
 }
 
-ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory) : m_strDir(hostDirectory) {
+ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory)
+    : m_pHost(host ? host : &ownHost), m_strDir(hostDirectory) {
   entity.attributes.dSymbolSize = kSymbolSize;
-  model =
-      std::make_unique<ParaSetModel>(host ? *host : ownHost, entity, library, File(), grid, sink);
+  model = std::make_unique<ParaSetModel>(*m_pHost, entity, library, File(), grid, sink);
+}
+
+void ModelRig::Reopen() {
+  model.reset();
+  grid.rows.clear();
+  selected.reset();
+  model = std::make_unique<ParaSetModel>(*m_pHost, entity, library, File(), grid, sink);
 }
 
 LabelConfigFile ModelRig::File() const {
@@ -82,6 +94,16 @@ void ModelRig::Choose(const std::string& kind) {
   while (index < library.GetSymbolCount() && library.GetSymbolName(index) != kind) ++index;
   selected = kind;
   model->ChooseSymbol(index, kind);
+}
+
+std::vector<std::string> ModelRig::ChooseCategory(const std::string& category) {
+  std::vector<std::string> names;
+  const std::vector<SymbolListItem> items = model->SymbolsOf(category);
+  for (const SymbolListItem& item : items) names.push_back(item.strName);
+  if (items.empty()) return names;
+  selected = items.front().strName;
+  model->ChooseSymbol(items.front().nSymbol, items.front().strName);
+  return names;
 }
 
 void ModelRig::Edit(int row, int column, const std::string& text) {
@@ -131,8 +153,9 @@ bool ModelRig::Find(const char* kind, SymbolLabelConfig& record) const {
   return File().FindRecord(kind, record).ok();
 }
 
-void ModelRig::Store(const SymbolLabelConfig& record) const {
-  ASSERT_TRUE(File().StoreRecord(record).ok());
+void ModelRig::Store(const SymbolLabelConfig& record) {
+  if (!File().StoreRecord(record).ok())
+    misuses.push_back(std::string("Store ") + record.szSymbolName);
 }
 
 std::vector<std::string> ModelRig::StoredTexts(const char* kind) const {

@@ -115,9 +115,9 @@ void WindowStore(const std::string& path, const SymbolLabelConfig& record) {
   LabelConfigFile(CString(), &files).StoreRecord(record);
 }
 
-void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count) {
+void WindowRemoveSlot(const std::string& path, const char* kind, int index) {
   OneFile files(path);
-  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index, new_count);
+  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index);
 }
 
 std::string Bytes(const SymbolLabelConfig& record) {

@@ -46,7 +46,7 @@ vjd::annotation::SymbolLabelConfig GridRecord(const char* kind, const std::vecto
 // Stores a record into the file at `path` through the configuration file's own StoreRecord, and
 // removes a slot through its RemoveLabelSlot.
 void WindowStore(const std::string& path, const vjd::annotation::SymbolLabelConfig& record);
-void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count);
+void WindowRemoveSlot(const std::string& path, const char* kind, int index);
 
 // The bytes of records, for building damaged files.
 std::string Bytes(const vjd::annotation::SymbolLabelConfig& record);
