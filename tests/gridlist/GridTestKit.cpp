@@ -73,10 +73,17 @@ void KeyUp(WORD vk) {
 }
 
 void PressKey(WORD vk, bool ctrl) {
-  if (ctrl) KeyDown(VK_CONTROL);
+  if (ctrl)
+    PressWith(VK_CONTROL, vk);
+  else
+    PressWith(0, vk);
+}
+
+void PressWith(WORD modifier, WORD vk) {
+  if (modifier) KeyDown(modifier);
   KeyDown(vk);
   KeyUp(vk);
-  if (ctrl) KeyUp(VK_CONTROL);
+  if (modifier) KeyUp(modifier);
 }
 
 void TypeText(const char* ascii) {
