@@ -55,14 +55,15 @@ TEST(LabelPositionChoice, ArrowsMoveAlongTheButtonsVisualRowsAndColumns) {
     PositionArrow arrow;
     int to;
   } moves[] = {
-      {3, U, 7},   {7, U, 16},  {16, U, 17}, {17, U, 18}, {18, U, 18},  // the middle column
-      {3, D, 12},  {12, D, 19}, {19, D, 20}, {20, D, 20}, {20, R, 8},  {8, L, 20},  {8, U, 8},
-      {8, R, 8},                                         // the centre, apart
-      {6, R, 7},   {7, R, 0},   {0, R, 0},   {0, L, 7},  // a row one off by a unit
-      {14, R, 5},  {5, R, 1},   {1, R, 10},  {10, R, 10}, {10, L, 1},  {0, D, 21},  {21, D, 22},
-      {22, D, 1},  {1, D, 23},  {24, D, 2},  {2, U, 24},  {21, L, 21}, {21, R, 21}, {15, D, 14},
-      {14, D, 13}, {13, R, 12}, {12, R, 11}, {9, D, 10},  {11, U, 10}, {4, R, 3},   {3, R, 2},
-      {15, R, 16}, {16, R, 9},  {-1, D, 0},  {-1, L, 0},  {25, U, 0},
+      // clang-format off
+      {3, U, 7}, {7, U, 16}, {18, U, 18}, {3, D, 12}, {19, D, 20},  // the middle column, past the
+      {20, D, 20},                                                 // picture, to its ends
+      {20, R, 8}, {8, L, 20}, {8, U, 8},                           // the centre, standing apart
+      {6, R, 7}, {7, R, 0}, {0, R, 0}, {14, R, 5}, {1, R, 10},     // rows, one top a unit off
+      {0, D, 21}, {22, D, 1}, {24, D, 2}, {21, L, 21},             // the right column, its lefts
+      {15, D, 14}, {13, R, 12}, {16, R, 9},                        //   a unit off; the outer ring
+      {-1, D, 0}, {-1, L, 0}, {25, U, 0},                          // from no button: the first
+      // clang-format on
   };
   for (const auto& m : moves)
     EXPECT_EQ(PositionButtonAfterArrow(kPlaces, m.from, m.arrow), m.to)

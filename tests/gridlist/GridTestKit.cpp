@@ -73,17 +73,10 @@ void KeyUp(WORD vk) {
 }
 
 void PressKey(WORD vk, bool ctrl) {
-  if (ctrl)
-    PressWith(VK_CONTROL, vk);
-  else
-    PressWith(0, vk);
-}
-
-void PressWith(WORD modifier, WORD vk) {
-  if (modifier) KeyDown(modifier);
+  if (ctrl) KeyDown(VK_CONTROL);
   KeyDown(vk);
   KeyUp(vk);
-  if (modifier) KeyUp(modifier);
+  if (ctrl) KeyUp(VK_CONTROL);
 }
 
 void TypeText(const char* ascii) {

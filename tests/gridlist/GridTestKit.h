@@ -21,8 +21,6 @@ void Click(HWND hwnd, POINT pt);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 void PressKey(WORD vk, bool ctrl = false);
-// The key with `modifier` (VK_MENU, VK_SHIFT, VK_CONTROL) held around it.
-void PressWith(WORD modifier, WORD vk);
 void TypeText(const char* ascii);  // letters, digits and '.'
 
 // A window's client area (or the whole window) drawn into a top-down 32-bit DIB.

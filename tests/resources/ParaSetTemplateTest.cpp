@@ -161,26 +161,17 @@ TEST_F(ParaSetTemplate, Its31ItemsAreInTabOrderWithTheirIdsClassesCaptionsPlaces
 // stop), the option groups left to right and top to bottom in each, "应用" below them, the
 // column of buttons on the right, "退出" last.
 TEST_F(ParaSetTemplate, TabStopsFollowTheLayoutAndTheGridIsOneTabFromTheSymbolList) {
-  const int kTabOrder[] = {IDC_CB_CATEGORY,
-                           IDC_CB_SYMBOL,
-                           IDC_GRID,
-                           IDC_CHK_SHOW_NAME_ON_DRAW,
-                           IDC_CHK_CONFIG_MOTOR,
-                           IDC_CHK_SHOW_MOTOR_MODEL,
-                           IDC_CHK_SHOW_MOTOR_NAME,
-                           IDC_CHK_CONFIG_CABLE,
-                           IDC_CHK_SHOW_CABLE_LABEL,
-                           IDC_CHK_ONE_LINE,
-                           IDC_CHK_SHOW_CABLE_NAME,
-                           IDC_CHK_CONFIG_SHORT,
-                           IDC_CHK_SHOW_SHORT_NAME,
-                           IDC_CHK_SHOW_SHORT_CURRENT,
-                           IDC_BTN_APPLY,
-                           IDC_BTN_PICK,
-                           IDC_EDIT_SEL_COUNT,
-                           IDC_BTN_UPDATE_SELECTED,
-                           IDC_BTN_UPDATE_ALL,
-                           kCancel};
+  // clang-format off
+  const int kTabOrder[] = {
+      IDC_CB_CATEGORY, IDC_CB_SYMBOL, IDC_GRID,
+      IDC_CHK_SHOW_NAME_ON_DRAW,
+      IDC_CHK_CONFIG_MOTOR, IDC_CHK_SHOW_MOTOR_MODEL, IDC_CHK_SHOW_MOTOR_NAME,
+      IDC_CHK_CONFIG_CABLE, IDC_CHK_SHOW_CABLE_LABEL, IDC_CHK_ONE_LINE, IDC_CHK_SHOW_CABLE_NAME,
+      IDC_CHK_CONFIG_SHORT, IDC_CHK_SHOW_SHORT_NAME, IDC_CHK_SHOW_SHORT_CURRENT,
+      IDC_BTN_APPLY,
+      IDC_BTN_PICK, IDC_EDIT_SEL_COUNT, IDC_BTN_UPDATE_SELECTED, IDC_BTN_UPDATE_ALL,
+      kCancel};
+  // clang-format on
   std::vector<int> stops;
   for (const DialogItem& item : t.items)
     if (item.style & ws::kTabStop) stops.push_back(item.id);
