@@ -61,8 +61,18 @@ void Fade(HDC dc, const RECT& area) {
 CGridButtonBar::CGridButtonBar() : m_pGrid(nullptr), m_hStrip(LoadStripImage()) {}
 
 CGridButtonBar::~CGridButtonBar() {
+  SetGrid(nullptr);
   DestroyToolTips();
   if (m_hStrip) ::DeleteObject(m_hStrip);
+}
+
+void CGridButtonBar::SetGrid(CGridListCtrl* pGrid) {
+  if (pGrid == m_pGrid) return;
+  CGridListCtrl* pOld = m_pGrid;
+  m_pGrid = nullptr;  // first: the old grid's unlinking finds nothing to call back
+  if (pOld) pOld->AttachBar(nullptr);
+  m_pGrid = pGrid;
+  if (pGrid) pGrid->AttachBar(this);
 }
 
 RECT CGridButtonBar::GetButtonRect(int button) const {
