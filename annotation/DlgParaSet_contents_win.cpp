@@ -97,6 +97,8 @@ void CDlgParaSet::FillSymbolList() {
   if (m_cbSymbol.GetCount() > 0) {
     m_cbSymbol.SetCurSel(0);
     OnSymbolChanged();
+  } else {
+    m_pModel->ChooseNoSymbol();
   }
 }
 

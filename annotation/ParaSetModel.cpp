@@ -136,7 +136,21 @@ void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
   LoadRows(name);
   m_strShownKind = name;
   m_sink.ShowKind(name);
+  m_sink.EnableGrid(true);
   m_bDirty = false;
+}
+
+void ParaSetModel::ChooseNoSymbol() {
+  // What the grid changed of the shown kind is stored before the grid lets it go.
+  if (!m_strShownKind.empty()) StoreRows(m_strShownKind);
+  m_grid.DeleteAllRows();
+  ClearRows();
+  m_preview.SetCount(0);
+  m_strShownKind.clear();
+  m_bDirty = false;
+  m_sink.ShowKind(m_strShownKind);
+  // Nothing it could take would reach a record.
+  m_sink.EnableGrid(false);
 }
 
 SymbolLabelConfig ParaSetModel::RecordOfRows(const std::string& kind) const {

@@ -3,8 +3,8 @@
 // SymbolLabelConfig (slot i is row i, each value as the row's text reads back), which slot of the
 // stored record each row came from, and the snapshot of the five display settings Apply compares
 // with.  It reacts to a catalogue read, a symbol chosen, a cell changed, a row added, deleted or
-// moved, a click on a row, "应用", the two update buttons, "选择实体" and leaving, and keeps grid,
-// preview and file in step.
+// moved, a click on a row, a category without symbols, "应用", the two update buttons, "选择实体"
+// and leaving, and keeps grid, preview and file in step.
 //
 // Everything around it is borrowed for its whole life and reached through interfaces: the host
 // (ILabelHost), the preview entity, the symbol library, the grid view and the window's sink; the
@@ -63,6 +63,11 @@ class ParaSetModel {
   // the grid's rows are stored under the kind shown so far (also when that is `name`: its edits
   // are kept), the kind's record or default is loaded, and the window shows `name`.
   void ChooseSymbol(int symbol, const std::string& name);
+  // The symbol list lists nothing (a category without symbols), so nothing is selected: the rows
+  // are stored under the shown kind as a choice stores them, then the grid and the preview's
+  // labels are emptied, no kind is shown (the next choice stores nothing) and the grid and its
+  // bar take no input until a symbol is chosen.
+  void ChooseNoSymbol();
 
   // Stores the rows as the record of `kind` when there are rows and changes.  False when the
   // store failed (the user was told).  The changed flag stays as it is.

@@ -8,9 +8,10 @@
 // button) on "new" appends a row while the grid has fewer than 8; on "delete" it deletes the
 // selected row and selects its neighbour; on "move up" and "move down" it moves the selected row
 // one place.  An edit still open in the grid ends before any of them.  The grid's keys press the
-// buttons too (Insert, Delete, Alt+Up, Alt+Down), through the same actions.  Where the buttons are,
-// which is hot or pressed and what a click does is decided by CGridBarButtons; the bar paints and
-// acts. The bar does not own the grid (SetGrid); it owns its strip image and its tooltip control.
+// buttons too (Insert, Delete, Alt+Up, Alt+Down), through the same actions.  Disabled, the bar
+// takes no input and shows its buttons faded.  Where the buttons are, which is hot or pressed and
+// what a click does is decided by CGridBarButtons; the bar paints and acts.  The bar does not own
+// the grid (SetGrid); it owns its strip image and its tooltip control.
 #pragma once
 
 #include <windows.h>

@@ -78,6 +78,7 @@ void ModelRig::Reopen() {
   model.reset();
   grid.rows.clear();
   selected.reset();
+  sink.gridEnabled = true;
   model = std::make_unique<ParaSetModel>(*m_pHost, entity, library, File(), grid, sink);
 }
 
@@ -100,33 +101,42 @@ std::vector<std::string> ModelRig::ChooseCategory(const std::string& category) {
   std::vector<std::string> names;
   const std::vector<SymbolListItem> items = model->SymbolsOf(category);
   for (const SymbolListItem& item : items) names.push_back(item.strName);
-  if (items.empty()) return names;
+  if (items.empty()) {
+    selected.reset();
+    model->ChooseNoSymbol();
+    return names;
+  }
   selected = items.front().strName;
   model->ChooseSymbol(items.front().nSymbol, items.front().strName);
   return names;
 }
 
 void ModelRig::Edit(int row, int column, const std::string& text) {
+  if (!sink.gridEnabled) return;
   grid.rows[row].cells[column] = text;  // the grid keeps the text, then reports it
   model->OnCellChanged(selected, row, column, text);
 }
 
 void ModelRig::AddRow() {
+  if (!sink.gridEnabled) return;
   grid.rows.emplace_back();
   model->OnRowInserted(selected, Rows() - 1);
 }
 
 void ModelRig::DeleteRow(int row) {
+  if (!sink.gridEnabled) return;
   grid.rows.erase(grid.rows.begin() + row);
   model->OnRowDeleted(selected, row);
 }
 
 void ModelRig::MoveRow(int row, int to) {
+  if (!sink.gridEnabled) return;
   std::swap(grid.rows[row], grid.rows[to]);  // texts and codes trade places
   model->OnRowMoved(selected, row, to);
 }
 
 void ModelRig::Click(int row, int column) {
+  if (!sink.gridEnabled) return;
   model->OnRowClicked(selected, row, column);
 }
 

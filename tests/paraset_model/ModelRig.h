@@ -44,6 +44,7 @@ class RecordingSink : public IParaSetSink {
   std::vector<std::string> messages;
   std::vector<std::array<int, 3>> commands;
   std::vector<std::string> shownKinds;
+  bool gridEnabled = true;  // whether the grid and its bar take input
   int refreshes = 0;
   int positionAnswer = -1;  // the position window's choice; negative: cancel
   int positionPreset = -100;
@@ -55,6 +56,7 @@ class RecordingSink : public IParaSetSink {
   bool ChooseColour(std::int32_t initial, std::int32_t& chosen) override;
   void RefreshPreview() override { ++refreshes; }
   void ShowKind(const std::string& kind) override { shownKinds.push_back(kind); }
+  void EnableGrid(bool enabled) override { gridEnabled = enabled; }
   void SendToCommand(int code, int param1, int param2) override {
     commands.push_back({code, param1, param2});
   }
@@ -83,8 +85,9 @@ class ModelRig {
   // What the window's controls and the grid send.
   void Choose(const std::string& kind);  // the symbol list's selection changed to `kind`
   // The category box's selection changed: the symbol list lists the category's symbols and
-  // selects the first, if any.  Returns the list.
+  // selects the first, if any (else nothing is selected).  Returns the list.
   std::vector<std::string> ChooseCategory(const std::string& category);
+  // The grid's own actions: none while the grid takes no input.
   void Edit(int row, int column, const std::string& text);
   void AddRow();
   void DeleteRow(int row);

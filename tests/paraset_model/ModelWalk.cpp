@@ -16,8 +16,9 @@ using namespace vjd::annotation;
 
 namespace {
 
-// The catalogue the walk's window reads: every category lists at least one symbol.
-const char kCatalogue[] = "供电辅助制图 符号分类\n负载\ndot 0\ndot 4\n开关\ndot 3\n故障\ndot 1\n";
+// The catalogue the walk's window reads: "电缆" names a line symbol only, so it lists no symbol.
+const char kCatalogue[] =
+    "供电辅助制图 符号分类\n负载\ndot 0\ndot 4\n开关\ndot 3\n故障\ndot 1\n电缆\nline 2\n";
 
 // What the user types into a cell: valid and invalid for each column, and a text longer than
 // its field.
@@ -29,7 +30,11 @@ const std::int32_t kColours[] = {0, 255, 0xff0000, 0x123456, 0x7fffffff};
 const int kHandles[] = {1, 2, 3, 4, 5};
 const int kIds[] = {10, 20, 30, 40, 50};
 
-const std::string& CataloguePath() {
+}  // namespace
+
+const char* const ModelWalk::kEmptyCategory = "电缆";
+
+const std::string& ModelWalk::CataloguePath() {
   static const struct File {
     File() : dir(MakeUniqueTempDir("vjd-walk-")), path((dir / "EdaSymbol.cls").string()) {
       std::ofstream(path, std::ios::binary) << kCatalogue;
@@ -40,6 +45,8 @@ const std::string& CataloguePath() {
   } file;
   return file.path;
 }
+
+namespace {
 
 std::string Text(const CString& text) {
   return std::string(static_cast<const char*>(text), static_cast<size_t>(text.GetLength()));
@@ -154,6 +161,10 @@ std::string ModelWalk::Step(const WalkAction& action) {
 void ModelWalk::Act(const WalkAction& a) {
   const int n = static_cast<int>(m_rows.size());
   const int row = n > 0 ? a.row % n : 0;
+  if (a.op <= WalkAction::kClick && !m_bGridEnabled) {
+    m_strDid += " (the grid takes no input)";
+    return;
+  }
   switch (a.op) {
     case WalkAction::kAdd: {
       if (n >= 8) return;  // the bar adds no ninth row
@@ -234,6 +245,7 @@ void ModelWalk::Act(const WalkAction& a) {
       return;
     }
     case WalkAction::kSwitchKind: {
+      if (m_symbols.empty()) return;
       const std::string kind = m_symbols[a.value % m_symbols.size()];
       m_strDid = "choose " + kind;
       m_rig.Choose(kind);
@@ -242,9 +254,8 @@ void ModelWalk::Act(const WalkAction& a) {
     }
     case WalkAction::kSwitchCategory: {
       const std::string category = m_categories[a.value % m_categories.size()];
-      m_symbols = m_rig.ChooseCategory(category);
-      m_strDid = "category " + category + ": choose " + m_symbols.front();
-      Choose(m_symbols.front());
+      m_strDid = "category " + category;
+      ChooseCategory(category);
       return;
     }
     case WalkAction::kApply: {
@@ -372,6 +383,23 @@ void ModelWalk::Choose(const std::string& kind) {
   LoadRows(kind, previous);
   m_strShown = kind;
   m_bDirty = false;
+  m_bGridEnabled = true;
+}
+
+// A category without symbols selects none: the shown kind's changes are stored as a choice stores
+// them, then the grid is empty, takes no input and shows no kind.
+void ModelWalk::ChooseCategory(const std::string& category) {
+  m_symbols = m_rig.ChooseCategory(category);
+  if (!m_symbols.empty()) {
+    m_strDid += ": choose " + m_symbols.front();
+    Choose(m_symbols.front());
+    return;
+  }
+  if (!m_strShown.empty()) StoreRows(m_strShown);
+  m_rows.clear();
+  m_strShown.clear();
+  m_bDirty = false;
+  m_bGridEnabled = false;
 }
 
 // The record loses the deleted row's own slot, if it has one, and nothing else.
@@ -418,8 +446,8 @@ void ModelWalk::Open() {
   m_rows.clear();
   m_strShown.clear();
   m_bDirty = false;
-  m_symbols = m_rig.ChooseCategory(m_categories.front());
-  Choose(m_symbols.front());
+  m_bGridEnabled = true;
+  ChooseCategory(m_categories.front());
 }
 
 void ModelWalk::Renumber() {
@@ -462,6 +490,9 @@ std::string ModelWalk::Compare() const {
   if (m_rig.sink.positionPreset != m_nPreset || m_rig.sink.colourInitial != m_nInitial)
     differs += "a choice opened with another value; ";
   if (m_rig.model->ShownKind() != m_strShown) differs += "shows " + m_rig.model->ShownKind() + "; ";
+  const auto& captions = m_rig.sink.shownKinds;
+  if ((captions.empty() ? "" : captions.back()) != m_strShown) differs += "another caption; ";
+  if (m_rig.sink.gridEnabled != m_bGridEnabled) differs += "the grid takes input or not; ";
   if (m_rig.model->IsDirty() != m_bDirty) differs += "changed flag differs; ";
   if (m_rig.files.faults.writes != m_nWritesToFail || m_rig.files.faults.busyLocks != m_nBusyLocks)
     differs += "a write or lock came when none was expected (or none came); ";

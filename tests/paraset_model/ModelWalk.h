@@ -55,6 +55,9 @@ class ModelWalk {
   // The text every failed use of the file shows (the unavailable file's, a busy lock's too).
   static const char* const kFileMessage;
   static const char* const kBusyMessage;
+  // The catalogue the walk's window reads, and its category that lists no symbol.
+  static const std::string& CataloguePath();
+  static const char* const kEmptyCategory;
 
   ModelWalk();
   ~ModelWalk();
@@ -82,6 +85,7 @@ class ModelWalk {
   vjd::annotation::SymbolLabelConfig* Record(const std::string& kind);
   // The reference's reactions.
   void Choose(const std::string& kind);
+  void ChooseCategory(const std::string& category);
   bool StoreRows(const std::string& kind);
   bool LoadRows(const std::string& kind, const std::string& previous);
   void Delete(int row);
@@ -96,6 +100,7 @@ class ModelWalk {
   std::vector<Row> m_rows;
   std::string m_strShown;
   bool m_bDirty = false;
+  bool m_bGridEnabled = true;
   int m_nWritesToFail = 0, m_nBusyLocks = 0;
   bool m_bFolderGone = false;
   std::vector<std::string> m_messages;

@@ -1,5 +1,5 @@
 // The window's model against its reference over seeded random walks (ModelWalk.h), and the
-// orderings of deletes the walks found, as named cases.
+// orderings the walks found (deletes, a category without symbols), as named cases.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -111,6 +111,32 @@ TEST_F(DeleteOrderTest, ARefusedDeleteLeavesTheRecordAndTheNextDeleteItsOwnSlot)
     DeleteRow(0);
     EXPECT_EQ(grid.Column(kColumnText), Strings{"z"});
     EXPECT_EQ(StoredTexts("电动机"), (Strings{"x", "z"}));
+  }
+}
+
+// A category without symbols selects none: the shown kind's edits are stored first (a failed
+// store is told and not retried), the grid and the preview's labels are emptied and take no input,
+// and the next choice stores nothing under the kind shown before.
+TEST_F(DeleteOrderTest, ACategoryWithoutSymbolsStoresTheShownKindAndTheNextChoiceNothing) {
+  model->ReadCatalog(ModelWalk::CataloguePath());
+  for (bool fails : {false, true}) {
+    SCOPED_TRACE(fails ? "the write fails" : "the write succeeds");
+    Choose("电动机");
+    Edit(0, kColumnText, fails ? "b" : "a");
+    sink.messages.clear();
+    files.faults.writes = fails ? 1 : 0;
+    EXPECT_EQ(ChooseCategory(ModelWalk::kEmptyCategory), Strings{});
+    EXPECT_EQ(sink.messages, fails ? Strings{ModelWalk::kFileMessage} : Strings{});
+    EXPECT_EQ(StoredTexts("电动机"), (Strings{"a", "y", "z"}));
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(LabelInt(ATTR_LABEL_COUNT_SET, 0), 0);
+    EXPECT_EQ(sink.shownKinds.back(), "");
+    EXPECT_FALSE(sink.gridEnabled);
+    EXPECT_EQ(model->ShownKind(), "");
+    const std::string bytes = FileContents();
+    Choose("照明");
+    EXPECT_EQ(FileContents(), bytes);
+    EXPECT_TRUE(sink.gridEnabled);
   }
 }
 
