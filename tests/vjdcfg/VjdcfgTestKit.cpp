@@ -1,5 +1,7 @@
 #include "VjdcfgTestKit.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -87,6 +89,41 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) 
   std::ostringstream out, err;
   int status = vjdcfg::Run(args, in, out, err);
   return {status, out.str(), err.str()};
+}
+
+ToolRun LoadForetold(const std::string& path, const std::string& json) {
+  const bool existed = Exists(path);
+  const std::string before = ReadBytes(path);
+  ToolRun dry = RunTool({"load", "--dry-run", path, "-"}, json);
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_EQ(Exists(path), existed);
+  EXPECT_TRUE(ReadBytes(path) == before);
+  ToolRun load = RunTool({"load", path, "-"}, json);
+  if (load.status != 0) return load;
+  unsigned long added = 0, changed = 0, unchanged = 0, in_place = 0, appended = 0;
+  const std::size_t tally = dry.out.rfind(path + ": ");
+  EXPECT_EQ(std::sscanf(dry.out.c_str() + std::min(tally + path.size(), dry.out.size()),
+                        ": %lu added, %lu changed, %lu unchanged", &added, &changed, &unchanged),
+            3)
+      << dry.out;
+  if (load.out.find(": stored") != std::string::npos) {
+    std::sscanf(load.out.c_str() + load.out.find(", "), ", %lu in place, %lu appended", &in_place,
+                &appended);
+  }
+  EXPECT_EQ(added, appended) << dry.out << load.out;
+  EXPECT_EQ(changed + unchanged, in_place) << dry.out << load.out;
+  ToolRun diff = RunTool({"diff", "-", path}, before);
+  EXPECT_EQ(ListedLines(diff.out), ListedLines(dry.out));
+  return load;
+}
+
+std::vector<std::string> ListedLines(const std::string& out) {
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  if (!lines.empty()) lines.pop_back();
+  std::sort(lines.begin(), lines.end());
+  return lines;
 }
 
 SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows) {
