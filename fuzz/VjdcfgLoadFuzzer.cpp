@@ -2,9 +2,8 @@
 // Checked: a refused document (status 1) leaves the file byte for byte and no other file in its
 // folder; an accepted one (status 0) leaves a file that check calls clean, in which each kind of
 // the document is stored with the fields it gives (read from the document apart from the tool's
-// own checks), the other records untouched, and diff finds nothing the document would add or
-// change; that file's dump loads into an empty file as the same bytes and dumps back the same.  A
-// dry run of the load refuses what the load refuses and writes nothing.
+// own checks), the other records untouched; and that file's dump loads into an empty file as the
+// same bytes and dumps back the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -115,12 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::remove(fixture.copy.c_str());
   const std::set<std::string> names = fixture.folder.Names();
 
-  // A dry run refuses what the load refuses, and writes nothing.
-  const fuzzkit::ToolRun dry = Run({"load", "--dry-run", fixture.file, "-"}, document);
-  Require(ReadBytes(fixture.file) == fixture.base && fixture.folder.Names() == names);
   const fuzzkit::ToolRun load = Run({"load", fixture.file, "-"}, document);
   Require(load.status == 0 || load.status == 1);
-  Require(dry.status == load.status);
   Require(fixture.folder.Names() == names);  // nothing left beside the file
   const std::string bytes = ReadBytes(fixture.file);
   if (load.status == 1) {
@@ -129,10 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Require(Run({"check", fixture.file}).status == 0);
   RequireStoredAsGiven(vjdcfg::Json::parse(document), fixture.base, bytes);
-  // After the load, the file holds every kind of the document as it gives it.
-  const std::string diff = Run({"diff", fixture.file, "-"}, document).out;
-  const std::size_t tally = diff.rfind('\n', diff.size() - 2) + 1;  // its last line
-  Require(diff.compare(tally, 20, "0 added, 0 changed, ") == 0);
   const fuzzkit::ToolRun dump = Run({"dump", fixture.file});
   Require(dump.status == 0);
   Require(Run({"load", fixture.copy, "-"}, dump.out).status == 0);

@@ -34,8 +34,7 @@ struct ToolRun {
 };
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = std::string());
 // RunTool({"load", path, "-"}, json) after a dry run of the same load, which must write nothing
-// and foretell it: it adds the kinds the load appends, and lists what `diff` then finds between
-// the file before and after.
+// and foretell it: list what `diff` then finds between the file before and after.
 ToolRun LoadForetold(const std::string& path, const std::string& json);
 // What a run printed, one line each, without its last line (the tally), sorted; and that line.
 std::vector<std::string> ListedLines(const std::string& out);
