@@ -168,6 +168,16 @@ TEST_F(ModelTest, AFailedStoreIsReportedAndSkippedAndNothingWaitsForALaterStore)
   EXPECT_EQ(FileBytes(), 0u);  // no record of either kind was written later
 }
 
+TEST_F(ModelTest, AFileAnotherProgramHoldsIsReportedAsBusyNotAsMissing) {
+  Choose("电动机");
+  files.faults.busyLocks = -1;
+  Edit(0, 1, "型号");
+  Choose("照明");
+  EXPECT_EQ(sink.messages, (Strings{ParaSetModel::kFileBusy, ParaSetModel::kFileBusy}));
+  EXPECT_EQ(Row(0)[1], "型号");  // the grid keeps what it holds
+  EXPECT_EQ(FileBytes(), 0u);
+}
+
 TEST_F(ModelTest, ChoosingTheShownSymbolStoresItsEditsFirstAndReloadsEvenWhenTheStoreFails) {
   Choose("电动机");
   files.faults.unavailable = true;
