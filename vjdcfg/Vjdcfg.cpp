@@ -48,8 +48,8 @@ std::string Shown(const std::string& path) {
 
 class Tool {
  public:
-  Tool(std::istream& in, std::ostream& out, std::ostream& err, int lock_wait_ms)
-      : in_(in), out_(out), err_(err), lock_wait_ms_(lock_wait_ms) {}
+  Tool(std::istream& in, std::ostream& out, std::ostream& err, const FileOptions& options)
+      : in_(in), out_(out), err_(err), options_(options) {}
 
   int List(const std::string& path);
   int Dump(const std::string& path, const std::vector<std::string>& kinds);
@@ -63,14 +63,22 @@ class Tool {
   bool ReadDocument(const std::string& json_path, std::string& text);
   // Makes the file at `path` hold `after`, in place, under its exclusive lock.
   bool WriteFile(const std::string& path, const std::string& after);
+  // Opens `file` for `use` and reads it, saying what the user should hear.
+  bool OpenAndRead(LockedFile& file, FileUse use, std::string& bytes, std::string& error);
   void Say(const std::string& text) { err_ << "vjdcfg: " << text << "\n"; }
   std::string Describe(const LabelConfigFinding& finding, const LabelConfigImage& image) const;
 
   std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
-  int lock_wait_ms_;
+  FileOptions options_;
 };
+
+bool Tool::OpenAndRead(LockedFile& file, FileUse use, std::string& bytes, std::string& error) {
+  const bool opened = file.Open(use, error);
+  for (const std::string& note : file.Notes()) Say(note);
+  return opened && file.Read(bytes, error);
+}
 
 bool Tool::ReadInput(const std::string& path, std::string& bytes) {
   std::string error;
@@ -79,8 +87,8 @@ bool Tool::ReadInput(const std::string& path, std::string& bytes) {
     Say(error);
     return false;
   }
-  LockedFile file(path, lock_wait_ms_);
-  const bool read = file.Open(FileUse::kRead, error) && file.Read(bytes, error);
+  LockedFile file(path, options_);
+  const bool read = OpenAndRead(file, FileUse::kRead, bytes, error);
   std::string close_error;
   file.Close(close_error);
   if (!read) Say(error);
@@ -102,9 +110,9 @@ bool Tool::ReadDocument(const std::string& json_path, std::string& text) {
 }
 
 bool Tool::WriteFile(const std::string& path, const std::string& after) {
-  LockedFile file(path, lock_wait_ms_);
+  LockedFile file(path, options_);
   std::string error, before;
-  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+  if (!OpenAndRead(file, FileUse::kUpdate, before, error)) {
     Say(error + "; nothing was written");
     file.Close(error);
     return false;
@@ -208,9 +216,9 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
 
   // Read, stored into and written back under one exclusive lock: whatever another program stored
   // before is read here, and nobody stores meanwhile.
-  LockedFile file(path, lock_wait_ms_);
+  LockedFile file(path, options_);
   std::string error, before;
-  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+  if (!OpenAndRead(file, FileUse::kUpdate, before, error)) {
     Say(error + "; nothing was written");
     file.Close(error);
     return kExitFileError;
@@ -310,6 +318,7 @@ int Tool::Repair(const std::string& path, const std::string& out_path) {
 }
 
 // The command the arguments name, past the options of the program itself; "" when none.
+// (--no-lock and --no-journal take no value.)
 std::string CommandOf(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--wait") {
@@ -331,6 +340,13 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   app.add_option("--wait", wait_seconds,
                  "seconds to wait while another program reads or writes FILE (default 5)")
       ->check(CLI::Range(0.0, 3600.0));
+  FileOptions options;
+  app.add_flag("--no-lock", options.no_lock,
+               "where FILE's file system keeps no locks, write it without one (only while no "
+               "other program uses it)");
+  app.add_flag("--no-journal", options.no_journal,
+               "where no journal can be written beside FILE, write it without one (a crash "
+               "meanwhile can leave it half written)");
   std::string file, json, output;
   std::vector<std::string> kinds;
 
@@ -376,7 +392,8 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     return app.exit(e, out, err);
   }
 
-  Tool tool(in, out, err, static_cast<int>(wait_seconds * 1000.0 + 0.5));
+  options.lock_wait_ms = static_cast<int>(wait_seconds * 1000.0 + 0.5);
+  Tool tool(in, out, err, options);
   if (list->parsed()) return tool.List(file);
   if (dump->parsed()) return tool.Dump(file, kinds);
   if (load->parsed()) return tool.Load(file, json);

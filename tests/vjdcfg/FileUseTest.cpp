@@ -108,7 +108,7 @@ TEST_F(FileUse, ACommandWaitsForAnotherProgramsLockAndGivesUpChangingNothing) {
     ToolRun run = RunTool(args, kOneKind);
     EXPECT_EQ(run.status, c.status) << run.err;
     if (c.status == 2) {
-      EXPECT_NE(run.err.find("another program kept " + file_ + " locked for 0.05 s"),
+      EXPECT_NE(run.err.find(file_ + " is in use by another program (waited 0.05 s)"),
                 std::string::npos)
           << run.err;
     }
