@@ -70,13 +70,14 @@ Change RandomChange(std::mt19937& rng) {
 }
 
 // The writer: the file opened and locked, the journaled write, the file closed.
-RollbackJournal::Outcome Write(MemoryRecordFileSystem& files, const Change& c) {
+RollbackJournal::Outcome Write(MemoryRecordFileSystem& files, const Change& c,
+                               bool required = true) {
   std::unique_ptr<IRecordFile> file = files.OpenOrCreate(FilePath().c_str());
   if (!file || file->Lock(RecordFileLock::kExclusive) != LockResult::kHeld) {
     return RollbackJournal::Outcome::kNoJournal;
   }
   const RollbackJournal::Outcome outcome =
-      RollbackJournal(files, FilePath().c_str()).Write(*file, c.before, c.after);
+      RollbackJournal(files, FilePath().c_str()).Write(*file, c.before, c.after, required);
   file->Close();
   return outcome;
 }
@@ -118,31 +119,54 @@ TEST(RollbackJournal, AWriterThatDiesAtAnyChangeLeavesTheOldFileOrTheNewOne) {
   }
 }
 
+// With a journal, and without one where the folder takes none and the writer was told to go on
+// (vjdcfg --no-journal): then a failure is repaired from memory, as far as that goes.
 TEST(RollbackJournal, AnyFailingCallLeavesTheFileAsItWasUnlessTheWriteIsReported) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     std::mt19937 rng(seed);
     const Change c = RandomChange(rng);
-    for (int n = 1;; ++n) {
-      SCOPED_TRACE("seed " + std::to_string(seed) + ", call " + std::to_string(n) + " fails");
-      MemoryRecordFileSystem files;
-      files.Put(FilePath(), c.before);
-      files.faults.failCall = n;
-      const RollbackJournal::Outcome outcome = Write(files, c);
-      const bool failed = files.faults.failCall == 0;
-      files.faults.failCall = 0;
-      const std::string now = files.Contents(FilePath());
-      if (outcome == RollbackJournal::Outcome::kWritten) {
-        ASSERT_TRUE(now == c.after);
-      } else if (outcome != RollbackJournal::Outcome::kNotRestored) {
-        ASSERT_TRUE(now == c.before);
+    for (const bool journal : {true, false}) {
+      for (int n = 1;; ++n) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", call " + std::to_string(n) + " fails" +
+                     (journal ? "" : ", no journal"));
+        MemoryRecordFileSystem files;
+        files.Put(FilePath(), c.before);
+        files.faults.readOnlyFolder = !journal;
+        files.faults.failCall = n;
+        const RollbackJournal::Outcome outcome = Write(files, c, journal);
+        const bool failed = files.faults.failCall == 0;
+        files.faults.failCall = 0;
+        const std::string now = files.Contents(FilePath());
+        if (outcome == RollbackJournal::Outcome::kWritten) {
+          ASSERT_TRUE(now == c.after);
+        } else if (outcome != RollbackJournal::Outcome::kNotRestored) {
+          ASSERT_TRUE(now == c.before);
+        }
+        // Whatever the writer could not put back, the next use does, from the journal.
+        ASSERT_FALSE(NextUse(files).Failed());
+        if (journal) {
+          ASSERT_TRUE(files.Contents(FilePath()) == now || files.Contents(FilePath()) == c.before);
+          ASSERT_TRUE(outcome != RollbackJournal::Outcome::kNotRestored ||
+                      files.Contents(FilePath()) == c.before);
+        }
+        if (!failed) break;
       }
-      // Whatever the writer could not put back, the next use does.
-      ASSERT_FALSE(NextUse(files).Failed());
-      ASSERT_TRUE(files.Contents(FilePath()) == now || files.Contents(FilePath()) == c.before);
-      ASSERT_TRUE(outcome != RollbackJournal::Outcome::kNotRestored ||
-                  files.Contents(FilePath()) == c.before);
-      if (!failed) break;
     }
+  }
+}
+
+TEST(RollbackJournal, WhereNoJournalCanBeWrittenNothingIsUnlessTheWriterMayGoOnWithout) {
+  std::mt19937 rng(3);
+  Change c = RandomChange(rng);
+  while (ChangedRuns(c.before, c.after).empty()) c = RandomChange(rng);
+  for (const bool required : {true, false}) {
+    MemoryRecordFileSystem files;
+    files.Put(FilePath(), c.before);
+    files.faults.readOnlyFolder = true;
+    EXPECT_EQ(Write(files, c, required),
+              required ? RollbackJournal::Outcome::kNoJournal : RollbackJournal::Outcome::kWritten);
+    EXPECT_EQ(files.Contents(FilePath()), required ? c.before : c.after);
+    EXPECT_EQ(files.Paths(), std::vector<std::string>{FilePath()});
   }
 }
 
