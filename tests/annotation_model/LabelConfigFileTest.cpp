@@ -14,6 +14,12 @@
 #include "StdioRecordFileSystem.h"
 #include "TempHostDir.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 using namespace vjd::annotation;
 
 namespace vjd::annotation {
@@ -438,6 +444,68 @@ TEST(LabelConfigFileLock, AnOperationWaitsForAnotherProgramsLockAndGivesUpWithou
   EXPECT_EQ(file.FindRecord("C", r), FileStatus());
   EXPECT_TRUE(HoldLock(host, RecordFileLock::kExclusive)) << "the lookup kept its lock";
 }
+
+#ifndef _WIN32
+// The lock lies where a Windows program's LockFileEx puts it under Wine: byte 2^62, one byte long,
+// which wineserver locks with a POSIX record lock.  Natively it is an open-file-description lock,
+// which meets such a lock, so the window under Wine and a Linux script's vjdcfg exclude each other.
+TEST(LabelConfigFileLock, TheLockIsByte2To62AndMeetsTheRecordLockWineTakesThere) {
+  TempHostDir host;
+  host.WriteConfig(Concat({Kind("A", 1)}));
+  const std::string path = std::string(
+      StdioRecordFileSystem::NativePath(host.Directory() + LabelConfigFile::kRelativePath));
+  // wineserver: another process, holding a POSIX record lock until told to let go.
+  int go[2], ready[2];
+  ASSERT_EQ(::pipe(go), 0);
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t wineserver = ::fork();
+  ASSERT_GE(wineserver, 0);
+  if (wineserver == 0) {
+    ::close(go[1]);
+    ::close(ready[0]);
+    const int fd = ::open(path.c_str(), O_RDWR);
+    struct flock wine = {};
+    wine.l_type = F_WRLCK;
+    wine.l_whence = SEEK_SET;
+    wine.l_start = off_t{1} << 62;
+    wine.l_len = 1;
+    const char locked = fd >= 0 && ::fcntl(fd, F_SETLK, &wine) == 0 ? 'y' : 'n';
+    char done;
+    if (::write(ready[1], &locked, 1) != 1 || ::read(go[0], &done, 1) < 0) ::_exit(1);
+    ::_exit(0);
+  }
+  ::close(go[0]);
+  ::close(ready[1]);
+  char locked = 0;
+  ASSERT_EQ(::read(ready[0], &locked, 1), 1);
+  ASSERT_EQ(locked, 'y');
+  StdioRecordFileSystem short_wait(30);
+  LabelConfigFile file(host.Directory(), &short_wait);
+  SymbolLabelConfig r;
+  EXPECT_EQ(file.FindRecord("A", r), FileStatus::Busy());
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::Busy());
+  ::close(go[1]);
+  int status = 0;
+  ::waitpid(wineserver, &status, 0);
+  ::close(ready[0]);
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus());
+
+  // The lock this program takes, as another one sees it.
+  auto held = HoldLock(host, RecordFileLock::kShared);
+  ASSERT_TRUE(held);
+  const int fd = ::open(path.c_str(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  struct flock asked = {};
+  asked.l_type = F_WRLCK;
+  asked.l_whence = SEEK_SET;
+  ASSERT_EQ(::fcntl(fd, F_OFD_GETLK, &asked), 0);
+  EXPECT_EQ(asked.l_type, F_RDLCK);
+  EXPECT_EQ(asked.l_start, off_t{1} << 62);
+  EXPECT_EQ(asked.l_len, 1);
+  EXPECT_EQ(asked.l_pid, -1) << "an open-file-description lock";
+  ::close(fd);
+}
+#endif
 
 TEST(LabelConfigFileLock, AWriterGoesOnOnceTheOtherProgramLetsGo) {
   TempHostDir host;
