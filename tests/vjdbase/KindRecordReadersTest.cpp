@@ -69,7 +69,9 @@ void ExpectSameReading(const Bytes& file, const std::string& kind) {
 
   std::FILE* stream = std::tmpfile();
   ASSERT_NE(stream, nullptr);
-  if (!file.empty()) ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), stream), file.size());
+  if (!file.empty()) {
+    ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), stream), file.size());
+  }
   std::rewind(stream);
   jdbase::KindRecord k;
   const jdbase::KindLookup found = jdbase::FindKindRecord(stream, kind.c_str(), k);
