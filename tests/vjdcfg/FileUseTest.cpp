@@ -2,8 +2,8 @@
 // target, the one file behind several hard links, its mode kept), refuses what is no regular
 // file, reads standard input for "-", and waits for another program's lock on the file, then
 // gives up changing nothing; every command first undoes a write that did not finish, from the
-// journal beside the file, and a write that fails leaves the file byte for byte.  Plus the
-// command line's own answers.
+// journal beside the file (a write that fails, crash_and_full_disk.sh).  Plus the command line's
+// own answers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,8 +16,6 @@
 #include "VjdcfgTestKit.h"
 
 #ifndef _WIN32
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -196,32 +194,6 @@ TEST_F(FileUse, ABrokenJournalIsLeftAloneAndAWriteBesideItNeedsNoJournal) {
 }
 
 #ifndef _WIN32
-// A write that fails part-way (here the process's file-size limit, as a full disk would) leaves
-// the file byte for byte as it was, and says so; nothing else is left behind.
-TEST_F(FileUse, AFailedAppendLeavesTheFileByteForByte) {
-  std::string many = R"({"kinds": [)";
-  for (int k = 0; k < 20; ++k) {
-    many += std::string(k > 0 ? "," : "") + R"({"kind": "K)" + std::to_string(k) +
-            R"(", "count": 0, "slots": []})";
-  }
-  many += "]}";
-  struct rlimit was;
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
-  struct rlimit limit = was;
-  limit.rlim_cur = before_.size() + 5 * kRecordSize + 100;  // room for five more records
-  auto* const previous = ::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-  ToolRun run = RunTool({"load", file_, "-"}, many);
-  ::setrlimit(RLIMIT_FSIZE, &was);
-  ::signal(SIGXFSZ, previous);
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("cannot write " + file_ + ": File too large; it is as it was"),
-            std::string::npos)
-      << run.err;
-  EXPECT_TRUE(ReadBytes(file_) == before_);
-  EXPECT_EQ(dir_.Names(), std::vector<std::string>{"a.cfg"});
-}
-
 // Loading through a symbolic link stores into the file it names, which the window reads; the
 // link stays a link, the mode stays and a second name of the file sees the change.
 TEST_F(FileUse, AFileIsWrittenWhereItsPathLeads) {
