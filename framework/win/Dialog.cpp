@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "DataExchange.h"
+#include "ModalLoop.h"
 #include "ResourceScope.h"
 #include "TestSeams.h"
 
@@ -74,6 +75,7 @@ INT_PTR CDialog::DoModal() {
   INT_PTR result = -1;
   HWND hTaken = nullptr;
   {
+    CModalLoop loop;
     CWindowCreationHook hook(this);
     result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(m_pParentWnd),
                                        &AfxDlgProc, 0);

@@ -3,9 +3,8 @@
 // loop by a timer: the window owns it and takes no input meanwhile; asked to leave meanwhile, it
 // lets the modal window end first and leaves after it.  The window's object lives in pages that
 // fault when they are touched after it was deleted, and each case counts such touches.
-#include <functional>
-
 #include "GridTestKit.h"
+#include "ModalSteps.h"
 #include "ParaSetHarness.h"
 #include "TestSeams.h"
 
@@ -19,46 +18,7 @@ class CGuardedDlg : public CDlgParaSet {
   static void operator delete(void* block) { guard_heap::Free(block); }
 };
 
-std::vector<HWND> DialogsOwnedBy(HWND hOwner);
-
-// What runs inside the modal window's loop: one step per timer tick, in order, the first once a
-// dialog besides the window is shown (or after some 5 s).
-std::vector<std::function<void()>> g_steps;
-size_t g_nextStep = 0;
-int g_ticksWaited = 0;
-UINT_PTR g_timer = 0;
-HWND g_hWindow = nullptr;  // the configuration window
-void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_nextStep == 0 && DialogsOwnedBy(nullptr) == std::vector<HWND>{g_hWindow} &&
-      ++g_ticksWaited < 50)
-    return;
-  if (g_nextStep < g_steps.size()) g_steps[g_nextStep++]();
-  if (g_nextStep == g_steps.size() && g_timer) {  // done: the queue may fall quiet
-    ::KillTimer(nullptr, g_timer);
-    g_timer = 0;
-  }
-}
-
-// The shown dialogs of this thread owned by hOwner, or by nobody when hOwner is null.
-std::vector<HWND> DialogsOwnedBy(HWND hOwner) {
-  struct Search {
-    HWND hOwner;
-    std::vector<HWND> found;
-  } search{hOwner, {}};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char cls[16] = {};
-        ::GetClassNameA(hWnd, cls, sizeof cls);
-        if (std::string(cls) == "#32770" && ::IsWindowVisible(hWnd) &&
-            (!s->hOwner || ::GetWindow(hWnd, GW_OWNER) == s->hOwner))
-          s->found.push_back(hWnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using modal_steps::ShownDialogs;
 
 POINT Centre(const RECT& r) {
   return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -81,16 +41,11 @@ class ModalWindowsTest : public ParaSetTest, public ::testing::WithParamInterfac
     m_pDlg->ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_hDlg);
     Pump();
-    g_hWindow = m_hDlg;
-    g_timer = ::SetTimer(nullptr, 0, 100, &RunNextStep);
+    modal_steps::Start(m_hDlg);
   }
 
   void TearDown() override {
-    if (g_timer) ::KillTimer(nullptr, g_timer);
-    g_timer = 0;
-    g_steps.clear();
-    g_nextStep = 0;
-    g_ticksWaited = 0;
+    modal_steps::Stop();
     EXPECT_EQ(guard_heap::Faults(), 0) << "the window's object was touched after it was deleted";
     guard_heap::Uninstall();
     ParaSetTest::TearDown();
@@ -114,16 +69,14 @@ class ModalWindowsTest : public ParaSetTest, public ::testing::WithParamInterfac
         break;
       }
     }
-    const DWORD start = ::GetTickCount();
-    while (g_nextStep < g_steps.size() && ::GetTickCount() - start < 20000) Pump(20);
-    ASSERT_EQ(g_nextStep, g_steps.size()) << "the steps did not all run";
+    ASSERT_TRUE(modal_steps::RunAll([] { Pump(20); })) << "the steps did not all run";
     Pump(300);
   }
 
   // The last step: a modal window still open is cancelled, so no case waits for a person.
   void EndWithCleanUp() {
-    g_steps.push_back([this] {
-      for (HWND hLeft : DialogsOwnedBy(nullptr)) {
+    modal_steps::Add([this] {
+      for (HWND hLeft : ShownDialogs(nullptr)) {
         if (hLeft == m_hDlg) continue;
         m_modalLeftOpen = true;
         ::PostMessageA(hLeft, WM_COMMAND, IDCANCEL, 0);
@@ -136,8 +89,8 @@ class ModalWindowsTest : public ParaSetTest, public ::testing::WithParamInterfac
 };
 
 TEST_P(ModalWindowsTest, TheWindowOwnsItsModalWindowAndTakesNoInputWhileItIsOpen) {
-  g_steps.push_back([this] {
-    const std::vector<HWND> modals = DialogsOwnedBy(m_hDlg);
+  modal_steps::Add([this] {
+    const std::vector<HWND> modals = ShownDialogs(m_hDlg);
     ASSERT_EQ(modals.size(), 1u) << "the modal window is the window's own";
     m_hModal = modals[0];
     EXPECT_FALSE(::IsWindowEnabled(m_hDlg));
@@ -155,9 +108,9 @@ TEST_P(ModalWindowsTest, TheWindowOwnsItsModalWindowAndTakesNoInputWhileItIsOpen
       Click(m_pDlg->m_grid.m_hWnd, Centre(cell));
     }
   });
-  g_steps.push_back([this] {
+  modal_steps::Add([this] {
     EXPECT_TRUE(::IsWindow(m_hDlg)) << "\"退出\" was clicked while the modal window was open";
-    EXPECT_EQ(DialogsOwnedBy(m_hDlg), std::vector<HWND>{m_hModal}) << "a second one opened";
+    EXPECT_EQ(ShownDialogs(m_hDlg), std::vector<HWND>{m_hModal}) << "a second one opened";
     ::SendMessageA(m_hModal, WM_COMMAND, IDCANCEL, 0);
   });
   EndWithCleanUp();
@@ -171,8 +124,8 @@ TEST_P(ModalWindowsTest, TheWindowOwnsItsModalWindowAndTakesNoInputWhileItIsOpen
 
 // A close that does not come from the user's input (the window manager's, another program's).
 TEST_P(ModalWindowsTest, AskedToLeaveMeanwhileTheWindowEndsTheModalWindowFirstThenLeaves) {
-  g_steps.push_back([this] {
-    EXPECT_EQ(DialogsOwnedBy(m_hDlg).size(), 1u);
+  modal_steps::Add([this] {
+    EXPECT_EQ(ShownDialogs(m_hDlg).size(), 1u);
     ::PostMessageA(m_hDlg, WM_CLOSE, 0, 0);
   });
   EndWithCleanUp();
