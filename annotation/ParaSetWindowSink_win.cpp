@@ -12,6 +12,19 @@ namespace {
 // The caption of control 3003 is the shown kind's name followed by this suffix.
 const char kCaptionSuffix[] = " 的标注:";
 
+struct ModalSearch {
+  HWND hOwner, hModal;
+};
+
+BOOL CALLBACK FindModal(HWND hWnd, LPARAM param) {
+  auto* search = reinterpret_cast<ModalSearch*>(param);
+  char cls[8] = {};
+  ::GetClassNameA(hWnd, cls, sizeof cls);
+  if (::GetWindow(hWnd, GW_OWNER) != search->hOwner || std::strcmp(cls, "#32770") != 0) return TRUE;
+  search->hModal = hWnd;
+  return FALSE;
+}
+
 }  // namespace
 
 class CParaSetWindowSink::CModalScope {
@@ -59,21 +72,8 @@ void CParaSetWindowSink::LeaveAfterModal() {
   m_bLeaveAfterModal = true;
   // The open modal window is the dialog the window owns (its tooltip is owned by it too); its
   // cancel ends its loop.
-  struct Search {
-    HWND hOwner, hModal;
-  } search{m_window.m_hWnd, nullptr};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char cls[8] = {};
-        ::GetClassNameA(hWnd, cls, sizeof cls);
-        if (::GetWindow(hWnd, GW_OWNER) != s->hOwner || std::strcmp(cls, "#32770") != 0)
-          return TRUE;
-        s->hModal = hWnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ModalSearch search{m_window.m_hWnd, nullptr};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &FindModal, reinterpret_cast<LPARAM>(&search));
   if (search.hModal) ::SendMessageA(search.hModal, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 

@@ -13,24 +13,24 @@
 
 namespace modal_steps {
 
+struct DialogSearch {
+  HWND hOwner;
+  std::vector<HWND> found;
+};
+inline BOOL CALLBACK CollectDialog(HWND hWnd, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  char cls[8] = {};
+  ::GetClassNameA(hWnd, cls, sizeof cls);
+  if (std::strcmp(cls, "#32770") == 0 && ::IsWindowVisible(hWnd) &&
+      (!search->hOwner || ::GetWindow(hWnd, GW_OWNER) == search->hOwner))
+    search->found.push_back(hWnd);
+  return TRUE;
+}
+
 // The shown dialogs (class "#32770") of this thread owned by hOwner, or all of them for null.
 inline std::vector<HWND> ShownDialogs(HWND hOwner) {
-  struct Search {
-    HWND hOwner;
-    std::vector<HWND> found;
-  } search{hOwner, {}};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND hWnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        char cls[8] = {};
-        ::GetClassNameA(hWnd, cls, sizeof cls);
-        if (std::strcmp(cls, "#32770") == 0 && ::IsWindowVisible(hWnd) &&
-            (!s->hOwner || ::GetWindow(hWnd, GW_OWNER) == s->hOwner))
-          s->found.push_back(hWnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  DialogSearch search{hOwner, {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &CollectDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
