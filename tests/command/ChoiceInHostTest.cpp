@@ -33,22 +33,14 @@ void WINAPI NoPlugin(int, int, int) {}
 
 std::string CellText(HWND hGrid, int row, int column) {
   char text[64] = {};
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  ::SendMessageA(hGrid, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
+  ListView_GetItemText(hGrid, row, column, text, sizeof text);
   return text;
 }
 
 // A click on a cell of the grid, as the mouse makes it.
 void ClickCell(HWND hGrid, int row, int column) {
   RECT cell = {};
-  cell.top = column;
-  cell.left = LVIR_BOUNDS;
-  ::SendMessageA(hGrid, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&cell));
+  ListView_GetSubItemRect(hGrid, row, column, LVIR_BOUNDS, &cell);
   const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
   ::PostMessageA(hGrid, WM_LBUTTONDOWN, MK_LBUTTON, at);
   ::PostMessageA(hGrid, WM_LBUTTONUP, 0, at);

@@ -11,6 +11,7 @@
 namespace {
 
 enum class Modal { kPosition, kColour, kMessageBox };
+const char* const kModalNames[] = {"Position", "Colour", "MessageBox"};
 
 class CGuardedDlg : public CDlgParaSet {
  public:
@@ -137,15 +138,7 @@ TEST_P(ModalWindowsTest, AskedToLeaveMeanwhileTheWindowEndsTheModalWindowFirstTh
 INSTANTIATE_TEST_SUITE_P(EachModalWindow, ModalWindowsTest,
                          ::testing::Values(Modal::kPosition, Modal::kColour, Modal::kMessageBox),
                          [](const ::testing::TestParamInfo<Modal>& info) {
-                           switch (info.param) {
-                             case Modal::kPosition:
-                               return std::string("Position");
-                             case Modal::kColour:
-                               return std::string("Colour");
-                             case Modal::kMessageBox:
-                               return std::string("MessageBox");
-                           }
-                           return std::string();
+                           return std::string(kModalNames[static_cast<int>(info.param)]);
                          });
 
 }  // namespace

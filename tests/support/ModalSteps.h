@@ -74,16 +74,12 @@ inline void Start(HWND hWindow) {
   s.timer = ::SetTimer(nullptr, 0, 100, &RunNext);
 }
 
-inline bool Done() {
-  const State& s = TheState();
-  return s.next == s.steps.size();
-}
-
 // Pumps (with `pump`) until every step ran, at most 20 s; false when they did not.
 inline bool RunAll(const std::function<void()>& pump) {
   const DWORD start = ::GetTickCount();
-  while (!Done() && ::GetTickCount() - start < 20000) pump();
-  return Done();
+  const State& s = TheState();
+  while (s.next < s.steps.size() && ::GetTickCount() - start < 20000) pump();
+  return s.next == s.steps.size();
 }
 
 }  // namespace modal_steps
