@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "DebugOutputLog_win.h"
 #include "HostDirectory.h"
 #include "HostLabelAccess_win.h"
 #include "LabelConfigFile.h"
@@ -73,7 +74,8 @@ vjd::annotation::SelectedKind CDlgParaSet::SymbolListSelection() const {
 BOOL CDlgParaSet::OnInitDialog() {
   m_pHost = std::make_unique<vjd::annotation::CHostLabelAccess>(m_pMap);
   m_pModel = std::make_unique<vjd::annotation::ParaSetModel>(
-      *m_pHost, m_previewEntity, m_symbols, vjd::annotation::LabelConfigFile(m_strHostDir),
+      *m_pHost, m_previewEntity, m_symbols,
+      vjd::annotation::LabelConfigFile(m_strHostDir, nullptr, &CDebugOutputLog::Instance()),
       m_gridView, m_sink);
   CDialog::OnInitDialog();  // binds the controls
   InitGridColumns();
@@ -159,6 +161,12 @@ BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* p
 }
 
 void CDlgParaSet::OnCancel() {
+  // Asked to leave while a message box or a choice of the window is open (the window takes no
+  // input then, so not by the user): that one ends first, and the window leaves afterwards.
+  if (m_sink.IsModalOpen()) {
+    m_sink.LeaveAfterModal();
+    return;
+  }
   UpdateData(TRUE);
   m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
   DestroyWindow();                           // PostNcDestroy deletes this object

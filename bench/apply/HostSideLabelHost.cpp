@@ -2,6 +2,11 @@
 
 namespace vjd::bench {
 
+int CHostSideLabelHost::GetEntityKind(int h) {
+  HostSide host;
+  return m_inner.GetEntityKind(h);
+}
+
 std::string CHostSideLabelHost::GetKindName(int h) {
   HostSide host;
   return m_inner.GetKindName(h);

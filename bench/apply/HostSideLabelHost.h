@@ -14,6 +14,7 @@ class CHostSideLabelHost : public annotation::ILabelHost {
  public:
   explicit CHostSideLabelHost(annotation::ILabelHost& inner) : m_inner(inner) {}
 
+  int GetEntityKind(int h) override;
   std::string GetKindName(int h) override;
   std::string GetEntityName(int h) override;
   int GetLabelCount(int h) override;

@@ -25,6 +25,7 @@ class CMemoryLabelHost : public annotation::ILabelHost {
   static CMemoryLabelHost Drawing(int count);
   std::vector<int> handles, ids;
 
+  int GetEntityKind(int) override { return 28; }  // every symbol is in the drawing
   std::string GetKindName(int h) override { return At(h).kind; }
   std::string GetEntityName(int h) override { return At(h).name; }
   int GetLabelCount(int h) override { return static_cast<int>(At(h).texts.size()); }

@@ -4,6 +4,10 @@ namespace vjd::bench {
 
 using Op = CRecordingHost::Op;
 
+int CRecordingHost::GetEntityKind(int h) {
+  Add(Op::EntityKind, h);
+  return m_inner.GetEntityKind(h);
+}
 std::string CRecordingHost::GetKindName(int h) {
   Add(Op::KindName, h);
   return m_inner.GetKindName(h);
@@ -145,6 +149,7 @@ void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHo
     // Entity handles shifted onto the rebuilt drawing (the call itself is not copied).
     int a = c.a, b = c.b;
     switch (c.op) {
+      case Op::EntityKind:
       case Op::KindName:
       case Op::EntityName:
       case Op::LabelCount:
@@ -166,6 +171,9 @@ void CRecordingHost::Replay(const std::vector<Call>& calls, annotation::ILabelHo
         break;
     }
     switch (c.op) {
+      case Op::EntityKind:
+        host.GetEntityKind(a);
+        break;
       case Op::KindName:
         host.GetKindName(a);
         break;

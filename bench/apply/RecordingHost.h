@@ -26,6 +26,7 @@ class CPushWindow : public annotation::IKindLabelWindow {
 class CRecordingHost : public annotation::ILabelHost {
  public:
   enum class Op {
+    EntityKind,
     KindName,
     EntityName,
     LabelCount,
@@ -70,6 +71,7 @@ class CRecordingHost : public annotation::ILabelHost {
   static void Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
                      int handleOffset = 0);
 
+  int GetEntityKind(int h) override;
   std::string GetKindName(int h) override;
   std::string GetEntityName(int h) override;
   int GetLabelCount(int h) override;

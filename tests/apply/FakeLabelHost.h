@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,10 +70,17 @@ class FakeLabelHost : public ILabelHost {
   double mapScale = 1.0;
   std::function<std::string(const std::string&)> format = [](const std::string& t) { return t; };
 
-  std::string GetKindName(int h) override { return entities[h].kind; }
-  std::string GetEntityName(int h) override { return entities[h].name; }
-  int GetLabelCount(int h) override { return static_cast<int>(entities[h].labels.size()); }
+  // Entities erased from the drawing: the kernel knows their kind no more.
+  std::set<int> erased;
+  // Every call that named an entity (GetEntityKind aside), by handle.
+  std::map<int, int> callsOn;
+
+  int GetEntityKind(int h) override { return erased.count(h) ? 0 : 28; }
+  std::string GetKindName(int h) override { return On(h).kind; }
+  std::string GetEntityName(int h) override { return On(h).name; }
+  int GetLabelCount(int h) override { return static_cast<int>(On(h).labels.size()); }
   void SetLabelCount(int h, int n) override {
+    On(h);
     log.push_back("SetLabelCount " + std::to_string(n));
     entities[h].labels.resize(n);
   }
@@ -120,8 +128,8 @@ class FakeLabelHost : public ILabelHost {
   void SetShowShortCurrent(int v) override { Set("ShowShortCurrent", v); }
   void SetShowNameOnDraw(int v) override { Set("ShowNameOnDraw", v); }
 
-  bool IsMotorSymbol(int h) override { return entities[h].motor; }
-  bool IsShortCircuitPoint(int h) override { return entities[h].shortPoint; }
+  bool IsMotorSymbol(int h) override { return On(h).motor; }
+  bool IsShortCircuitPoint(int h) override { return On(h).shortPoint; }
   bool HasKindConfiguration(const std::string& kind) override {
     for (const auto& k : storedKinds)
       if (k == kind) return true;
@@ -130,6 +138,7 @@ class FakeLabelHost : public ILabelHost {
   int GetDefaultLabelVisible() override { return defaultVisible; }
   int AnnotateEntity(int mode, const std::string& kind, int* handle,
                      const std::vector<std::string>* texts, int flag) override {
+    On(*handle);
     log.push_back("AnnotateEntity " + std::to_string(*handle));
     annotations.push_back(
         {mode, kind, *handle, texts != nullptr, texts ? *texts : std::vector<std::string>{}, flag});
@@ -138,7 +147,10 @@ class FakeLabelHost : public ILabelHost {
   std::string FormatNumberText(const std::string& t) override { return format(t); }
 
   void BeginOperation(const std::string& name) override { log.push_back("BeginOperation " + name); }
-  void RecordEntity(int h) override { log.push_back("RecordEntity " + std::to_string(h)); }
+  void RecordEntity(int h) override {
+    On(h);
+    log.push_back("RecordEntity " + std::to_string(h));
+  }
   void UpdateEntities(const std::vector<int>& ids) override {
     log.push_back("UpdateEntities " + std::to_string(ids.size()));
     updates.push_back(ids);
@@ -164,8 +176,12 @@ class FakeLabelHost : public ILabelHost {
   }
 
  private:
+  FakeEntity& On(int h) {
+    ++callsOn[h];
+    return entities[h];
+  }
   FakeLabel& Label(int h, int j) {
-    auto& labels = entities[h].labels;
+    auto& labels = On(h).labels;
     if (j >= static_cast<int>(labels.size())) labels.resize(j + 1);
     return labels[j];
   }

@@ -45,12 +45,17 @@ TEST_F(CommandTest, WhileAnotherCommandIsCurrentNoMessageDoesAnything) {
   EXPECT_EQ(CommandRig::kOtherCommandId, rig.map.currentCommand);
 }
 
+// Everything after the array is made, up to the window's making, runs in the library's resource
+// context.
 TEST_F(CommandTest, StartMovesTheSelectionIntoTheArrayAndOpensTheWindowWithTheDeviceSymbols) {
   rig.map.selection = {101, 103, 102};
   rig.MouseStatus(18, 0, 0);
-  EXPECT_TRUE(
-      rig.log.InOrder({"IntArray.SetSize(3,-1)", "IntArray.SetAt(0,101)", "IntArray.SetAt(1,103)",
-                       "IntArray.SetAt(2,102)", "Selection.Clear()", "IntArray.GetSize()"}));
+  EXPECT_TRUE(rig.log.InOrder(
+      {"IntArray.Create()", "Resources.Own()", "Map.Selection()", "IntArray.SetSize(3,-1)",
+       "IntArray.SetAt(0,101)", "IntArray.SetAt(1,103)", "IntArray.SetAt(2,102)",
+       "Selection.Clear()", "IntArray.GetSize()", "Drawing.DeviceSymbols()", "Windows.Open()"}));
+  EXPECT_EQ(1, rig.log.Count("Resources.Own()"));
+  EXPECT_EQ("Resources.Restore()", rig.log.lines.back()) << "the host's context comes back last";
   EXPECT_EQ(5, rig.log.Count("Selection.Count()")) << "the count is asked again before each step";
   EXPECT_TRUE(rig.map.selection.empty());
   FakeWindow* window = rig.windows.Newest();
@@ -280,6 +285,18 @@ TEST_F(CommandTest, UnloadingLetsGoOfTheArrayAndTheWindowAsTheHostAllows) {
     EXPECT_EQ(Lines{}, Log());
     rig.map.currentCommand = CommandRig::kCommandId;
   }
+}
+
+// A window left open after Escape and the window of a later launch: freed by the host, both go.
+TEST_F(CommandTest, FreeingTheLibraryClosesEveryWindowLeftOpen) {
+  FakeWindow* first = rig.Start({101});
+  rig.MouseStatus(7, 27, 0);
+  rig.map.currentCommand = CommandRig::kCommandId;  // launched again
+  FakeWindow* second = rig.Start({101});
+  ASSERT_NE(first, second);
+  rig.command.OnLibraryDetach(false);
+  EXPECT_EQ(1, first->destroyed);
+  EXPECT_EQ(1, second->destroyed);
 }
 
 }  // namespace

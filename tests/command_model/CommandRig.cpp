@@ -180,6 +180,7 @@ std::unique_ptr<IHostCommandState> FakeMap::CommandState() const {
 
 bool FakeMap::SetCurrentCommand(int id, int state) const {
   if (failSetCurrentCommand) return false;
+  ++setCalls;
   if (!keepCurrentCommand) {
     currentCommand = id;
     commandState = state;
@@ -206,6 +207,7 @@ int FakeMap::EntityKind(int handle) const {
 }
 
 int FakeMap::DeviceSymbols(CArray<int, int>& handles, CArray<int, int>& ids) const {
+  m_log.Add("Drawing", "DeviceSymbols");
   handles.RemoveAll();
   ids.RemoveAll();
   for (size_t i = 0; i < m_ids.size(); ++i) {
@@ -222,8 +224,18 @@ int FakeMap::AddEntity(int id, int kind) {
   return 1000 + static_cast<int>(m_ids.size()) - 1;
 }
 
+std::unique_ptr<IResourceScope> FakeWindows::OwnResources() {
+  struct Scope : IResourceScope {
+    explicit Scope(CallLog& log) : log(log) { log.Add("Resources", "Own"); }
+    ~Scope() override { log.Add("Resources", "Restore"); }
+    CallLog& log;
+  };
+  return std::make_unique<Scope>(m_log);
+}
+
 std::unique_ptr<IConfigWindow> FakeWindows::Open(const SymbolLists& selected,
                                                  const SymbolLists& all) {
+  m_log.Add("Windows", "Open");
   auto window = std::make_shared<FakeWindow>();
   window->selHandles = Items(selected.handles);
   window->selIds = Items(selected.ids);
