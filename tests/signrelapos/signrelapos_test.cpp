@@ -15,13 +15,6 @@
 
 namespace {
 
-const int kIds[25] = {
-    IDC_POSITION_0,  IDC_POSITION_1,  IDC_POSITION_2,  IDC_POSITION_3,  IDC_POSITION_4,
-    IDC_POSITION_5,  IDC_POSITION_6,  IDC_POSITION_7,  IDC_POSITION_8,  IDC_POSITION_9,
-    IDC_POSITION_10, IDC_POSITION_11, IDC_POSITION_12, IDC_POSITION_13, IDC_POSITION_14,
-    IDC_POSITION_15, IDC_POSITION_16, IDC_POSITION_17, IDC_POSITION_18, IDC_POSITION_19,
-    IDC_POSITION_20, IDC_POSITION_21, IDC_POSITION_22, IDC_POSITION_23, IDC_POSITION_24};
-
 // Runs the real window; `script` runs once it is initialised and posts what the user does;
 // `keys` are typed once it is shown, through its own loop.
 class ScriptedDlg : public CSignRelaPosDlg {
@@ -35,8 +28,9 @@ class ScriptedDlg : public CSignRelaPosDlg {
   BOOL OnInitDialog() override {
     BOOL result = CSignRelaPosDlg::OnInitDialog();
     for (int code = 0; code < 25; ++code) {
-      if (::IsDlgButtonChecked(m_hWnd, kIds[code]) == BST_CHECKED) checkedAtOpen.push_back(code);
-      if (::GetFocus() == ::GetDlgItem(m_hWnd, kIds[code])) focusedAtOpen = code;
+      if (::IsDlgButtonChecked(m_hWnd, kPositionButtonIds[code]) == BST_CHECKED)
+        checkedAtOpen.push_back(code);
+      if (::GetFocus() == ::GetDlgItem(m_hWnd, kPositionButtonIds[code])) focusedAtOpen = code;
     }
     if (script) script(m_hWnd);
     if (!keys.empty()) ::SetTimer(m_hWnd, 1, 200, nullptr);
