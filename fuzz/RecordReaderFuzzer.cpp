@@ -1,58 +1,20 @@
 // libFuzzer target: the configuration file's operations over arbitrary file contents.  The file
-// lives in memory; every read is checked to stay within one record, and every record handed out
-// must be safe to use (count in 0..8, every text terminated inside its field, every size and
-// angle finite).
+// lives in memory; every access is checked to keep to whole records (a read within one record, a
+// write of one whole record, no seek past the end), and every record handed out must be safe to
+// use (count in 0..8, every text terminated inside its field, every size and angle finite).
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <string>
 
 #include "LabelConfigFile.h"
+#include "MemoryRecordFileSystem.h"
 
 using namespace vjd::annotation;
 
 namespace {
-
-class MemoryFile : public IRecordFile {
- public:
-  explicit MemoryFile(std::vector<unsigned char>& bytes) : bytes_(bytes) {}
-  long Read(void* buffer, std::size_t size) override {
-    if (size > kRecordSize) std::abort();  // a read must never span more than one record
-    std::size_t left = pos_ < bytes_.size() ? bytes_.size() - pos_ : 0;
-    std::size_t n = size < left ? size : left;
-    if (n > 0) std::memcpy(buffer, bytes_.data() + pos_, n);
-    pos_ += n;
-    return static_cast<long>(n);
-  }
-  bool Write(const void* buffer, std::size_t size) override {
-    if (size != kRecordSize || pos_ % kRecordSize != 0) std::abort();  // whole records, aligned
-    if (bytes_.size() < pos_ + size) bytes_.resize(pos_ + size);
-    std::memcpy(bytes_.data() + pos_, buffer, size);
-    pos_ += size;
-    return true;
-  }
-  bool Seek(long long offset) override {
-    if (offset < 0 || static_cast<std::size_t>(offset) > bytes_.size()) std::abort();
-    pos_ = static_cast<std::size_t>(offset);
-    return true;
-  }
-  bool Flush() override { return true; }
-  bool Close() override { return true; }
-
- private:
-  std::vector<unsigned char>& bytes_;
-  std::size_t pos_ = 0;
-};
-
-class MemoryFiles : public IRecordFileSystem {
- public:
-  std::vector<unsigned char> bytes;
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    return std::make_unique<MemoryFile>(bytes);
-  }
-};
 
 void CheckSafe(const SymbolLabelConfig& r) {
   if (r.nLabelCount < 0 || r.nLabelCount > kMaxLabelSlots) std::abort();
@@ -68,8 +30,10 @@ void CheckSafe(const SymbolLabelConfig& r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  MemoryFiles files;
-  files.bytes.assign(data, data + size);
+  const std::string path = std::string("C:\\host\\") + LabelConfigFile::kRelativePath;
+  vjd::testing::MemoryRecordFileSystem files;
+  files.Put(path, std::string(reinterpret_cast<const char*>(data), size));
+  files.RequireWholeRecords(kRecordSize);
   LabelConfigFile file("C:\\host\\", &files);
 
   // The name looked for: the first record's name when there is one, else a fixed kind.
@@ -91,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int count = size > 1 ? data[size - 2] % 12 - 1 : 0;
   file.RemoveLabelSlot(name, index, count);
 
-  std::size_t whole = files.bytes.size() / kRecordSize;
+  std::size_t whole = files.Contents(path).size() / kRecordSize;
   SymbolLabelConfig added;
   InitRecord(added);
   SetSymbolName(added, "fuzz-new-kind");
@@ -99,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.StoreRecord(added);
   // A new kind lands right after the last whole record; an existing one stays where it was.
   std::size_t expected = existed ? size : (whole + 1) * kRecordSize;
-  if (!existed && files.bytes.size() != expected) std::abort();
-  if (existed && files.bytes.size() != size) std::abort();
+  if (!existed && files.Contents(path).size() != expected) std::abort();
+  if (existed && files.Contents(path).size() != size) std::abort();
+  if (!files.Strays().empty()) std::abort();
   return 0;
 }
