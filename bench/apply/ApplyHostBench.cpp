@@ -17,20 +17,21 @@
 #include "ApplyOptions.h"
 #include "BenchFigures.h"
 #include "CallLog.h"
+#include "FakeLabelHost.h"
 #include "HeapCount.h"
 #include "HostLabelAccess_win.h"
 #include "HostSideDispatch.h"
 #include "KernelSetup.h"
 #include "KindLabelUpdate.h"
 #include "PoMap.h"
-#include "RecordingHost.h"
+#include "PushWindow.h"
 #include "quarnkernel.h"
 
 namespace {
 
 using vjd::annotation::CHostLabelAccess;
-using vjd::bench::CRecordingHost;
 using vjd::bench::SizeFigures;
+using vjd::testing::FakeLabelHost;
 
 constexpr double kGoal = 1.1;
 
@@ -141,11 +142,11 @@ SizeFigures Measure(int count, bool push, int repetitions) {
   f.symbols = count;
   HostDrawing d = Build(count);
   CHostLabelAccess access(&d.hostMap);
-  CRecordingHost recorder(access);
+  FakeLabelHost recorder(&access);
   f.touched = Run(push, recorder, d);
-  const auto calls = recorder.Calls();
+  const std::vector<FakeLabelHost::Call> calls = std::move(recorder.calls);
   if (push) {
-    for (const auto& call : calls) f.touched += call.op == CRecordingHost::Op::Annotate;
+    for (const auto& call : calls) f.touched += call.op == FakeLabelHost::Op::Annotate;
   }
   const int firstHandle = d.handles[0];
   d.map->Release();
@@ -164,7 +165,7 @@ SizeFigures Measure(int count, bool push, int repetitions) {
         count,
         [&](const HostDrawing& fresh) {
           CHostLabelAccess host(&fresh.hostMap);
-          CRecordingHost::Replay(calls, host, fresh.handles[0] - firstHandle);
+          FakeLabelHost::Replay(calls, host, fresh.handles[0] - firstHandle);
         },
         f.replay, f.replayCpu);
   };
