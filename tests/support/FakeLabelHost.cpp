@@ -12,46 +12,50 @@ const char* const kSettings[8] = {"ShowMotorModel",   "ShowMotorName",     "Show
 
 using Op = FakeLabelHost::Op;
 
-bool OnEntity(Op op) {
-  switch (op) {
-    case Op::KindName:
-    case Op::EntityName:
-    case Op::LabelCount:
+// The line of a call that changes something or reaches the map; empty for any other.
+std::string LogLine(const FakeLabelHost::Call& c) {
+  const std::string h = " " + std::to_string(c.handle), a = " " + std::to_string(c.a),
+                    b = " " + std::to_string(c.b);
+  switch (c.op) {
     case Op::SetLabelCount:
-    case Op::LabelText:
+      return "SetLabelCount" + a;
     case Op::SetLabelText:
-    case Op::LabelVisible:
+      return "SetLabelText" + a;
     case Op::SetLabelVisible:
+      return "SetLabelVisible" + a + b;
     case Op::SetLabelPosition:
-    case Op::IsMotor:
-    case Op::IsShortPoint:
+      return "SetLabelPosition" + a + b;
+    case Op::SetSetting:
+      return "Set" + std::string(kSettings[c.a]) + b;
     case Op::Annotate:
+      return "AnnotateEntity" + h;
+    case Op::BeginOperation:
+      return "BeginOperation " + c.text;
     case Op::RecordEntity:
-      return true;
+      return "RecordEntity" + h;
+    case Op::UpdateEntities:
+      return "UpdateEntities " + std::to_string(c.ids.size());
+    case Op::Refresh:
+      return "Refresh";
+    case Op::ChangedFlag:
+      return "ChangedFlag" + a;
+    case Op::Note:
+      return c.text;
     default:
-      return false;
+      return std::string();
   }
 }
 
 }  // namespace
 
-class FakeLabelHost::Scope {
- public:
-  Scope(FakeLabelHost& host, Op op, int handle = 0, int a = 0, int b = 0) : m_leave(host.leave) {
-    if (host.enter) host.enter();
-    if (!host.recording) return;
-    host.calls.emplace_back();
-    call = &host.calls.back();
-    call->op = op, call->handle = handle, call->a = a, call->b = b;
-  }
-  ~Scope() {
-    if (m_leave) m_leave();
-  }
-  Call* call = nullptr;
-
- private:
-  void (*m_leave)();
-};
+FakeLabelHost::Scope::Scope(FakeLabelHost& host, Op op, int handle, int a, int b,
+                            const std::string& text)
+    : m_leave(host.leave) {
+  if (host.enter) host.enter();
+  if (!host.recording) return;
+  call = &host.calls.emplace_back();
+  call->op = op, call->handle = handle, call->a = a, call->b = b, call->text = text;
+}
 
 FakeEntity& FakeLabelHost::Entity(int handle) {
   if (static_cast<size_t>(handle) >= m_entities.size()) m_entities.resize(handle + 1);
@@ -89,45 +93,8 @@ void FakeLabelHost::Note(std::string line) {
 std::vector<std::string> FakeLabelHost::Log() const {
   std::vector<std::string> log;
   for (const Call& c : calls) {
-    const std::string a = std::to_string(c.a), b = std::to_string(c.b);
-    switch (c.op) {
-      case Op::SetLabelCount:
-      case Op::SetLabelText:
-        log.push_back((c.op == Op::SetLabelCount ? "SetLabelCount " : "SetLabelText ") + a);
-        break;
-      case Op::SetLabelVisible:
-        log.push_back("SetLabelVisible " + a + " " + b);
-        break;
-      case Op::SetLabelPosition:
-        log.push_back("SetLabelPosition " + a + " " + b);
-        break;
-      case Op::SetSetting:
-        log.push_back(std::string("Set") + kSettings[c.a] + " " + b);
-        break;
-      case Op::Annotate:
-        log.push_back("AnnotateEntity " + std::to_string(c.handle));
-        break;
-      case Op::BeginOperation:
-        log.push_back("BeginOperation " + c.text);
-        break;
-      case Op::RecordEntity:
-        log.push_back("RecordEntity " + std::to_string(c.handle));
-        break;
-      case Op::UpdateEntities:
-        log.push_back("UpdateEntities " + std::to_string(c.ids.size()));
-        break;
-      case Op::Refresh:
-        log.push_back("Refresh");
-        break;
-      case Op::ChangedFlag:
-        log.push_back("ChangedFlag " + a);
-        break;
-      case Op::Note:
-        log.push_back(c.text);
-        break;
-      default:
-        break;
-    }
+    const std::string line = LogLine(c);
+    if (!line.empty()) log.push_back(line);
   }
   return log;
 }
@@ -153,65 +120,15 @@ std::vector<std::vector<int>> FakeLabelHost::Updates() const {
   return updates;
 }
 
-std::string FakeLabelHost::GetKindName(int h) {
-  Scope scope(*this, Op::KindName, h);
-  return m_inner ? m_inner->GetKindName(h) : Entity(h).kind;
-}
-
-std::string FakeLabelHost::GetEntityName(int h) {
-  Scope scope(*this, Op::EntityName, h);
-  return m_inner ? m_inner->GetEntityName(h) : Entity(h).name;
-}
-
-int FakeLabelHost::GetLabelCount(int h) {
-  Scope scope(*this, Op::LabelCount, h);
-  return m_inner ? m_inner->GetLabelCount(h) : static_cast<int>(Entity(h).labels.size());
-}
-
-void FakeLabelHost::SetLabelCount(int h, int n) {
-  Scope scope(*this, Op::SetLabelCount, h, n);
-  if (m_inner) return m_inner->SetLabelCount(h, n);
-  Entity(h).labels.resize(static_cast<size_t>(n));
-}
-
-std::string FakeLabelHost::GetLabelText(int h, int j) {
-  Scope scope(*this, Op::LabelText, h, j);
-  return m_inner ? m_inner->GetLabelText(h, j) : Label(h, j).text;
-}
-
-void FakeLabelHost::SetLabelText(int h, int j, const std::string& t) {
-  Scope scope(*this, Op::SetLabelText, h, j);
-  if (scope.call) scope.call->text = t;
-  if (m_inner) return m_inner->SetLabelText(h, j, t);
-  Label(h, j).text = t;
-}
-
-int FakeLabelHost::GetLabelVisible(int h, int j) {
-  Scope scope(*this, Op::LabelVisible, h, j);
-  return m_inner ? m_inner->GetLabelVisible(h, j) : Label(h, j).visible;
-}
-
-void FakeLabelHost::SetLabelVisible(int h, int j, int v) {
-  Scope scope(*this, Op::SetLabelVisible, h, j, v);
-  if (m_inner) return m_inner->SetLabelVisible(h, j, v);
-  Label(h, j).visible = v;
-}
-
-void FakeLabelHost::SetLabelPosition(int h, int j, int code) {
-  Scope scope(*this, Op::SetLabelPosition, h, j, code);
-  if (m_inner) return m_inner->SetLabelPosition(h, j, code);
-  Label(h, j).position = code;
-}
-
 std::string FakeLabelHost::GetMotorModel(int id) {
-  Scope scope(*this, Op::MotorModel, 0, id);
+  const Scope scope(*this, Op::MotorModel, 0, id);
   if (m_inner) return m_inner->GetMotorModel(id);
   const FakeDevice& d = Device(id);
   return d.hasMotor ? d.motorModel : "";
 }
 
 void FakeLabelHost::GetCableLength(int id, std::string& runCount, std::string& length) {
-  Scope scope(*this, Op::CableLength, 0, id);
+  const Scope scope(*this, Op::CableLength, 0, id);
   if (m_inner) return m_inner->GetCableLength(id, runCount, length);
   const FakeDevice& d = Device(id);
   if (!d.hasLength) return;
@@ -220,7 +137,7 @@ void FakeLabelHost::GetCableLength(int id, std::string& runCount, std::string& l
 }
 
 void FakeLabelHost::GetCableType(int id, std::string& model, std::string& spec) {
-  Scope scope(*this, Op::CableType, 0, id);
+  const Scope scope(*this, Op::CableType, 0, id);
   if (m_inner) return m_inner->GetCableType(id, model, spec);
   const FakeDevice& d = Device(id);
   if (!d.hasType) return;
@@ -229,21 +146,21 @@ void FakeLabelHost::GetCableType(int id, std::string& model, std::string& spec) 
 }
 
 bool FakeLabelHost::HasCableData(int id) {
-  Scope scope(*this, Op::HasCableData, 0, id);
+  const Scope scope(*this, Op::HasCableData, 0, id);
   if (m_inner) return m_inner->HasCableData(id);
   const FakeDevice& d = Device(id);
   return d.hasType && std::atof(d.cableData.c_str()) != 0.0;
 }
 
 std::string FakeLabelHost::GetShortCircuitCurrent(int id) {
-  Scope scope(*this, Op::ShortCurrent, 0, id);
+  const Scope scope(*this, Op::ShortCurrent, 0, id);
   if (m_inner) return m_inner->GetShortCircuitCurrent(id);
   const FakeDevice& d = Device(id);
   return d.hasCurrent ? d.current : "";
 }
 
 void FakeLabelHost::Set(int setting, int value) {
-  Scope scope(*this, Op::SetSetting, 0, setting, value);
+  const Scope scope(*this, Op::SetSetting, 0, setting, value);
   if (m_inner) return SetOn(*m_inner, setting, value);
   m_settings[setting] = value;
 }
@@ -257,172 +174,88 @@ void FakeLabelHost::SetOn(annotation::ILabelHost& host, int setting, int value) 
   (host.*setters[setting])(value);
 }
 
-bool FakeLabelHost::IsMotorSymbol(int h) {
-  Scope scope(*this, Op::IsMotor, h);
-  return m_inner ? m_inner->IsMotorSymbol(h) : Entity(h).motor;
-}
-
-bool FakeLabelHost::IsShortCircuitPoint(int h) {
-  Scope scope(*this, Op::IsShortPoint, h);
-  return m_inner ? m_inner->IsShortCircuitPoint(h) : Entity(h).shortPoint;
-}
-
 bool FakeLabelHost::HasKindConfiguration(const std::string& kind) {
-  Scope scope(*this, Op::HasKind);
-  if (scope.call) scope.call->text = kind;
+  const Scope scope(*this, Op::HasKind, 0, 0, 0, kind);
   if (m_inner) return m_inner->HasKindConfiguration(kind);
   for (const std::string& stored : storedKinds)
     if (stored == kind) return true;
   return false;
 }
 
-int FakeLabelHost::GetDefaultLabelVisible() {
-  Scope scope(*this, Op::DefaultVisible);
-  return m_inner ? m_inner->GetDefaultLabelVisible() : defaultVisible;
-}
-
 int FakeLabelHost::AnnotateEntity(int mode, const std::string& kind, int* handle,
                                   const std::vector<std::string>* texts, int flag) {
-  Scope scope(*this, Op::Annotate, *handle, mode, flag);
-  if (scope.call) {
-    scope.call->text = kind;
-    scope.call->hasTexts = texts != nullptr;
-    if (texts) scope.call->texts = *texts;
-  }
+  const Scope scope(*this, Op::Annotate, *handle, mode, flag, kind);
+  if (scope.call && texts) scope.call->hasTexts = true, scope.call->texts = *texts;
   if (m_inner) return m_inner->AnnotateEntity(mode, kind, handle, texts, flag);
   if (layout) layout(Entity(*handle), texts);
   return 1;
 }
 
-std::string FakeLabelHost::FormatNumberText(const std::string& t) {
-  Scope scope(*this, Op::Format);
-  if (scope.call) scope.call->text = t;
-  if (m_inner) return m_inner->FormatNumberText(t);
-  return format ? format(t) : t;
-}
-
-void FakeLabelHost::BeginOperation(const std::string& name) {
-  Scope scope(*this, Op::BeginOperation);
-  if (scope.call) scope.call->text = name;
-  if (m_inner) m_inner->BeginOperation(name);
-}
-
-void FakeLabelHost::RecordEntity(int h) {
-  Scope scope(*this, Op::RecordEntity, h);
-  if (m_inner) m_inner->RecordEntity(h);
-}
-
-void FakeLabelHost::UpdateEntities(const std::vector<int>& ids) {
-  Scope scope(*this, Op::UpdateEntities);
-  if (scope.call) scope.call->ids = ids;
-  if (m_inner) m_inner->UpdateEntities(ids);
-}
-
-void FakeLabelHost::Refresh() {
-  Scope scope(*this, Op::Refresh);
-  if (m_inner) m_inner->Refresh();
-}
-
-void FakeLabelHost::SetChangedFlag(bool changed) {
-  Scope scope(*this, Op::ChangedFlag, 0, changed ? 1 : 0);
-  if (m_inner) m_inner->SetChangedFlag(changed);
-}
-
-double FakeLabelHost::GetMapScale() {
-  Scope scope(*this, Op::MapScale);
-  return m_inner ? m_inner->GetMapScale() : mapScale;
-}
-
 void FakeLabelHost::Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
                            int handleOffset) {
+  for (const Call& c : calls) ReplayOne(c, host, c.handle + handleOffset);
+}
+
+// The call `c` once more on `host`, on the entity `h` (calls on none pass no handle on).
+void FakeLabelHost::ReplayOne(const Call& c, annotation::ILabelHost& host, int h) {
   std::string s1, s2;
-  for (const Call& c : calls) {
-    int h = OnEntity(c.op) ? c.handle + handleOffset : c.handle;
-    switch (c.op) {
-      case Op::KindName:
-        host.GetKindName(h);
-        break;
-      case Op::EntityName:
-        host.GetEntityName(h);
-        break;
-      case Op::LabelCount:
-        host.GetLabelCount(h);
-        break;
-      case Op::SetLabelCount:
-        host.SetLabelCount(h, c.a);
-        break;
-      case Op::LabelText:
-        host.GetLabelText(h, c.a);
-        break;
-      case Op::SetLabelText:
-        host.SetLabelText(h, c.a, c.text);
-        break;
-      case Op::LabelVisible:
-        host.GetLabelVisible(h, c.a);
-        break;
-      case Op::SetLabelVisible:
-        host.SetLabelVisible(h, c.a, c.b);
-        break;
-      case Op::SetLabelPosition:
-        host.SetLabelPosition(h, c.a, c.b);
-        break;
-      case Op::MotorModel:
-        host.GetMotorModel(c.a);
-        break;
-      case Op::CableLength:
-        host.GetCableLength(c.a, s1, s2);
-        break;
-      case Op::CableType:
-        host.GetCableType(c.a, s1, s2);
-        break;
-      case Op::HasCableData:
-        host.HasCableData(c.a);
-        break;
-      case Op::ShortCurrent:
-        host.GetShortCircuitCurrent(c.a);
-        break;
-      case Op::SetSetting:
-        SetOn(host, c.a, c.b);
-        break;
-      case Op::IsMotor:
-        host.IsMotorSymbol(h);
-        break;
-      case Op::IsShortPoint:
-        host.IsShortCircuitPoint(h);
-        break;
-      case Op::HasKind:
-        host.HasKindConfiguration(c.text);
-        break;
-      case Op::DefaultVisible:
-        host.GetDefaultLabelVisible();
-        break;
-      case Op::Annotate:
-        host.AnnotateEntity(c.a, c.text, &h, c.hasTexts ? &c.texts : nullptr, c.b);
-        break;
-      case Op::Format:
-        host.FormatNumberText(c.text);
-        break;
-      case Op::BeginOperation:
-        host.BeginOperation(c.text);
-        break;
-      case Op::RecordEntity:
-        host.RecordEntity(h);
-        break;
-      case Op::UpdateEntities:
-        host.UpdateEntities(c.ids);
-        break;
-      case Op::Refresh:
-        host.Refresh();
-        break;
-      case Op::ChangedFlag:
-        host.SetChangedFlag(c.a != 0);
-        break;
-      case Op::MapScale:
-        host.GetMapScale();
-        break;
-      case Op::Note:
-        break;
-    }
+  switch (c.op) {
+    case Op::KindName:
+      return void(host.GetKindName(h));
+    case Op::EntityName:
+      return void(host.GetEntityName(h));
+    case Op::LabelCount:
+      return void(host.GetLabelCount(h));
+    case Op::SetLabelCount:
+      return host.SetLabelCount(h, c.a);
+    case Op::LabelText:
+      return void(host.GetLabelText(h, c.a));
+    case Op::SetLabelText:
+      return host.SetLabelText(h, c.a, c.text);
+    case Op::LabelVisible:
+      return void(host.GetLabelVisible(h, c.a));
+    case Op::SetLabelVisible:
+      return host.SetLabelVisible(h, c.a, c.b);
+    case Op::SetLabelPosition:
+      return host.SetLabelPosition(h, c.a, c.b);
+    case Op::MotorModel:
+      return void(host.GetMotorModel(c.a));
+    case Op::CableLength:
+      return host.GetCableLength(c.a, s1, s2);
+    case Op::CableType:
+      return host.GetCableType(c.a, s1, s2);
+    case Op::HasCableData:
+      return void(host.HasCableData(c.a));
+    case Op::ShortCurrent:
+      return void(host.GetShortCircuitCurrent(c.a));
+    case Op::SetSetting:
+      return SetOn(host, c.a, c.b);
+    case Op::IsMotor:
+      return void(host.IsMotorSymbol(h));
+    case Op::IsShortPoint:
+      return void(host.IsShortCircuitPoint(h));
+    case Op::HasKind:
+      return void(host.HasKindConfiguration(c.text));
+    case Op::DefaultVisible:
+      return void(host.GetDefaultLabelVisible());
+    case Op::Annotate:
+      return void(host.AnnotateEntity(c.a, c.text, &h, c.hasTexts ? &c.texts : nullptr, c.b));
+    case Op::Format:
+      return void(host.FormatNumberText(c.text));
+    case Op::BeginOperation:
+      return host.BeginOperation(c.text);
+    case Op::RecordEntity:
+      return host.RecordEntity(h);
+    case Op::UpdateEntities:
+      return host.UpdateEntities(c.ids);
+    case Op::Refresh:
+      return host.Refresh();
+    case Op::ChangedFlag:
+      return host.SetChangedFlag(c.a != 0);
+    case Op::MapScale:
+      return void(host.GetMapScale());
+    case Op::Note:
+      return;
   }
 }
 

@@ -135,15 +135,46 @@ class FakeLabelHost : public annotation::ILabelHost {
   void (*enter)() = nullptr;
   void (*leave)() = nullptr;
 
-  std::string GetKindName(int h) override;
-  std::string GetEntityName(int h) override;
-  int GetLabelCount(int h) override;
-  void SetLabelCount(int h, int n) override;
-  std::string GetLabelText(int h, int j) override;
-  void SetLabelText(int h, int j, const std::string& t) override;
-  int GetLabelVisible(int h, int j) override;
-  void SetLabelVisible(int h, int j, int v) override;
-  void SetLabelPosition(int h, int j, int code) override;
+  std::string GetKindName(int h) override {
+    const Scope scope(*this, Op::KindName, h);
+    return m_inner ? m_inner->GetKindName(h) : Entity(h).kind;
+  }
+  std::string GetEntityName(int h) override {
+    const Scope scope(*this, Op::EntityName, h);
+    return m_inner ? m_inner->GetEntityName(h) : Entity(h).name;
+  }
+  int GetLabelCount(int h) override {
+    const Scope scope(*this, Op::LabelCount, h);
+    return m_inner ? m_inner->GetLabelCount(h) : static_cast<int>(Entity(h).labels.size());
+  }
+  void SetLabelCount(int h, int n) override {
+    const Scope scope(*this, Op::SetLabelCount, h, n);
+    if (m_inner) return m_inner->SetLabelCount(h, n);
+    Entity(h).labels.resize(static_cast<size_t>(n));
+  }
+  std::string GetLabelText(int h, int j) override {
+    const Scope scope(*this, Op::LabelText, h, j);
+    return m_inner ? m_inner->GetLabelText(h, j) : Label(h, j).text;
+  }
+  void SetLabelText(int h, int j, const std::string& t) override {
+    const Scope scope(*this, Op::SetLabelText, h, j, 0, t);
+    if (m_inner) return m_inner->SetLabelText(h, j, t);
+    Label(h, j).text = t;
+  }
+  int GetLabelVisible(int h, int j) override {
+    const Scope scope(*this, Op::LabelVisible, h, j);
+    return m_inner ? m_inner->GetLabelVisible(h, j) : Label(h, j).visible;
+  }
+  void SetLabelVisible(int h, int j, int v) override {
+    const Scope scope(*this, Op::SetLabelVisible, h, j, v);
+    if (m_inner) return m_inner->SetLabelVisible(h, j, v);
+    Label(h, j).visible = v;
+  }
+  void SetLabelPosition(int h, int j, int code) override {
+    const Scope scope(*this, Op::SetLabelPosition, h, j, code);
+    if (m_inner) return m_inner->SetLabelPosition(h, j, code);
+    Label(h, j).position = code;
+  }
   std::string GetMotorModel(int id) override;
   void GetCableLength(int id, std::string& runCount, std::string& length) override;
   void GetCableType(int id, std::string& model, std::string& spec) override;
@@ -157,24 +188,67 @@ class FakeLabelHost : public annotation::ILabelHost {
   void SetShowShortPointName(int v) override { Set(5, v); }
   void SetShowShortCurrent(int v) override { Set(6, v); }
   void SetShowNameOnDraw(int v) override { Set(7, v); }
-  bool IsMotorSymbol(int h) override;
-  bool IsShortCircuitPoint(int h) override;
+  bool IsMotorSymbol(int h) override {
+    const Scope scope(*this, Op::IsMotor, h);
+    return m_inner ? m_inner->IsMotorSymbol(h) : Entity(h).motor;
+  }
+  bool IsShortCircuitPoint(int h) override {
+    const Scope scope(*this, Op::IsShortPoint, h);
+    return m_inner ? m_inner->IsShortCircuitPoint(h) : Entity(h).shortPoint;
+  }
   bool HasKindConfiguration(const std::string& kind) override;
-  int GetDefaultLabelVisible() override;
+  int GetDefaultLabelVisible() override {
+    const Scope scope(*this, Op::DefaultVisible);
+    return m_inner ? m_inner->GetDefaultLabelVisible() : defaultVisible;
+  }
   int AnnotateEntity(int mode, const std::string& kind, int* handle,
                      const std::vector<std::string>* texts, int flag) override;
-  std::string FormatNumberText(const std::string& t) override;
-  void BeginOperation(const std::string& name) override;
-  void RecordEntity(int h) override;
-  void UpdateEntities(const std::vector<int>& ids) override;
-  void Refresh() override;
-  void SetChangedFlag(bool changed) override;
-  double GetMapScale() override;
+  std::string FormatNumberText(const std::string& t) override {
+    const Scope scope(*this, Op::Format, 0, 0, 0, t);
+    return m_inner ? m_inner->FormatNumberText(t) : format ? format(t) : t;
+  }
+  void BeginOperation(const std::string& name) override {
+    const Scope scope(*this, Op::BeginOperation, 0, 0, 0, name);
+    if (m_inner) m_inner->BeginOperation(name);
+  }
+  void RecordEntity(int h) override {
+    const Scope scope(*this, Op::RecordEntity, h);
+    if (m_inner) m_inner->RecordEntity(h);
+  }
+  void UpdateEntities(const std::vector<int>& ids) override {
+    const Scope scope(*this, Op::UpdateEntities);
+    if (scope.call) scope.call->ids = ids;
+    if (m_inner) m_inner->UpdateEntities(ids);
+  }
+  void Refresh() override {
+    const Scope scope(*this, Op::Refresh);
+    if (m_inner) m_inner->Refresh();
+  }
+  void SetChangedFlag(bool changed) override {
+    const Scope scope(*this, Op::ChangedFlag, 0, changed ? 1 : 0);
+    if (m_inner) m_inner->SetChangedFlag(changed);
+  }
+  double GetMapScale() override {
+    const Scope scope(*this, Op::MapScale);
+    return m_inner ? m_inner->GetMapScale() : mapScale;
+  }
 
  private:
   // One call's extent: `enter` and `leave` around it, and its record (null while not recording).
-  class Scope;
+  class Scope {
+   public:
+    Scope(FakeLabelHost& host, Op op, int handle = 0, int a = 0, int b = 0,
+          const std::string& text = std::string());
+    ~Scope() {
+      if (m_leave) m_leave();
+    }
+    Call* call = nullptr;
+
+   private:
+    void (*m_leave)();
+  };
   static void SetOn(annotation::ILabelHost& host, int setting, int value);
+  static void ReplayOne(const Call& c, annotation::ILabelHost& host, int h);
   void Set(int setting, int value);
   FakeLabel& Label(int h, int j);
 
