@@ -69,10 +69,52 @@ TEST(UserRun, LaunchPickAndLeaveThroughTheExports) {
     EXPECT_EQ(nullptr, ::GetParent(hDlg)) << "the window stands on its own beside the map";
     EXPECT_EQ("2", CountText(hDlg));
     EXPECT_TRUE(host.Drawing().selection.empty());
-    // The drawing's device symbols were collected.
-    EXPECT_TRUE(IsCallSequence(
-        host.Log().Lines(), {"Map.SetPrompt(\"<标注配置/paraset/ps>\")", "IntArray.SetSize(3,-1)",
-                             "Selection.Clear()", "Map.EntityCount()", "Map.EntityIdAt(3)"}));
+    // The launch, the selection moved into the array, the drawing's device symbols collected,
+    // the preview's map scale.
+    const auto scale = om::CallLog::Optional("Map.Scale()");
+    EXPECT_TRUE(IsCallSequence(host.Log().Lines(), {"Map.GetCurrentCommand()",
+                                                    "Map.CommandState()",
+                                                    "CommandState.CanStartCommand()",
+                                                    "CommandState.IsCommandBlocked(4711)",
+                                                    "CommandState.PrepareCommand()",
+                                                    "Map.SetCurrentCommand(4711,0)",
+                                                    "Map.GetCurrentCommand()",
+                                                    "Map.SetPrompt(\"<标注配置/paraset/ps>\")",
+                                                    "Map.Action(3)",
+                                                    "Map.GetCurrentCommand()",
+                                                    "IntArray.Create()",
+                                                    "Map.Selection()",
+                                                    "Selection.Count()",
+                                                    "IntArray.SetSize(3,-1)",
+                                                    "Selection.Count()",
+                                                    "Selection.Item(0)",
+                                                    "IntArray.SetAt(0,101)",
+                                                    "Selection.Count()",
+                                                    "Selection.Item(1)",
+                                                    "IntArray.SetAt(1,103)",
+                                                    "Selection.Count()",
+                                                    "Selection.Item(2)",
+                                                    "IntArray.SetAt(2,102)",
+                                                    "Selection.Count()",
+                                                    "Selection.Clear()",
+                                                    "IntArray.GetSize()",
+                                                    "IntArray.GetAt(0)",
+                                                    "Map.EntityHandle(101)",
+                                                    "IntArray.GetAt(1)",
+                                                    "Map.EntityHandle(103)",
+                                                    "IntArray.GetAt(2)",
+                                                    "Map.EntityHandle(102)",
+                                                    "Map.EntityCount()",
+                                                    "Map.EntityIdAt(0)",
+                                                    "Map.EntityHandle(101)",
+                                                    "Map.EntityIdAt(1)",
+                                                    "Map.EntityHandle(102)",
+                                                    "Map.EntityIdAt(2)",
+                                                    "Map.EntityHandle(103)",
+                                                    "Map.EntityIdAt(3)",
+                                                    "Map.EntityHandle(104)",
+                                                    scale,
+                                                    scale}));
     EXPECT_EQ(arraysBefore + 1, host.LiveIntArrays());
 
     // "选择实体": the window hides and a pick is armed.
