@@ -134,7 +134,7 @@ TEST_F(ApplyTest, TwoLabelCableShowsNameAndWholeModel) {
 
 TEST_F(ApplyTest, CableWithoutDataIsSkippedWholly) {
   options.bConfigCable = 1;
-  host.Device(2).cableData = "0";
+  host.Device(2).cableData = 0;
   EXPECT_TRUE(Apply().empty());
   EXPECT_EQ(host.Count("SetLabel"), 0);  // not even the visibility pass
   host.Device(2).hasType = false;        // absent item

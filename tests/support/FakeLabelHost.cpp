@@ -1,14 +1,8 @@
 #include "FakeLabelHost.h"
 
-#include <cstdlib>
-
 namespace vjd::testing {
 
 namespace {
-
-const char* const kSettings[8] = {"ShowMotorModel",   "ShowMotorName",     "ShowCableLabel",
-                                  "ShowCableName",    "OneLineCableLabel", "ShowShortPointName",
-                                  "ShowShortCurrent", "ShowNameOnDraw"};
 
 using Op = FakeLabelHost::Op;
 
@@ -26,7 +20,7 @@ std::string LogLine(const FakeLabelHost::Call& c) {
     case Op::SetLabelPosition:
       return "SetLabelPosition" + a + b;
     case Op::SetSetting:
-      return "Set" + std::string(kSettings[c.a]) + b;
+      return "Set" + std::string(FakeDrawing::kSettings[c.a]) + b;
     case Op::Annotate:
       return "AnnotateEntity" + h;
     case Op::BeginOperation:
@@ -48,41 +42,14 @@ std::string LogLine(const FakeLabelHost::Call& c) {
 
 }  // namespace
 
-FakeLabelHost::Scope::Scope(FakeLabelHost& host, Op op, int handle, int a, int b,
-                            const std::string& text)
-    : m_leave(host.leave) {
-  if (host.enter) host.enter();
-  if (!host.recording) return;
-  call = &host.calls.emplace_back();
-  call->op = op, call->handle = handle, call->a = a, call->b = b, call->text = text;
-}
-
-FakeEntity& FakeLabelHost::Entity(int handle) {
-  if (static_cast<size_t>(handle) >= m_entities.size()) m_entities.resize(handle + 1);
-  return m_entities[static_cast<size_t>(handle)];
-}
-
-FakeDevice& FakeLabelHost::Device(int id) {
-  if (static_cast<size_t>(id) >= m_devices.size()) m_devices.resize(id + 1);
-  return m_devices[static_cast<size_t>(id)];
-}
-
-FakeLabel& FakeLabelHost::Label(int h, int j) {
-  std::vector<FakeLabel>& labels = Entity(h).labels;
-  if (static_cast<size_t>(j) >= labels.size()) labels.resize(j + 1);
-  return labels[static_cast<size_t>(j)];
-}
-
-std::vector<std::string> FakeLabelHost::Texts(int handle) {
-  std::vector<std::string> texts;
-  for (const FakeLabel& label : Entity(handle).labels) texts.push_back(label.text);
-  return texts;
-}
-
-int FakeLabelHost::Setting(const std::string& name) const {
-  for (int i = 0; i < 8; ++i)
-    if (name == kSettings[i]) return m_settings[i];
-  return -1;
+FakeLabelHost::Call* FakeLabelHost::Enter(Op op, int handle, int a, int b,
+                                          const std::string* text) {
+  if (enter) enter();
+  if (!recording) return nullptr;
+  Call& call = calls.emplace_back();
+  call.op = op, call.handle = handle, call.a = a, call.b = b;
+  if (text) call.text = *text;
+  return &call;
 }
 
 void FakeLabelHost::Note(std::string line) {
@@ -120,45 +87,6 @@ std::vector<std::vector<int>> FakeLabelHost::Updates() const {
   return updates;
 }
 
-std::string FakeLabelHost::GetMotorModel(int id) {
-  const Scope scope(*this, Op::MotorModel, 0, id);
-  if (m_inner) return m_inner->GetMotorModel(id);
-  const FakeDevice& d = Device(id);
-  return d.hasMotor ? d.motorModel : "";
-}
-
-void FakeLabelHost::GetCableLength(int id, std::string& runCount, std::string& length) {
-  const Scope scope(*this, Op::CableLength, 0, id);
-  if (m_inner) return m_inner->GetCableLength(id, runCount, length);
-  const FakeDevice& d = Device(id);
-  if (!d.hasLength) return;
-  runCount = d.runCount;
-  length = d.length;
-}
-
-void FakeLabelHost::GetCableType(int id, std::string& model, std::string& spec) {
-  const Scope scope(*this, Op::CableType, 0, id);
-  if (m_inner) return m_inner->GetCableType(id, model, spec);
-  const FakeDevice& d = Device(id);
-  if (!d.hasType) return;
-  model = d.model;
-  spec = d.spec;
-}
-
-bool FakeLabelHost::HasCableData(int id) {
-  const Scope scope(*this, Op::HasCableData, 0, id);
-  if (m_inner) return m_inner->HasCableData(id);
-  const FakeDevice& d = Device(id);
-  return d.hasType && std::atof(d.cableData.c_str()) != 0.0;
-}
-
-std::string FakeLabelHost::GetShortCircuitCurrent(int id) {
-  const Scope scope(*this, Op::ShortCurrent, 0, id);
-  if (m_inner) return m_inner->GetShortCircuitCurrent(id);
-  const FakeDevice& d = Device(id);
-  return d.hasCurrent ? d.current : "";
-}
-
 void FakeLabelHost::Set(int setting, int value) {
   const Scope scope(*this, Op::SetSetting, 0, setting, value);
   if (m_inner) return SetOn(*m_inner, setting, value);
@@ -174,31 +102,29 @@ void FakeLabelHost::SetOn(annotation::ILabelHost& host, int setting, int value) 
   (host.*setters[setting])(value);
 }
 
-bool FakeLabelHost::HasKindConfiguration(const std::string& kind) {
-  const Scope scope(*this, Op::HasKind, 0, 0, 0, kind);
-  if (m_inner) return m_inner->HasKindConfiguration(kind);
-  for (const std::string& stored : storedKinds)
-    if (stored == kind) return true;
-  return false;
-}
-
 int FakeLabelHost::AnnotateEntity(int mode, const std::string& kind, int* handle,
                                   const std::vector<std::string>* texts, int flag) {
-  const Scope scope(*this, Op::Annotate, *handle, mode, flag, kind);
+  const Scope scope(*this, Op::Annotate, *handle, mode, flag, &kind);
   if (scope.call && texts) scope.call->hasTexts = true, scope.call->texts = *texts;
-  if (m_inner) return m_inner->AnnotateEntity(mode, kind, handle, texts, flag);
-  if (layout) layout(Entity(*handle), texts);
-  return 1;
+  return m_inner ? m_inner->AnnotateEntity(mode, kind, handle, texts, flag)
+                 : FakeDrawing::AnnotateEntity(mode, kind, handle, texts, flag);
+}
+
+void FakeLabelHost::UpdateEntities(const std::vector<int>& ids) {
+  const Scope scope(*this, Op::UpdateEntities);
+  if (scope.call) scope.call->ids = ids;
+  if (m_inner) m_inner->UpdateEntities(ids);
 }
 
 void FakeLabelHost::Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
                            int handleOffset) {
-  for (const Call& c : calls) ReplayOne(c, host, c.handle + handleOffset);
+  std::string s1, s2;
+  for (const Call& c : calls) ReplayOne(c, host, c.handle + handleOffset, s1, s2);
 }
 
 // The call `c` once more on `host`, on the entity `h` (calls on none pass no handle on).
-void FakeLabelHost::ReplayOne(const Call& c, annotation::ILabelHost& host, int h) {
-  std::string s1, s2;
+void FakeLabelHost::ReplayOne(const Call& c, annotation::ILabelHost& host, int h, std::string& s1,
+                              std::string& s2) {
   switch (c.op) {
     case Op::KindName:
       return void(host.GetKindName(h));

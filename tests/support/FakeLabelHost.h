@@ -1,58 +1,18 @@
-// FakeLabelHost: the one ILabelHost of the tests and the benchmarks.  It answers from a drawing of
-// its own (entities by handle with their labels, device data by id, the display settings, the
-// kinds that have a stored configuration), or, given another host, passes every call on to it.
-// Either way it records every call while `recording` is on, for a test to read (Log: the calls that
-// change something or reach the map, as "SetLabelCount 2") or a benchmark to replay against another
-// host, and runs `enter` and `leave` around each call when they are set (a benchmark's heap
-// account).  The handles and ids of its own drawing are small non-negative numbers: they index its
-// tables.  Copyable: each run of a benchmark starts from a copy of the same drawing.
+// FakeLabelHost: the one ILabelHost of the tests and the benchmarks.  It answers from its drawing
+// (FakeDrawing, its base) or, given another host, passes every call on to it; either way it records
+// every call while `recording` is on, for a test to read (Log: the calls that change something or
+// reach the map, as "SetLabelCount 2") or a benchmark to replay against another host, and runs
+// `enter` and `leave` around each call when they are set (a benchmark's heap account).
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "LabelHost.h"
+#include "FakeDrawing.h"
 
 namespace vjd::testing {
 
-struct FakeLabel {
-  std::string text;
-  int visible = 1;
-  int position = 0;
-};
-
-struct FakeEntity {
-  FakeEntity() = default;
-  FakeEntity(std::string k, std::string n = "", bool m = false, bool s = false,
-             std::vector<FakeLabel> l = {})
-      : kind(std::move(k)), name(std::move(n)), motor(m), shortPoint(s), labels(std::move(l)) {}
-  std::string kind;
-  std::string name;
-  bool motor = false;
-  bool shortPoint = false;
-  std::vector<FakeLabel> labels;
-};
-
-// Device data by item: an item that is not there gives what the map gives for it.
-struct FakeDevice {
-  static FakeDevice Motor(std::string model) {
-    FakeDevice d;
-    d.hasMotor = true;
-    d.motorModel = std::move(model);
-    return d;
-  }
-  bool hasMotor = false;
-  std::string motorModel;
-  bool hasLength = false;
-  std::string length, runCount;
-  bool hasType = false;
-  std::string cableData = "1", model, spec;
-  bool hasCurrent = false;
-  std::string current;
-};
-
-class FakeLabelHost : public annotation::ILabelHost {
+class FakeLabelHost : public FakeDrawing {
  public:
   enum class Op {
     KindName,
@@ -82,7 +42,7 @@ class FakeLabelHost : public annotation::ILabelHost {
     Refresh,
     ChangedFlag,
     MapScale,
-    Note  // a line of the test's own (Note)
+    Note
   };
   // One call with its arguments: `handle` the entity's (0 for a call on none), `a` and `b` the
   // other numbers in order (a device id; a label and its value; a setting and its value; the
@@ -104,22 +64,11 @@ class FakeLabelHost : public annotation::ILabelHost {
     int flag;
   };
 
-  explicit FakeLabelHost(annotation::ILabelHost* inner = nullptr) : m_inner(inner) {}
+  FakeLabelHost() = default;
+  explicit FakeLabelHost(const FakeDrawing& drawing) : FakeDrawing(drawing) {}
+  explicit FakeLabelHost(annotation::ILabelHost* inner) : m_inner(inner) {}
 
-  // The drawing.  A handle or id not yet there is added, empty.
-  FakeEntity& Entity(int handle);
-  FakeDevice& Device(int id);
-  void AddEntity(int handle, FakeEntity e) { Entity(handle) = std::move(e); }
-  std::vector<std::string> Texts(int handle);
-  int Setting(const std::string& name) const;  // "ShowMotorName", as the setter is named
-  std::vector<std::string> storedKinds;        // the kinds HasKindConfiguration finds
-  int defaultVisible = 1;
-  double mapScale = 1.0;
-  std::function<std::string(const std::string&)> format;  // FormatNumberText; none: unchanged
-  // What AnnotateEntity does to the entity's labels; none: nothing.
-  std::function<void(FakeEntity&, const std::vector<std::string>* texts)> layout;
-
-  // The record.
+  // The record: every call, and a line of the test's own (Note) among them.
   bool recording = true;
   std::vector<Call> calls;
   void Note(std::string line);
@@ -137,49 +86,103 @@ class FakeLabelHost : public annotation::ILabelHost {
 
   std::string GetKindName(int h) override {
     const Scope scope(*this, Op::KindName, h);
-    return m_inner ? m_inner->GetKindName(h) : Entity(h).kind;
+    return m_inner ? m_inner->GetKindName(h) : FakeDrawing::GetKindName(h);
   }
   std::string GetEntityName(int h) override {
     const Scope scope(*this, Op::EntityName, h);
-    return m_inner ? m_inner->GetEntityName(h) : Entity(h).name;
+    return m_inner ? m_inner->GetEntityName(h) : FakeDrawing::GetEntityName(h);
   }
   int GetLabelCount(int h) override {
     const Scope scope(*this, Op::LabelCount, h);
-    return m_inner ? m_inner->GetLabelCount(h) : static_cast<int>(Entity(h).labels.size());
+    return m_inner ? m_inner->GetLabelCount(h) : FakeDrawing::GetLabelCount(h);
   }
   void SetLabelCount(int h, int n) override {
     const Scope scope(*this, Op::SetLabelCount, h, n);
-    if (m_inner) return m_inner->SetLabelCount(h, n);
-    Entity(h).labels.resize(static_cast<size_t>(n));
+    return m_inner ? m_inner->SetLabelCount(h, n) : FakeDrawing::SetLabelCount(h, n);
   }
   std::string GetLabelText(int h, int j) override {
     const Scope scope(*this, Op::LabelText, h, j);
-    return m_inner ? m_inner->GetLabelText(h, j) : Label(h, j).text;
+    return m_inner ? m_inner->GetLabelText(h, j) : FakeDrawing::GetLabelText(h, j);
   }
   void SetLabelText(int h, int j, const std::string& t) override {
-    const Scope scope(*this, Op::SetLabelText, h, j, 0, t);
-    if (m_inner) return m_inner->SetLabelText(h, j, t);
-    Label(h, j).text = t;
+    const Scope scope(*this, Op::SetLabelText, h, j, 0, &t);
+    return m_inner ? m_inner->SetLabelText(h, j, t) : FakeDrawing::SetLabelText(h, j, t);
   }
   int GetLabelVisible(int h, int j) override {
     const Scope scope(*this, Op::LabelVisible, h, j);
-    return m_inner ? m_inner->GetLabelVisible(h, j) : Label(h, j).visible;
+    return m_inner ? m_inner->GetLabelVisible(h, j) : FakeDrawing::GetLabelVisible(h, j);
   }
   void SetLabelVisible(int h, int j, int v) override {
     const Scope scope(*this, Op::SetLabelVisible, h, j, v);
-    if (m_inner) return m_inner->SetLabelVisible(h, j, v);
-    Label(h, j).visible = v;
+    return m_inner ? m_inner->SetLabelVisible(h, j, v) : FakeDrawing::SetLabelVisible(h, j, v);
   }
   void SetLabelPosition(int h, int j, int code) override {
     const Scope scope(*this, Op::SetLabelPosition, h, j, code);
-    if (m_inner) return m_inner->SetLabelPosition(h, j, code);
-    Label(h, j).position = code;
+    return m_inner ? m_inner->SetLabelPosition(h, j, code)
+                   : FakeDrawing::SetLabelPosition(h, j, code);
   }
-  std::string GetMotorModel(int id) override;
-  void GetCableLength(int id, std::string& runCount, std::string& length) override;
-  void GetCableType(int id, std::string& model, std::string& spec) override;
-  bool HasCableData(int id) override;
-  std::string GetShortCircuitCurrent(int id) override;
+  std::string GetMotorModel(int id) override {
+    const Scope scope(*this, Op::MotorModel, 0, id);
+    return m_inner ? m_inner->GetMotorModel(id) : FakeDrawing::GetMotorModel(id);
+  }
+  void GetCableLength(int id, std::string& runCount, std::string& length) override {
+    const Scope scope(*this, Op::CableLength, 0, id);
+    return m_inner ? m_inner->GetCableLength(id, runCount, length)
+                   : FakeDrawing::GetCableLength(id, runCount, length);
+  }
+  void GetCableType(int id, std::string& model, std::string& spec) override {
+    const Scope scope(*this, Op::CableType, 0, id);
+    return m_inner ? m_inner->GetCableType(id, model, spec)
+                   : FakeDrawing::GetCableType(id, model, spec);
+  }
+  bool HasCableData(int id) override {
+    const Scope scope(*this, Op::HasCableData, 0, id);
+    return m_inner ? m_inner->HasCableData(id) : FakeDrawing::HasCableData(id);
+  }
+  std::string GetShortCircuitCurrent(int id) override {
+    const Scope scope(*this, Op::ShortCurrent, 0, id);
+    return m_inner ? m_inner->GetShortCircuitCurrent(id) : FakeDrawing::GetShortCircuitCurrent(id);
+  }
+  bool IsMotorSymbol(int h) override {
+    const Scope scope(*this, Op::IsMotor, h);
+    return m_inner ? m_inner->IsMotorSymbol(h) : FakeDrawing::IsMotorSymbol(h);
+  }
+  bool IsShortCircuitPoint(int h) override {
+    const Scope scope(*this, Op::IsShortPoint, h);
+    return m_inner ? m_inner->IsShortCircuitPoint(h) : FakeDrawing::IsShortCircuitPoint(h);
+  }
+  bool HasKindConfiguration(const std::string& kind) override {
+    const Scope scope(*this, Op::HasKind, 0, 0, 0, &kind);
+    return m_inner ? m_inner->HasKindConfiguration(kind) : FakeDrawing::HasKindConfiguration(kind);
+  }
+  int GetDefaultLabelVisible() override {
+    const Scope scope(*this, Op::DefaultVisible);
+    return m_inner ? m_inner->GetDefaultLabelVisible() : FakeDrawing::GetDefaultLabelVisible();
+  }
+  std::string FormatNumberText(const std::string& t) override {
+    const Scope scope(*this, Op::Format, 0, 0, 0, &t);
+    return m_inner ? m_inner->FormatNumberText(t) : FakeDrawing::FormatNumberText(t);
+  }
+  void BeginOperation(const std::string& name) override {
+    const Scope scope(*this, Op::BeginOperation, 0, 0, 0, &name);
+    return m_inner ? m_inner->BeginOperation(name) : FakeDrawing::BeginOperation(name);
+  }
+  void RecordEntity(int h) override {
+    const Scope scope(*this, Op::RecordEntity, h);
+    return m_inner ? m_inner->RecordEntity(h) : FakeDrawing::RecordEntity(h);
+  }
+  void Refresh() override {
+    const Scope scope(*this, Op::Refresh);
+    return m_inner ? m_inner->Refresh() : FakeDrawing::Refresh();
+  }
+  void SetChangedFlag(bool changed) override {
+    const Scope scope(*this, Op::ChangedFlag, 0, changed);
+    return m_inner ? m_inner->SetChangedFlag(changed) : FakeDrawing::SetChangedFlag(changed);
+  }
+  double GetMapScale() override {
+    const Scope scope(*this, Op::MapScale);
+    return m_inner ? m_inner->GetMapScale() : FakeDrawing::GetMapScale();
+  }
   void SetShowMotorModel(int v) override { Set(0, v); }
   void SetShowMotorName(int v) override { Set(1, v); }
   void SetShowCableLabel(int v) override { Set(2, v); }
@@ -188,57 +191,19 @@ class FakeLabelHost : public annotation::ILabelHost {
   void SetShowShortPointName(int v) override { Set(5, v); }
   void SetShowShortCurrent(int v) override { Set(6, v); }
   void SetShowNameOnDraw(int v) override { Set(7, v); }
-  bool IsMotorSymbol(int h) override {
-    const Scope scope(*this, Op::IsMotor, h);
-    return m_inner ? m_inner->IsMotorSymbol(h) : Entity(h).motor;
-  }
-  bool IsShortCircuitPoint(int h) override {
-    const Scope scope(*this, Op::IsShortPoint, h);
-    return m_inner ? m_inner->IsShortCircuitPoint(h) : Entity(h).shortPoint;
-  }
-  bool HasKindConfiguration(const std::string& kind) override;
-  int GetDefaultLabelVisible() override {
-    const Scope scope(*this, Op::DefaultVisible);
-    return m_inner ? m_inner->GetDefaultLabelVisible() : defaultVisible;
-  }
   int AnnotateEntity(int mode, const std::string& kind, int* handle,
                      const std::vector<std::string>* texts, int flag) override;
-  std::string FormatNumberText(const std::string& t) override {
-    const Scope scope(*this, Op::Format, 0, 0, 0, t);
-    return m_inner ? m_inner->FormatNumberText(t) : format ? format(t) : t;
-  }
-  void BeginOperation(const std::string& name) override {
-    const Scope scope(*this, Op::BeginOperation, 0, 0, 0, name);
-    if (m_inner) m_inner->BeginOperation(name);
-  }
-  void RecordEntity(int h) override {
-    const Scope scope(*this, Op::RecordEntity, h);
-    if (m_inner) m_inner->RecordEntity(h);
-  }
-  void UpdateEntities(const std::vector<int>& ids) override {
-    const Scope scope(*this, Op::UpdateEntities);
-    if (scope.call) scope.call->ids = ids;
-    if (m_inner) m_inner->UpdateEntities(ids);
-  }
-  void Refresh() override {
-    const Scope scope(*this, Op::Refresh);
-    if (m_inner) m_inner->Refresh();
-  }
-  void SetChangedFlag(bool changed) override {
-    const Scope scope(*this, Op::ChangedFlag, 0, changed ? 1 : 0);
-    if (m_inner) m_inner->SetChangedFlag(changed);
-  }
-  double GetMapScale() override {
-    const Scope scope(*this, Op::MapScale);
-    return m_inner ? m_inner->GetMapScale() : mapScale;
-  }
+  void UpdateEntities(const std::vector<int>& ids) override;
 
  private:
   // One call's extent: `enter` and `leave` around it, and its record (null while not recording).
   class Scope {
    public:
     Scope(FakeLabelHost& host, Op op, int handle = 0, int a = 0, int b = 0,
-          const std::string& text = std::string());
+          const std::string* text = nullptr)
+        : m_leave(host.leave) {
+      if (host.enter || host.recording) call = host.Enter(op, handle, a, b, text);
+    }
     ~Scope() {
       if (m_leave) m_leave();
     }
@@ -247,15 +212,14 @@ class FakeLabelHost : public annotation::ILabelHost {
    private:
     void (*m_leave)();
   };
-  static void SetOn(annotation::ILabelHost& host, int setting, int value);
-  static void ReplayOne(const Call& c, annotation::ILabelHost& host, int h);
+  // Runs `enter` and records the call.
+  Call* Enter(Op op, int handle, int a, int b, const std::string* text);
   void Set(int setting, int value);
-  FakeLabel& Label(int h, int j);
+  static void SetOn(annotation::ILabelHost& host, int setting, int value);
+  static void ReplayOne(const Call& c, annotation::ILabelHost& host, int h, std::string& s1,
+                        std::string& s2);
 
-  annotation::ILabelHost* m_inner;
-  std::vector<FakeEntity> m_entities;
-  std::vector<FakeDevice> m_devices;
-  int m_settings[8] = {};
+  annotation::ILabelHost* m_inner = nullptr;
 };
 
 }  // namespace vjd::testing
