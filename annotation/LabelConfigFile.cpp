@@ -137,21 +137,22 @@ FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
   return Closed(*file, status);
 }
 
-FileStatus LabelConfigFile::RemoveLabelSlot(const char* name, int index, int new_count) const {
-  if (index < 0 || index > kMaxLabelSlots) return FileStatus();
+FileStatus LabelConfigFile::RemoveLabelSlot(const char* name, int index) const {
+  if (index < 0 || index >= kMaxLabelSlots) return FileStatus();
   std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive);
   if (!file) return FileStatus::Unavailable();
   SymbolLabelConfig previous;
   long long at = 0;
   FileStatus status = Scan(*file, name, previous, at);
   if (!status.ok()) return Closed(*file, status);
+  // The count comes from the record under the lock, never from the caller: a caller's count
+  // that holds rows not stored yet would pull slots beyond the count back in.
+  const int count = LabelCount(previous);
+  if (index >= count) return Closed(*file, FileStatus());
   // The record as the file holds it, damage and all: only the count and the moved slots change.
   SymbolLabelConfig rec = previous;
-  if (new_count < 0) new_count = 0;
-  if (new_count > kMaxLabelSlots) new_count = kMaxLabelSlots;
-  rec.nLabelCount = new_count;
-  // Slot j takes slot j + 1; the last slot has no successor and keeps its values.
-  for (int j = index; j < new_count && j + 1 < kMaxLabelSlots; ++j) MoveSlot(rec, j + 1, j);
+  rec.nLabelCount = count - 1;
+  for (int j = index; j + 1 < count; ++j) MoveSlot(rec, j + 1, j);
   return Closed(*file, Overwrite(*file, at, rec, previous));
 }
 

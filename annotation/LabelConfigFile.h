@@ -40,11 +40,12 @@ class LabelConfigFile {
   // overwrite that fails puts the record's previous bytes back.
   FileStatus StoreRecord(const SymbolLabelConfig& record) const;
 
-  // Deletes label slot `index` of the kind's record: the count becomes `new_count` (clamped to
-  // 0..8) and slots index+1 .. new_count move down by one (all fields but the font), as the file
-  // holds them; no other byte of the record changes.  Does nothing unless 0 <= index <= 8;
-  // NotFound when the kind has no record; never appends.
-  FileStatus RemoveLabelSlot(const char* name, int index, int new_count) const;
+  // Deletes label slot `index` of the kind's record as the file holds it: the count (clamped to
+  // 0..8) goes down by one and the slots after `index` in use move down by one (all fields but
+  // the font); no other byte of the record changes, the last slot in use keeps its bytes beyond
+  // the new count.  Does nothing unless the record has slot `index` in use; NotFound when the
+  // kind has no record; never appends.
+  FileStatus RemoveLabelSlot(const char* name, int index) const;
 
   // Height and width of slot 0 of the kind's record; 0.003 and 0.0015 when there is none or the
   // file cannot be used.

@@ -7,7 +7,7 @@
 
 namespace {
 
-// The caption of control 3003 is the shown kind's name followed by this suffix.
+// The caption of control 3003 is the shown kind's name followed by this suffix (none: empty).
 const char kCaptionSuffix[] = " 的标注:";
 
 }  // namespace
@@ -39,8 +39,15 @@ void CParaSetWindowSink::RefreshPreview() {
 void CParaSetWindowSink::ShowKind(const std::string& kind) {
   m_preview.SetCurrentLabel(m_entity, 0);
   m_preview.RefreshEntity(m_entity);
-  m_window.SetDlgItemText(IDC_GRID_BUTTONBAR, (kind + kCaptionSuffix).c_str());
+  m_window.SetDlgItemText(IDC_GRID_BUTTONBAR,
+                          (kind.empty() ? kind : kind + kCaptionSuffix).c_str());
   m_window.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CParaSetWindowSink::EnableGrid(bool enabled) {
+  for (int id : {IDC_GRID, IDC_GRID_BUTTONBAR}) {
+    if (CWnd* control = m_window.GetDlgItem(id)) control->EnableWindow(enabled ? TRUE : FALSE);
+  }
 }
 
 void CParaSetWindowSink::SendToCommand(int code, int param1, int param2) {

@@ -1,8 +1,8 @@
 // CParaSetWindowSink: the configuration window as its model's sink - message boxes owned by the
 // window, the label position window and the colour dialog, the preview drawn anew, the caption of
-// the shown kind above the grid, and the requests for the command, which go to the command's
-// own sink.  Borrows the window, its preview, the preview entity's handle (as the window holds
-// it) and the command's sink; owns nothing.
+// the shown kind above the grid, the grid and its bar enabled or not, and the requests for the
+// command, which go to the command's own sink.  Borrows the window, its preview, the preview
+// entity's handle (as the window holds it) and the command's sink; owns nothing.
 #pragma once
 
 #include "CommandSink.h"
@@ -23,6 +23,7 @@ class CParaSetWindowSink : public IParaSetSink {
   bool ChooseColour(std::int32_t initial, std::int32_t& chosen) override;
   void RefreshPreview() override;
   void ShowKind(const std::string& kind) override;
+  void EnableGrid(bool enabled) override;
   void SendToCommand(int code, int param1, int param2) override;
 
  private:

@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.GetFirstSlotSize(name, h, w);
   if (!std::isfinite(h) || !std::isfinite(w)) std::abort();  // a new grid row shows them
   int index = size > 0 ? data[size - 1] % 11 - 1 : 0;
-  int count = size > 1 ? data[size - 2] % 12 - 1 : 0;
-  file.RemoveLabelSlot(name, index, count);
+  file.RemoveLabelSlot(name, index);
 
   std::size_t whole = files.Contents(path).size() / kRecordSize;
   SymbolLabelConfig added;

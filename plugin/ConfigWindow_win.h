@@ -35,6 +35,7 @@ class CConfigWindows : public vjd::command::IConfigWindows {
   // `map`: where the library keeps the attached map, read at each Open.
   CConfigWindows(const VjdHostMap* const& map, ICommandSink& sink) : m_map(map), m_sink(sink) {}
 
+  std::unique_ptr<vjd::command::IResourceScope> OwnResources() override;
   std::unique_ptr<vjd::command::IConfigWindow> Open(const vjd::command::SymbolLists& selected,
                                                     const vjd::command::SymbolLists& all) override;
 

@@ -98,6 +98,9 @@ void CParaSetCommand::ArmPick(const IHostMap& map) const {
 
 void CParaSetCommand::OnStart(const IHostMap& map) {
   if (!m_array.IsAttached()) m_array.Create();
+  // The rest of the start, the window's making among it, runs in this library's resource context;
+  // the previous context comes back when the start returns.
+  const std::unique_ptr<IResourceScope> resources = m_windows.OwnResources();
 
   // The host's selection moves into the array.  Without an array object it stays where it is:
   // moving it into nothing would lose the user's selection.

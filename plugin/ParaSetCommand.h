@@ -4,9 +4,10 @@
 // reported (CommandGate.h).
 //
 // Messages (param1, param2 as MouseStatus passes them):
-//   18  start: the host's selection moves into the command's integer array, the device symbols
-//       among it and all device symbols of the drawing go to a new configuration window, which
-//       is shown;
+//   18  start: after the integer array is made, and in this library's resource context until
+//       the start is done, the host's selection moves into the array, the device symbols among
+//       it and all device symbols of the drawing go to a new configuration window, which is
+//       shown;
 //    0  pick step (state 0 only): highlight everything picked so far, re-arm the pick;
 //    3  pick end (state 0 only): show the window with the picked device symbols;
 //    7  key: Escape (27) ends the command, other keys do nothing;

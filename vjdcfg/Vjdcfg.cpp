@@ -7,6 +7,7 @@
 #include <new>
 #include <ostream>
 
+#include "ConfigDiff.h"
 #include "ConfigJson.h"
 #include "FileAccess.h"
 #include "GbkConverter.h"
@@ -27,7 +28,7 @@ namespace {
 // A JSON document can be far longer than the file it describes, but not without bound.
 constexpr std::size_t kMaxDocumentBytes = std::size_t{1} << 30;
 
-const char* const kCommands[] = {"list", "dump", "load", "check", "repair"};
+const char* const kCommands[] = {"list", "dump", "load", "diff", "check", "repair"};
 
 std::string Quoted(const std::string& utf8) {
   return Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -46,6 +47,16 @@ std::string Shown(const std::string& path) {
   return path == "-" ? "standard input" : path;
 }
 
+// "0..8": a range of the record format, from its own constants.
+std::string Range(int last) {
+  return "0.." + std::to_string(last);
+}
+
+std::string Tallied(const DiffTally& tally) {
+  return std::to_string(tally.added) + " added, " + std::to_string(tally.changed) + " changed, " +
+         std::to_string(tally.unchanged) + " unchanged";
+}
+
 class Tool {
  public:
   Tool(std::istream& in, std::ostream& out, std::ostream& err, int lock_wait_ms)
@@ -53,7 +64,8 @@ class Tool {
 
   int List(const std::string& path);
   int Dump(const std::string& path, const std::vector<std::string>& kinds);
-  int Load(const std::string& path, const std::string& json_path);
+  int Load(const std::string& path, const std::string& json_path, bool dry_run);
+  int Diff(const std::string& a, const std::string& b);
   int Check(const std::string& path);
   int Repair(const std::string& path, const std::string& out_path);
 
@@ -61,6 +73,14 @@ class Tool {
   // FILE under a shared lock, or standard input for "-".
   bool ReadInput(const std::string& path, std::string& bytes);
   bool ReadDocument(const std::string& json_path, std::string& text);
+  // The records a JSON document describes; false when it has faults, which are said.
+  bool RecordsOf(const std::string& text, const std::string& json_path,
+                 std::vector<SymbolLabelConfig>& records);
+  // The records of a configuration file or of a JSON document (a text without zero bytes, which
+  // every record holds): an exit status.
+  int ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records);
+  // What a load of `records` into FILE would change, read under a shared lock.
+  int DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records);
   // Makes the file at `path` hold `after`, in place, under its exclusive lock.
   bool WriteFile(const std::string& path, const std::string& after);
   void Say(const std::string& text) { err_ << "vjdcfg: " << text << "\n"; }
@@ -99,6 +119,30 @@ bool Tool::ReadDocument(const std::string& json_path, std::string& text) {
   }
   if (!read) Say(error);
   return read;
+}
+
+bool Tool::RecordsOf(const std::string& text, const std::string& json_path,
+                     std::vector<SymbolLabelConfig>& records) {
+  Json document;
+  DocumentFaults faults;
+  if (ParseDocument(text, document, faults) && RecordsFromDocument(document, records, faults)) {
+    return true;
+  }
+  for (const std::string& fault : faults.Shown()) Say(Shown(json_path) + ": " + fault);
+  if (faults.NotShown() > 0) {
+    Say(Shown(json_path) + ": and " + std::to_string(faults.NotShown()) + " more fault(s)");
+  }
+  return false;
+}
+
+int Tool::ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records) {
+  std::string bytes;
+  if (!ReadInput(path, bytes)) return kExitFileError;
+  if (bytes.empty() || bytes.find('\0') != std::string::npos) {
+    records = ImageOfBytes(bytes).records;
+    return kExitOk;
+  }
+  return RecordsOf(bytes, path, records) ? kExitOk : kExitRefused;
 }
 
 bool Tool::WriteFile(const std::string& path, const std::string& after) {
@@ -177,7 +221,7 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
   return kExitOk;
 }
 
-int Tool::Load(const std::string& path, const std::string& json_path) {
+int Tool::Load(const std::string& path, const std::string& json_path, bool dry_run) {
   if (path == "-") {
     Say("load stores into FILE, which cannot be standard input");
     return kExitRefused;
@@ -187,20 +231,14 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
     Say("nothing was written to " + path);
     return kExitFileError;
   }
-  Json document;
-  DocumentFaults faults;
   std::vector<SymbolLabelConfig> records;
-  if (!ParseDocument(text, document, faults) || !RecordsFromDocument(document, records, faults)) {
-    for (const std::string& fault : faults.Shown()) Say(Shown(json_path) + ": " + fault);
-    if (faults.NotShown() > 0) {
-      Say(Shown(json_path) + ": and " + std::to_string(faults.NotShown()) + " more fault(s)");
-    }
+  if (!RecordsOf(text, json_path, records)) {
     Say("nothing was written to " + path);
     return kExitRefused;
   }
   text.clear();
   text.shrink_to_fit();
-  document = Json();
+  if (dry_run) return DryRun(path, records);
   if (records.empty()) {
     out_ << path << ": no kinds to store; unchanged\n";
     return kExitOk;
@@ -226,6 +264,30 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
   return kExitOk;
 }
 
+int Tool::DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records) {
+  const bool exists = FileExists(path);
+  std::string bytes;
+  if (exists && !ReadInput(path, bytes)) return kExitFileError;
+  const DiffTally tally = WriteKindChanges(ImageOfBytes(bytes).records, records, false, out_);
+  out_ << path << ": " << Tallied(tally) << (exists ? "" : " (the file does not exist yet)")
+       << "; a dry run: nothing was written\n";
+  return kExitOk;
+}
+
+int Tool::Diff(const std::string& a, const std::string& b) {
+  if (a == "-" && b == "-") {
+    Say("A and B cannot both be standard input");
+    return kExitRefused;
+  }
+  std::vector<SymbolLabelConfig> before, after;
+  int status = ReadRecords(a, before);
+  if (status == kExitOk) status = ReadRecords(b, after);
+  if (status != kExitOk) return status;
+  const DiffTally tally = WriteKindChanges(before, after, true, out_);
+  out_ << Tallied(tally) << ", " << tally.removed << " removed\n";
+  return tally.Same() ? kExitOk : kExitRefused;
+}
+
 std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& image) const {
   if (f.fault == LabelConfigFault::kTrailingBytes) {
     return "end of file: " + std::to_string(f.value) + " bytes after the " +
@@ -240,7 +302,7 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
     case LabelConfigFault::kDuplicateKind:
       return where + "the kind is stored again; lookups use record " + value;
     case LabelConfigFault::kCountOutOfRange:
-      return where + "label count " + value + " is outside 0..8";
+      return where + "label count " + value + " is outside " + Range(kMaxLabelSlots);
     case LabelConfigFault::kNameUnterminated:
       return where + "the kind name has no terminator inside its field";
     case LabelConfigFault::kTextUnterminated:
@@ -260,7 +322,7 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
     case LabelConfigFault::kFontNotDefault:
       return where + "the font is not " + Quoted(GbkToUtf8Shown(kDefaultFontName));
     case LabelConfigFault::kPositionOutOfRange:
-      return where + "position " + value + " is outside 0..24";
+      return where + "position " + value + " is outside " + Range(kLabelPositionCount - 1);
     case LabelConfigFault::kHeightNotFinite:
       return where + "the height is not a finite number";
     case LabelConfigFault::kWidthNotFinite:
@@ -323,7 +385,8 @@ std::string CommandOf(const std::vector<std::string>& args) {
 
 int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
-  CLI::App app{"The label configuration file as text: list, dump, load, check, repair.", "vjdcfg"};
+  CLI::App app{"The label configuration file as text: list, dump, load, diff, check, repair.",
+               "vjdcfg"};
   app.require_subcommand(1);
   app.fallthrough();  // --wait after the command too
   app.set_version_flag("--version", std::string("vjdcfg ") + VJDCFG_VERSION);
@@ -331,7 +394,8 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   app.add_option("--wait", wait_seconds,
                  "seconds to wait while another program reads or writes FILE (default 5)")
       ->check(CLI::Range(0.0, 3600.0));
-  std::string file, json, output;
+  std::string file, json, output, first, second;
+  bool dry_run = false;
   std::vector<std::string> kinds;
 
   CLI::App* list = app.add_subcommand(
@@ -348,6 +412,15 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
       "load", "Stores each kind of the JSON into FILE as the configuration window stores one.");
   load->add_option("FILE", file, "the configuration file (created when missing)")->required();
   load->add_option("JSON", json, "the JSON document ('-': standard input)")->required();
+  load->add_flag("--dry-run", dry_run,
+                 "only lists what the load would add and change; FILE is read, never written");
+
+  CLI::App* diff = app.add_subcommand(
+      "diff", "Lists what B adds to A, changes and lacks, kind by kind; exit status 0: the same.");
+  diff->add_option("A", first, "a configuration file or a JSON dump ('-': standard input)")
+      ->required();
+  diff->add_option("B", second, "a configuration file or a JSON dump ('-': standard input)")
+      ->required();
 
   CLI::App* check = app.add_subcommand(
       "check", "Lists what is wrong with FILE; exit status 0 only for a clean file.");
@@ -364,7 +437,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   for (const char* name : kCommands) known = known || command == name;
   if (!known) {
     err << "vjdcfg: unknown command " << QuotedShort(command)
-        << "; the commands are list, dump, load, check and repair (see --help)\n";
+        << "; the commands are list, dump, load, diff, check and repair (see --help)\n";
     return static_cast<int>(CLI::ExitCodes::ExtrasError);
   }
 
@@ -379,7 +452,8 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   Tool tool(in, out, err, static_cast<int>(wait_seconds * 1000.0 + 0.5));
   if (list->parsed()) return tool.List(file);
   if (dump->parsed()) return tool.Dump(file, kinds);
-  if (load->parsed()) return tool.Load(file, json);
+  if (load->parsed()) return tool.Load(file, json, dry_run);
+  if (diff->parsed()) return tool.Diff(first, second);
   if (check->parsed()) return tool.Check(file);
   return tool.Repair(file, output);
 }

@@ -73,12 +73,14 @@ INT_PTR CDialog::DoModal() {
   m_bModal = TRUE;
   INT_PTR result = -1;
   HWND hTaken = nullptr;
+  fw::detail::RetainMessageFilter();  // its PreTranslateMessage sees the loop's messages first
   {
     CWindowCreationHook hook(this);
     result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(m_pParentWnd),
                                        &AfxDlgProc, 0);
     hTaken = hook.TakenOver();
   }
+  fw::detail::ReleaseMessageFilter();
   if (hTaken && FromHandlePermanent(hTaken) == this) ForgetWindow();  // refused before a message
   m_bModal = FALSE;
   return result;

@@ -112,7 +112,7 @@ TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
   EXPECT_EQ(r.nLabelCount, 1);
   SymbolLabelConfig x = Kind("X", 6);
   ASSERT_EQ(file.StoreRecord(x), FileStatus());
-  ASSERT_EQ(file.RemoveLabelSlot("X", 0, 5), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("X", 0), FileStatus());
   Bytes now = host.ReadConfig();
   ASSERT_EQ(now.size(), 3 * kRecordSize);
   SymbolLabelConfig first, last;
@@ -147,7 +147,7 @@ TEST_F(LabelConfigFileTest, HeightsReadFromTheGridAreStoredWithTheirSpecialCases
 TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
   SymbolLabelConfig before = Kind("K", 4);
   host.WriteConfig(Concat({Kind("A", 1), before}));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 2, 3), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("K", 2), FileStatus());
   SymbolLabelConfig after;
   ASSERT_EQ(file.FindRecord("K", after), FileStatus());
   EXPECT_EQ(after.nLabelCount, 3);
@@ -166,18 +166,16 @@ TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
   EXPECT_EQ(host.ReadConfig().size(), 2 * kRecordSize);
 }
 
-TEST_F(LabelConfigFileTest, RemovingWithAFullCountNeverReadsPastTheLastSlot) {
-  SymbolLabelConfig before = Kind("K", 8);
+TEST_F(LabelConfigFileTest, RemovingFromAFullRecordNeverReadsPastTheLastSlot) {
+  SymbolLabelConfig before = Kind("K", 99);  // a damaged count counts as eight
   host.WriteConfig(RecordBytes(before));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 0, 8), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("K", 0), FileStatus());
   SymbolLabelConfig after;
   ASSERT_EQ(file.FindRecord("K", after), FileStatus());
+  EXPECT_EQ(after.nLabelCount, 7);
   EXPECT_STREQ(after.szText[6], "K7");
   EXPECT_STREQ(after.szText[7], "K7");  // no ninth slot to take from
   EXPECT_EQ(after.bVisible[7], before.bVisible[7]);
-  EXPECT_EQ(file.RemoveLabelSlot("K", 0, 99), FileStatus());
-  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
-  EXPECT_EQ(after.nLabelCount, 8);
 }
 
 // Removing a slot rewrites the count and the slots that move, and no other byte: what lies
@@ -191,7 +189,7 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
   before.dHeight[5] = std::numeric_limits<double>::quiet_NaN();
   before.dAngle[7] = std::numeric_limits<double>::infinity();
   host.WriteConfig(Concat({Kind("A", 1), before}));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 1, 3), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("K", 1), FileStatus());
 
   // The expected bytes, field by field at the file's offsets: slots 2 and 3 move to 1 and 2.
   Bytes expected = RecordBytes(before);
@@ -225,9 +223,9 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
 TEST_F(LabelConfigFileTest, RemovingOutsideTheSlotsOrForAnAbsentKindChangesNothing) {
   Bytes bytes = Concat({Kind("A", 3)});
   host.WriteConfig(bytes);
-  EXPECT_EQ(file.RemoveLabelSlot("A", -1, 2), FileStatus());
-  EXPECT_EQ(file.RemoveLabelSlot("A", 9, 2), FileStatus());
-  EXPECT_EQ(file.RemoveLabelSlot("Z", 0, 2), FileStatus::NotFound());
+  for (int index : {-1, 3, 8, 9})
+    EXPECT_EQ(file.RemoveLabelSlot("A", index), FileStatus()) << index;
+  EXPECT_EQ(file.RemoveLabelSlot("Z", 0), FileStatus::NotFound());
   EXPECT_EQ(host.ReadConfig(), bytes);
 }
 
@@ -286,7 +284,7 @@ TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndC
   EXPECT_EQ(file.FindRecord("A", r), FileStatus::Unavailable());
   EXPECT_STREQ(r.szSymbolName, "kept");
   EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Unavailable());
-  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), FileStatus::Unavailable());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0), FileStatus::Unavailable());
   double h = 1, w = 1;
   EXPECT_EQ(file.GetFirstSlotSize("A", h, w), FileStatus::Unavailable());
   EXPECT_EQ(h, 0.003);
@@ -343,7 +341,7 @@ TEST(LabelConfigFileFaults, FailedWritesFlushesAndReadsAreReportedNotSwallowed) 
 
   files.fault = FailingFiles::kWrite;
   EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
-  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), FileStatus::IoError());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0), FileStatus::IoError());
   files.fault = FailingFiles::kClose;
   EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
   files.fault = FailingFiles::kFlush;
@@ -371,7 +369,7 @@ TEST(LabelConfigFileFaults, AnOverwriteThatFailsPartWayPutsThePreviousRecordBack
   EXPECT_EQ(host.ReadConfig(), before);
 
   files.fault = FailingFiles::kHalfWriteOnce;
-  EXPECT_EQ(file.RemoveLabelSlot("A", 1, 3), FileStatus::IoError());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 1), FileStatus::IoError());
   EXPECT_EQ(host.ReadConfig(), before);
 }
 
@@ -411,7 +409,7 @@ TEST(LabelConfigFileLock, AnOperationWaitsForAnotherProgramsLockAndGivesUpWithou
     EXPECT_EQ(file.GetFirstSlotSize("B", h, w), read);
     EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus::Unavailable());
     EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Unavailable());
-    EXPECT_EQ(file.RemoveLabelSlot("A", 0, 2), FileStatus::Unavailable());
+    EXPECT_EQ(file.RemoveLabelSlot("A", 0), FileStatus::Unavailable());
     EXPECT_EQ(host.ReadConfig(), before);
   }
   EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus());

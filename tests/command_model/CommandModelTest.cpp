@@ -49,32 +49,25 @@ TEST_F(CommandTest, WhileAnotherCommandIsCurrentNoMessageDoesAnything) {
   EXPECT_EQ(CommandRig::kOtherCommandId, rig.map.currentCommand);
 }
 
+// Everything after the array is made, up to the window's making, runs in the library's resource
+// context.
 TEST_F(CommandTest, StartMovesTheSelectionIntoTheArrayAndOpensTheWindowWithTheDeviceSymbols) {
   rig.map.selection = {101, 103, 102};
   rig.MouseStatus(18, 0, 0);
-  EXPECT_TRUE(IsCallSequence(rig.log.Lines(), {kGate,
-                                               "IntArray.Create()",
-                                               "Map.Selection()",
-                                               "Selection.Count()",
-                                               "IntArray.SetSize(3,-1)",
-                                               "Selection.Count()",
-                                               "Selection.Item(0)",
-                                               "IntArray.SetAt(0,101)",
-                                               "Selection.Count()",
-                                               "Selection.Item(1)",
-                                               "IntArray.SetAt(1,103)",
-                                               "Selection.Count()",
-                                               "Selection.Item(2)",
-                                               "IntArray.SetAt(2,102)",
-                                               "Selection.Count()",
-                                               "Selection.Clear()",
-                                               "IntArray.GetSize()",
-                                               "IntArray.GetAt(0)",
-                                               "Map.EntityHandle(101)",
-                                               "IntArray.GetAt(1)",
-                                               "Map.EntityHandle(103)",
-                                               "IntArray.GetAt(2)",
-                                               "Map.EntityHandle(102)"}));
+  // clang-format off
+  EXPECT_TRUE(IsCallSequence(rig.log.Lines(), {
+      kGate, "IntArray.Create()", "Resources.Own()", "Map.Selection()",
+      "Selection.Count()", "IntArray.SetSize(3,-1)",
+      "Selection.Count()", "Selection.Item(0)", "IntArray.SetAt(0,101)",
+      "Selection.Count()", "Selection.Item(1)", "IntArray.SetAt(1,103)",
+      "Selection.Count()", "Selection.Item(2)", "IntArray.SetAt(2,102)",
+      "Selection.Count()", "Selection.Clear()",
+      "IntArray.GetSize()", "IntArray.GetAt(0)", "Map.EntityHandle(101)", "IntArray.GetAt(1)",
+      "Map.EntityHandle(103)", "IntArray.GetAt(2)", "Map.EntityHandle(102)",
+      "Drawing.DeviceSymbols()", "Windows.Open()", "Resources.Restore()"}));
+  // clang-format on
+  EXPECT_EQ(1, rig.log.Count("Resources.Own()"));
+  EXPECT_EQ("Resources.Restore()", rig.log.Lines().back()) << "the host's context comes back last";
   EXPECT_EQ(5, rig.log.Count("Selection.Count()")) << "the count is asked again before each step";
   EXPECT_TRUE(rig.map.selection.empty());
   FakeWindow* window = rig.windows.Newest();

@@ -97,6 +97,7 @@ std::unique_ptr<IHostCommandState> FakeMap::CommandState() const {
 }
 
 int FakeMap::DeviceSymbols(CArray<int, int>& handles, CArray<int, int>& ids) const {
+  m_log.Add("Drawing", "DeviceSymbols");
   handles.RemoveAll();
   ids.RemoveAll();
   for (size_t i = 0; i < m_ids.size(); ++i) {
@@ -106,8 +107,18 @@ int FakeMap::DeviceSymbols(CArray<int, int>& handles, CArray<int, int>& ids) con
   return ids.GetSize();
 }
 
+std::unique_ptr<IResourceScope> FakeWindows::OwnResources() {
+  struct Scope : IResourceScope {
+    explicit Scope(CallLog& log) : log(log) { log.Add("Resources", "Own"); }
+    ~Scope() override { log.Add("Resources", "Restore"); }
+    CallLog& log;
+  };
+  return std::make_unique<Scope>(m_log);
+}
+
 std::unique_ptr<IConfigWindow> FakeWindows::Open(const SymbolLists& selected,
                                                  const SymbolLists& all) {
+  m_log.Add("Windows", "Open");
   auto window = std::make_shared<FakeWindow>();
   window->selHandles = Items(selected.handles);
   window->selIds = Items(selected.ids);

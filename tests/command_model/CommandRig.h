@@ -83,11 +83,13 @@ class FakeMap : public IHostMap, public IDrawingSymbols {
   std::unique_ptr<IHostHighlighter> Highlighter() const override;
   std::unique_ptr<IHostCommandState> CommandState() const override;
   bool GetCurrentCommand(int& id, int& state) const override {
-    id = currentCommand, state = commandState;
-    return Log("GetCurrentCommand");
+    const bool answers = !(silentAfterSet && setCalls > 0);
+    id = answers ? currentCommand : 0, state = answers ? commandState : 0;
+    return Log("GetCurrentCommand") && answers;
   }
   bool SetCurrentCommand(int id, int state) const override {
     if (failSetCurrentCommand) return false;
+    ++setCalls;
     if (!keepCurrentCommand) currentCommand = id, commandState = state;
     return Log("SetCurrentCommand", id, state);
   }
@@ -131,10 +133,11 @@ class FakeMap : public IHostMap, public IDrawingSymbols {
   mutable const void* pickArray = nullptr;  // the armed pick's array; null: none armed
   mutable std::set<int> highlighted;
   mutable Lines prompts;
-  mutable int prepareCalls = 0, cursorRefreshes = 0;
+  mutable int prepareCalls = 0, cursorRefreshes = 0, setCalls = 0;
   mutable int objectsHeld = 0;  // selections, highlighters and command states not given back
   bool canStartCommand = true, keepCurrentCommand = false;
   bool noCommandState = false, failSetCurrentCommand = false;
+  bool silentAfterSet = false;  // once SetCurrentCommand took a call, GetCurrentCommand fails
   std::set<int> blockedCommands;
 
  private:
@@ -155,10 +158,17 @@ struct FakeWindow {
   int destroyed = 0;
 };
 
+// Logs "Resources.Own()" and "Resources.Restore()" around the library's resource context, and
+// "Windows.Open()".
 struct FakeWindows : IConfigWindows {
+  explicit FakeWindows(CallLog& log) : m_log(log) {}
+  std::unique_ptr<IResourceScope> OwnResources() override;
   std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected, const SymbolLists& all) override;
   FakeWindow* Newest() { return opened.empty() ? nullptr : opened.back().get(); }
   std::vector<std::shared_ptr<FakeWindow>> opened;
+
+ private:
+  CallLog& m_log;
 };
 
 // The plug-in with its host: MouseStatus and LaunchCommand as the exports run them.
@@ -199,7 +209,7 @@ class CommandRig : public ICommandSink {
   CallLog log;
   FakeMap map{log};
   FakeIntArray array{log};
-  FakeWindows windows;
+  FakeWindows windows{log};
   CParaSetCommand command{array, map, windows, *this};
   bool mapAttached = true;
   int commandId = kCommandId;

@@ -93,20 +93,32 @@ TEST_F(LaunchTest, RefusedWithoutAMapAndNoMessageActs) {
   EXPECT_TRUE(rig.log.Lines().empty());
 }
 
-// The map refuses SetCurrentCommand, or accepts it and keeps another command current.
-TEST_F(LaunchTest, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
-  for (bool keeps : {true, false}) {
-    SCOPED_TRACE(keeps ? "kept another command" : "refused the call");
-    rig.log.Clear();
-    rig.map.keepCurrentCommand = keeps;
-    rig.map.failSetCurrentCommand = !keeps;
+// The map refuses SetCurrentCommand, accepts it and keeps another command current, or accepts it
+// and cannot say afterwards which command is current: then the previous one is put back.
+TEST(Launch, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
+  const struct {
+    const char* why;
+    bool keeps, refuses, silent;
+    int asked;  // GetCurrentCommand calls
+  } cases[] = {{"kept another command", true, false, false, 2},
+               {"refused the call", false, true, false, 1},
+               {"cannot say afterwards", false, false, true, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    CommandRig rig;
+    Prepare(rig);
+    rig.map.keepCurrentCommand = c.keeps;
+    rig.map.failSetCurrentCommand = c.refuses;
+    rig.map.silentAfterSet = c.silent;
     EXPECT_EQ(0, rig.LaunchCommand());
     EXPECT_EQ(kOther, rig.map.currentCommand);
-    EXPECT_EQ(keeps ? 2 : 1, rig.log.Count("Map.GetCurrentCommand()"))
+    EXPECT_EQ(2, rig.map.commandState);
+    EXPECT_EQ(c.asked, rig.log.Count("Map.GetCurrentCommand()"))
         << "asked again only after the map took the call";
-    EXPECT_FALSE(Logged("Map.SetPrompt("));
-    EXPECT_FALSE(Logged("Map.Action("));
-    EXPECT_FALSE(Logged("Map.Selection(")) << "the start message was not sent";
+    EXPECT_EQ(c.silent, rig.log.Has("Map.SetCurrentCommand(3,2)")) << "put back";
+    EXPECT_FALSE(rig.log.Has("Map.SetPrompt("));
+    EXPECT_FALSE(rig.log.Has("Map.Action("));
+    EXPECT_FALSE(rig.log.Has("Map.Selection(")) << "the start message was not sent";
     EXPECT_EQ(0, rig.map.objectsHeld);
   }
 }

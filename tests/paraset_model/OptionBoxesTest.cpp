@@ -1,5 +1,7 @@
 // The configuration window's check boxes: what each box enables or ticks, the opening state of
 // the groups, and which setting reaches the layout library at once.
+#include <gtest/gtest.h>
+
 #include <utility>
 
 #include "ModelRig.h"

@@ -1,5 +1,7 @@
 #include "VjdcfgTestKit.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -89,6 +91,33 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) 
   return {status, out.str(), err.str()};
 }
 
+ToolRun LoadForetold(const std::string& path, const std::string& json) {
+  const bool existed = Exists(path);
+  const std::string before = ReadBytes(path);
+  ToolRun dry = RunTool({"load", "--dry-run", path, "-"}, json);
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_EQ(Exists(path), existed);
+  EXPECT_TRUE(ReadBytes(path) == before);
+  ToolRun load = RunTool({"load", path, "-"}, json);
+  if (load.status != 0) return load;
+  ToolRun diff = RunTool({"diff", "-", path}, before);
+  EXPECT_EQ(ListedLines(diff.out), ListedLines(dry.out));
+  return load;
+}
+
+std::string LastLine(const std::string& out) {
+  return out.substr(out.rfind('\n', out.size() - 2) + 1);
+}
+
+std::vector<std::string> ListedLines(const std::string& out) {
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  if (!lines.empty()) lines.pop_back();
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
 SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows) {
   SymbolLabelConfig record;
   InitRecord(record);
@@ -115,9 +144,9 @@ void WindowStore(const std::string& path, const SymbolLabelConfig& record) {
   LabelConfigFile(CString(), &files).StoreRecord(record);
 }
 
-void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count) {
+void WindowRemoveSlot(const std::string& path, const char* kind, int index) {
   OneFile files(path);
-  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index, new_count);
+  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index);
 }
 
 std::string Bytes(const SymbolLabelConfig& record) {

@@ -33,6 +33,12 @@ struct ToolRun {
   std::string err;
 };
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = std::string());
+// RunTool({"load", path, "-"}, json) after a dry run of the same load, which must write nothing
+// and foretell it: list what `diff` then finds between the file before and after.
+ToolRun LoadForetold(const std::string& path, const std::string& json);
+// What a run printed, one line each, without its last line (the tally), sorted; and that line.
+std::vector<std::string> ListedLines(const std::string& out);
+std::string LastLine(const std::string& out);
 
 // One grid row as the window holds it: the texts of columns 1..9 (column 3, the position's
 // name, is not read back) and the position code attached to the row.
@@ -46,7 +52,7 @@ vjd::annotation::SymbolLabelConfig GridRecord(const char* kind, const std::vecto
 // Stores a record into the file at `path` through the configuration file's own StoreRecord, and
 // removes a slot through its RemoveLabelSlot.
 void WindowStore(const std::string& path, const vjd::annotation::SymbolLabelConfig& record);
-void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count);
+void WindowRemoveSlot(const std::string& path, const char* kind, int index);
 
 // The bytes of records, for building damaged files.
 std::string Bytes(const vjd::annotation::SymbolLabelConfig& record);
