@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "DebugOutputLog_win.h"
 #include "HostDirectory.h"
 #include "HostLabelAccess_win.h"
 #include "LabelConfigFile.h"
@@ -73,7 +74,8 @@ vjd::annotation::SelectedKind CDlgParaSet::SymbolListSelection() const {
 BOOL CDlgParaSet::OnInitDialog() {
   m_pHost = std::make_unique<vjd::annotation::CHostLabelAccess>(m_pMap);
   m_pModel = std::make_unique<vjd::annotation::ParaSetModel>(
-      *m_pHost, m_previewEntity, m_symbols, vjd::annotation::LabelConfigFile(m_strHostDir),
+      *m_pHost, m_previewEntity, m_symbols,
+      vjd::annotation::LabelConfigFile(m_strHostDir, nullptr, &CDebugOutputLog::Instance()),
       m_gridView, m_sink);
   CDialog::OnInitDialog();  // binds the controls
   InitGridColumns();

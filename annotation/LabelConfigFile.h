@@ -4,10 +4,13 @@
 // file, creating it empty when missing and never truncating it, and closes it before returning.
 // Each returns what happened (FileStatus) and shows nothing: telling the user is the caller's.
 // Each holds the file's lock while it runs (RecordFile.h): shared to find, exclusive to store and
-// remove; a lock that another program keeps longer than the file system's wait makes the file
-// unavailable for that operation, which then changes nothing.
+// remove; a lock that another program keeps longer than the file system's wait makes the file busy
+// for that operation, which then changes nothing.  Where the file system keeps no locks (a share
+// without a lock service), every operation goes on without one, as before there was a lock, and
+// the log hears of it once.  Each first undoes a write of vjdcfg that did not finish, from the
+// journal it left beside the file (RollbackJournal.h), under the exclusive lock.
 //
-// The object borrows the file system; it keeps no file open between calls.
+// The object borrows the file system and the log; it keeps no file open between calls.
 #pragma once
 
 #include <cstddef>
@@ -21,13 +24,27 @@
 
 namespace vjd::annotation {
 
+// Where the file's operations write what the user may like to know but need not answer (the
+// command's log).  Texts are GBK, one line each.
+class IFileLog {
+ public:
+  virtual ~IFileLog() = default;
+  virtual void Write(const char* line) = 0;
+};
+
 class LabelConfigFile {
  public:
   static constexpr const char* kRelativePath = "机电数据库\\机电配置.cfg";
+  // What the log hears, once each, followed by the path concerned.
+  static constexpr const char kLogNoLock[] = "配置文件所在的文件系统不支持文件锁，不加锁使用：";
+  static constexpr const char kLogRolledBack[] = "上次未写完的配置文件已按其回滚日志恢复：";
+  static constexpr const char kLogBadJournal[] =
+      "回滚日志不完整或已损坏，未使用，配置文件按现状使用：";
 
   // `host_directory` ends with a backslash (the host executable's path cut after its last one).
-  // `files` null means the real files.
-  explicit LabelConfigFile(const CString& host_directory, IRecordFileSystem* files = nullptr);
+  // `files` null means the real files; `log` null, no log.
+  explicit LabelConfigFile(const CString& host_directory, IRecordFileSystem* files = nullptr,
+                           IFileLog* log = nullptr);
 
   CString Path() const { return m_strPath; }
 
@@ -56,14 +73,19 @@ class LabelConfigFile {
   // bytes as they are in the file.  NotFound: `index` is the number of whole records.
   static FileStatus Scan(IRecordFile& file, const char* name, SymbolLabelConfig& record,
                          long long& index);
-  // The file opened and locked; null when it cannot be opened or its lock was not had in time.
-  std::unique_ptr<IRecordFile> Open(RecordFileLock lock) const;
+  // The file opened and locked (or used without a lock where the file system keeps none), a
+  // journal found beside it undone first; null with the status why not.
+  std::unique_ptr<IRecordFile> Open(RecordFileLock lock, FileStatus& status) const;
+  // Writes one of the kLog texts with the path, the first time only.
+  void Log(const char* text, const CString& path) const;
   // Writes `record` over record number `index`; when that fails, puts `previous` back.
   static FileStatus Overwrite(IRecordFile& file, long long index, const SymbolLabelConfig& record,
                               const SymbolLabelConfig& previous);
 
   CString m_strPath;
   IRecordFileSystem* m_pFiles;
+  IFileLog* m_pLog;
+  mutable std::vector<const char*> m_logged;  // the kLog texts written so far
 };
 
 // What storing several records did: records rewritten in place and records appended.

@@ -98,7 +98,7 @@ BoxReaction ParaSetModel::OnOptionBox(OptionBox box, DisplayOptions& options) {
 
 bool ParaSetModel::CheckFile(const FileStatus& status) {
   if (!status.Failed()) return true;
-  m_sink.ShowMessage(kFileNotFound);
+  m_sink.ShowMessage(status.IsBusy() ? kFileBusy : kFileNotFound);
   return false;
 }
 

@@ -38,6 +38,8 @@ class ParaSetModel {
  public:
   // What the user is told whenever the configuration file cannot be used.
   static constexpr const char kFileNotFound[] = "文件没找到！";
+  // ... and when another program held it for the whole wait.
+  static constexpr const char kFileBusy[] = "配置文件正被其他程序使用，请稍后再试。";
   // What the user is told when the catalogue is missing, or cannot be read.
   static constexpr const char kNoCatalogue[] = "此符号库没有分类";
   static constexpr const char kCatalogueUnreadable[] =
@@ -111,7 +113,8 @@ class ParaSetModel {
  private:
   class KindWindow;
 
-  // Shows "文件没找到！" when the file could not be used; true when it could.
+  // Shows "文件没找到！" (or, when another program held it, kFileBusy) when the file could not be
+  // used; true when it could.
   bool CheckFile(const FileStatus& status);
   void UpdateScale();
   // Writes `text` into the cell and reads it back into the row's slot.

@@ -59,8 +59,8 @@ std::string Tallied(const DiffTally& tally) {
 
 class Tool {
  public:
-  Tool(std::istream& in, std::ostream& out, std::ostream& err, int lock_wait_ms)
-      : in_(in), out_(out), err_(err), lock_wait_ms_(lock_wait_ms) {}
+  Tool(std::istream& in, std::ostream& out, std::ostream& err, const FileOptions& options)
+      : in_(in), out_(out), err_(err), options_(options) {}
 
   int List(const std::string& path);
   int Dump(const std::string& path, const std::vector<std::string>& kinds);
@@ -70,8 +70,9 @@ class Tool {
   int Repair(const std::string& path, const std::string& out_path);
 
  private:
-  // FILE under a shared lock, or standard input for "-".
-  bool ReadInput(const std::string& path, std::string& bytes);
+  // FILE under a shared lock, or standard input for "-".  A look changes nothing: a journal
+  // beside FILE is not undone but read as undone (a dry run, a diff).
+  bool ReadInput(const std::string& path, std::string& bytes, bool look = false);
   bool ReadDocument(const std::string& json_path, std::string& text);
   // The records a JSON document describes; false when it has faults, which are said.
   bool RecordsOf(const std::string& text, const std::string& json_path,
@@ -83,24 +84,38 @@ class Tool {
   int DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records);
   // Makes the file at `path` hold `after`, in place, under its exclusive lock.
   bool WriteFile(const std::string& path, const std::string& after);
+  // Opens `file` for `use` and reads it, saying what the user should hear.
+  bool OpenAndRead(LockedFile& file, FileUse use, std::string& bytes, std::string& error);
   void Say(const std::string& text) { err_ << "vjdcfg: " << text << "\n"; }
   std::string Describe(const LabelConfigFinding& finding, const LabelConfigImage& image) const;
 
   std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
-  int lock_wait_ms_;
+  FileOptions options_;
 };
 
-bool Tool::ReadInput(const std::string& path, std::string& bytes) {
+bool Tool::OpenAndRead(LockedFile& file, FileUse use, std::string& bytes, std::string& error) {
+  const bool opened = file.Open(use, error);
+  for (const std::string& note : file.Notes()) Say(note);
+  return opened && file.Read(bytes, error);
+}
+
+bool Tool::ReadInput(const std::string& path, std::string& bytes, bool look) {
   std::string error;
   if (path == "-") {
     if (ReadAll(in_, kMaxFileBytes, Shown(path), bytes, error)) return true;
     Say(error);
     return false;
   }
-  LockedFile file(path, lock_wait_ms_);
-  const bool read = file.Open(FileUse::kRead, error) && file.Read(bytes, error);
+  LockedFile file(path, options_);
+  bool read;
+  if (look) {
+    read = file.OpenToLook(error) && file.Read(bytes, error);
+    for (const std::string& note : file.Notes()) Say(note);
+  } else {
+    read = OpenAndRead(file, FileUse::kRead, bytes, error);
+  }
   std::string close_error;
   file.Close(close_error);
   if (!read) Say(error);
@@ -137,7 +152,7 @@ bool Tool::RecordsOf(const std::string& text, const std::string& json_path,
 
 int Tool::ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records) {
   std::string bytes;
-  if (!ReadInput(path, bytes)) return kExitFileError;
+  if (!ReadInput(path, bytes, true)) return kExitFileError;
   if (bytes.empty() || bytes.find('\0') != std::string::npos) {
     records = ImageOfBytes(bytes).records;
     return kExitOk;
@@ -146,9 +161,9 @@ int Tool::ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& r
 }
 
 bool Tool::WriteFile(const std::string& path, const std::string& after) {
-  LockedFile file(path, lock_wait_ms_);
+  LockedFile file(path, options_);
   std::string error, before;
-  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+  if (!OpenAndRead(file, FileUse::kUpdate, before, error)) {
     Say(error + "; nothing was written");
     file.Close(error);
     return false;
@@ -246,9 +261,9 @@ int Tool::Load(const std::string& path, const std::string& json_path, bool dry_r
 
   // Read, stored into and written back under one exclusive lock: whatever another program stored
   // before is read here, and nobody stores meanwhile.
-  LockedFile file(path, lock_wait_ms_);
+  LockedFile file(path, options_);
   std::string error, before;
-  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+  if (!OpenAndRead(file, FileUse::kUpdate, before, error)) {
     Say(error + "; nothing was written");
     file.Close(error);
     return kExitFileError;
@@ -267,7 +282,7 @@ int Tool::Load(const std::string& path, const std::string& json_path, bool dry_r
 int Tool::DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records) {
   const bool exists = FileExists(path);
   std::string bytes;
-  if (exists && !ReadInput(path, bytes)) return kExitFileError;
+  if (exists && !ReadInput(path, bytes, true)) return kExitFileError;
   const DiffTally tally = WriteKindChanges(ImageOfBytes(bytes).records, records, false, out_);
   out_ << path << ": " << Tallied(tally) << (exists ? "" : " (the file does not exist yet)")
        << "; a dry run: nothing was written\n";
@@ -372,6 +387,7 @@ int Tool::Repair(const std::string& path, const std::string& out_path) {
 }
 
 // The command the arguments name, past the options of the program itself; "" when none.
+// (--no-lock and --no-journal take no value.)
 std::string CommandOf(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--wait") {
@@ -394,6 +410,13 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   app.add_option("--wait", wait_seconds,
                  "seconds to wait while another program reads or writes FILE (default 5)")
       ->check(CLI::Range(0.0, 3600.0));
+  FileOptions options;
+  app.add_flag("--no-lock", options.no_lock,
+               "where FILE's file system keeps no locks, write it without one (only while no "
+               "other program uses it)");
+  app.add_flag("--no-journal", options.no_journal,
+               "where no journal can be written beside FILE, write it without one (a crash "
+               "meanwhile can leave it half written)");
   std::string file, json, output, first, second;
   bool dry_run = false;
   std::vector<std::string> kinds;
@@ -449,7 +472,8 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     return app.exit(e, out, err);
   }
 
-  Tool tool(in, out, err, static_cast<int>(wait_seconds * 1000.0 + 0.5));
+  options.lock_wait_ms = static_cast<int>(wait_seconds * 1000.0 + 0.5);
+  Tool tool(in, out, err, options);
   if (list->parsed()) return tool.List(file);
   if (dump->parsed()) return tool.Dump(file, kinds);
   if (load->parsed()) return tool.Load(file, json, dry_run);

@@ -102,10 +102,10 @@ class ModelRig {
   bool Find(const char* kind, SymbolLabelConfig& record) const;
   void Store(const SymbolLabelConfig& record);                   // a failure is listed in `misuses`
   std::vector<std::string> StoredTexts(const char* kind) const;  // the record's slots in use
-  const std::string& FileContents() const {
-    return files.Contents(std::string(kHostDirectory) +
-                          vjd::annotation::LabelConfigFile::kRelativePath);
+  static std::string ConfigPath() {
+    return std::string(kHostDirectory) + vjd::annotation::LabelConfigFile::kRelativePath;
   }
+  const std::string& FileContents() const { return files.Contents(ConfigPath()); }
   size_t FileBytes() const { return FileContents().size(); }
 
   vjd::testing::FakeLabelHost ownHost;

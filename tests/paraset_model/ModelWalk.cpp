@@ -94,7 +94,7 @@ std::string OpName(int op) {
 }  // namespace
 
 const char* const ModelWalk::kFileMessage = ParaSetModel::kFileNotFound;
-const char* const ModelWalk::kBusyMessage = ParaSetModel::kFileNotFound;
+const char* const ModelWalk::kBusyMessage = ParaSetModel::kFileBusy;
 
 std::vector<WalkAction> DecodeWalk(const std::uint8_t* data, std::size_t size) {
   std::vector<WalkAction> actions;
@@ -115,7 +115,7 @@ ModelWalk::ModelWalk() : m_strCatalogue(CataloguePath()) {
   for (int i = 0; i < 5; ++i) {
     m_rig.ownHost.AddEntity(kHandles[i], {kinds[i], "E" + std::to_string(i), i % 2 == 0, i == 3});
   }
-  m_rig.files.RequireWholeRecords(kRecordSize);
+  m_rig.files.RequireWholeRecords(ModelRig::ConfigPath(), kRecordSize);
   // Two stored kinds; the lamp's record holds stale slots beyond its count.
   SymbolLabelConfig lamp = ThreeSlotMotor();
   SetSymbolName(lamp, "照明");

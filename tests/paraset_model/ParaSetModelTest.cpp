@@ -94,6 +94,16 @@ TEST_F(ModelTest, TheFirstSymbolShowsItsDefaultAndNothingIsStored) {
   EXPECT_FALSE(model->IsDirty());
 }
 
+TEST_F(ModelTest, AFileAnotherProgramHoldsIsReportedAsBusyNotAsMissing) {
+  Choose("电动机");
+  files.faults.busyLocks = -1;
+  Edit(0, 1, "型号");
+  Choose("照明");
+  EXPECT_EQ(sink.messages, (Strings{ParaSetModel::kFileBusy, ParaSetModel::kFileBusy}));
+  EXPECT_EQ(Row(0)[1], "型号");  // the grid keeps what it holds
+  EXPECT_EQ(FileBytes(), 0u);
+}
+
 // The shown symbol chosen again, itself or as the first symbol of a category, stores its edits
 // first and reads them back.
 TEST_F(ModelTest, ChoosingTheShownSymbolAgainKeepsItsEdits) {

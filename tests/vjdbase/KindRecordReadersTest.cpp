@@ -61,15 +61,17 @@ bool SameBits(double a, double b) {
 // Both readers look `kind` up in `file`; on any difference the test fails, naming the field.
 void ExpectSameReading(const Bytes& file, const std::string& kind) {
   SCOPED_TRACE("kind \"" + kind + "\"");
-  vjd::testing::MemoryRecordFileSystem files;
-  files.Put(std::string("C:\\host\\") + LabelConfigFile::kRelativePath,
+  vjd::testing::MemoryRecordFileSystem files;  // the file in memory, for the plug-in's reader
+  files.Put("C:\\host\\" + std::string(LabelConfigFile::kRelativePath),
             std::string(file.begin(), file.end()));
   SymbolLabelConfig r;
   const FileStatus status = LabelConfigFile("C:\\host\\", &files).FindRecord(kind.c_str(), r);
 
   std::FILE* stream = std::tmpfile();
   ASSERT_NE(stream, nullptr);
-  if (!file.empty()) ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), stream), file.size());
+  if (!file.empty()) {
+    ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), stream), file.size());
+  }
   std::rewind(stream);
   jdbase::KindRecord k;
   const jdbase::KindLookup found = jdbase::FindKindRecord(stream, kind.c_str(), k);

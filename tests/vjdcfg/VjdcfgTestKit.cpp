@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
 #include "FileAccess.h"
 #include "LabelConfigFile.h"
-#include "StdioRecordFileSystem.h"
 #include "UniqueTempDir.h"
 #include "Vjdcfg.h"
 
@@ -22,21 +22,6 @@ namespace {
 fs::path FsPath(const std::string& utf8) {
   return fs::u8path(utf8);
 }
-
-// The file at one path, opened for update or created, as the configuration file opens its own.
-class OneFile : public IRecordFileSystem {
- public:
-  explicit OneFile(std::string path) : path_(std::move(path)) {}
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    std::FILE* f = vjdcfg::OpenPath(path_, "r+b");
-    if (f == nullptr) f = vjdcfg::OpenPath(path_, "w+b");
-    if (f == nullptr) return nullptr;
-    return std::make_unique<vjd::annotation::StdioRecordFile>(f);
-  }
-
- private:
-  std::string path_;
-};
 
 }  // namespace
 
@@ -139,13 +124,38 @@ SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows)
   return record;
 }
 
+ConfigFileAt::ConfigFileAt(const std::string& path, int lock_wait_ms)
+    : path_(path), files_(lock_wait_ms) {}
+
+CString ConfigFileAt::Real(const CString& asked) const {
+  const std::size_t own = std::strlen(LabelConfigFile::kRelativePath);
+  const std::string path(asked);
+  return (path_ + (path.size() > own ? path.substr(own) : std::string())).c_str();
+}
+
+std::unique_ptr<IRecordFile> ConfigFileAt::OpenOrCreate(const CString& path) {
+  return files_.OpenOrCreate(Real(path));
+}
+
+bool ConfigFileAt::Exists(const CString& path) {
+  return files_.Exists(Real(path));
+}
+
+bool ConfigFileAt::Remove(const CString& path) {
+  return files_.Remove(Real(path));
+}
+
+void ConfigFileAt::SyncFolder(const CString& path) {
+  files_.SyncFolder(Real(path));
+}
+
 void WindowStore(const std::string& path, const SymbolLabelConfig& record) {
-  OneFile files(path);
+  ConfigFileAt files(path);
   LabelConfigFile(CString(), &files).StoreRecord(record);
 }
 
 void WindowRemoveSlot(const std::string& path, const char* kind, int index) {
-  OneFile files(path);
+  ConfigFileAt files(path);
   LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index);
 }
 

@@ -3,10 +3,13 @@
 // texts read back with ReadSlotColumnText and stored with LabelConfigFile::StoreRecord).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "RecordFile.h"
 #include "SymbolLabelConfig.h"
+#include "ToolFileSystem.h"
 
 namespace vjdcfg_test {
 
@@ -49,6 +52,23 @@ struct GridRow {
 
 // The record the window stores from its grid for `kind` (each cell read back as its model does).
 vjd::annotation::SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows);
+// The real files seen by the configuration file's own code (LabelConfigFile(CString(), &files)) as
+// if `path` (UTF-8) were its file: the paths it asks for, the file's and its journal's, are
+// mapped to `path` and `path` + "-journal".
+class ConfigFileAt : public vjd::annotation::IRecordFileSystem {
+ public:
+  explicit ConfigFileAt(const std::string& path, int lock_wait_ms = 5000);
+  std::unique_ptr<vjd::annotation::IRecordFile> OpenOrCreate(const CString& path) override;
+  bool Exists(const CString& path) override;
+  bool Remove(const CString& path) override;
+  void SyncFolder(const CString& path) override;
+
+ private:
+  CString Real(const CString& asked) const;
+  std::string path_;
+  vjdcfg::ToolFileSystem files_;
+};
+
 // Stores a record into the file at `path` through the configuration file's own StoreRecord, and
 // removes a slot through its RemoveLabelSlot.
 void WindowStore(const std::string& path, const vjd::annotation::SymbolLabelConfig& record);
