@@ -161,6 +161,12 @@ BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* p
 }
 
 void CDlgParaSet::OnCancel() {
+  // Asked to leave while a message box or a choice of the window is open (the window takes no
+  // input then, so not by the user): that one ends first, and the window leaves afterwards.
+  if (m_sink.IsModalOpen()) {
+    m_sink.LeaveAfterModal();
+    return;
+  }
   UpdateData(TRUE);
   m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
   DestroyWindow();                           // PostNcDestroy deletes this object

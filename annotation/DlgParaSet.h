@@ -4,7 +4,9 @@
 // the entity lists, creates the window from template 3000 and shows it.  From then on the object
 // belongs to its window: leaving ("退出", Esc or the close box, all the cancel action) stores the
 // grid, tells the command that it ends, destroys the window, and the window's last message
-// deletes the object.  "选择实体" asks the command for a pick; the command hides the window, runs
+// deletes the object.  While one of its message boxes or choices is open the window is disabled
+// (it owns them); a leave asked for meanwhile ends that one first and happens once it has returned
+// (CParaSetWindowSink).  "选择实体" asks the command for a pick; the command hides the window, runs
 // the pick and shows the window again with the new selection (ShowPickResult).
 //
 // The window is humble: its model (ParaSetModel) decides, each handler reads the controls, calls
@@ -85,7 +87,8 @@ class CDlgParaSet : public CDialog {
   BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-  void OnCancel() override;       // leaving: store, end the command, destroy the window
+  void OnCancel() override;       // leaving: store, end the command, destroy the window (or
+                                  // later, when a modal window of it is open)
   void PostNcDestroy() override;  // the window is gone: the object goes too
 
   // The symbol list's selected entry, or none.

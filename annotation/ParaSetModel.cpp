@@ -133,7 +133,10 @@ void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
   // the shown kind is chosen again, so its edits are stored before the grid is read back.
   const std::string previous = m_strShownKind;
   if (!previous.empty()) StoreRows(previous);
-  LoadRows(name);
+  if (!LoadRows(name) && name != previous) {
+    ShowNoKind();
+    return;
+  }
   m_strShownKind = name;
   m_sink.ShowKind(name);
   m_sink.EnableGrid(true);
@@ -143,6 +146,10 @@ void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
 void ParaSetModel::ChooseNoSymbol() {
   // What the grid changed of the shown kind is stored before the grid lets it go.
   if (!m_strShownKind.empty()) StoreRows(m_strShownKind);
+  ShowNoKind();
+}
+
+void ParaSetModel::ShowNoKind() {
   m_grid.DeleteAllRows();
   ClearRows();
   m_preview.SetCount(0);
@@ -191,16 +198,11 @@ void ParaSetModel::ShowSlot(int row, const SymbolLabelConfig& record) {
   m_preview.ShowSlot(row, PreviewSlotOf(record, row));
 }
 
-void ParaSetModel::LoadRows(const std::string& kind) {
+bool ParaSetModel::LoadRows(const std::string& kind) {
   SymbolLabelConfig record;
   InitRecord(record);
   const FileStatus found = m_file.FindRecord(kind.c_str(), record);
-  if (!CheckFile(found)) {
-    // Grid, rows and preview keep their contents.  Rows of another kind stand for no slot of
-    // this kind's record: a delete must not take one out of it.
-    if (kind != m_strShownKind) std::fill(m_storedSlot.begin(), m_storedSlot.end(), kNoSlot);
-    return;
-  }
+  if (!CheckFile(found)) return false;
   m_grid.DeleteAllRows();
   ClearRows();
   UpdateScale();
@@ -210,7 +212,7 @@ void ParaSetModel::LoadRows(const std::string& kind) {
   } else {
     m_preview.SetCount(0);
     count = MakeDefaultConfig(kind.c_str(), record);
-    if (count == 0) return;  // a kind without default: an empty grid
+    if (count == 0) return true;  // a kind without default: an empty grid
   }
   m_preview.SetCount(count);
   for (int i = 0; i < count; ++i) {
@@ -219,6 +221,7 @@ void ParaSetModel::LoadRows(const std::string& kind) {
     m_rows.nLabelCount = i + 1;
     m_storedSlot.push_back(found.ok() ? i : kNoSlot);  // a default is stored nowhere yet
   }
+  return true;
 }
 
 // ---- The grid's reports ---------------------------------------------------------------------

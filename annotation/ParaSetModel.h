@@ -63,7 +63,10 @@ class ParaSetModel {
 
   // Symbol `symbol` of the library, listed as `name`, was chosen: the preview takes the symbol,
   // the grid's rows are stored under the kind shown so far (also when that is `name`: its edits
-  // are kept), the kind's record or default is loaded, and the window shows `name`.
+  // are kept), the kind's record or default is loaded, and the window shows `name`.  When the file
+  // cannot be read for another kind than the one shown, the grid shows no kind, as with nothing
+  // selected: it must not show the other kind's rows under this kind's name, where the next store
+  // would write them over the record that could not be read.
   void ChooseSymbol(int symbol, const std::string& name);
   // The symbol list lists nothing (a category without symbols), so nothing is selected: the rows
   // are stored under the shown kind as a choice stores them, then the grid and the preview's
@@ -74,10 +77,9 @@ class ParaSetModel {
   // Stores the rows as the record of `kind` when there are rows and changes.  False when the
   // store failed (the user was told).  The changed flag stays as it is.
   bool StoreRows(const std::string& kind);
-  // Fills grid, rows and preview from the kind's record or its built-in default; leaves them as
-  // they are when the file cannot be used (the user was told), and then, unless `kind` is the one
-  // shown, as rows of no stored slot.
-  void LoadRows(const std::string& kind);
+  // Fills grid, rows and preview from the kind's record or its built-in default.  False when the
+  // file cannot be used (the user was told): they are left as they are.
+  bool LoadRows(const std::string& kind);
 
   // The grid's reports.  With nothing selected in the symbol list each does nothing.
   void OnRowClicked(const SelectedKind& selected, int row, int column);
@@ -116,6 +118,8 @@ class ParaSetModel {
   // Shows "文件没找到！" (or, when another program held it, kFileBusy) when the file could not be
   // used; true when it could.
   bool CheckFile(const FileStatus& status);
+  // The grid and the preview's labels empty, no kind shown, the grid and its bar taking no input.
+  void ShowNoKind();
   void UpdateScale();
   // Writes `text` into the cell and reads it back into the row's slot.
   void ShowCell(int row, int column, const std::string& text);

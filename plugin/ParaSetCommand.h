@@ -21,11 +21,14 @@
 // released at the command's end, or when the host frees the library (OnLibraryDetach), never
 // while the process ends.  The newest window is reached through the IConfigWindow the command
 // keeps, and only while that window exists; the window itself belongs to its own lifetime.  The
+// command keeps the earlier windows still open too (one left open after Escape, when the command
+// is launched again): only to close them when the host frees the library.  The
 // map, the drawing and everything the host hands out belong to the host.  Plain C++: every host
 // and window call goes through the interfaces of CommandHost.h.
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "CommandHost.h"
 
@@ -70,5 +73,6 @@ class CParaSetCommand {
   const vjd::command::IDrawingSymbols& m_drawing;
   vjd::command::IConfigWindows& m_windows;
   ICommandSink& m_messages;
-  std::unique_ptr<vjd::command::IConfigWindow> m_window;  // the newest window, if any
+  std::unique_ptr<vjd::command::IConfigWindow> m_window;                // the newest window, if any
+  std::vector<std::unique_ptr<vjd::command::IConfigWindow>> m_earlier;  // older ones still open
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "DataExchange.h"
+#include "ModalLoop.h"
 #include "ResourceScope.h"
 #include "TestSeams.h"
 
@@ -75,6 +76,7 @@ INT_PTR CDialog::DoModal() {
   HWND hTaken = nullptr;
   fw::detail::RetainMessageFilter();  // its PreTranslateMessage sees the loop's messages first
   {
+    CModalLoop loop;
     CWindowCreationHook hook(this);
     result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(m_pParentWnd),
                                        &AfxDlgProc, 0);

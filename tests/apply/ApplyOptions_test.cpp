@@ -201,5 +201,19 @@ TEST_F(ApplyTest, EveryGroupTogetherReportsInListOrder) {
   EXPECT_THAT(host.Texts(40), ElementsAre("K1"));
 }
 
+// Symbols erased from the drawing since the window got its list: each of the three families.
+TEST_F(ApplyTest, ErasedSymbolsAreOnlyAskedTheirKind) {
+  options.bConfigMotor = options.bConfigCable = options.bConfigShort = 1;
+  for (int gone : {10, 20, 30}) {
+    host = FakeLabelHost();
+    SetUp();
+    host.erased = {gone};
+    std::vector<int> rest = {1, 2, 3};
+    rest.erase(rest.begin() + (gone / 10 - 1));
+    EXPECT_EQ(Apply(), rest) << gone;
+    EXPECT_EQ(host.CallsOn(gone), 0) << gone;
+  }
+}
+
 }  // namespace
 }  // namespace vjd::annotation

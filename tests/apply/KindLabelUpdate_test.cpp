@@ -86,6 +86,16 @@ TEST_F(KindPushTest, OnlyExactKindNamesMatchInInputOrder) {
   }
 }
 
+// Symbols erased from the drawing since the window got its lists, one of the kind among them.
+TEST_F(KindPushTest, ErasedSymbolsAreOnlyAskedTheirKind) {
+  host.erased = {1, 2};
+  EXPECT_TRUE(Push(6));
+  EXPECT_EQ(host.CallsOn(1) + host.CallsOn(2), 0);
+  ASSERT_EQ(host.Annotations().size(), 1u);
+  EXPECT_EQ(host.Annotations()[0].handle, 4);
+  EXPECT_THAT(host.Updates(), ElementsAre(ElementsAre(104)));
+}
+
 TEST_F(KindPushTest, LetterCaseDiffers) {
   window.kind = "Kd";
   EXPECT_TRUE(Push(6));

@@ -312,5 +312,17 @@ TEST_F(CommandTest, UnloadingLetsGoOfTheArrayAndTheWindowAsTheHostAllows) {
   }
 }
 
+// A window left open after Escape and the window of a later launch: freed by the host, both go.
+TEST_F(CommandTest, FreeingTheLibraryClosesEveryWindowLeftOpen) {
+  FakeWindow* first = rig.Start({101});
+  rig.MouseStatus(7, 27, 0);
+  rig.map.currentCommand = CommandRig::kCommandId;  // launched again
+  FakeWindow* second = rig.Start({101});
+  ASSERT_NE(first, second);
+  rig.command.OnLibraryDetach(false);
+  EXPECT_EQ(1, first->destroyed);
+  EXPECT_EQ(1, second->destroyed);
+}
+
 }  // namespace
 }  // namespace command_test

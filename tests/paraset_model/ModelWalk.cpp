@@ -354,14 +354,8 @@ bool ModelWalk::StoreRows(const std::string& kind) {
   return true;
 }
 
-bool ModelWalk::LoadRows(const std::string& kind, const std::string& previous) {
-  if (!Lock()) {
-    // The grid keeps another kind's rows: none of them stands for a slot of this kind's record.
-    if (kind != previous) {
-      for (Row& r : m_rows) r.stored = -1;
-    }
-    return false;
-  }
+bool ModelWalk::LoadRows(const std::string& kind) {
+  if (!Lock()) return false;
   SymbolLabelConfig source;
   const SymbolLabelConfig* stored = Record(kind);
   const int count = stored ? LabelCount(*stored) : MakeDefaultConfig(kind.c_str(), source);
@@ -379,10 +373,22 @@ bool ModelWalk::LoadRows(const std::string& kind, const std::string& previous) {
 void ModelWalk::Choose(const std::string& kind) {
   const std::string previous = m_strShown;
   if (!previous.empty()) StoreRows(previous);
-  LoadRows(kind, previous);
+  // Another kind that cannot be read: no kind is shown, rather than the last one's rows under
+  // this one's name.
+  if (!LoadRows(kind) && kind != previous) {
+    ShowNoKind();
+    return;
+  }
   m_strShown = kind;
   m_bDirty = false;
   m_bGridEnabled = true;
+}
+
+void ModelWalk::ShowNoKind() {
+  m_rows.clear();
+  m_strShown.clear();
+  m_bDirty = false;
+  m_bGridEnabled = false;
 }
 
 // A category without symbols selects none: the shown kind's changes are stored as a choice stores
@@ -395,10 +401,7 @@ void ModelWalk::ChooseCategory(const std::string& category) {
     return;
   }
   if (!m_strShown.empty()) StoreRows(m_strShown);
-  m_rows.clear();
-  m_strShown.clear();
-  m_bDirty = false;
-  m_bGridEnabled = false;
+  ShowNoKind();
 }
 
 // The record loses the deleted row's own slot, if it has one, and nothing else.

@@ -87,7 +87,8 @@ class ModelWalk {
   void Choose(const std::string& kind);
   void ChooseCategory(const std::string& category);
   bool StoreRows(const std::string& kind);
-  bool LoadRows(const std::string& kind, const std::string& previous);
+  bool LoadRows(const std::string& kind);
+  void ShowNoKind();
   void Delete(int row);
   void Push(bool all);
   void Open();

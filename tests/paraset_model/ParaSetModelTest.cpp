@@ -94,14 +94,30 @@ TEST_F(ModelTest, TheFirstSymbolShowsItsDefaultAndNothingIsStored) {
   EXPECT_FALSE(model->IsDirty());
 }
 
-TEST_F(ModelTest, AFileAnotherProgramHoldsIsReportedAsBusyNotAsMissing) {
+// A kind that cannot be read is not shown: the grid does not keep the last kind's rows under its
+// name, where a later edit would store them over the record nobody could read.  Chosen again once
+// the file is free, it shows.
+TEST_F(ModelTest, AFileAnotherProgramHoldsIsReportedAsBusyAndItsKindIsNotShown) {
+  SymbolLabelConfig lamp;
+  MakeDefaultConfig("照明", lamp);
+  SetSlotText(lamp, 0, "灯");
+  Store(lamp);
   Choose("电动机");
   files.faults.busyLocks = -1;
   Edit(0, 1, "型号");
   Choose("照明");
   EXPECT_EQ(sink.messages, (Strings{ParaSetModel::kFileBusy, ParaSetModel::kFileBusy}));
-  EXPECT_EQ(Row(0)[1], "型号");  // the grid keeps what it holds
-  EXPECT_EQ(FileBytes(), 0u);
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_EQ(model->ShownKind(), "");
+  EXPECT_EQ(sink.shownKinds.back(), "");
+  EXPECT_FALSE(sink.gridEnabled);
+  files.faults.busyLocks = 0;
+  Leave();
+  EXPECT_EQ(StoredTexts("照明"), (Strings{"灯", "b", "c"}));
+  EXPECT_EQ(StoredTexts("电动机"), Strings{"(no record)"});
+  Choose("照明");
+  EXPECT_TRUE(sink.gridEnabled);
+  EXPECT_EQ(Row(0)[1], "灯");
 }
 
 // The shown symbol chosen again, itself or as the first symbol of a category, stores its edits

@@ -6,10 +6,12 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "LabelHost.h"
+#include "quarnkernel.h"
 
 namespace vjd::testing {
 
@@ -58,12 +60,16 @@ class FakeDrawing : public annotation::ILabelHost {
   std::vector<std::string> Texts(int handle);
   int Setting(const std::string& name) const;  // "ShowMotorName", as the setter is named
   std::vector<std::string> storedKinds;        // the kinds HasKindConfiguration finds
+  std::set<int> erased;  // entities gone from the drawing: the kernel knows their kind no more
   int defaultVisible = 1;
   double mapScale = 1.0;
   std::function<std::string(const std::string&)> format;  // FormatNumberText; none: unchanged
   // What AnnotateEntity does to the entity's labels; none: nothing.
   std::function<void(FakeEntity&, const std::vector<std::string>* texts)> layout;
 
+  int GetEntityKind(int h) override {
+    return erased.count(h) ? QK_KIND_NONE : QK_KIND_DEVICE_SYMBOL;
+  }
   std::string GetKindName(int h) override { return Entity(h).kind; }
   std::string GetEntityName(int h) override { return Entity(h).name; }
   int GetLabelCount(int h) override { return static_cast<int>(Entity(h).labels.size()); }

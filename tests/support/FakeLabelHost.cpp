@@ -87,6 +87,12 @@ std::vector<std::vector<int>> FakeLabelHost::Updates() const {
   return updates;
 }
 
+int FakeLabelHost::CallsOn(int handle) const {
+  int n = 0;
+  for (const Call& c : calls) n += c.handle == handle && c.op != Op::EntityKind;
+  return n;
+}
+
 void FakeLabelHost::Set(int setting, int value) {
   const Scope scope(*this, Op::SetSetting, 0, setting, value);
   if (m_inner) return SetOn(*m_inner, setting, value);
@@ -126,6 +132,8 @@ void FakeLabelHost::Replay(const std::vector<Call>& calls, annotation::ILabelHos
 void FakeLabelHost::ReplayOne(const Call& c, annotation::ILabelHost& host, int h, std::string& s1,
                               std::string& s2) {
   switch (c.op) {
+    case Op::EntityKind:
+      return void(host.GetEntityKind(h));
     case Op::KindName:
       return void(host.GetKindName(h));
     case Op::EntityName:

@@ -15,6 +15,7 @@ namespace vjd::testing {
 class FakeLabelHost : public FakeDrawing {
  public:
   enum class Op {
+    EntityKind,
     KindName,
     EntityName,
     LabelCount,
@@ -76,6 +77,7 @@ class FakeLabelHost : public FakeDrawing {
   int Count(const std::string& prefix) const;  // lines of Log that start with `prefix`
   std::vector<Annotation> Annotations() const;
   std::vector<std::vector<int>> Updates() const;  // the ids of each UpdateEntities
+  int CallsOn(int handle) const;  // the calls that named the entity, GetEntityKind aside
   // Makes `calls` again, in order and with the same arguments, on `host`; entity handles shifted
   // by `handleOffset` (a drawing rebuilt in a kernel gets new handles).
   static void Replay(const std::vector<Call>& calls, annotation::ILabelHost& host,
@@ -84,6 +86,10 @@ class FakeLabelHost : public FakeDrawing {
   void (*enter)() = nullptr;
   void (*leave)() = nullptr;
 
+  int GetEntityKind(int h) override {
+    const Scope scope(*this, Op::EntityKind, h);
+    return m_inner ? m_inner->GetEntityKind(h) : FakeDrawing::GetEntityKind(h);
+  }
   std::string GetKindName(int h) override {
     const Scope scope(*this, Op::KindName, h);
     return m_inner ? m_inner->GetKindName(h) : FakeDrawing::GetKindName(h);
