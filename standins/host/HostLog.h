@@ -7,6 +7,8 @@
 //   command-line <x> <y>              screen point of the command line's middle
 //   window <x> <y> <w> <h> <title>    a plug-in window open after a launch, then its controls:
 //   control <id> <x> <y> <text>       the screen point of a control's middle
+//   activate <x> <y> <w> <h> <title>  a window of the host's thread (the host's, the plug-in's,
+//                                     a modal one) is being activated (ActivationLog.h)
 //   open <path> / save <path>         a drawing was read / written
 //   error <text>                      a failure the host reported to the user
 //   select <id> ...                   the host's selection changed (ids in order)

@@ -11,7 +11,8 @@
 #   - the push reached both "高压开关" entities of the drawing;
 #   - leaving stored the kind with three labels: the moved label 0 in slot 1 with its text and
 #     position code 19, the others in their places;
-#   - the host never heard of a mouse event.
+#   - the host never heard of a mouse event;
+#   - the host's log named the position window and the message box as each became active.
 # With VJD_E2E_SHOTS set to a folder, a screenshot of the display is saved there at each step.
 #   keyboard_e2e.sh BUILD_DIR
 set -euo pipefail
@@ -37,6 +38,7 @@ xdotool type --delay 80 kbd
 key Return
 shot 2-edited
 key Right Right Return                    # its position: the position window opens on "中间"
+wait_for '^activate [0-9]+ [0-9]+ [0-9]+ [0-9]+ 标注位置$' 10  # and the host hears it is active
 shot 3-position
 key Left Up                               # along the bottom row, then up the middle column
 shot 4-position-chosen
@@ -48,6 +50,7 @@ shot 5-rows
 key shift+Tab shift+Tab shift+Tab shift+Tab  # back past the lists to "退出", then the push
 key Return                                # 更新标注配置到当前图形
 wait_for '^update-entities '
+wait_for '^activate [0-9]+ [0-9]+ [0-9]+ [0-9]+ VellJDParaSetting$' 10  # the message box
 sleep 1
 shot 6-pushed
 key Return                                # answers "更新标注成功！"
