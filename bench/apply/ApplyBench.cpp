@@ -15,10 +15,10 @@
 
 #include "ApplyOptions.h"
 #include "BenchFigures.h"
+#include "FakeKindWindow.h"
 #include "FakeLabelHost.h"
 #include "HeapCount.h"
 #include "KindLabelUpdate.h"
-#include "PushWindow.h"
 
 namespace {
 
@@ -107,7 +107,8 @@ SizeFigures Measure(int count, bool push, int repetitions) {
   size_t touched = 0;
   auto operation = [&](ILabelHost& host) {
     if (push) {
-      vjd::bench::CPushWindow window;
+      vjd::testing::FakeKindWindow window;  // "馈电开关" chosen, two rows, nothing to store
+      window.rows = 2;
       UpdateKindLabels(window, host, count, drawing.handles.data(), drawing.ids.data());
     } else {
       OptionSnapshot snapshot;

@@ -4,37 +4,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "FakeKindWindow.h"
 #include "FakeLabelHost.h"
 
 namespace vjd::annotation {
 namespace {
 
 using ::testing::ElementsAre;
+using vjd::testing::FakeKindWindow;
 using vjd::testing::FakeLabelHost;
-
-class FakeWindow : public IKindLabelWindow {
- public:
-  FakeWindow(FakeLabelHost& host) : m_host(host) {}
-  bool selected = true;
-  std::string kind = "馈电开关";
-  int rows = 3;
-  bool storeFails = false;
-  int saves = 0;
-
-  bool GetSelectedKind(std::string& k) override {
-    if (selected) k = kind;
-    return selected;
-  }
-  bool SaveGridConfig(const std::string& k) override {
-    ++saves;
-    m_host.Note("SaveGridConfig " + k);
-    return !storeFails;
-  }
-  int GetGridRowCount() override { return rows; }
-
- private:
-  FakeLabelHost& m_host;
-};
 
 class KindPushTest : public ::testing::Test {
  protected:
@@ -49,7 +27,7 @@ class KindPushTest : public ::testing::Test {
   bool Push(int count) { return UpdateKindLabels(window, host, count, handles, ids); }
 
   FakeLabelHost host;
-  FakeWindow window{host};
+  FakeKindWindow window{&host};
   int handles[6] = {1, 2, 3, 4, 5, 6};
   int ids[6] = {101, 102, 103, 104, 105, 106};
 };

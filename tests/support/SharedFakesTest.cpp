@@ -6,6 +6,7 @@
 
 #include "ApplyOptions.h"
 #include "CallLog.h"
+#include "FakeKindWindow.h"
 #include "FakeLabelHost.h"
 #include "KindLabelUpdate.h"
 
@@ -58,14 +59,7 @@ void Operate(annotation::ILabelHost& host) {
   options.bConfigMotor = options.bConfigCable = options.bConfigShort = 1;
   annotation::OptionSnapshot snapshot;
   ApplyOptions(host, options, snapshot, handles, ids, 4);
-  struct : annotation::IKindLabelWindow {
-    bool GetSelectedKind(std::string& kind) override {
-      kind = "馈电开关";
-      return true;
-    }
-    bool SaveGridConfig(const std::string&) override { return true; }
-    int GetGridRowCount() override { return 2; }
-  } window;
+  FakeKindWindow window;
   UpdateKindLabels(window, host, 4, handles, ids);
 }
 
