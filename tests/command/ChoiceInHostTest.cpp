@@ -128,7 +128,7 @@ TEST_F(ChoiceInHost, EscapeInTheHostEndsTheCommandAndLeavesTheWindowAndItsChoice
     m_calls.MouseStatus(7, 27, 0);  // the host passes Escape on
   });
   modal_steps::Add([&] {
-    EXPECT_EQ(1, m_host->Count("Map.SetCurrentCommand(0,0)")) << "the command ended";
+    EXPECT_EQ(1, m_host->Log().Count("Map.SetCurrentCommand(0,0)")) << "the command ended";
     EXPECT_EQ(hChoice, TheChoice()) << "the choice is still open";
     // A position other than the shown one, and OK.
     const int button = before == "右" ? IDC_POSITION_0 : IDC_POSITION_1;
@@ -144,7 +144,8 @@ TEST_F(ChoiceInHost, EscapeInTheHostEndsTheCommandAndLeavesTheWindowAndItsChoice
   ::SendMessageA(::GetDlgItem(m_hDlg, IDCANCEL), BM_CLICK, 0, 0);  // "退出"
   PumpMessages();
   EXPECT_FALSE(::IsWindow(m_hDlg));
-  EXPECT_EQ(0, m_host->Count("Map.SetCurrentCommand(0,0)")) << "the command had ended already";
+  EXPECT_EQ(0, m_host->Log().Count("Map.SetCurrentCommand(0,0)"))
+      << "the command had ended already";
 }
 
 TEST_F(ChoiceInHost, FreeingTheLibraryInsideAChoiceLeavesItLoadedAndTheWindowWorking) {
@@ -169,7 +170,7 @@ TEST_F(ChoiceInHost, FreeingTheLibraryInsideAChoiceLeavesItLoadedAndTheWindowWor
   ::SendMessageA(::GetDlgItem(m_hDlg, IDCANCEL), BM_CLICK, 0, 0);  // "退出"
   PumpMessages();
   EXPECT_FALSE(::IsWindow(m_hDlg));
-  EXPECT_EQ(1, m_host->Count("Map.SetCurrentCommand(0,0)")) << "leaving ended the command";
+  EXPECT_EQ(1, m_host->Log().Count("Map.SetCurrentCommand(0,0)")) << "leaving ended the command";
 }
 
 }  // namespace

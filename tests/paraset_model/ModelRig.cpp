@@ -49,25 +49,6 @@ bool RecordingSink::ChooseColour(std::int32_t initial, std::int32_t& chosen) {
   return true;
 }
 
-namespace {
-
-const char* const kSymbols[] = {"电动机", "短路点", "方块", "馈电开关", "照明"};
-
-}  // namespace
-
-int SmallLibrary::GetSymbolCount() const {
-  return 5;
-}
-
-std::string SmallLibrary::GetSymbolName(int index) const {
-  return index >= 0 && index < 5 ? kSymbols[index] : "";
-}
-
-void SmallLibrary::GetSymbolExtent(int, double extent[4]) const {
-  extent[0] = extent[1] = -0.004;
-  extent[2] = extent[3] = 0.004;
-}
-
 ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory)
     : m_pHost(host ? host : &ownHost), m_strDir(hostDirectory) {
   entity.attributes.dSymbolSize = kSymbolSize;

@@ -15,6 +15,7 @@
 #include "FakeLabelHost.h"
 #include "MemoryPreviewEntity.h"
 #include "MemoryRecordFileSystem.h"
+#include "MemorySymbolLibrary.h"
 #include "ParaSetModel.h"
 #include "ParaSetRecords.h"
 
@@ -62,14 +63,6 @@ class RecordingSink : public IParaSetSink {
   }
 };
 
-// Symbols 0 to 4: "电动机", "短路点", "方块", "馈电开关", "照明"; "方块" has no built-in default.
-class SmallLibrary : public ISymbolLibrary {
- public:
-  int GetSymbolCount() const override;
-  std::string GetSymbolName(int index) const override;
-  void GetSymbolExtent(int index, double extent[4]) const override;
-};
-
 class ModelRig {
  public:
   static constexpr double kSymbolSize = 0.84;  // v of the preview entity; its base point is 0
@@ -115,9 +108,11 @@ class ModelRig {
   const std::string& FileContents() const { return files.Contents(ConfigPath()); }
   size_t FileBytes() const { return FileContents().size(); }
 
-  vjd::annotation::testing::FakeLabelHost ownHost;
+  vjd::testing::FakeLabelHost ownHost;
   MemoryPreviewEntity entity;
-  SmallLibrary library;
+  // Symbols 0 to 4: "电动机", "短路点", "方块", "馈电开关", "照明"; "方块" has no built-in default.
+  vjd::testing::MemorySymbolLibrary library{{"电动机", "短路点", "方块", "馈电开关", "照明"},
+                                            {-0.004, -0.004, 0.004, 0.004}};
   vjd::testing::MemoryRecordFileSystem files;
   FakeGrid grid;
   RecordingSink sink;

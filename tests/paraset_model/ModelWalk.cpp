@@ -149,8 +149,7 @@ std::string ModelWalk::Step(const WalkAction& action) {
   m_commands.clear();
   m_rig.sink.commands.clear();
   m_rig.entity.log.clear();
-  m_rig.ownHost.log.clear();
-  m_rig.ownHost.annotations.clear();
+  m_rig.ownHost.calls.clear();
   m_nPreset = m_nInitial = m_rig.sink.positionPreset = m_rig.sink.colourInitial = -100;
   m_strDid = OpName(action.op);
   Act(action);

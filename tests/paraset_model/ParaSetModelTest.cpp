@@ -393,7 +393,7 @@ TEST_F(ModelTest, ApplyComparesWithTheSnapshotTakenAtOpening) {
   EXPECT_EQ(ownHost.Count("SetShowMotorName"), 0);  // as it was when the window opened
   options.bShowMotorName = 0;
   model->Apply(options, nullptr, nullptr, 0);
-  EXPECT_EQ(ownHost.settings["ShowMotorName"], 0);
+  EXPECT_EQ(ownHost.Setting("ShowMotorName"), 0);
   EXPECT_EQ(model->Snapshot().bShowMotorName, 0);
 }
 
@@ -407,8 +407,8 @@ TEST_F(ModelTest, TheUpdateButtonsStoreTheGridFirstAndReportTheirResult) {
   model->OnPushButton(selected, 1, &handle, &id);
   EXPECT_EQ(sink.messages, (Strings{"更新标注失败！", "更新标注失败！", "更新标注成功！"}));
   EXPECT_EQ(StoredTexts("电动机"), (Strings{"型号", "b", "c"}));
-  ASSERT_EQ(ownHost.annotations.size(), 1u);
-  EXPECT_EQ(ownHost.annotations[0].kind, "电动机");
+  ASSERT_EQ(ownHost.Annotations().size(), 1u);
+  EXPECT_EQ(ownHost.Annotations()[0].kind, "电动机");
 }
 
 }  // namespace
