@@ -139,25 +139,11 @@ BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
   return CDialog::OnCommand(wParam, lParam);  // IDCANCEL -> OnCancel
 }
 
-BOOL CDlgParaSet::SaveGridConfig(const CString& strSymbol) {
-  if (!m_pModel || !SymbolListSelection()) return TRUE;
-  return m_pModel->StoreRows(std::string(strSymbol)) ? TRUE : FALSE;
-}
-
-void CDlgParaSet::LoadGridConfig(const CString& strSymbol) {
-  if (m_pModel) m_pModel->LoadRows(std::string(strSymbol));
-}
-
 void CDlgParaSet::ApplyOptions() {
   if (!m_pModel) return;
   UpdateData(TRUE);
   m_pModel->Apply(m_options, m_arrAllHandles.GetData(), m_arrAllIds.GetData(),
                   m_arrAllHandles.GetSize());
-}
-
-BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* pIds) {
-  if (!m_pModel) return FALSE;
-  return m_pModel->PushKind(SymbolListSelection(), nCount, pHandles, pIds) ? TRUE : FALSE;
 }
 
 void CDlgParaSet::OnCancel() {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vjd::annotation {
+
 class IParaSetSink {
  public:
   virtual ~IParaSetSink() = default;
@@ -26,3 +28,5 @@ class IParaSetSink {
   virtual void EnableGrid(bool enabled) = 0;
   virtual void SendToCommand(int code, int param1, int param2) = 0;
 };
+
+}  // namespace vjd::annotation

@@ -18,13 +18,13 @@
 #include "PreviewWnd.h"
 #include "Wnd.h"
 
-class CParaSetWindowSink : public IParaSetSink {
+class CParaSetWindowSink : public vjd::annotation::IParaSetSink {
  public:
   CParaSetWindowSink(CWnd& window, CPreviewWnd& preview, const QkEntity& entity)
       : m_window(window), m_preview(preview), m_entity(entity) {}
 
   // The command's sink; none: the requests go nowhere.
-  void SetCommand(ICommandSink* pCommand) { m_pCommand = pCommand; }
+  void SetCommand(vjd::command::ICommandSink* pCommand) { m_pCommand = pCommand; }
 
   void ShowMessage(const char* text) override;
   bool ChoosePosition(int preset, int& code, std::string& name) override;
@@ -45,7 +45,7 @@ class CParaSetWindowSink : public IParaSetSink {
   CWnd& m_window;
   CPreviewWnd& m_preview;
   const QkEntity& m_entity;
-  ICommandSink* m_pCommand = nullptr;
+  vjd::command::ICommandSink* m_pCommand = nullptr;
   int m_nModal = 0;                 // modal windows open (one, or none)
   bool m_bLeaveAfterModal = false;  // the window leaves once they are closed
 };

@@ -36,7 +36,7 @@ class CParaSetCommand {
  public:
   // Borrows all four; they outlive the command.
   CParaSetCommand(vjd::command::IHostIntArray& array, const vjd::command::IDrawingSymbols& drawing,
-                  vjd::command::IConfigWindows& windows, ICommandSink& messages);
+                  vjd::command::IConfigWindows& windows, vjd::command::ICommandSink& messages);
   CParaSetCommand(const CParaSetCommand&) = delete;
   CParaSetCommand& operator=(const CParaSetCommand&) = delete;
 
@@ -72,7 +72,7 @@ class CParaSetCommand {
   vjd::command::IHostIntArray& m_array;
   const vjd::command::IDrawingSymbols& m_drawing;
   vjd::command::IConfigWindows& m_windows;
-  ICommandSink& m_messages;
+  vjd::command::ICommandSink& m_messages;
   std::unique_ptr<vjd::command::IConfigWindow> m_window;                // the newest window, if any
   std::vector<std::unique_ptr<vjd::command::IConfigWindow>> m_earlier;  // older ones still open
 };

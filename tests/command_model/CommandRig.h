@@ -172,7 +172,7 @@ struct FakeWindows : IConfigWindows {
 };
 
 // The plug-in with its host: MouseStatus and LaunchCommand as the exports run them.
-class CommandRig : public ICommandSink {
+class CommandRig : public vjd::command::ICommandSink {
  public:
   static constexpr int kCommandId = 4711;
   static constexpr int kOtherCommandId = 4712;

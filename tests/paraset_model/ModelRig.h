@@ -23,7 +23,7 @@ namespace paraset_test {
 
 using vjd::annotation::SymbolLabelConfig;
 
-class FakeGrid : public ILabelGridView {
+class FakeGrid : public vjd::annotation::ILabelGridView {
  public:
   struct Row {
     std::array<std::string, vjd::annotation::kLabelColumnCount> cells;
@@ -40,7 +40,7 @@ class FakeGrid : public ILabelGridView {
   std::vector<std::string> Column(int column) const;
 };
 
-class RecordingSink : public IParaSetSink {
+class RecordingSink : public vjd::annotation::IParaSetSink {
  public:
   std::vector<std::string> messages;
   std::vector<std::array<int, 3>> commands;
