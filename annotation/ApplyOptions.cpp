@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "KindLabelUpdate.h"
 #include "LabelComposer.h"
 
 namespace vjd::annotation {
@@ -126,6 +127,7 @@ std::vector<int> RewriteDeviceLabels(ILabelHost& host, const DisplayOptions& opt
     for (int i = 0; handles && ids && i < count; ++i) {
       const int handle = handles[i];
       id = ids[i];
+      if (!IsDeviceSymbolKind(host.GetEntityKind(handle))) continue;  // erased meanwhile
       std::string kind = host.GetKindName(handle);
       if (host.IsMotorSymbol(handle)) {
         if (options.bConfigMotor) RewriteMotor(host, options, handle, id, changed);

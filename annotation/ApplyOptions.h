@@ -38,7 +38,8 @@ void StoreDisplayOptions(ILabelHost& host, const DisplayOptions& options, Option
 inline constexpr const char kCableKindName[] = "电缆";
 inline constexpr const char kShortCircuitKindName[] = "短路点";
 
-// Rewrites the labels of the `count` entities (handles[i] and ids[i] belong together) and tells
+// Rewrites the labels of the `count` entities (handles[i] and ids[i] belong together; one that is
+// no device symbol any more, erased since the list was made, is only asked its kind) and tells
 // the map which changed: UpdateEntities with the changed ids (even when there are none), Refresh,
 // ChangedFlag.  Returns the ids of the changed entities in visiting order.  When the host fails
 // part-way (an exception), the map is told of the entities changed so far before it goes on.

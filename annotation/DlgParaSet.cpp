@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "DebugOutputLog_win.h"
 #include "HostDirectory.h"
 #include "HostLabelAccess_win.h"
 #include "LabelConfigFile.h"
@@ -73,7 +74,8 @@ vjd::annotation::SelectedKind CDlgParaSet::SymbolListSelection() const {
 BOOL CDlgParaSet::OnInitDialog() {
   m_pHost = std::make_unique<vjd::annotation::CHostLabelAccess>(m_pMap);
   m_pModel = std::make_unique<vjd::annotation::ParaSetModel>(
-      *m_pHost, m_previewEntity, m_symbols, vjd::annotation::LabelConfigFile(m_strHostDir),
+      *m_pHost, m_previewEntity, m_symbols,
+      vjd::annotation::LabelConfigFile(m_strHostDir, nullptr, &CDebugOutputLog::Instance()),
       m_gridView, m_sink);
   CDialog::OnInitDialog();  // binds the controls
   InitGridColumns();
@@ -137,15 +139,6 @@ BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
   return CDialog::OnCommand(wParam, lParam);  // IDCANCEL -> OnCancel
 }
 
-BOOL CDlgParaSet::SaveGridConfig(const CString& strSymbol) {
-  if (!m_pModel || !SymbolListSelection()) return TRUE;
-  return m_pModel->StoreRows(std::string(strSymbol)) ? TRUE : FALSE;
-}
-
-void CDlgParaSet::LoadGridConfig(const CString& strSymbol) {
-  if (m_pModel) m_pModel->LoadRows(std::string(strSymbol));
-}
-
 void CDlgParaSet::ApplyOptions() {
   if (!m_pModel) return;
   UpdateData(TRUE);
@@ -153,12 +146,13 @@ void CDlgParaSet::ApplyOptions() {
                   m_arrAllHandles.GetSize());
 }
 
-BOOL CDlgParaSet::UpdateKindLabels(int nCount, const int* pHandles, const int* pIds) {
-  if (!m_pModel) return FALSE;
-  return m_pModel->PushKind(SymbolListSelection(), nCount, pHandles, pIds) ? TRUE : FALSE;
-}
-
 void CDlgParaSet::OnCancel() {
+  // Asked to leave while a message box or a choice of the window is open (the window takes no
+  // input then, so not by the user): that one ends first, and the window leaves afterwards.
+  if (m_sink.IsModalOpen()) {
+    m_sink.LeaveAfterModal();
+    return;
+  }
   UpdateData(TRUE);
   m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
   DestroyWindow();                           // PostNcDestroy deletes this object

@@ -4,7 +4,9 @@
 // the entity lists, creates the window from template 3000 and shows it.  From then on the object
 // belongs to its window: leaving ("退出", Esc or the close box, all the cancel action) stores the
 // grid, tells the command that it ends, destroys the window, and the window's last message
-// deletes the object.  "选择实体" asks the command for a pick; the command hides the window, runs
+// deletes the object.  While one of its message boxes or choices is open the window is disabled
+// (it owns them); a leave asked for meanwhile ends that one first and happens once it has returned
+// (CParaSetWindowSink).  "选择实体" asks the command for a pick; the command hides the window, runs
 // the pick and shows the window again with the new selection (ShowPickResult).
 //
 // The window is humble: its model (ParaSetModel) decides, each handler reads the controls, calls
@@ -41,7 +43,7 @@ class CDlgParaSet : public CDialog {
 
   // ---- What the command (or a test) hands over, before the window exists and after a pick ----
   void SetMap(const VjdHostMap* pMap) { m_pMap = pMap; }  // the host's, not owned
-  void SetCommandSink(ICommandSink* pCommand) { m_sink.SetCommand(pCommand); }
+  void SetCommandSink(vjd::command::ICommandSink* pCommand) { m_sink.SetCommand(pCommand); }
   // Where the catalogue and the configuration file are found (ends with a backslash).
   void SetHostDirectory(const CString& strDir) { m_strHostDir = strDir; }
   // Each replaces its two lists with `count` handles and ids; element i of each names one entity.
@@ -51,8 +53,6 @@ class CDlgParaSet : public CDialog {
   // they become the selected lists.
   void ShowPickResult(int nCount, const int* pHandles, const int* pIds);
 
-  const CArray<int, int>& AllHandles() const { return m_arrAllHandles; }
-  const CArray<int, int>& AllIds() const { return m_arrAllIds; }
   const CArray<int, int>& SelHandles() const { return m_arrSelHandles; }
   const CArray<int, int>& SelIds() const { return m_arrSelIds; }
   int SelCount() const { return m_nSelCount; }
@@ -67,17 +67,8 @@ class CDlgParaSet : public CDialog {
   CComboBox m_cbCategory;         // 3000
   QkEntity m_pPreviewEntity;      // the chosen symbol with its labels; the preview's document's
 
-  // Stores the grid as the record of `strSymbol` when a symbol is selected and the grid has rows
-  // and changes.  FALSE when the store failed (the user was told).
-  BOOL SaveGridConfig(const CString& strSymbol);
-  // Fills grid and preview labels from the kind's record or its built-in default.
-  void LoadGridConfig(const CString& strSymbol);
   // "应用": stores the display settings and rewrites the device labels of the drawing.
   void ApplyOptions();
-  // Pushes the selected kind's configuration onto the entities of that kind among the `nCount`
-  // given (pHandles[i] and pIds[i] naming one entity); FALSE when the list is empty, no kind is
-  // selected, the grid could not be stored or has no rows.
-  BOOL UpdateKindLabels(int nCount, const int* pHandles, const int* pIds);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -85,7 +76,8 @@ class CDlgParaSet : public CDialog {
   BOOL PreTranslateMessage(MSG* pMsg) override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-  void OnCancel() override;       // leaving: store, end the command, destroy the window
+  void OnCancel() override;       // leaving: store, end the command, destroy the window (or
+                                  // later, when a modal window of it is open)
   void PostNcDestroy() override;  // the window is gone: the object goes too
 
   // The symbol list's selected entry, or none.

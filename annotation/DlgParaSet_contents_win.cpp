@@ -50,6 +50,10 @@ void CDlgParaSet::InitGridColumns() {
   for (int c : {kColumnNumber, kColumnPosition, kColumnForeColor, kColumnBackColor}) {
     m_grid.SetColumnReadOnly(c, TRUE);
   }
+  // The position window and the colour dialog choose these: Enter, F2 and Space open them too.
+  for (int c : {kColumnPosition, kColumnForeColor, kColumnBackColor}) {
+    m_grid.SetColumnChoice(c, TRUE);
+  }
   m_grid.SetColumnEditor(kColumnVisible, EditorComboBox);
   m_grid.SetColumnEditor(kColumnAngleFollows, EditorComboBox);
   // An empty text ends one column's option list: columns 2 and 6 offer "是" and "否".
@@ -93,6 +97,8 @@ void CDlgParaSet::FillSymbolList() {
   if (m_cbSymbol.GetCount() > 0) {
     m_cbSymbol.SetCurSel(0);
     OnSymbolChanged();
+  } else {
+    m_pModel->ChooseNoSymbol();
   }
 }
 

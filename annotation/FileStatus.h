@@ -14,19 +14,22 @@ class FileStatus {
   static FileStatus Unavailable() { return FileStatus(Code::kUnavailable); }
   // Opened, but a read, write or flush failed.
   static FileStatus IoError() { return FileStatus(Code::kIoError); }
+  // Another program held the file's lock for the whole wait: nothing was read or changed.
+  static FileStatus Busy() { return FileStatus(Code::kBusy); }
 
   bool ok() const { return m_code == Code::kOk; }
   bool IsNotFound() const { return m_code == Code::kNotFound; }
   bool IsUnavailable() const { return m_code == Code::kUnavailable; }
   bool IsIoError() const { return m_code == Code::kIoError; }
-  // The file could not be used as asked: unavailable or an I/O error.
-  bool Failed() const { return IsUnavailable() || IsIoError(); }
+  bool IsBusy() const { return m_code == Code::kBusy; }
+  // The file could not be used as asked: unavailable, an I/O error or busy.
+  bool Failed() const { return IsUnavailable() || IsIoError() || IsBusy(); }
 
   // A short English description, for command-line tools and test output.
   const char* ToString() const {
-    static const char* const kTexts[] = {"ok", "no record of the kind",
-                                         "the file can neither be opened nor created",
-                                         "a read or write of the file failed"};
+    static const char* const kTexts[] = {
+        "ok", "no record of the kind", "the file can neither be opened nor created",
+        "a read or write of the file failed", "another program is using the file"};
     return kTexts[static_cast<int>(m_code)];
   }
 
@@ -34,7 +37,13 @@ class FileStatus {
   friend bool operator!=(const FileStatus& a, const FileStatus& b) { return !(a == b); }
 
  private:
-  enum class Code { kOk, kNotFound, kUnavailable, kIoError };  // in the order of ToString's texts
+  enum class Code {
+    kOk,
+    kNotFound,
+    kUnavailable,
+    kIoError,
+    kBusy
+  };  // in the order of ToString's texts
   explicit FileStatus(Code code) : m_code(code) {}
 
   Code m_code = Code::kOk;

@@ -7,7 +7,7 @@
 #include "Gridlistctrl.h"
 #include "LabelGridView.h"
 
-class CGridListView : public ILabelGridView {
+class CGridListView : public vjd::annotation::ILabelGridView {
  public:
   explicit CGridListView(CGridListCtrl& grid) : m_grid(grid) {}
 

@@ -32,6 +32,10 @@ void WriteInt(int handle, int code, int label, int value) {
 CHostLabelAccess::CHostLabelAccess(const VjdHostMap* map)
     : m_pMap(map), m_map(map), m_items(m_map), m_reader(m_items) {}
 
+int CHostLabelAccess::GetEntityKind(int handle) {
+  return ::GetEntityKind(handle);
+}
+
 std::string CHostLabelAccess::GetKindName(int handle) {
   return ReadText(handle, ATTR_KIND_NAME, 0, QK_NAME_SIZE);
 }

@@ -19,6 +19,7 @@ class CHostLabelAccess : public ILabelHost {
   // `map` may be null (no map: device data reads as absent, map calls do nothing).
   explicit CHostLabelAccess(const VjdHostMap* map);
 
+  int GetEntityKind(int handle) override;
   std::string GetKindName(int handle) override;
   std::string GetEntityName(int handle) override;
   int GetLabelCount(int handle) override;

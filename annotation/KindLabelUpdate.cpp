@@ -2,7 +2,13 @@
 
 #include <vector>
 
+#include "quarnkernel.h"
+
 namespace vjd::annotation {
+
+bool IsDeviceSymbolKind(int kind) {
+  return kind == QK_KIND_DEVICE_SYMBOL || kind == QK_KIND_DEVICE_SYMBOL_ALT;
+}
 
 bool UpdateKindLabels(IKindLabelWindow& window, ILabelHost& host, int count, const int* handles,
                       const int* ids) {
@@ -18,6 +24,7 @@ bool UpdateKindLabels(IKindLabelWindow& window, ILabelHost& host, int count, con
   // all of them.
   std::vector<int> matchedHandles, matchedIds;
   for (int i = 0; i < count; ++i) {
+    if (!IsDeviceSymbolKind(host.GetEntityKind(handles[i]))) continue;  // erased meanwhile
     if (host.GetKindName(handles[i]) != kindName) continue;
     matchedHandles.push_back(handles[i]);
     matchedIds.push_back(ids[i]);

@@ -23,13 +23,18 @@ class IKindLabelWindow {
   virtual int GetGridRowCount() = 0;
 };
 
+// Whether a kernel entity kind is a device symbol's (28 or 29): what the window's lists hold, as
+// long as the entities are in the drawing.
+bool IsDeviceSymbolKind(int kind);
+
 // The name of the undoable operation on the map.
 inline constexpr const char kKindLabelOperation[] = "修改标注配置";
 
 // Lays the kind's stored configuration onto every entity of the list whose kind name equals
-// the selected kind byte for byte, in the order of the list, inside one map operation; returns
-// true (also when no entity matched) or false, with nothing changed, when the list is empty,
-// no kind is selected, the grid could not be stored or has no rows.
+// the selected kind byte for byte, in the order of the list, inside one map operation (an entity
+// that is no device symbol any more, erased since the list was made, is only asked its kind);
+// returns true (also when no entity matched) or false, with nothing changed, when the list is
+// empty, no kind is selected, the grid could not be stored or has no rows.
 bool UpdateKindLabels(IKindLabelWindow& window, ILabelHost& host, int count, const int* handles,
                       const int* ids);
 

@@ -1,8 +1,10 @@
 #include "LabelConfigFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
+#include "RollbackJournal.h"
 #include "StdioRecordFileSystem.h"
 
 namespace vjd::annotation {
@@ -69,17 +71,62 @@ void MoveSlot(SymbolLabelConfig& r, int from, int to) {
 
 }  // namespace
 
-LabelConfigFile::LabelConfigFile(const CString& host_directory, IRecordFileSystem* files)
+LabelConfigFile::LabelConfigFile(const CString& host_directory, IRecordFileSystem* files,
+                                 IFileLog* log)
     : m_strPath(host_directory + kRelativePath),
-      m_pFiles(files != nullptr ? files : &StdioRecordFileSystem::Instance()) {}
+      m_pFiles(files != nullptr ? files : &StdioRecordFileSystem::Instance()),
+      m_pLog(log) {}
 
-std::unique_ptr<IRecordFile> LabelConfigFile::Open(RecordFileLock lock) const {
-  std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
-  if (file && file->Lock(lock) != LockResult::kHeld) {
-    file->Close();
-    file.reset();
+void LabelConfigFile::Log(const char* text, const CString& path) const {
+  if (m_pLog == nullptr || std::find(m_logged.begin(), m_logged.end(), text) != m_logged.end()) {
+    return;
   }
-  return file;
+  m_logged.push_back(text);
+  m_pLog->Write(CString(text) + path);
+}
+
+std::unique_ptr<IRecordFile> LabelConfigFile::Open(RecordFileLock lock, FileStatus& status) const {
+  RollbackJournal journal(*m_pFiles, m_strPath);
+  for (;;) {
+    std::unique_ptr<IRecordFile> file = m_pFiles->OpenOrCreate(m_strPath);
+    if (!file) {
+      status = FileStatus::Unavailable();
+      return nullptr;
+    }
+    const LockResult locked = file->Lock(lock);
+    if (locked == LockResult::kBusy || locked == LockResult::kFailed) {
+      file->Close();
+      status = locked == LockResult::kBusy ? FileStatus::Busy() : FileStatus::Unavailable();
+      return nullptr;
+    }
+    // Where the file system keeps no locks, nobody can be told apart from a writer at work: a
+    // journal found is undone as a dead writer's (vjdcfg writes there only when told that nobody
+    // else uses the file).
+    if (locked == LockResult::kUnsupported) Log(kLogNoLock, m_strPath);
+    if (!journal.Exists()) return file;
+    if (lock == RecordFileLock::kShared && locked == LockResult::kHeld) {
+      // Under a shared lock no writer is at work: the journal is a dead writer's.  Undoing it
+      // takes the exclusive lock.
+      file->Close();
+      lock = RecordFileLock::kExclusive;
+      continue;
+    }
+    switch (journal.Recover(*file)) {
+      case RollbackJournal::Recovery::kFailed:
+        file->Close();
+        status = FileStatus::IoError();
+        return nullptr;
+      case RollbackJournal::Recovery::kInvalid:
+        Log(kLogBadJournal, journal.Path());
+        break;
+      case RollbackJournal::Recovery::kRolledBack:
+        Log(kLogRolledBack, m_strPath);
+        break;
+      default:
+        break;
+    }
+    return file;
+  }
 }
 
 FileStatus LabelConfigFile::Scan(IRecordFile& file, const char* name, SymbolLabelConfig& record,
@@ -107,11 +154,12 @@ FileStatus LabelConfigFile::Overwrite(IRecordFile& file, long long index,
 }
 
 FileStatus LabelConfigFile::FindRecord(const char* name, SymbolLabelConfig& record) const {
-  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kShared);
-  if (!file) return FileStatus::Unavailable();
+  FileStatus status;
+  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kShared, status);
+  if (!file) return status;
   SymbolLabelConfig found;
   long long index = 0;
-  FileStatus status = Closed(*file, Scan(*file, name, found, index));
+  status = Closed(*file, Scan(*file, name, found, index));
   if (status.ok()) {
     RepairRecord(found);
     record = found;
@@ -121,11 +169,12 @@ FileStatus LabelConfigFile::FindRecord(const char* name, SymbolLabelConfig& reco
 
 FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
   const SymbolLabelConfig out = Stored(record);
-  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive);
-  if (!file) return FileStatus::Unavailable();
+  FileStatus status;
+  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive, status);
+  if (!file) return status;
   SymbolLabelConfig previous;
   long long index = 0;
-  FileStatus status = Scan(*file, out.szSymbolName, previous, index);
+  status = Scan(*file, out.szSymbolName, previous, index);
   if (status.ok()) {
     status = Overwrite(*file, index, out, previous);
   } else if (status.IsNotFound()) {
@@ -137,21 +186,23 @@ FileStatus LabelConfigFile::StoreRecord(const SymbolLabelConfig& record) const {
   return Closed(*file, status);
 }
 
-FileStatus LabelConfigFile::RemoveLabelSlot(const char* name, int index, int new_count) const {
-  if (index < 0 || index > kMaxLabelSlots) return FileStatus();
-  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive);
-  if (!file) return FileStatus::Unavailable();
+FileStatus LabelConfigFile::RemoveLabelSlot(const char* name, int index) const {
+  if (index < 0 || index >= kMaxLabelSlots) return FileStatus();
+  FileStatus status;
+  std::unique_ptr<IRecordFile> file = Open(RecordFileLock::kExclusive, status);
+  if (!file) return status;
   SymbolLabelConfig previous;
   long long at = 0;
-  FileStatus status = Scan(*file, name, previous, at);
+  status = Scan(*file, name, previous, at);
   if (!status.ok()) return Closed(*file, status);
+  // The count comes from the record under the lock, never from the caller: a caller's count
+  // that holds rows not stored yet would pull slots beyond the count back in.
+  const int count = LabelCount(previous);
+  if (index >= count) return Closed(*file, FileStatus());
   // The record as the file holds it, damage and all: only the count and the moved slots change.
   SymbolLabelConfig rec = previous;
-  if (new_count < 0) new_count = 0;
-  if (new_count > kMaxLabelSlots) new_count = kMaxLabelSlots;
-  rec.nLabelCount = new_count;
-  // Slot j takes slot j + 1; the last slot has no successor and keeps its values.
-  for (int j = index; j < new_count && j + 1 < kMaxLabelSlots; ++j) MoveSlot(rec, j + 1, j);
+  rec.nLabelCount = count - 1;
+  for (int j = index; j + 1 < count; ++j) MoveSlot(rec, j + 1, j);
   return Closed(*file, Overwrite(*file, at, rec, previous));
 }
 

@@ -4,10 +4,13 @@
 // file, creating it empty when missing and never truncating it, and closes it before returning.
 // Each returns what happened (FileStatus) and shows nothing: telling the user is the caller's.
 // Each holds the file's lock while it runs (RecordFile.h): shared to find, exclusive to store and
-// remove; a lock that another program keeps longer than the file system's wait makes the file
-// unavailable for that operation, which then changes nothing.
+// remove; a lock that another program keeps longer than the file system's wait makes the file busy
+// for that operation, which then changes nothing.  Where the file system keeps no locks (a share
+// without a lock service), every operation goes on without one, as before there was a lock, and
+// the log hears of it once.  Each first undoes a write of vjdcfg that did not finish, from the
+// journal it left beside the file (RollbackJournal.h), under the exclusive lock.
 //
-// The object borrows the file system; it keeps no file open between calls.
+// The object borrows the file system and the log; it keeps no file open between calls.
 #pragma once
 
 #include <cstddef>
@@ -21,13 +24,27 @@
 
 namespace vjd::annotation {
 
+// Where the file's operations write what the user may like to know but need not answer (the
+// command's log).  Texts are GBK, one line each.
+class IFileLog {
+ public:
+  virtual ~IFileLog() = default;
+  virtual void Write(const char* line) = 0;
+};
+
 class LabelConfigFile {
  public:
   static constexpr const char* kRelativePath = "机电数据库\\机电配置.cfg";
+  // What the log hears, once each, followed by the path concerned.
+  static constexpr const char kLogNoLock[] = "配置文件所在的文件系统不支持文件锁，不加锁使用：";
+  static constexpr const char kLogRolledBack[] = "上次未写完的配置文件已按其回滚日志恢复：";
+  static constexpr const char kLogBadJournal[] =
+      "回滚日志不完整或已损坏，未使用，配置文件按现状使用：";
 
   // `host_directory` ends with a backslash (the host executable's path cut after its last one).
-  // `files` null means the real files.
-  explicit LabelConfigFile(const CString& host_directory, IRecordFileSystem* files = nullptr);
+  // `files` null means the real files; `log` null, no log.
+  explicit LabelConfigFile(const CString& host_directory, IRecordFileSystem* files = nullptr,
+                           IFileLog* log = nullptr);
 
   CString Path() const { return m_strPath; }
 
@@ -40,11 +57,12 @@ class LabelConfigFile {
   // overwrite that fails puts the record's previous bytes back.
   FileStatus StoreRecord(const SymbolLabelConfig& record) const;
 
-  // Deletes label slot `index` of the kind's record: the count becomes `new_count` (clamped to
-  // 0..8) and slots index+1 .. new_count move down by one (all fields but the font), as the file
-  // holds them; no other byte of the record changes.  Does nothing unless 0 <= index <= 8;
-  // NotFound when the kind has no record; never appends.
-  FileStatus RemoveLabelSlot(const char* name, int index, int new_count) const;
+  // Deletes label slot `index` of the kind's record as the file holds it: the count (clamped to
+  // 0..8) goes down by one and the slots after `index` in use move down by one (all fields but
+  // the font); no other byte of the record changes, the last slot in use keeps its bytes beyond
+  // the new count.  Does nothing unless the record has slot `index` in use; NotFound when the
+  // kind has no record; never appends.
+  FileStatus RemoveLabelSlot(const char* name, int index) const;
 
   // Height and width of slot 0 of the kind's record; 0.003 and 0.0015 when there is none or the
   // file cannot be used.
@@ -55,14 +73,19 @@ class LabelConfigFile {
   // bytes as they are in the file.  NotFound: `index` is the number of whole records.
   static FileStatus Scan(IRecordFile& file, const char* name, SymbolLabelConfig& record,
                          long long& index);
-  // The file opened and locked; null when it cannot be opened or its lock was not had in time.
-  std::unique_ptr<IRecordFile> Open(RecordFileLock lock) const;
+  // The file opened and locked (or used without a lock where the file system keeps none), a
+  // journal found beside it undone first; null with the status why not.
+  std::unique_ptr<IRecordFile> Open(RecordFileLock lock, FileStatus& status) const;
+  // Writes one of the kLog texts with the path, the first time only.
+  void Log(const char* text, const CString& path) const;
   // Writes `record` over record number `index`; when that fails, puts `previous` back.
   static FileStatus Overwrite(IRecordFile& file, long long index, const SymbolLabelConfig& record,
                               const SymbolLabelConfig& previous);
 
   CString m_strPath;
   IRecordFileSystem* m_pFiles;
+  IFileLog* m_pLog;
+  mutable std::vector<const char*> m_logged;  // the kLog texts written so far
 };
 
 // What storing several records did: records rewritten in place and records appended.

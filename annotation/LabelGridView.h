@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace vjd::annotation {
+
 class ILabelGridView {
  public:
   virtual ~ILabelGridView() = default;
@@ -17,3 +19,5 @@ class ILabelGridView {
   virtual void SetCellText(int row, int column, const std::string& text) = 0;
   virtual void SetRowCode(int row, int code) = 0;
 };
+
+}  // namespace vjd::annotation

@@ -18,6 +18,9 @@ class ILabelHost {
   virtual ~ILabelHost() = default;
 
   // Kernel: entity attributes and labels (label index 0 for attributes of the entity).
+  // GetEntityKind is the one question that may name an entity gone from the drawing (erased
+  // since the window got its lists): it answers 28 or 29 only for a device symbol still there.
+  virtual int GetEntityKind(int handle) = 0;          // QK_KIND_NONE for an unknown handle
   virtual std::string GetKindName(int handle) = 0;    // ATTR_KIND_NAME, at most 31 bytes
   virtual std::string GetEntityName(int handle) = 0;  // GetEntityName, at most 31 bytes
   virtual int GetLabelCount(int handle) = 0;

@@ -98,7 +98,7 @@ BoxReaction ParaSetModel::OnOptionBox(OptionBox box, DisplayOptions& options) {
 
 bool ParaSetModel::CheckFile(const FileStatus& status) {
   if (!status.Failed()) return true;
-  m_sink.ShowMessage(kFileNotFound);
+  m_sink.ShowMessage(status.IsBusy() ? kFileBusy : kFileNotFound);
   return false;
 }
 
@@ -133,10 +133,31 @@ void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
   // the shown kind is chosen again, so its edits are stored before the grid is read back.
   const std::string previous = m_strShownKind;
   if (!previous.empty()) StoreRows(previous);
-  LoadRows(name);
+  if (!LoadRows(name) && name != previous) {
+    ShowNoKind();
+    return;
+  }
   m_strShownKind = name;
   m_sink.ShowKind(name);
+  m_sink.EnableGrid(true);
   m_bDirty = false;
+}
+
+void ParaSetModel::ChooseNoSymbol() {
+  // What the grid changed of the shown kind is stored before the grid lets it go.
+  if (!m_strShownKind.empty()) StoreRows(m_strShownKind);
+  ShowNoKind();
+}
+
+void ParaSetModel::ShowNoKind() {
+  m_grid.DeleteAllRows();
+  ClearRows();
+  m_preview.SetCount(0);
+  m_strShownKind.clear();
+  m_bDirty = false;
+  m_sink.ShowKind(m_strShownKind);
+  // Nothing it could take would reach a record.
+  m_sink.EnableGrid(false);
 }
 
 SymbolLabelConfig ParaSetModel::RecordOfRows(const std::string& kind) const {
@@ -177,11 +198,11 @@ void ParaSetModel::ShowSlot(int row, const SymbolLabelConfig& record) {
   m_preview.ShowSlot(row, PreviewSlotOf(record, row));
 }
 
-void ParaSetModel::LoadRows(const std::string& kind) {
+bool ParaSetModel::LoadRows(const std::string& kind) {
   SymbolLabelConfig record;
   InitRecord(record);
   const FileStatus found = m_file.FindRecord(kind.c_str(), record);
-  if (!CheckFile(found)) return;  // grid, rows and preview keep their contents
+  if (!CheckFile(found)) return false;
   m_grid.DeleteAllRows();
   ClearRows();
   UpdateScale();
@@ -191,15 +212,16 @@ void ParaSetModel::LoadRows(const std::string& kind) {
   } else {
     m_preview.SetCount(0);
     count = MakeDefaultConfig(kind.c_str(), record);
-    if (count == 0) return;  // a kind without default: an empty grid
+    if (count == 0) return true;  // a kind without default: an empty grid
   }
   m_preview.SetCount(count);
   for (int i = 0; i < count; ++i) {
     m_grid.InsertRow(i, Text(SlotColumnText(record, i, kColumnNumber)));
     ShowSlot(i, record);
     m_rows.nLabelCount = i + 1;
-    m_storedSlot.push_back(i);
+    m_storedSlot.push_back(found.ok() ? i : kNoSlot);  // a default is stored nowhere yet
   }
+  return true;
 }
 
 // ---- The grid's reports ---------------------------------------------------------------------
@@ -296,8 +318,7 @@ void ParaSetModel::OnRowDeleted(const SelectedKind& selected, int row) {
   NumberRows();
   for (int j = row + 1; j <= n; ++j) ShiftPreviewLabel(j);
   m_preview.SetCount(n);
-  // The record loses the deleted row's own slot, wherever moves have put the row.
-  CheckFile(m_file.RemoveLabelSlot(selected->c_str(), TakeStoredSlot(row), n));
+  RemoveStoredSlot(*selected, row);
   m_sink.RefreshPreview();
 }
 
@@ -336,7 +357,7 @@ void ParaSetModel::InsertSlot(int row) {
   ResetSlot(m_rows, row);
   m_rows.nLabelCount = count + 1;
   const int at = std::min(row, static_cast<int>(m_storedSlot.size()));
-  m_storedSlot.insert(m_storedSlot.begin() + at, static_cast<int>(m_storedSlot.size()));
+  m_storedSlot.insert(m_storedSlot.begin() + at, kNoSlot);
 }
 
 void ParaSetModel::RemoveSlot(int row) {
@@ -347,14 +368,17 @@ void ParaSetModel::RemoveSlot(int row) {
   m_rows.nLabelCount = count - 1;
 }
 
-int ParaSetModel::TakeStoredSlot(int row) {
-  if (row < 0 || row >= static_cast<int>(m_storedSlot.size())) return row;
+void ParaSetModel::RemoveStoredSlot(const std::string& kind, int row) {
+  if (row < 0 || row >= static_cast<int>(m_storedSlot.size())) return;
   const int slot = m_storedSlot[row];
   m_storedSlot.erase(m_storedSlot.begin() + row);
+  if (slot == kNoSlot) return;
+  const FileStatus status = m_file.RemoveLabelSlot(kind.c_str(), slot);
+  // Refused, the record still holds every slot: the other rows keep theirs.
+  if (!CheckFile(status) || !status.ok()) return;
   for (int& other : m_storedSlot) {
     if (other > slot) --other;
   }
-  return slot;
 }
 
 // ---- Buttons --------------------------------------------------------------------------------

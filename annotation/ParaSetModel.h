@@ -3,8 +3,8 @@
 // SymbolLabelConfig (slot i is row i, each value as the row's text reads back), which slot of the
 // stored record each row came from, and the snapshot of the five display settings Apply compares
 // with.  It reacts to a catalogue read, a symbol chosen, a cell changed, a row added, deleted or
-// moved, a click on a row, "应用", the two update buttons, "选择实体" and leaving, and keeps grid,
-// preview and file in step.
+// moved, a click on a row, a category without symbols, "应用", the two update buttons, "选择实体"
+// and leaving, and keeps grid, preview and file in step.
 //
 // Everything around it is borrowed for its whole life and reached through interfaces: the host
 // (ILabelHost), the preview entity, the symbol library, the grid view and the window's sink; the
@@ -38,6 +38,8 @@ class ParaSetModel {
  public:
   // What the user is told whenever the configuration file cannot be used.
   static constexpr const char kFileNotFound[] = "文件没找到！";
+  // ... and when another program held it for the whole wait.
+  static constexpr const char kFileBusy[] = "配置文件正被其他程序使用，请稍后再试。";
   // What the user is told when the catalogue is missing, or cannot be read.
   static constexpr const char kNoCatalogue[] = "此符号库没有分类";
   static constexpr const char kCatalogueUnreadable[] =
@@ -61,15 +63,23 @@ class ParaSetModel {
 
   // Symbol `symbol` of the library, listed as `name`, was chosen: the preview takes the symbol,
   // the grid's rows are stored under the kind shown so far (also when that is `name`: its edits
-  // are kept), the kind's record or default is loaded, and the window shows `name`.
+  // are kept), the kind's record or default is loaded, and the window shows `name`.  When the file
+  // cannot be read for another kind than the one shown, the grid shows no kind, as with nothing
+  // selected: it must not show the other kind's rows under this kind's name, where the next store
+  // would write them over the record that could not be read.
   void ChooseSymbol(int symbol, const std::string& name);
+  // The symbol list lists nothing (a category without symbols), so nothing is selected: the rows
+  // are stored under the shown kind as a choice stores them, then the grid and the preview's
+  // labels are emptied, no kind is shown (the next choice stores nothing) and the grid and its
+  // bar take no input until a symbol is chosen.
+  void ChooseNoSymbol();
 
   // Stores the rows as the record of `kind` when there are rows and changes.  False when the
   // store failed (the user was told).  The changed flag stays as it is.
   bool StoreRows(const std::string& kind);
-  // Fills grid, rows and preview from the kind's record or its built-in default; leaves them as
-  // they are when the file cannot be used (the user was told).
-  void LoadRows(const std::string& kind);
+  // Fills grid, rows and preview from the kind's record or its built-in default.  False when the
+  // file cannot be used (the user was told): they are left as they are.
+  bool LoadRows(const std::string& kind);
 
   // The grid's reports.  With nothing selected in the symbol list each does nothing.
   void OnRowClicked(const SelectedKind& selected, int row, int column);
@@ -77,7 +87,9 @@ class ParaSetModel {
   void OnCellChanged(const SelectedKind& selected, int row, int column, const std::string& text);
   // The grid has the new, empty row `row`.
   void OnRowInserted(const SelectedKind& selected, int row);
-  // The grid no longer has row `row`; the stored record loses that row's slot at once.
+  // The grid no longer has row `row`; the stored record loses that row's own slot at once, if it
+  // has one, and keeps every other: after a delete, refused or not, the record holds the rows it
+  // held before but the deleted one, in their stored order.
   void OnRowDeleted(const SelectedKind& selected, int row);
   // Rows `row` and `to` traded places in the grid.
   void OnRowMoved(const SelectedKind& selected, int row, int to);
@@ -103,8 +115,11 @@ class ParaSetModel {
  private:
   class KindWindow;
 
-  // Shows "文件没找到！" when the file could not be used; true when it could.
+  // Shows "文件没找到！" (or, when another program held it, kFileBusy) when the file could not be
+  // used; true when it could.
   bool CheckFile(const FileStatus& status);
+  // The grid and the preview's labels empty, no kind shown, the grid and its bar taking no input.
+  void ShowNoKind();
   void UpdateScale();
   // Writes `text` into the cell and reads it back into the row's slot.
   void ShowCell(int row, int column, const std::string& text);
@@ -119,8 +134,9 @@ class ParaSetModel {
   void ClearRows();
   void InsertSlot(int row);
   void RemoveSlot(int row);
-  // The stored slot of the deleted row; the other rows' stored slots close up behind it.
-  int TakeStoredSlot(int row);
+  // Row `row` is gone: its stored slot, if any, is taken out of the kind's record, and the other
+  // rows' stored slots close up behind it once the file has done so.
+  void RemoveStoredSlot(const std::string& kind, int row);
   // The record the rows make, named `kind`.
   SymbolLabelConfig RecordOfRows(const std::string& kind) const;
 
@@ -136,7 +152,9 @@ class ParaSetModel {
   bool m_bDirty = false;
   SymbolLabelConfig m_rows;
   // Per row, the slot of the stored record it stands for: the rows' own order after a load or a
-  // store, another one after rows moved.
+  // store, another one after rows moved or a delete was refused; kNoSlot for a row not stored
+  // yet (added, from the default, or left from another kind by a failed load).
+  static constexpr int kNoSlot = -1;
   std::vector<int> m_storedSlot;
   OptionSnapshot m_snapshot;
 };

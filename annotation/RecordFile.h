@@ -1,7 +1,9 @@
 // The file access under the configuration file: one file opened for reading and writing in byte
-// mode, created when missing and never truncated.  LabelConfigFile works only through these two
-// interfaces, so tests can hand it files that fail on purpose.  The opener owns nothing it hands
-// out; the caller owns the returned file and closes it by destroying it (or by Close()).
+// mode, created when missing and never truncated unless asked, and the few things done to the
+// files beside it (the journal of a write: RollbackJournal.h).  LabelConfigFile and the journal
+// work only through these two interfaces, so tests can hand them files that fail on purpose.  The
+// opener owns nothing it hands out; the caller owns the returned file and closes it by destroying
+// it (or by Close()).
 //
 // Several programs share the file (the window in each host process, vjdcfg): each operation holds
 // the file's lock while it runs, shared to read and exclusive to read, change and write, so one
@@ -44,13 +46,28 @@ class IRecordFile {
     (void)kind;
     return LockResult::kHeld;
   }
+  // Flushes and makes the file `size` bytes long: cut, or lengthened with zero bytes.
+  virtual bool Truncate(long long size) = 0;
+  // Flushes and waits until every byte written so far is on the disk, not only in the system's
+  // cache (fsync; FlushFileBuffers).
+  virtual bool Sync() = 0;
 };
 
 class IRecordFileSystem {
  public:
   virtual ~IRecordFileSystem() = default;
-  // `path` is a GBK path with backslashes.  Null when the file can neither be opened nor created.
+  // `path` is a GBK path with backslashes (vjdcfg's own file system takes UTF-8).  Null when the
+  // file can neither be opened nor created.
   virtual std::unique_ptr<IRecordFile> OpenOrCreate(const CString& path) = 0;
+  // True when something is at `path`.
+  virtual bool Exists(const CString& path) = 0;
+  // Deletes the file at `path`, which nobody may hold open (Windows refuses that); true when it
+  // is gone.
+  virtual bool Remove(const CString& path) = 0;
+  // Puts on the disk which files the folder of `path` holds, so that a file created or deleted in
+  // it stays so after a power cut (fsync of the folder; nothing on Windows, which keeps that by
+  // itself).  A folder that cannot be synced is let be: some file systems refuse it.
+  virtual void SyncFolder(const CString& path) = 0;
 };
 
 }  // namespace vjd::annotation

@@ -2,6 +2,10 @@
 // m_nPosition with a label's position code (0 to 24, -1 for none), runs the window modally and on
 // IDOK reads the chosen code and its display name; on cancel nothing is returned.  The object is
 // the caller's, usually on its stack.
+//
+// From the keyboard: the window opens with the checked button focused; the arrow keys move the
+// check and the focus among the 25 buttons along their visual rows and columns (see
+// PositionButtonAfterArrow), and Enter chooses, as OK does.
 
 #pragma once
 
@@ -20,5 +24,11 @@ class CSignRelaPosDlg : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
   void OnOK() override;
+
+ private:
+  // An arrow key (VK_LEFT .. VK_DOWN) moves the check and the focus.
+  void MoveAmongButtons(UINT key);
 };

@@ -12,7 +12,6 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <sys/file.h>
 #include <time.h>
 #include <unistd.h>
 #endif
@@ -64,18 +63,33 @@ void Pause(int ms) {
   Sleep(static_cast<DWORD>(ms));
 }
 #else
-// flock: the lock belongs to the open file, so two operations of one process exclude each other
-// as two processes do (a POSIX record lock would not), and it goes with the last descriptor.
+// An open-file-description lock (F_OFD_SETLK) on the byte at 2^62, length 1.  It belongs to the
+// open file, as flock's does, so two operations of one process exclude each other as two processes
+// do, and it goes with the last descriptor.  Unlike flock it meets the POSIX record lock that
+// wineserver takes on that same byte for a Windows program's LockFileEx (above), and on NFS it
+// becomes the server's byte-range lock.
+constexpr off_t kLockOffset = off_t{1} << 62;
+
+int SetLock(std::FILE* file, short type) {
+  struct flock at = {};
+  at.l_type = type;
+  at.l_whence = SEEK_SET;
+  at.l_start = kLockOffset;
+  at.l_len = 1;
+  return ::fcntl(::fileno(file), F_OFD_SETLK, &at);
+}
+
 LockTry TryLock(std::FILE* file, RecordFileLock kind) {
-  const int operation = (kind == RecordFileLock::kExclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
-  if (::flock(::fileno(file), operation) == 0) return LockTry::kHeld;
-  if (errno == EWOULDBLOCK || errno == EINTR) return LockTry::kBusy;
+  if (SetLock(file, kind == RecordFileLock::kExclusive ? F_WRLCK : F_RDLCK) == 0) {
+    return LockTry::kHeld;
+  }
+  if (errno == EAGAIN || errno == EACCES || errno == EINTR) return LockTry::kBusy;
   return errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS ? LockTry::kUnsupported
                                                                    : LockTry::kFailed;
 }
 
 void ReleaseLock(std::FILE* file) {
-  ::flock(::fileno(file), LOCK_UN);
+  SetLock(file, F_UNLCK);
 }
 
 void Pause(int ms) {
@@ -95,28 +109,53 @@ StdioRecordFile::~StdioRecordFile() {
   Close();
 }
 
+// A stream keeps its error flag after a failed call, and every flush after it would fail too:
+// each call reports its own failure and clears the flag, so the calls that put the old bytes back
+// after a failed write (a full disk) can succeed.
+bool StdioRecordFile::Failed() {
+  if (!std::ferror(file_)) return false;
+  std::clearerr(file_);
+  return true;
+}
+
 long StdioRecordFile::Read(void* buffer, std::size_t size) {
   if (file_ == nullptr) return -1;
   std::size_t n = std::fread(buffer, 1, size, file_);
-  if (n < size && std::ferror(file_)) return -1;
+  if (n < size && Failed()) return -1;
   return static_cast<long>(n);
 }
 
 bool StdioRecordFile::Write(const void* buffer, std::size_t size) {
-  return file_ != nullptr && std::fwrite(buffer, 1, size, file_) == size;
+  if (file_ == nullptr) return false;
+  if (std::fwrite(buffer, 1, size, file_) == size) return true;
+  Failed();
+  return false;
 }
 
 bool StdioRecordFile::Flush() {
-  return file_ != nullptr && std::fflush(file_) == 0 && !std::ferror(file_);
+  if (file_ == nullptr) return false;
+  const bool flushed = std::fflush(file_) == 0;
+  return !Failed() && flushed;
+}
+
+bool StdioRecordFile::Sync() {
+  if (!Flush()) return false;
+#ifdef _WIN32
+  return FlushFileBuffers(HandleOf(file_)) != 0;
+#else
+  return ::fsync(::fileno(file_)) == 0;
+#endif
 }
 
 bool StdioRecordFile::Seek(long long offset) {
   if (file_ == nullptr) return false;
+  // A seek first writes what waits in the buffer: a full disk may show here.
 #ifdef _WIN32
-  return _fseeki64(file_, offset, SEEK_SET) == 0;
+  const bool sought = _fseeki64(file_, offset, SEEK_SET) == 0;
 #else
-  return fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
+  const bool sought = fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
 #endif
+  return !Failed() && sought;
 }
 
 LockResult StdioRecordFile::Lock(RecordFileLock kind) {
@@ -149,7 +188,7 @@ void StdioRecordFile::Unlock() {
 }
 
 bool StdioRecordFile::Truncate(long long size) {
-  if (!Flush()) return false;
+  if (size < 0 || !Flush()) return false;
 #ifdef _WIN32
   LARGE_INTEGER end;
   end.QuadPart = size;
@@ -185,6 +224,44 @@ CString StdioRecordFileSystem::NativePath(const CString& path) {
     if (text[pos] == '\\') text[pos] = '/';
   }
   return CString(text.data(), static_cast<int>(text.size()));
+#endif
+}
+
+bool StdioRecordFileSystem::Exists(const CString& path) {
+  const CString native = NativePath(path);
+#ifdef _WIN32
+  return GetFileAttributesA(native) != INVALID_FILE_ATTRIBUTES;
+#else
+  struct stat st;
+  return ::lstat(native, &st) == 0;
+#endif
+}
+
+bool StdioRecordFileSystem::Remove(const CString& path) {
+  const CString native = NativePath(path);
+#ifdef _WIN32
+  return DeleteFileA(native) || GetLastError() == ERROR_FILE_NOT_FOUND;
+#else
+  return ::unlink(native) == 0 || errno == ENOENT;
+#endif
+}
+
+void StdioRecordFileSystem::SyncFolder(const CString& path) {
+  SyncFolderOf(std::string(NativePath(path)));
+}
+
+void StdioRecordFileSystem::SyncFolderOf(const std::string& native_path) {
+#ifdef _WIN32
+  (void)native_path;  // the file system keeps its folders' entries by itself
+#else
+  const std::size_t slash = native_path.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string(".")
+                             : slash == 0               ? std::string("/")
+                                                        : native_path.substr(0, slash);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
 #endif
 }
 

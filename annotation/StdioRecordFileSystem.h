@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "RecordFile.h"
 
@@ -31,11 +32,13 @@ class StdioRecordFile : public IRecordFile {
   bool Seek(long long offset) override;
   bool Close() override;
   LockResult Lock(RecordFileLock kind) override;
-  // Flushes and cuts the file to `size` bytes.
-  bool Truncate(long long size);
+  bool Truncate(long long size) override;
+  bool Sync() override;
 
  private:
   void Unlock();
+  // True when the last call on the stream failed; clears the stream's error flag.
+  bool Failed();
 
   std::FILE* file_;
   Ownership ownership_;
@@ -50,8 +53,15 @@ class StdioRecordFileSystem : public IRecordFileSystem {
       : lock_wait_ms_(lock_wait_ms) {}
 
   std::unique_ptr<IRecordFile> OpenOrCreate(const CString& path) override;
+  bool Exists(const CString& path) override;
+  bool Remove(const CString& path) override;
+  void SyncFolder(const CString& path) override;
 
   static StdioRecordFileSystem& Instance();
+  // fsync of the folder that holds the file at `native_path` (a path NativePath gives, or any
+  // path of the platform's C runtime); nothing on Windows.  A folder that cannot be synced (some
+  // file systems refuse) is let be, as SQLite lets it be.
+  static void SyncFolderOf(const std::string& native_path);
   // The path as the C runtime of this platform wants it.
   static CString NativePath(const CString& path);
 

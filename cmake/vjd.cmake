@@ -62,8 +62,9 @@ endif()
 # Tests that open no window and so need not wait for the display (see vjd_share_display); the
 # end-to-end scripts bring a display and a Wine prefix of their own, which they share.
 set(VJD_WINDOWLESS_TESTS logic_tests apply_host_test vjdbase_labels_test vjdcfg_program
-  vjdcfg_two_writers plugin_export_table plugin_export_ordinals kernel_export_table)
-set(VJD_OWN_DISPLAY_TESTS apply_e2e host_program_e2e)
+  vjdcfg_two_writers vjdcfg_crash_and_full_disk plugin_export_table plugin_export_ordinals
+  kernel_export_table)
+set(VJD_OWN_DISPLAY_TESTS apply_e2e drawing_change_e2e host_program_e2e keyboard_e2e)
 
 # vjd_test_program(var name): the program that runs the test program `name`'s cases in this build
 # (its own, or the one it is linked into), for $<TARGET_FILE:...>.

@@ -131,6 +131,13 @@ fi
 # Status 2: a server of this prefix runs already (-p600: it leaves after ten idle minutes).
 "$wineserver" -p600 9>&- </dev/null >/dev/null 2>&1 && started=0 || started=$?
 [ "$started" = 0 ] || [ "$started" = 2 ] || cannot_start "the Wine server of $prefix did not start"
+if [ "$started" = 0 ]; then
+  # The first program on a new server starts Wine's own lasting processes (services, device
+  # drivers, plug and play), which keep the standard error they were given for as long as the
+  # server lives: a caller that reads this program's output through a pipe (ctest) would wait for
+  # them until the server leaves.  So they are started here, on no stream of the caller's.
+  "$wine" cmd /c exit 0 9>&- </dev/null >/dev/null 2>&1 || true
+fi
 if [ "$fresh" = 1 ]; then
   # The dialogs' "宋体" 9 pt: a Song/Ming face whose glyphs fit the text cell (a Hei face such as
   # WenQuanYi Zen Hei overflows it, and the controls cut the tops and bottoms off).

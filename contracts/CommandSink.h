@@ -5,8 +5,12 @@
 // it opens.
 #pragma once
 
+namespace vjd::command {
+
 class ICommandSink {
  public:
   virtual ~ICommandSink() = default;
   virtual void Send(int code, int param1, int param2) = 0;
 };
+
+}  // namespace vjd::command

@@ -11,28 +11,10 @@
 #include <vector>
 
 #include "FuzzChecks.h"
+#include "MemorySymbolLibrary.h"
 #include "SymbolCatalog.h"
 
 using fuzzcheck::Require;
-
-namespace {
-
-class CountedLibrary : public ISymbolLibrary {
- public:
-  explicit CountedLibrary(int count) : m_count(count) {}
-  int GetSymbolCount() const override { return m_count; }
-  std::string GetSymbolName(int index) const override {
-    return index >= 0 && index < m_count ? "S" + std::to_string(index) : std::string();
-  }
-  void GetSymbolExtent(int, double extent[4]) const override {
-    extent[0] = extent[1] = extent[2] = extent[3] = 0;
-  }
-
- private:
-  int m_count;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
@@ -78,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   const int count = size > 0 ? data[0] % 64 : 0;
-  CountedLibrary library(count);
+  const auto library = vjd::testing::MemorySymbolLibrary::Numbered(count);
   std::set<int> others;
   for (const SymbolListItem& item : catalog.SymbolsOf(SymbolCatalog::kOthers, library)) {
     Require(item.nSymbol >= 0 && item.nSymbol < count);

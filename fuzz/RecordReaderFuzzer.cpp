@@ -1,58 +1,43 @@
-// libFuzzer target: the configuration file's operations over arbitrary file contents.  The file
-// lives in memory; every read is checked to stay within one record, and every record handed out
-// must be safe to use (count in 0..8, every text terminated inside its field, every size and
-// angle finite).
+// libFuzzer target: the configuration file's operations over arbitrary file contents, and over an
+// arbitrary journal beside it.  The file lives in the shared in-memory file system; every access
+// is checked to keep to whole records, and every record handed out must be safe to use (count in
+// 0..8, every text terminated inside its field, every size and angle finite).
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
+#include <string>
 
 #include "LabelConfigFile.h"
+#include "MemoryRecordFileSystem.h"
+#include "RollbackJournal.h"
 
 using namespace vjd::annotation;
 
 namespace {
 
-class MemoryFile : public IRecordFile {
- public:
-  explicit MemoryFile(std::vector<unsigned char>& bytes) : bytes_(bytes) {}
-  long Read(void* buffer, std::size_t size) override {
-    if (size > kRecordSize) std::abort();  // a read must never span more than one record
-    std::size_t left = pos_ < bytes_.size() ? bytes_.size() - pos_ : 0;
-    std::size_t n = size < left ? size : left;
-    if (n > 0) std::memcpy(buffer, bytes_.data() + pos_, n);
-    pos_ += n;
-    return static_cast<long>(n);
-  }
-  bool Write(const void* buffer, std::size_t size) override {
-    if (size != kRecordSize || pos_ % kRecordSize != 0) std::abort();  // whole records, aligned
-    if (bytes_.size() < pos_ + size) bytes_.resize(pos_ + size);
-    std::memcpy(bytes_.data() + pos_, buffer, size);
-    pos_ += size;
-    return true;
-  }
-  bool Seek(long long offset) override {
-    if (offset < 0 || static_cast<std::size_t>(offset) > bytes_.size()) std::abort();
-    pos_ = static_cast<std::size_t>(offset);
-    return true;
-  }
-  bool Flush() override { return true; }
-  bool Close() override { return true; }
+using vjd::testing::MemoryRecordFileSystem;
 
- private:
-  std::vector<unsigned char>& bytes_;
-  std::size_t pos_ = 0;
-};
+const char kPath[] = "C:\\host\\机电数据库\\机电配置.cfg";
 
-class MemoryFiles : public IRecordFileSystem {
- public:
-  std::vector<unsigned char> bytes;
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    return std::make_unique<MemoryFile>(bytes);
+// A journal beside the file for inputs that ask for one (an odd length): the input's bytes
+// as the journal, with the checksum a writer would have put at its end, so that the runs it
+// declares are read and played back.
+std::string JournalOf(const uint8_t* data, size_t size) {
+  std::string journal(reinterpret_cast<const char*>(data), size);
+  if (journal.size() >= RollbackJournal::kHeaderSize + 4) {
+    const std::size_t end = journal.size() - 4;
+    std::uint32_t c = 0xFFFFFFFFu;  // CRC-32 of bytes 12 .. end
+    for (std::size_t i = 12; i < end; ++i) {
+      c ^= static_cast<unsigned char>(journal[i]);
+      for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    }
+    c ^= 0xFFFFFFFFu;
+    for (int i = 0; i < 4; ++i) journal[end + i] = static_cast<char>((c >> (8 * i)) & 0xFF);
   }
-};
+  return journal;
+}
 
 void CheckSafe(const SymbolLabelConfig& r) {
   if (r.nLabelCount < 0 || r.nLabelCount > kMaxLabelSlots) std::abort();
@@ -68,9 +53,29 @@ void CheckSafe(const SymbolLabelConfig& r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  MemoryFiles files;
-  files.bytes.assign(data, data + size);
+  MemoryRecordFileSystem files;
+  files.Put(kPath, std::string(reinterpret_cast<const char*>(data), size));
+  const bool journal = size % 2 == 1;
+  if (journal) files.Put(std::string(kPath) + RollbackJournal::kSuffix, JournalOf(data, size));
   LabelConfigFile file("C:\\host\\", &files);
+  // The first operation undoes a journal that holds together, leaving the file at the length
+  // the journal gives, or leaves the file and the journal as they are.
+  SymbolLabelConfig first;
+  file.FindRecord("", first);
+  const bool sealed = size >= RollbackJournal::kHeaderSize + 4 && data[8] == 1 && data[9] == 0 &&
+                      data[10] == 0 && data[11] == 0;
+  if (journal && sealed && !files.Has(std::string(kPath) + RollbackJournal::kSuffix)) {
+    std::uint64_t original = 0;
+    for (int i = 0; i < 8; ++i) original |= std::uint64_t{data[16 + i]} << (8 * i);
+    if (files.Contents(kPath).size() != original) std::abort();
+  } else if (files.Contents(kPath) != std::string(reinterpret_cast<const char*>(data), size)) {
+    std::abort();
+  }
+  const std::string contents = files.Contents(kPath);
+  size = contents.size();
+  data = reinterpret_cast<const uint8_t*>(contents.data());
+  // From here on every access keeps to whole records.
+  files.RequireWholeRecords(kPath, kRecordSize);
 
   // The name looked for: the first record's name when there is one, else a fixed kind.
   char name[kNameFieldSize] = "电动机";
@@ -88,10 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.GetFirstSlotSize(name, h, w);
   if (!std::isfinite(h) || !std::isfinite(w)) std::abort();  // a new grid row shows them
   int index = size > 0 ? data[size - 1] % 11 - 1 : 0;
-  int count = size > 1 ? data[size - 2] % 12 - 1 : 0;
-  file.RemoveLabelSlot(name, index, count);
+  file.RemoveLabelSlot(name, index);
 
-  std::size_t whole = files.bytes.size() / kRecordSize;
+  std::size_t whole = size / kRecordSize;
   SymbolLabelConfig added;
   InitRecord(added);
   SetSymbolName(added, "fuzz-new-kind");
@@ -99,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.StoreRecord(added);
   // A new kind lands right after the last whole record; an existing one stays where it was.
   std::size_t expected = existed ? size : (whole + 1) * kRecordSize;
-  if (!existed && files.bytes.size() != expected) std::abort();
-  if (existed && files.bytes.size() != size) std::abort();
+  if (!existed && files.Contents(kPath).size() != expected) std::abort();
+  if (existed && files.Contents(kPath).size() != size) std::abort();
+  if (!files.Strays().empty()) std::abort();  // a read or write beyond one record
   return 0;
 }

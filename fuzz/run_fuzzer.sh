@@ -3,7 +3,8 @@
 # The corpus folder starts with a few seeds (an empty input, a zeroed record, random bytes and the
 # seed files given) and keeps what the fuzzer finds, so later runs start from there; a seed named
 # *.dict is the fuzzer's dictionary instead.  A crash, a sanitizer finding or a broken invariant
-# (the target aborts) fails the run.
+# (the target aborts) fails the run: with status 1, as libFuzzer's own 77 is the status the test
+# runner reads as "skipped".
 set -euo pipefail
 fuzzer=$1 corpus=$2 seconds=${3:-10} max_len=${4:-4096}
 shift $(($# < 4 ? $# : 4))
@@ -22,5 +23,5 @@ if [ -z "$(ls -A "$corpus")" ]; then
   head -c 1500 /dev/urandom > "$corpus/partial"
   for seed in ${seeds[@]+"${seeds[@]}"}; do cp "$seed" "$corpus/seed-$(basename "$seed")"; done
 fi
-exec "$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
+exec "$fuzzer" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 -error_exitcode=1 \
   ${options[@]+"${options[@]}"} "$corpus"

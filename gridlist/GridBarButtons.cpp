@@ -1,5 +1,7 @@
 #include "GridBarButtons.h"
 
+#include "GridKeys.h"
+
 namespace {
 
 const char* const kTips[CGridBarButtons::kCount] = {"新建标注", "删除标注", "Move Up", "Move Down"};
@@ -18,6 +20,14 @@ CGridBarButtons::Action CGridBarButtons::ActionOf(int button, int selectedRow) {
       return Action::kMoveDown;
   }
   return Action::kNothing;
+}
+
+int CGridBarButtons::ButtonForKey(unsigned key, unsigned modifiers) {
+  if (modifiers == GridModNone && key == GridKeyInsert) return 0;
+  if (modifiers == GridModNone && key == GridKeyDelete) return 1;
+  if (modifiers == GridModAlt && key == GridKeyUp) return 2;
+  if (modifiers == GridModAlt && key == GridKeyDown) return 3;
+  return kNone;
 }
 
 const char* CGridBarButtons::Tip(int button) {

@@ -1,10 +1,12 @@
 // CGridBarButtons: the four buttons of the grid's button bar - where they are, which one is hot
-// (under the pointer) or pressed, what a click on each does, and which tooltip names it.
+// (under the pointer) or pressed, what a click on each does, which tooltip names it and which key
+// presses it.
 //
 // The buttons sit side by side at the bar's right end, vertically centred.  The hot button follows
 // the pointer except while a button is pressed; a click is a press and a release on the same
-// button.  Plain state, no window: the bar tells it sizes and mouse events (as buttons under the
-// pointer) and repaints and acts on the answers.
+// button.  While the grid has the focus, Insert presses "new", Delete "delete", Alt+Up and
+// Alt+Down the two arrows, each as a click does.  Plain state, no window: the bar tells it sizes
+// and mouse events (as buttons under the pointer) and repaints and acts on the answers.
 #pragma once
 
 #include "GridBox.h"
@@ -21,6 +23,9 @@ class CGridBarButtons {
   static Action ActionOf(int button, int selectedRow);
   // The tooltip text of a button (0..3), nullptr for anything else.
   static const char* Tip(int button);
+  // The button a key-down in the grid presses, with exactly these modifiers held (GridModifier
+  // bits); kNone for any other key or combination.
+  static int ButtonForKey(unsigned key, unsigned modifiers);
 
   // Places the buttons in a bar of this client size.
   void Layout(int width, int height);

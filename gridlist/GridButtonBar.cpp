@@ -36,13 +36,43 @@ HBITMAP LoadStripImage() {
   return image;
 }
 
+// Every other pixel of `area`, checkered, in the button face colour: the buttons of a disabled bar.
+void Fade(HDC dc, const RECT& area) {
+  static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+  HBITMAP pattern = ::CreateBitmap(8, 8, 1, 1, kChecker);
+  HBRUSH brush = ::CreatePatternBrush(pattern);
+  HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+  const COLORREF oldText = ::SetTextColor(dc, RGB(0, 0, 0)),
+                 oldBack = ::SetBkColor(dc, RGB(255, 255, 255));
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  ::PatBlt(dc, area.left, area.top, w, h, 0x00A000C9);  // D and P: the 0 bits black
+  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNFACE));
+  ::SetBkColor(dc, RGB(0, 0, 0));
+  ::PatBlt(dc, area.left, area.top, w, h, 0x00FA0089);  // D or P: those black ones the face
+  ::SetTextColor(dc, oldText);
+  ::SetBkColor(dc, oldBack);
+  ::SelectObject(dc, oldBrush);
+  ::DeleteObject(brush);
+  ::DeleteObject(pattern);
+}
+
 }  // namespace
 
 CGridButtonBar::CGridButtonBar() : m_pGrid(nullptr), m_hStrip(LoadStripImage()) {}
 
 CGridButtonBar::~CGridButtonBar() {
+  SetGrid(nullptr);
   DestroyToolTips();
   if (m_hStrip) ::DeleteObject(m_hStrip);
+}
+
+void CGridButtonBar::SetGrid(CGridListCtrl* pGrid) {
+  if (pGrid == m_pGrid) return;
+  CGridListCtrl* pOld = m_pGrid;
+  m_pGrid = nullptr;  // first: the old grid's unlinking finds nothing to call back
+  if (pOld) pOld->AttachBar(nullptr);
+  m_pGrid = pGrid;
+  if (pGrid) pGrid->AttachBar(this);
 }
 
 RECT CGridButtonBar::GetButtonRect(int button) const {
@@ -104,6 +134,13 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wParam));
       return TRUE;
+    case WM_ENABLE:  // disabled, no button stays hot or pressed; either way it looks anew
+      if (!wParam) {
+        m_buttons.OnCaptureLost();
+        m_buttons.OnMove(kNoButton);
+      }
+      Invalidate(FALSE);
+      return FALSE;
     case WM_SETTEXT:  // the caption: the button itself would not repaint through us
       *pResult = Default();
       Invalidate(FALSE);
@@ -187,6 +224,8 @@ void CGridButtonBar::Paint(HDC hdc) {
       HDC strip = ::CreateCompatibleDC(hdc);
       HGDIOBJ oldStrip = ::SelectObject(strip, m_hStrip);
       ::BitBlt(image, stripLeft, y, kStripWidth, kButtonHeight, strip, 0, 0, SRCCOPY);
+      if (!::IsWindowEnabled(m_hWnd))
+        Fade(image, RECT{stripLeft, y, stripLeft + kStripWidth, y + kButtonHeight});
       ::SelectObject(strip, oldStrip);
       ::DeleteDC(strip);
     }

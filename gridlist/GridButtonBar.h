@@ -7,9 +7,11 @@
 // sunken while it is pressed.  Each button has a tooltip.  A click (press and release on the same
 // button) on "new" appends a row while the grid has fewer than 8; on "delete" it deletes the
 // selected row and selects its neighbour; on "move up" and "move down" it moves the selected row
-// one place.  An edit still open in the grid ends before any of them.  Where the buttons are, which
-// is hot or pressed and what a click does is decided by CGridBarButtons; the bar paints and acts.
-// The bar does not own the grid (SetGrid); it owns its strip image and its tooltip control.
+// one place.  An edit still open in the grid ends before any of them.  The grid's keys press the
+// buttons too (Insert, Delete, Alt+Up, Alt+Down), through the same actions.  Disabled, the bar
+// takes no input and shows its buttons faded.  Where the buttons are, which is hot or pressed and
+// what a click does is decided by CGridBarButtons; the bar paints and acts.  The bar does not own
+// the grid (SetGrid); it owns its strip image and its tooltip control.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +33,12 @@ class CGridButtonBar : public CWnd {
   CGridButtonBar();
   ~CGridButtonBar() override;
 
-  void SetGrid(CGridListCtrl* pGrid) { m_pGrid = pGrid; }
+  // Links the bar and the grid both ways (the grid's keys press the bar's buttons); nullptr
+  // unlinks them.  Whichever of the two goes first unlinks them.
+  void SetGrid(CGridListCtrl* pGrid);
+
+  // What a click on `button` (0..3) does: the grid's keys press the buttons through it.
+  void Act(int button);
 
   // The two actions, overridable: delete a (valid) row and select its neighbour; append a row.
   virtual void OnDeleteRow(int row);
@@ -59,7 +66,6 @@ class CGridButtonBar : public CWnd {
   void OnMouseMove(POINT pt);
   void OnLButtonDown(POINT pt);
   void OnLButtonUp(POINT pt);
-  void Act(int button);
   void RepaintButton(int button, bool now);
   void DestroyToolTips();
 

@@ -1,7 +1,27 @@
 #include "GridColumnRules.h"
 
+namespace {
+
+// Sets flags[column], growing the array with cleared flags as needed; false for a negative column.
+bool SetFlag(CByteArray& flags, int column, bool on) {
+  if (column < 0) return false;
+  const int size = static_cast<int>(flags.GetSize());
+  if (size < column + 1) {
+    flags.SetSize(column + 1);
+    for (int i = size; i < column + 1; ++i) flags[i] = 0;
+  }
+  flags[column] = on ? 1 : 0;
+  return true;
+}
+
+bool FlagOf(const CByteArray& flags, int column) {
+  return column >= 0 && column < flags.GetSize() && flags[column] != 0;
+}
+
+}  // namespace
+
 bool CGridColumnRules::IsReadOnly(int column) const {
-  return column >= 0 && column < m_arrReadOnly.GetSize() && m_arrReadOnly[column] != 0;
+  return FlagOf(m_arrReadOnly, column);
 }
 
 int CGridColumnRules::SetReadOnlyColumnCount(int count) {
@@ -13,14 +33,15 @@ int CGridColumnRules::SetReadOnlyColumnCount(int count) {
 }
 
 bool CGridColumnRules::SetColumnReadOnly(int column, bool readOnly) {
-  if (column < 0) return false;
-  const int size = static_cast<int>(m_arrReadOnly.GetSize());
-  if (size < column + 1) {
-    m_arrReadOnly.SetSize(column + 1);
-    for (int i = size; i < column + 1; ++i) m_arrReadOnly[i] = 0;
-  }
-  m_arrReadOnly[column] = readOnly ? 1 : 0;
-  return true;
+  return SetFlag(m_arrReadOnly, column, readOnly);
+}
+
+bool CGridColumnRules::IsChoice(int column) const {
+  return FlagOf(m_arrChoice, column);
+}
+
+bool CGridColumnRules::SetColumnChoice(int column, bool choice) {
+  return SetFlag(m_arrChoice, column, choice);
 }
 
 bool CGridColumnRules::SetColumnEditor(int column, int kind, int columnCount) {

@@ -1,9 +1,11 @@
 // CGridColumnRules: the per-column editing rules of the grid list control - which columns are
-// read-only, which in-place editor a column uses, and the option lists of the combo-box columns.
+// read-only, which in-place editor a column uses, the option lists of the combo-box columns, and
+// which columns the grid's parent chooses in a window of its own (a click on such a cell opens
+// it; so do Enter, F2 and Space).
 //
 // The rules know nothing of windows: the grid passes its current column count where a rule
 // depends on it.  Every operation that takes a column checks it first; a call with a column out of
-// range is rejected and leaves all three arrays exactly as they were.
+// range is rejected and leaves all the arrays exactly as they were.
 //
 // Option lists are kept flattened, the way the configuration window hands them over: the options
 // of every column in column order, with one empty string between one column's options and the
@@ -46,6 +48,12 @@ class CGridColumnRules {
   // cell outside the grid's rows and columns, else the column's kind (as GetColumnEditor).
   int EditorFor(int row, int column, int rowCount, int columnCount);
 
+  // Whether the parent chooses the column's values: its flag was set and not cleared since.
+  bool IsChoice(int column) const;
+  // Sets one column's choice flag, growing the flag array as needed.  Returns false (nothing
+  // changed) for a negative column.
+  bool SetColumnChoice(int column, bool choice);
+
   // Replaces the flattened option lists by a copy of `options` (separators included).
   void SetColumnOptions(const CStringArray& options);
   const CStringArray& GetFlatOptions() const { return m_arrOptions; }
@@ -57,4 +65,5 @@ class CGridColumnRules {
   CArray<int, int> m_arrEditorKinds;
   CStringArray m_arrOptions;
   CByteArray m_arrReadOnly;
+  CByteArray m_arrChoice;
 };

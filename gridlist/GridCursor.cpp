@@ -1,6 +1,8 @@
 #include "GridCursor.h"
 
-CGridCursor::KeyAction CGridCursor::OnKey(unsigned key, int columnCount, int focusedRow) {
+CGridCursor::KeyAction CGridCursor::OnKey(unsigned key, unsigned modifiers, int columnCount,
+                                          int focusedRow, bool choiceCell) {
+  const bool onCell = m_nPosition != -1 && focusedRow != -1;
   switch (key) {
     case GridKeyLeft:
       return Step(-1, columnCount);
@@ -8,7 +10,12 @@ CGridCursor::KeyAction CGridCursor::OnKey(unsigned key, int columnCount, int foc
       return Step(+1, columnCount);
     case GridKeyEnter:
     case GridKeyF2:
-      return m_nPosition != -1 && focusedRow != -1 ? KeyAction::kEdit : KeyAction::kConsume;
+      if (!onCell) return KeyAction::kConsume;
+      return choiceCell ? KeyAction::kChoose : KeyAction::kEdit;
+    case GridKeySpace:
+      // Elsewhere Space stays the list-view's (it selects the focused row, with Ctrl toggles it).
+      return onCell && choiceCell && modifiers == GridModNone ? KeyAction::kChoose
+                                                              : KeyAction::kPass;
   }
   return KeyAction::kPass;
 }

@@ -1,12 +1,29 @@
 #include "Gridlistctrl.h"
 
+#include "GridBarButtons.h"
+#include "GridButtonBar.h"
 #include "GridEditorKind.h"
 #include "GridGeometry.h"
+#include "GridKeys.h"
+
+namespace {
+
+// The modifier keys held down as the message being handled was sent.
+unsigned HeldModifiers() {
+  unsigned held = GridModNone;
+  if (::GetKeyState(VK_SHIFT) & 0x8000) held |= GridModShift;
+  if (::GetKeyState(VK_CONTROL) & 0x8000) held |= GridModCtrl;
+  if (::GetKeyState(VK_MENU) & 0x8000) held |= GridModAlt;
+  return held;
+}
+
+}  // namespace
 
 CGridListCtrl::CGridListCtrl()
     : m_pEditor(nullptr), m_nEditRow(-1), m_nEditColumn(-1), m_draw(*this, m_rules) {}
 
 CGridListCtrl::~CGridListCtrl() {
+  if (m_pBar) m_pBar->SetGrid(nullptr);  // the bar no longer reaches this grid
   if (m_hWnd && ::IsWindow(m_hWnd)) DestroyEditor();
   if (m_pEditor && !m_pEditor->m_hWnd) delete m_pEditor;  // never created: nothing runs in it
   m_pEditor = nullptr;
@@ -41,6 +58,10 @@ int CGridListCtrl::GetColumnEditor(int column) {
 
 void CGridListCtrl::SetColumnOptions(const CStringArray& options) {
   m_rules.SetColumnOptions(options);
+}
+
+void CGridListCtrl::SetColumnChoice(int column, BOOL choice) {
+  m_rules.SetColumnChoice(column, choice != FALSE);
 }
 
 std::vector<int> CGridListCtrl::GetOrderArray() const {
@@ -112,10 +133,14 @@ void CGridListCtrl::ShowCurrentColumn() {
 }
 
 BOOL CGridListCtrl::PreTranslateMessage(MSG* pMsg) {
-  if (pMsg->message != WM_KEYDOWN || ::GetFocus() != m_hWnd)
-    return CListCtrl::PreTranslateMessage(pMsg);
+  const bool keyDown = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN;
+  if (!keyDown || ::GetFocus() != m_hWnd) return CListCtrl::PreTranslateMessage(pMsg);
+  if (OnBarKey(*pMsg)) return TRUE;
+  if (pMsg->message != WM_KEYDOWN) return CListCtrl::PreTranslateMessage(pMsg);
   const int focused = GetNextItem(-1, LVNI_FOCUSED);
-  switch (m_cursor.OnKey(static_cast<unsigned>(pMsg->wParam), GetColumnCount(), focused)) {
+  const bool choice = m_rules.IsChoice(GetFocusColumn());
+  switch (m_cursor.OnKey(static_cast<unsigned>(pMsg->wParam), HeldModifiers(), GetColumnCount(),
+                         focused, choice)) {
     case CGridCursor::KeyAction::kPass:
       return CListCtrl::PreTranslateMessage(pMsg);
     case CGridCursor::KeyAction::kConsume:
@@ -126,8 +151,31 @@ BOOL CGridListCtrl::PreTranslateMessage(MSG* pMsg) {
     case CGridCursor::KeyAction::kEdit:
       RequestEdit(focused, GetFocusColumn());
       break;
+    case CGridCursor::KeyAction::kChoose:
+      ChooseFocusedCell(focused);
+      break;
   }
   return TRUE;
+}
+
+BOOL CGridListCtrl::OnBarKey(const MSG& msg) {
+  const int button =
+      CGridBarButtons::ButtonForKey(static_cast<unsigned>(msg.wParam), HeldModifiers());
+  if (!m_pBar || button == CGridBarButtons::kNone) return FALSE;
+  m_pBar->Act(button);
+  return TRUE;
+}
+
+void CGridListCtrl::ChooseFocusedCell(int row) {
+  LVHITTESTINFO hit = {};
+  hit.iItem = row;
+  hit.iSubItem = GetFocusColumn();
+  hit.flags = LVHT_ONITEMLABEL;
+  MakeColumnVisible(hit.iSubItem);
+  RECT cell = {};
+  if (GetCellRect(row, hit.iSubItem, &cell))
+    hit.pt = POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+  SendClick(hit);
 }
 
 BOOL CGridListCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

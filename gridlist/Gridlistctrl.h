@@ -6,6 +6,10 @@
 //    shows (CGridCursor decides what keys and clicks do with it; columns may be dragged into a new
 //    order; column indexes never change, positions do; CGridGeometry maps the two and measures
 //    the cells);
+//  - on a cell whose value the parent chooses (a choice column), reports Enter, F2 and Space as a
+//    click on that cell (NM_CLICK), so the parent opens its choice as for the mouse;
+//  - presses its button bar's buttons for Insert, Delete, Alt+Up and Alt+Down (CGridBarButtons
+//    says which key presses which), so the keys take the buttons' own road and checks;
 //  - asks for an edit with LVN_BEGINLABELEDITA sent to its parent, which the parent's framework
 //    reflects back to the grid, and has the column's editor kind (CGridEditorKind) open an
 //    in-place editor over the cell; the editor's end notification takes the same road back;
@@ -38,6 +42,8 @@
 #include "GridRows.h"
 #include "ListCtrl.h"
 
+class CGridButtonBar;
+
 class CGridListCtrl : public CListCtrl, private CGridRows::List {
  public:
   CGridListCtrl();
@@ -54,6 +60,8 @@ class CGridListCtrl : public CListCtrl, private CGridRows::List {
   void SetColumnEditor(int column, int kind);
   int GetColumnEditor(int column);
   void SetColumnOptions(const CStringArray& options);
+  // A column whose value the parent chooses in a window of its own, opened on a click.
+  void SetColumnChoice(int column, BOOL choice);
   const CStringArray& GetColumnOptions() const { return m_rules.GetFlatOptions(); }
 
   // The cell's rectangle in client coordinates (column 0 without the icon area); FALSE for a row
@@ -74,6 +82,9 @@ class CGridListCtrl : public CListCtrl, private CGridRows::List {
   void MoveRowDown(int row) { Rows().Move(row, +1); }
   // The row operations, the button bar's among them.
   CGridRows Rows() { return CGridRows(*this); }
+  // The bar whose buttons the grid's keys press; CGridButtonBar::SetGrid links the two (and
+  // either one unlinks them when it goes).  Not owned.
+  void AttachBar(CGridButtonBar* pBar) { m_pBar = pBar; }
 
   // Moves an editor window over the cell, scrolling the cell into view first.
   BOOL PlaceEditor(CWnd* pEditor, int row, int column);
@@ -114,6 +125,10 @@ class CGridListCtrl : public CListCtrl, private CGridRows::List {
 
   // Sends NM_CLICK for a click the list-view did not report while the button went down.
   void SendClick(const LVHITTESTINFO& hit);
+  // A key pressed a bar button: TRUE when the key-down is taken.
+  BOOL OnBarKey(const MSG& msg);
+  // A key reported the focused cell at the current column as clicked.
+  void ChooseFocusedCell(int row);
 
   // The list-view as the row operations see it.
   int RowCount() const override { return GetItemCount(); }
@@ -137,4 +152,5 @@ class CGridListCtrl : public CListCtrl, private CGridRows::List {
   CGridCustomDraw m_draw;
   CGridClickReport m_click;
   const NMHDR* m_pOwnClick = nullptr;  // the grid's own NM_CLICK while it goes out
+  CGridButtonBar* m_pBar = nullptr;    // not owned; see AttachBar
 };

@@ -18,7 +18,13 @@ int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
   // asked afterwards, since one may accept the call and keep another command current.
   if (!map->SetCurrentCommand(commandId, currentState)) return 0;
   int nowId = 0, nowState = 0;
-  if (!map->GetCurrentCommand(nowId, nowState) || nowId != commandId) return 0;
+  if (!map->GetCurrentCommand(nowId, nowState)) {
+    // The map may have made it current without saying so: a command that is refused must not
+    // stay current with no window, so the previous one comes back.
+    map->SetCurrentCommand(currentId, currentState);
+    return 0;
+  }
+  if (nowId != commandId) return 0;
   map->SetPrompt(prompt);
   map->SetAction(action);
   messages.Send(kStart, 0, 0);

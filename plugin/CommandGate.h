@@ -10,8 +10,9 @@ namespace vjd::command {
 
 // Launches the command on `map`: 1 when it became the map's current command and its start went
 // to `messages`, 0 when it was refused (no map, the host cannot start a command or blocks this
-// one, it is current already, or the map did not make it current).  The command-state object
-// goes back to the host before the function returns, whichever way.
+// one, it is current already, or the map did not make it current; when the map took the call
+// but cannot say which command is current, the command current before is made current again).  The
+// command-state object goes back to the host before the function returns, whichever way.
 int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
            ICommandSink& messages);
 

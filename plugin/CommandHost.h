@@ -121,10 +121,19 @@ class IConfigWindow {
   virtual void Destroy() = 0;
 };
 
+// The resource context switched to this library's module (its window templates, bitmaps and
+// strings are found) while the object lives, and switched back when it goes.
+class IResourceScope {
+ public:
+  virtual ~IResourceScope() = default;
+};
+
 // Makes configuration windows.
 class IConfigWindows {
  public:
   virtual ~IConfigWindows() = default;
+  // Switches the resource context to this library's module until the object goes.
+  virtual std::unique_ptr<IResourceScope> OwnResources() = 0;
   // A new window with the selected device symbols (none: the window gets no selection) and all
   // of the drawing's (none: no list), shown; null when no window came about.
   virtual std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected,

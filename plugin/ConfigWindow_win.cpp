@@ -5,6 +5,15 @@
 
 using vjd::command::SymbolLists;
 
+namespace {
+
+// This library's resource context for the object's life.
+class OwnResourceScope : public vjd::command::IResourceScope {
+  CResourceScope m_scope;
+};
+
+}  // namespace
+
 CDlgParaSet* CConfigWindow::Window() const {
   if (!m_pDlg || !m_hDlg) return nullptr;
   return CWnd::FromHandlePermanent(m_hDlg) == m_pDlg ? m_pDlg : nullptr;
@@ -23,9 +32,13 @@ void CConfigWindow::Destroy() {
   if (CDlgParaSet* pDlg = Window()) pDlg->DestroyWindow();
 }
 
+std::unique_ptr<vjd::command::IResourceScope> CConfigWindows::OwnResources() {
+  return std::make_unique<OwnResourceScope>();
+}
+
 std::unique_ptr<vjd::command::IConfigWindow> CConfigWindows::Open(const SymbolLists& selected,
                                                                   const SymbolLists& all) {
-  CResourceScope resources;  // template 3000 is this library's
+  CResourceScope resources;  // template 3000 is this library's, whoever opens the window
   auto* pDlg = new CDlgParaSet(nullptr);
   pDlg->SetMap(m_map);
   pDlg->SetCommandSink(&m_sink);

@@ -33,12 +33,14 @@ class CConfigWindow : public vjd::command::IConfigWindow {
 class CConfigWindows : public vjd::command::IConfigWindows {
  public:
   // `map`: where the library keeps the attached map, read at each Open.
-  CConfigWindows(const VjdHostMap* const& map, ICommandSink& sink) : m_map(map), m_sink(sink) {}
+  CConfigWindows(const VjdHostMap* const& map, vjd::command::ICommandSink& sink)
+      : m_map(map), m_sink(sink) {}
 
+  std::unique_ptr<vjd::command::IResourceScope> OwnResources() override;
   std::unique_ptr<vjd::command::IConfigWindow> Open(const vjd::command::SymbolLists& selected,
                                                     const vjd::command::SymbolLists& all) override;
 
  private:
   const VjdHostMap* const& m_map;
-  ICommandSink& m_sink;
+  vjd::command::ICommandSink& m_sink;
 };

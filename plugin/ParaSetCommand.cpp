@@ -1,5 +1,6 @@
 #include "ParaSetCommand.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "CString.h"
@@ -33,7 +34,10 @@ void CParaSetCommand::OnLibraryDetach(bool bProcessEnds) {
     m_array.Forget();
     return;
   }
+  // Every window of the library goes with its code: the newest and any left open before it.
   if (IConfigWindow* window = LiveWindow()) window->Destroy();
+  for (std::unique_ptr<IConfigWindow>& earlier : m_earlier)
+    if (earlier->IsAlive()) earlier->Destroy();
   m_array.Release();
 }
 
@@ -98,6 +102,9 @@ void CParaSetCommand::ArmPick(const IHostMap& map) const {
 
 void CParaSetCommand::OnStart(const IHostMap& map) {
   if (!m_array.IsAttached()) m_array.Create();
+  // The rest of the start, the window's making among it, runs in this library's resource context;
+  // the previous context comes back when the start returns.
+  const std::unique_ptr<IResourceScope> resources = m_windows.OwnResources();
 
   // The host's selection moves into the array.  Without an array object it stays where it is:
   // moving it into nothing would lose the user's selection.
@@ -115,6 +122,11 @@ void CParaSetCommand::OnStart(const IHostMap& map) {
   SymbolLists selected = FilterDeviceSymbols(map);
   SymbolLists all;
   m_drawing.DeviceSymbols(all.handles, all.ids);
+  // The window still open from an earlier launch stays as it is, kept only for the unloading.
+  m_earlier.erase(std::remove_if(m_earlier.begin(), m_earlier.end(),
+                                 [](const auto& window) { return !window->IsAlive(); }),
+                  m_earlier.end());
+  if (LiveWindow()) m_earlier.push_back(std::move(m_window));
   m_window.reset();  // while the new window is made, there is none the command could use
   m_window = m_windows.Open(selected, all);
 }

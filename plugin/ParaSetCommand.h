@@ -4,9 +4,10 @@
 // reported (CommandGate.h).
 //
 // Messages (param1, param2 as MouseStatus passes them):
-//   18  start: the host's selection moves into the command's integer array, the device symbols
-//       among it and all device symbols of the drawing go to a new configuration window, which
-//       is shown;
+//   18  start: after the integer array is made, and in this library's resource context until
+//       the start is done, the host's selection moves into the array, the device symbols among
+//       it and all device symbols of the drawing go to a new configuration window, which is
+//       shown;
 //    0  pick step (state 0 only): highlight everything picked so far, re-arm the pick;
 //    3  pick end (state 0 only): show the window with the picked device symbols;
 //    7  key: Escape (27) ends the command, other keys do nothing;
@@ -20,11 +21,14 @@
 // released at the command's end, or when the host frees the library (OnLibraryDetach), never
 // while the process ends.  The newest window is reached through the IConfigWindow the command
 // keeps, and only while that window exists; the window itself belongs to its own lifetime.  The
+// command keeps the earlier windows still open too (one left open after Escape, when the command
+// is launched again): only to close them when the host frees the library.  The
 // map, the drawing and everything the host hands out belong to the host.  Plain C++: every host
 // and window call goes through the interfaces of CommandHost.h.
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "CommandHost.h"
 
@@ -32,7 +36,7 @@ class CParaSetCommand {
  public:
   // Borrows all four; they outlive the command.
   CParaSetCommand(vjd::command::IHostIntArray& array, const vjd::command::IDrawingSymbols& drawing,
-                  vjd::command::IConfigWindows& windows, ICommandSink& messages);
+                  vjd::command::IConfigWindows& windows, vjd::command::ICommandSink& messages);
   CParaSetCommand(const CParaSetCommand&) = delete;
   CParaSetCommand& operator=(const CParaSetCommand&) = delete;
 
@@ -68,6 +72,7 @@ class CParaSetCommand {
   vjd::command::IHostIntArray& m_array;
   const vjd::command::IDrawingSymbols& m_drawing;
   vjd::command::IConfigWindows& m_windows;
-  ICommandSink& m_messages;
-  std::unique_ptr<vjd::command::IConfigWindow> m_window;  // the newest window, if any
+  vjd::command::ICommandSink& m_messages;
+  std::unique_ptr<vjd::command::IConfigWindow> m_window;                // the newest window, if any
+  std::vector<std::unique_ptr<vjd::command::IConfigWindow>> m_earlier;  // older ones still open
 };

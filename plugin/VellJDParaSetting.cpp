@@ -26,7 +26,7 @@ void CopyText(char* buffer, const char* text) {
 
 // Where everything the command and its launch send themselves goes in: MouseStatus, and so the
 // current-command gate.  The configuration windows send their requests the same way.
-class CMouseStatusRoute : public ICommandSink {
+class CMouseStatusRoute : public vjd::command::ICommandSink {
  public:
   void Send(int code, int param1, int param2) override { MouseStatus(code, param1, param2); }
 };

@@ -10,6 +10,10 @@ packages=(
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
   wine64 wine32:i386 xvfb xauth python3 x11-utils xdotool imagemagick fonts-arphic-uming fonts-wqy-zenhei locales
+  strace
+  # Wine's own fonts (Marlett draws the caption buttons, which show as letters without it); Wine
+  # only recommends them, and recommendations are not installed.
+  fonts-wine
 )
 # Wine's 32-bit half (about a hundred i386 packages) serves only a machine that runs 32-bit code;
 # where the kernel refuses it, the win32 build's tests are skipped anyway (tools/test.sh).

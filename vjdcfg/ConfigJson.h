@@ -39,6 +39,11 @@ class DocumentFaults {
   std::size_t not_shown_ = 0;
 };
 
+// `value` on one line as a dump shows it ({"a": 1, "b": 2} for an object); a text that is no UTF-8
+// shows U+FFFD where it cannot be read.
+std::string Dumped(const Json& value);
+std::string OneLine(const Json& object);
+
 // `text` quoted as a JSON string, cut after at most 49 bytes (what fits a record's name) at a
 // character boundary and marked "..." when it was longer: for messages.
 std::string QuotedShort(const std::string& text);

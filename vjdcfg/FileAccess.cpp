@@ -16,6 +16,8 @@
 namespace vjdcfg {
 namespace {
 
+const char kNoSpace[] = "no space left on the device";
+
 std::string Refused(const std::string& path, FileUse use) {
   return path + " is not a regular file" + (use == FileUse::kReadOrStream ? " or a pipe" : "") +
          "; it is left alone";
@@ -52,7 +54,8 @@ std::FILE* OpenPath(const std::string& path, const char* mode) {
   return _wfopen(Widen(path).c_str(), Widen(mode).c_str());
 }
 
-std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
+std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error, bool* created) {
+  if (created != nullptr) *created = false;
   const std::wstring wide = Widen(path);
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
@@ -60,8 +63,12 @@ std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
     return nullptr;
   }
   const bool update = use == FileUse::kUpdate;
-  const int fd = _wopen(wide.c_str(), (update ? _O_RDWR | _O_CREAT : _O_RDONLY) | _O_BINARY,
-                        _S_IREAD | _S_IWRITE);
+  int fd = _wopen(wide.c_str(), (update ? _O_RDWR : _O_RDONLY) | _O_BINARY);
+  if (fd < 0 && update && errno == ENOENT) {
+    fd = _wopen(wide.c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd >= 0 && created != nullptr) *created = true;
+    if (fd < 0 && errno == EEXIST) fd = _wopen(wide.c_str(), _O_RDWR | _O_BINARY);
+  }
   if (fd < 0) {
     error = CannotOpen(path, use);
     return nullptr;
@@ -84,6 +91,10 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool RemoveFile(const std::string& path) {
+  return DeleteFileW(Widen(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
   auto identity = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
     HANDLE h =
@@ -102,6 +113,9 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 std::string LastErrorText() {
   DWORD code = GetLastError();
+  if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL || (code == 0 && errno == ENOSPC)) {
+    return kNoSpace;
+  }
   if (code == 0) return std::strerror(errno);
   wchar_t* text = nullptr;
   FormatMessageW(
@@ -122,7 +136,8 @@ std::FILE* OpenPath(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 }
 
-std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
+std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error, bool* created) {
+  if (created != nullptr) *created = false;
   // Looked at before it is opened: opening a device can do something by itself.
   struct stat st;
   const auto allowed = [use](mode_t mode) {
@@ -134,8 +149,13 @@ std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error) {
   }
   const bool update = use == FileUse::kUpdate;
   // Not blocking, should a FIFO take the file's place meanwhile; then looked at again.
-  const int fd =
-      ::open(path.c_str(), (update ? O_RDWR | O_CREAT : O_RDONLY) | O_NONBLOCK | O_CLOEXEC, 0666);
+  const int flags = (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+  int fd = ::open(path.c_str(), flags);
+  if (fd < 0 && update && errno == ENOENT) {
+    fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, 0666);
+    if (fd >= 0 && created != nullptr) *created = true;
+    if (fd < 0 && errno == EEXIST) fd = ::open(path.c_str(), flags);
+  }
   if (fd < 0) {
     error = CannotOpen(path, use);
     return nullptr;
@@ -159,6 +179,10 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
+bool RemoveFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
   struct stat sa, sb;
   if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
@@ -166,7 +190,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 std::string LastErrorText() {
-  return std::strerror(errno);
+  return errno == ENOSPC ? kNoSpace : std::strerror(errno);
 }
 
 #endif

@@ -19,8 +19,11 @@ enum class FileUse {
 
 // The file that `path` names, opened for `use` in byte mode.  Anything else than the use allows
 // (a device, a folder, a FIFO where a regular file is wanted) is refused without being opened for
-// writing.  Null with `error` set when the file cannot be opened or is refused.
-std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error);
+// writing.  Null with `error` set when the file cannot be opened or is refused.  `created`, when
+// given, says whether this call created the file (kUpdate), so that the caller can delete it
+// again should it not be able to use it.
+std::FILE* OpenFile(const std::string& path, FileUse use, std::string& error,
+                    bool* created = nullptr);
 
 // All of `in` (at most `limit` bytes).  False with `error` when it cannot be read or is longer;
 // `what` names the input in the message.
@@ -32,9 +35,12 @@ bool ReadAll(std::istream& in, std::size_t limit, const std::string& what, std::
 // fopen of a UTF-8 path, nothing checked: for tests and temporary files.
 std::FILE* OpenPath(const std::string& path, const char* mode);
 bool FileExists(const std::string& path);
+// Deletes the file at `path`; true when it is gone (or was never there).
+bool RemoveFile(const std::string& path);
 // True when both paths name one existing file (by identity, not by spelling).
 bool SameFile(const std::string& a, const std::string& b);
-// The system's description of the last failure (errno or GetLastError), for messages.
+// The system's description of the last failure (errno or GetLastError), for messages; a full disk
+// is "no space left on the device" on every system.
 std::string LastErrorText();
 
 #ifdef _WIN32

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "GbkText.h"
 
@@ -137,6 +138,16 @@ std::string BytesOfImage(const LabelConfigImage& image) {
   std::string bytes(reinterpret_cast<const char*>(image.records.data()),
                     image.records.size() * kRecordSize);
   return bytes + image.trailing;
+}
+
+std::vector<std::size_t> RecordsFound(const std::vector<SymbolLabelConfig>& records) {
+  std::vector<std::size_t> found;
+  std::unordered_set<std::string> names;
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    const char* name = records[k].szSymbolName;
+    if (Terminated(name, kNameFieldSize) && names.insert(name).second) found.push_back(k);
+  }
+  return found;
 }
 
 std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,

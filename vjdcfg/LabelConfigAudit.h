@@ -32,6 +32,10 @@ struct LabelConfigImage {
 LabelConfigImage ImageOfBytes(const std::string& bytes);
 std::string BytesOfImage(const LabelConfigImage& image);
 
+// The records lookups find, as indexes into `records` in file order: for each kind the first whole
+// record whose name is terminated inside its field (a name without terminator is never found).
+std::vector<std::size_t> RecordsFound(const std::vector<SymbolLabelConfig>& records);
+
 using TextMender = std::function<std::string(const std::string& text)>;
 
 enum class LabelConfigFault {

@@ -7,6 +7,7 @@
 #include <new>
 #include <ostream>
 
+#include "ConfigDiff.h"
 #include "ConfigJson.h"
 #include "FileAccess.h"
 #include "GbkConverter.h"
@@ -27,7 +28,7 @@ namespace {
 // A JSON document can be far longer than the file it describes, but not without bound.
 constexpr std::size_t kMaxDocumentBytes = std::size_t{1} << 30;
 
-const char* const kCommands[] = {"list", "dump", "load", "check", "repair"};
+const char* const kCommands[] = {"list", "dump", "load", "diff", "check", "repair"};
 
 std::string Quoted(const std::string& utf8) {
   return Json(utf8).dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -46,41 +47,75 @@ std::string Shown(const std::string& path) {
   return path == "-" ? "standard input" : path;
 }
 
+// "0..8": a range of the record format, from its own constants.
+std::string Range(int last) {
+  return "0.." + std::to_string(last);
+}
+
+std::string Tallied(const DiffTally& tally) {
+  return std::to_string(tally.added) + " added, " + std::to_string(tally.changed) + " changed, " +
+         std::to_string(tally.unchanged) + " unchanged";
+}
+
 class Tool {
  public:
-  Tool(std::istream& in, std::ostream& out, std::ostream& err, int lock_wait_ms)
-      : in_(in), out_(out), err_(err), lock_wait_ms_(lock_wait_ms) {}
+  Tool(std::istream& in, std::ostream& out, std::ostream& err, const FileOptions& options)
+      : in_(in), out_(out), err_(err), options_(options) {}
 
   int List(const std::string& path);
   int Dump(const std::string& path, const std::vector<std::string>& kinds);
-  int Load(const std::string& path, const std::string& json_path);
+  int Load(const std::string& path, const std::string& json_path, bool dry_run);
+  int Diff(const std::string& a, const std::string& b);
   int Check(const std::string& path);
   int Repair(const std::string& path, const std::string& out_path);
 
  private:
-  // FILE under a shared lock, or standard input for "-".
-  bool ReadInput(const std::string& path, std::string& bytes);
+  // FILE under a shared lock, or standard input for "-".  A look changes nothing: a journal
+  // beside FILE is not undone but read as undone (a dry run, a diff).
+  bool ReadInput(const std::string& path, std::string& bytes, bool look = false);
   bool ReadDocument(const std::string& json_path, std::string& text);
+  // The records a JSON document describes; false when it has faults, which are said.
+  bool RecordsOf(const std::string& text, const std::string& json_path,
+                 std::vector<SymbolLabelConfig>& records);
+  // The records of a configuration file or of a JSON document (a text without zero bytes, which
+  // every record holds): an exit status.
+  int ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records);
+  // What a load of `records` into FILE would change, read under a shared lock.
+  int DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records);
   // Makes the file at `path` hold `after`, in place, under its exclusive lock.
   bool WriteFile(const std::string& path, const std::string& after);
+  // Opens `file` for `use` and reads it, saying what the user should hear.
+  bool OpenAndRead(LockedFile& file, FileUse use, std::string& bytes, std::string& error);
   void Say(const std::string& text) { err_ << "vjdcfg: " << text << "\n"; }
   std::string Describe(const LabelConfigFinding& finding, const LabelConfigImage& image) const;
 
   std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
-  int lock_wait_ms_;
+  FileOptions options_;
 };
 
-bool Tool::ReadInput(const std::string& path, std::string& bytes) {
+bool Tool::OpenAndRead(LockedFile& file, FileUse use, std::string& bytes, std::string& error) {
+  const bool opened = file.Open(use, error);
+  for (const std::string& note : file.Notes()) Say(note);
+  return opened && file.Read(bytes, error);
+}
+
+bool Tool::ReadInput(const std::string& path, std::string& bytes, bool look) {
   std::string error;
   if (path == "-") {
     if (ReadAll(in_, kMaxFileBytes, Shown(path), bytes, error)) return true;
     Say(error);
     return false;
   }
-  LockedFile file(path, lock_wait_ms_);
-  const bool read = file.Open(FileUse::kRead, error) && file.Read(bytes, error);
+  LockedFile file(path, options_);
+  bool read;
+  if (look) {
+    read = file.OpenToLook(error) && file.Read(bytes, error);
+    for (const std::string& note : file.Notes()) Say(note);
+  } else {
+    read = OpenAndRead(file, FileUse::kRead, bytes, error);
+  }
   std::string close_error;
   file.Close(close_error);
   if (!read) Say(error);
@@ -101,10 +136,34 @@ bool Tool::ReadDocument(const std::string& json_path, std::string& text) {
   return read;
 }
 
+bool Tool::RecordsOf(const std::string& text, const std::string& json_path,
+                     std::vector<SymbolLabelConfig>& records) {
+  Json document;
+  DocumentFaults faults;
+  if (ParseDocument(text, document, faults) && RecordsFromDocument(document, records, faults)) {
+    return true;
+  }
+  for (const std::string& fault : faults.Shown()) Say(Shown(json_path) + ": " + fault);
+  if (faults.NotShown() > 0) {
+    Say(Shown(json_path) + ": and " + std::to_string(faults.NotShown()) + " more fault(s)");
+  }
+  return false;
+}
+
+int Tool::ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records) {
+  std::string bytes;
+  if (!ReadInput(path, bytes, true)) return kExitFileError;
+  if (bytes.empty() || bytes.find('\0') != std::string::npos) {
+    records = ImageOfBytes(bytes).records;
+    return kExitOk;
+  }
+  return RecordsOf(bytes, path, records) ? kExitOk : kExitRefused;
+}
+
 bool Tool::WriteFile(const std::string& path, const std::string& after) {
-  LockedFile file(path, lock_wait_ms_);
+  LockedFile file(path, options_);
   std::string error, before;
-  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+  if (!OpenAndRead(file, FileUse::kUpdate, before, error)) {
     Say(error + "; nothing was written");
     file.Close(error);
     return false;
@@ -177,7 +236,7 @@ int Tool::Dump(const std::string& path, const std::vector<std::string>& kinds) {
   return kExitOk;
 }
 
-int Tool::Load(const std::string& path, const std::string& json_path) {
+int Tool::Load(const std::string& path, const std::string& json_path, bool dry_run) {
   if (path == "-") {
     Say("load stores into FILE, which cannot be standard input");
     return kExitRefused;
@@ -187,20 +246,14 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
     Say("nothing was written to " + path);
     return kExitFileError;
   }
-  Json document;
-  DocumentFaults faults;
   std::vector<SymbolLabelConfig> records;
-  if (!ParseDocument(text, document, faults) || !RecordsFromDocument(document, records, faults)) {
-    for (const std::string& fault : faults.Shown()) Say(Shown(json_path) + ": " + fault);
-    if (faults.NotShown() > 0) {
-      Say(Shown(json_path) + ": and " + std::to_string(faults.NotShown()) + " more fault(s)");
-    }
+  if (!RecordsOf(text, json_path, records)) {
     Say("nothing was written to " + path);
     return kExitRefused;
   }
   text.clear();
   text.shrink_to_fit();
-  document = Json();
+  if (dry_run) return DryRun(path, records);
   if (records.empty()) {
     out_ << path << ": no kinds to store; unchanged\n";
     return kExitOk;
@@ -208,9 +261,9 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
 
   // Read, stored into and written back under one exclusive lock: whatever another program stored
   // before is read here, and nobody stores meanwhile.
-  LockedFile file(path, lock_wait_ms_);
+  LockedFile file(path, options_);
   std::string error, before;
-  if (!file.Open(FileUse::kUpdate, error) || !file.Read(before, error)) {
+  if (!OpenAndRead(file, FileUse::kUpdate, before, error)) {
     Say(error + "; nothing was written");
     file.Close(error);
     return kExitFileError;
@@ -224,6 +277,30 @@ int Tool::Load(const std::string& path, const std::string& json_path) {
   out_ << path << ": stored " << records.size() << " kind(s), " << tally.in_place << " in place, "
        << tally.appended << " appended\n";
   return kExitOk;
+}
+
+int Tool::DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records) {
+  const bool exists = FileExists(path);
+  std::string bytes;
+  if (exists && !ReadInput(path, bytes, true)) return kExitFileError;
+  const DiffTally tally = WriteKindChanges(ImageOfBytes(bytes).records, records, false, out_);
+  out_ << path << ": " << Tallied(tally) << (exists ? "" : " (the file does not exist yet)")
+       << "; a dry run: nothing was written\n";
+  return kExitOk;
+}
+
+int Tool::Diff(const std::string& a, const std::string& b) {
+  if (a == "-" && b == "-") {
+    Say("A and B cannot both be standard input");
+    return kExitRefused;
+  }
+  std::vector<SymbolLabelConfig> before, after;
+  int status = ReadRecords(a, before);
+  if (status == kExitOk) status = ReadRecords(b, after);
+  if (status != kExitOk) return status;
+  const DiffTally tally = WriteKindChanges(before, after, true, out_);
+  out_ << Tallied(tally) << ", " << tally.removed << " removed\n";
+  return tally.Same() ? kExitOk : kExitRefused;
 }
 
 std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& image) const {
@@ -240,7 +317,7 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
     case LabelConfigFault::kDuplicateKind:
       return where + "the kind is stored again; lookups use record " + value;
     case LabelConfigFault::kCountOutOfRange:
-      return where + "label count " + value + " is outside 0..8";
+      return where + "label count " + value + " is outside " + Range(kMaxLabelSlots);
     case LabelConfigFault::kNameUnterminated:
       return where + "the kind name has no terminator inside its field";
     case LabelConfigFault::kTextUnterminated:
@@ -260,7 +337,7 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
     case LabelConfigFault::kFontNotDefault:
       return where + "the font is not " + Quoted(GbkToUtf8Shown(kDefaultFontName));
     case LabelConfigFault::kPositionOutOfRange:
-      return where + "position " + value + " is outside 0..24";
+      return where + "position " + value + " is outside " + Range(kLabelPositionCount - 1);
     case LabelConfigFault::kHeightNotFinite:
       return where + "the height is not a finite number";
     case LabelConfigFault::kWidthNotFinite:
@@ -310,6 +387,7 @@ int Tool::Repair(const std::string& path, const std::string& out_path) {
 }
 
 // The command the arguments name, past the options of the program itself; "" when none.
+// (--no-lock and --no-journal take no value.)
 std::string CommandOf(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--wait") {
@@ -323,7 +401,8 @@ std::string CommandOf(const std::vector<std::string>& args) {
 
 int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
-  CLI::App app{"The label configuration file as text: list, dump, load, check, repair.", "vjdcfg"};
+  CLI::App app{"The label configuration file as text: list, dump, load, diff, check, repair.",
+               "vjdcfg"};
   app.require_subcommand(1);
   app.fallthrough();  // --wait after the command too
   app.set_version_flag("--version", std::string("vjdcfg ") + VJDCFG_VERSION);
@@ -331,7 +410,15 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   app.add_option("--wait", wait_seconds,
                  "seconds to wait while another program reads or writes FILE (default 5)")
       ->check(CLI::Range(0.0, 3600.0));
-  std::string file, json, output;
+  FileOptions options;
+  app.add_flag("--no-lock", options.no_lock,
+               "where FILE's file system keeps no locks, write it without one (only while no "
+               "other program uses it)");
+  app.add_flag("--no-journal", options.no_journal,
+               "where no journal can be written beside FILE, write it without one (a crash "
+               "meanwhile can leave it half written)");
+  std::string file, json, output, first, second;
+  bool dry_run = false;
   std::vector<std::string> kinds;
 
   CLI::App* list = app.add_subcommand(
@@ -348,6 +435,15 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
       "load", "Stores each kind of the JSON into FILE as the configuration window stores one.");
   load->add_option("FILE", file, "the configuration file (created when missing)")->required();
   load->add_option("JSON", json, "the JSON document ('-': standard input)")->required();
+  load->add_flag("--dry-run", dry_run,
+                 "only lists what the load would add and change; FILE is read, never written");
+
+  CLI::App* diff = app.add_subcommand(
+      "diff", "Lists what B adds to A, changes and lacks, kind by kind; exit status 0: the same.");
+  diff->add_option("A", first, "a configuration file or a JSON dump ('-': standard input)")
+      ->required();
+  diff->add_option("B", second, "a configuration file or a JSON dump ('-': standard input)")
+      ->required();
 
   CLI::App* check = app.add_subcommand(
       "check", "Lists what is wrong with FILE; exit status 0 only for a clean file.");
@@ -364,7 +460,7 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
   for (const char* name : kCommands) known = known || command == name;
   if (!known) {
     err << "vjdcfg: unknown command " << QuotedShort(command)
-        << "; the commands are list, dump, load, check and repair (see --help)\n";
+        << "; the commands are list, dump, load, diff, check and repair (see --help)\n";
     return static_cast<int>(CLI::ExitCodes::ExtrasError);
   }
 
@@ -376,10 +472,12 @@ int RunCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     return app.exit(e, out, err);
   }
 
-  Tool tool(in, out, err, static_cast<int>(wait_seconds * 1000.0 + 0.5));
+  options.lock_wait_ms = static_cast<int>(wait_seconds * 1000.0 + 0.5);
+  Tool tool(in, out, err, options);
   if (list->parsed()) return tool.List(file);
   if (dump->parsed()) return tool.Dump(file, kinds);
-  if (load->parsed()) return tool.Load(file, json);
+  if (load->parsed()) return tool.Load(file, json, dry_run);
+  if (diff->parsed()) return tool.Diff(first, second);
   if (check->parsed()) return tool.Check(file);
   return tool.Repair(file, output);
 }

@@ -15,22 +15,69 @@
 
 #include "ApplyOptions.h"
 #include "BenchFigures.h"
+#include "FakeKindWindow.h"
+#include "FakeLabelHost.h"
 #include "HeapCount.h"
-#include "HostSideLabelHost.h"
 #include "KindLabelUpdate.h"
-#include "MemoryLabelHost.h"
-#include "RecordingHost.h"
 
 namespace {
 
 using vjd::annotation::DisplayOptions;
 using vjd::annotation::ILabelHost;
 using vjd::annotation::OptionSnapshot;
-using vjd::bench::CMemoryLabelHost;
-using vjd::bench::CRecordingHost;
 using vjd::bench::SizeFigures;
+using vjd::testing::FakeDevice;
+using vjd::testing::FakeDrawing;
+using vjd::testing::FakeEntity;
+using vjd::testing::FakeLabelHost;
 
 constexpr double kGoal = 1.3;
+
+// A drawing of `count` device symbols in memory: motors, cables, short-circuit points and
+// switches in turn, handle i + 1 and id 1000 + i for symbol i.  The layout library lays two labels
+// out, the first with the text given; "短路点" has a stored configuration.
+struct Drawing {
+  FakeDrawing host;
+  std::vector<int> handles, ids;
+};
+
+Drawing MakeDrawing(int count) {
+  Drawing drawing;
+  FakeDrawing& host = drawing.host;
+  host.storedKinds = {"短路点"};
+  host.layout = [](FakeEntity& e, const std::vector<std::string>* texts) {
+    e.labels.resize(2);
+    if (texts && !texts->empty()) e.labels[0].text = (*texts)[0];
+    e.labels[0].position = 8;
+    e.labels[1].position = 3;
+  };
+  for (int i = 0; i < count; ++i) {
+    const std::string n = std::to_string(i);
+    FakeEntity& e = host.Entity(i + 1);
+    FakeDevice& d = host.Device(1000 + i);
+    switch (i % 4) {
+      case 0:
+        e = {"电动机", "M" + n, true, false, {{"M" + n}, {"AB"}, {"55KW"}}};
+        d = FakeDevice::Motor("Y2-" + n);
+        break;
+      case 1:
+        e = {"电缆", "C" + n, false, false, {{"C" + n + "(200 m)"}, {"MYP-0.66/1.14"}}};
+        d.hasLength = true, d.length = "200", d.runCount = i % 8 == 1 ? "2" : "1";
+        d.hasType = true, d.model = "MYP-0.66/1.14", d.spec = "3×50";
+        break;
+      case 2:
+        e = {"短路点", "d" + n, false, true, {{"Id"}}};
+        d.hasCurrent = true, d.current = "980";
+        break;
+      default:
+        e = {"馈电开关", "K" + n, false, false, {{"K" + n}, {"KBZ-400"}}};
+        break;
+    }
+    drawing.handles.push_back(i + 1);
+    drawing.ids.push_back(1000 + i);
+  }
+  return drawing;
+}
 
 DisplayOptions EveryGroup() {
   DisplayOptions options;
@@ -39,12 +86,13 @@ DisplayOptions EveryGroup() {
   return options;
 }
 
-// One run of `run` on a fresh copy of `drawing` (the copy not timed), in microseconds.  Under
+// One run of `run` on a fresh copy of `drawing` (the copy not timed), in microseconds: the host
+// costs what reading and changing the drawing costs, no more.  Under
 // callgrind (started with --collect-atstart=no) the run's instructions are collected and dumped
 // as `what`: instruction counts repeat where times do not (see instructions.sh).
-double TimeOnCopy(const CMemoryLabelHost& drawing, const std::string& what,
+double TimeOnCopy(const FakeDrawing& drawing, const std::string& what,
                   const std::function<void(ILabelHost&)>& run) {
-  CMemoryLabelHost host = drawing;
+  FakeDrawing host = drawing;
   CALLGRIND_TOGGLE_COLLECT;
   const auto start = std::chrono::steady_clock::now();
   run(host);
@@ -55,11 +103,12 @@ double TimeOnCopy(const CMemoryLabelHost& drawing, const std::string& what,
 }
 
 SizeFigures Measure(int count, bool push, int repetitions) {
-  const CMemoryLabelHost drawing = CMemoryLabelHost::Drawing(count);
+  const Drawing drawing = MakeDrawing(count);
   size_t touched = 0;
   auto operation = [&](ILabelHost& host) {
     if (push) {
-      vjd::bench::CPushWindow window;
+      vjd::testing::FakeKindWindow window;  // "馈电开关" chosen, two rows, nothing to store
+      window.rows = 2;
       UpdateKindLabels(window, host, count, drawing.handles.data(), drawing.ids.data());
     } else {
       OptionSnapshot snapshot;
@@ -68,12 +117,11 @@ SizeFigures Measure(int count, bool push, int repetitions) {
                     .size();
     }
   };
-  CMemoryLabelHost recorded = drawing;
-  CRecordingHost recorder(recorded);
+  FakeLabelHost recorder(drawing.host);
   operation(recorder);
-  const auto calls = recorder.Calls();
+  const std::vector<FakeLabelHost::Call> calls = std::move(recorder.calls);
   if (push) {
-    for (const auto& call : calls) touched += call.op == CRecordingHost::Op::Annotate;
+    for (const auto& call : calls) touched += call.op == FakeLabelHost::Op::Annotate;
   }
 
   SizeFigures f;
@@ -81,29 +129,31 @@ SizeFigures Measure(int count, bool push, int repetitions) {
   f.touched = touched;
   const std::string what =
       std::string(push ? "UpdateKindLabels " : "ApplyOptions ") + std::to_string(count);
-  auto replay = [&](ILabelHost& host) { CRecordingHost::Replay(calls, host); };
+  auto replay = [&](ILabelHost& host) { FakeLabelHost::Replay(calls, host); };
   // Taking turns, so both meet the same load, and each going first every other time.
   for (int r = 0; r < repetitions; ++r) {
     if (r % 2 == 0) {
-      f.op.push_back(TimeOnCopy(drawing, what + " op", operation));
-      f.replay.push_back(TimeOnCopy(drawing, what + " replay", replay));
+      f.op.push_back(TimeOnCopy(drawing.host, what + " op", operation));
+      f.replay.push_back(TimeOnCopy(drawing.host, what + " replay", replay));
     } else {
-      f.replay.push_back(TimeOnCopy(drawing, what + " replay", replay));
-      f.op.push_back(TimeOnCopy(drawing, what + " op", operation));
+      f.replay.push_back(TimeOnCopy(drawing.host, what + " replay", replay));
+      f.op.push_back(TimeOnCopy(drawing.host, what + " op", operation));
     }
   }
 
   // The heap: the drawing and what the host allocates inside its calls are the host's.
-  CMemoryLabelHost host;
+  FakeLabelHost host;
   {
     vjd::bench::HostSide side;
-    host = drawing;
+    host = FakeLabelHost(drawing.host);
   }
-  vjd::bench::CHostSideLabelHost hostSide(host);
+  host.recording = false;
+  host.enter = &vjd::bench::HostSide::Enter;
+  host.leave = &vjd::bench::HostSide::Leave;
   const size_t pluginBase = vjd::bench::PluginHeap().live;
   const size_t hostBase = vjd::bench::HostHeap().live;
   vjd::bench::ResetPeaks();
-  operation(hostSide);
+  operation(host);
   f.pluginPeak = vjd::bench::PluginHeap().peak - pluginBase;
   f.hostPeak = vjd::bench::HostHeap().peak - hostBase;
   return f;

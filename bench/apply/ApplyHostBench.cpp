@@ -17,20 +17,21 @@
 #include "ApplyOptions.h"
 #include "BenchFigures.h"
 #include "CallLog.h"
+#include "FakeKindWindow.h"
+#include "FakeLabelHost.h"
 #include "HeapCount.h"
 #include "HostLabelAccess_win.h"
 #include "HostSideDispatch.h"
 #include "KernelSetup.h"
 #include "KindLabelUpdate.h"
 #include "PoMap.h"
-#include "RecordingHost.h"
 #include "quarnkernel.h"
 
 namespace {
 
 using vjd::annotation::CHostLabelAccess;
-using vjd::bench::CRecordingHost;
 using vjd::bench::SizeFigures;
+using vjd::testing::FakeLabelHost;
 
 constexpr double kGoal = 1.1;
 
@@ -97,7 +98,8 @@ HostDrawing Build(int count) {
 size_t Run(bool push, vjd::annotation::ILabelHost& host, const HostDrawing& d) {
   const int count = static_cast<int>(d.handles.size());
   if (push) {
-    vjd::bench::CPushWindow window;
+    vjd::testing::FakeKindWindow window;  // "馈电开关" chosen, two rows, nothing to store
+    window.rows = 2;
     vjd::annotation::UpdateKindLabels(window, host, count, d.handles.data(), d.ids.data());
     return 0;
   }
@@ -141,11 +143,11 @@ SizeFigures Measure(int count, bool push, int repetitions) {
   f.symbols = count;
   HostDrawing d = Build(count);
   CHostLabelAccess access(&d.hostMap);
-  CRecordingHost recorder(access);
+  FakeLabelHost recorder(&access);
   f.touched = Run(push, recorder, d);
-  const auto calls = recorder.Calls();
+  const std::vector<FakeLabelHost::Call> calls = std::move(recorder.calls);
   if (push) {
-    for (const auto& call : calls) f.touched += call.op == CRecordingHost::Op::Annotate;
+    for (const auto& call : calls) f.touched += call.op == FakeLabelHost::Op::Annotate;
   }
   const int firstHandle = d.handles[0];
   d.map->Release();
@@ -164,7 +166,7 @@ SizeFigures Measure(int count, bool push, int repetitions) {
         count,
         [&](const HostDrawing& fresh) {
           CHostLabelAccess host(&fresh.hostMap);
-          CRecordingHost::Replay(calls, host, fresh.handles[0] - firstHandle);
+          FakeLabelHost::Replay(calls, host, fresh.handles[0] - firstHandle);
         },
         f.replay, f.replayCpu);
   };

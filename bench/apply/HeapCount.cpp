@@ -55,11 +55,11 @@ void ResetPeaks() {
   g_host.peak = g_host.live;
 }
 
-HostSide::HostSide() {
+void HostSide::Enter() {
   ++g_hostDepth;
 }
 
-HostSide::~HostSide() {
+void HostSide::Leave() {
   --g_hostDepth;
 }
 

@@ -21,11 +21,14 @@ HeapAccount& HostHeap();
 // Both peaks start again from what is live now.
 void ResetPeaks();
 
-// While one lives, allocations are the host's.
+// While one lives, allocations are the host's.  Enter and Leave open and close the same scope
+// for code that cannot keep one (the hooks of a fake host around each of its calls).
 class HostSide {
  public:
-  HostSide();
-  ~HostSide();
+  HostSide() { Enter(); }
+  ~HostSide() { Leave(); }
+  static void Enter();
+  static void Leave();
   HostSide(const HostSide&) = delete;
   HostSide& operator=(const HostSide&) = delete;
 };

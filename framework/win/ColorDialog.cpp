@@ -1,5 +1,6 @@
 #include "ColorDialog.h"
 
+#include "ModalLoop.h"
 #include "TestSeams.h"
 #include "Wnd.h"
 
@@ -23,8 +24,10 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : 
 INT_PTR CColorDialog::DoModal() {
   BOOL chosen = FALSE;
   COLORREF colour = m_cc.rgbResult;
-  if (!fw::seam::AnswerColor(m_cc.rgbResult, &colour, chosen))
+  if (!fw::seam::AnswerColor(m_cc.rgbResult, &colour, chosen)) {
+    CModalLoop loop;
     return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
+  }
   if (chosen) m_cc.rgbResult = colour;
   return chosen ? IDOK : IDCANCEL;
 }

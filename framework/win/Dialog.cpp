@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "DataExchange.h"
+#include "ModalLoop.h"
 #include "ResourceScope.h"
 #include "TestSeams.h"
 
@@ -73,12 +74,15 @@ INT_PTR CDialog::DoModal() {
   m_bModal = TRUE;
   INT_PTR result = -1;
   HWND hTaken = nullptr;
+  fw::detail::RetainMessageFilter();  // its PreTranslateMessage sees the loop's messages first
   {
+    CModalLoop loop;
     CWindowCreationHook hook(this);
     result = ::DialogBoxIndirectParamA(AfxGetResourceHandle(), pTemplate, HwndOf(m_pParentWnd),
                                        &AfxDlgProc, 0);
     hTaken = hook.TakenOver();
   }
+  fw::detail::ReleaseMessageFilter();
   if (hTaken && FromHandlePermanent(hTaken) == this) ForgetWindow();  // refused before a message
   m_bModal = FALSE;
   return result;

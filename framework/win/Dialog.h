@@ -11,7 +11,8 @@
 // and OnCancel.  For a modeless dialog the keyboard interface (Tab, Esc, Enter) needs the host's
 // message loop to pass messages through IsDialogMessage: CDialog::PreTranslateMessage does that,
 // reached through AfxPreTranslateMessage (Wnd.h), which a thread message hook runs for every
-// message while a modeless dialog of this module exists.
+// message while a dialog of this module exists.  A modal dialog's own loop runs IsDialogMessage
+// itself; the hook, held while it runs too, lets a derived PreTranslateMessage take keys first.
 #pragma once
 
 #include "Wnd.h"

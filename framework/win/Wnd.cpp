@@ -3,6 +3,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "ModalLoop.h"
 #include "ResourceScope.h"
 
 namespace {
@@ -49,6 +50,7 @@ struct HookRemover {
 LRESULT CALLBACK GetMessageHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+    CModalLoop::OnMessageTaken(*pMsg);  // before the host's code can run for it
     CTempMapLock temps;
     if (pMsg->message != WM_NULL && AfxPreTranslateMessage(pMsg)) {
       pMsg->message = WM_NULL;  // handled here: the host's loop dispatches nothing

@@ -194,9 +194,10 @@ class CWindowCreationHook {
 // The pre-translation step of a message loop: walks from pMsg->hwnd up to its top-level window and
 // calls PreTranslateMessage of every window this module routes; TRUE when one handled it (then the
 // loop must neither translate nor dispatch the message).  The host's own loop does not know this
-// module, so while a modeless dialog of this module exists a thread message hook (WH_GETMESSAGE)
-// calls this function for every message the loop removes from the queue, and turns a handled one
-// into WM_NULL.  A loop of this module (a test) may call it directly on a message it made itself.
+// module, so while a dialog of this module exists (modeless, or modal and running its loop) a
+// thread message hook (WH_GETMESSAGE) calls this function for every message the loop removes from
+// the queue, and turns a handled one into WM_NULL.  A loop of this module (a test) may call it
+// directly on a message it made itself.
 BOOL AfxPreTranslateMessage(MSG* pMsg);
 
 // The lifetime of temporary wrappers (CWnd::FromHandle).  Every call into this module holds the
@@ -222,15 +223,15 @@ struct AfxHeldObjects {
   int nPermanentWindows;  // objects in the handle map (routing or attached windows)
   int nTemporaryWindows;  // temporary wrappers not deleted yet
   int nCreationHooks;     // WH_CBT hooks installed (only while a window is being created)
-  int nMessageHooks;      // WH_GETMESSAGE hooks installed (while a modeless dialog exists)
+  int nMessageHooks;      // WH_GETMESSAGE hooks installed (while a dialog exists)
 };
 AfxHeldObjects AfxGetHeldObjects();
 #endif
 
 namespace fw {
 namespace detail {
-// Reference count of the users of the WH_GETMESSAGE hook (modeless dialogs): the hook is
-// installed with the first and removed with the last.
+// Reference count of the users of the WH_GETMESSAGE hook (modeless dialogs, modal ones while
+// they run): the hook is installed with the first and removed with the last.
 void RetainMessageFilter();
 void ReleaseMessageFilter();
 }  // namespace detail

@@ -168,6 +168,47 @@ int HostDrawing::IdOf(int handle) const {
   return 0;
 }
 
+HostDrawing::Erased HostDrawing::Erase(const std::vector<int>& ids) {
+  Erased erased;
+  om::Drawing& d = m_map->GetDrawing();
+  for (size_t i = 0; i < m_entities.size(); ++i) {
+    const int id = m_entities[i].id;
+    if (std::find(ids.begin(), ids.end(), id) == ids.end()) continue;
+    const size_t mapPlace =
+        static_cast<size_t>(std::find(d.ids.begin(), d.ids.end(), id) - d.ids.begin());
+    erased.items.push_back(Erased::Item{i, mapPlace, m_entities[i], m_handles[i]});
+  }
+  // Backwards, so that the places still name the entities taken out.
+  for (auto it = erased.items.rbegin(); it != erased.items.rend(); ++it) {
+    const int id = it->entity.id;
+    m_entities.erase(m_entities.begin() + static_cast<std::ptrdiff_t>(it->place));
+    m_handles.erase(m_handles.begin() + static_cast<std::ptrdiff_t>(it->place));
+    if (it->mapPlace < d.ids.size())
+      d.ids.erase(d.ids.begin() + static_cast<std::ptrdiff_t>(it->mapPlace));
+    d.handles.erase(id);
+    d.selection.erase(std::remove(d.selection.begin(), d.selection.end(), id), d.selection.end());
+    d.highlighted.erase(id);
+    QkSetupEraseEntity(it->handle, 1);
+  }
+  return erased;
+}
+
+std::vector<int> HostDrawing::Restore(const Erased& erased) {
+  std::vector<int> handles;
+  om::Drawing& d = m_map->GetDrawing();
+  for (const Erased::Item& item : erased.items) {  // forwards: each place as it was
+    QkSetupEraseEntity(item.handle, 0);
+    const size_t place = std::min(item.place, m_entities.size());
+    m_entities.insert(m_entities.begin() + static_cast<std::ptrdiff_t>(place), item.entity);
+    m_handles.insert(m_handles.begin() + static_cast<std::ptrdiff_t>(place), item.handle);
+    const size_t mapPlace = std::min(item.mapPlace, d.ids.size());
+    d.ids.insert(d.ids.begin() + static_cast<std::ptrdiff_t>(mapPlace), item.entity.id);
+    d.handles[item.entity.id] = item.handle;
+    handles.push_back(item.handle);
+  }
+  return handles;
+}
+
 const DrawingEntity* HostDrawing::EntityById(int id) const {
   for (const DrawingEntity& e : m_entities)
     if (e.id == id) return &e;

@@ -4,7 +4,9 @@
 // remembers per entity what the kernel does not (its id, symbol name and line points).
 //
 // Load is all or nothing: a drawing that names a symbol the library lacks, or that the kernel
-// refuses, leaves an empty drawing and an error, never a part of one.  The map is borrowed.
+// refuses, leaves an empty drawing and an error, never a part of one.  Erase takes entities out of
+// the drawing, the map and (as erased) the kernel, keeping what Restore needs to put them back as
+// they were, handles included.  The map is borrowed.
 #pragma once
 
 #include <string>
@@ -20,6 +22,18 @@ namespace host {
 
 class HostDrawing {
  public:
+  // Entities taken out by Erase, each with its place in the drawing and in the map's id list.
+  struct Erased {
+    struct Item {
+      size_t place;     // index in the drawing's entities before the erase
+      size_t mapPlace;  // index in the map's ids before the erase
+      DrawingEntity entity;
+      int handle;
+    };
+    std::vector<Item> items;  // in drawing order
+    bool empty() const { return items.empty(); }
+  };
+
   explicit HostDrawing(om::PoMap* map) : m_map(map) {}
 
   bool Load(const Drawing& drawing, std::string& error);
@@ -31,6 +45,11 @@ class HostDrawing {
   int HandleOf(int id) const;
   int IdOf(int handle) const;
   const DrawingEntity* EntityById(int id) const;
+
+  // Erases the entities of `ids` that are in the drawing (others are ignored).
+  Erased Erase(const std::vector<int>& ids);
+  // Puts erased entities back; answers their handles.
+  std::vector<int> Restore(const Erased& erased);
 
  private:
   om::PoMap* m_map;

@@ -1,3 +1,4 @@
+// clang-format off
 // The host's event log for checks from outside (--log FILE): one event per line, UTF-8, each
 // line flushed as it is written, so a script can follow a run while it goes on.  Texts are handed
 // in as GBK and converted.  Lines (fields separated by one blank; a text is the rest of the line):
@@ -6,6 +7,8 @@
 //   command-line <x> <y>              screen point of the command line's middle
 //   window <x> <y> <w> <h> <title>    a plug-in window open after a launch, then its controls:
 //   control <id> <x> <y> <text>       the screen point of a control's middle
+//   activate <x> <y> <w> <h> <title>  a window of the host's thread (the host's, the plug-in's,
+//                                     a modal one) is being activated (ActivationLog.h)
 //   open <path> / save <path>         a drawing was read / written
 //   error <text>                      a failure the host reported to the user
 //   select <id> ...                   the host's selection changed (ids in order)
@@ -21,11 +24,19 @@
 //   begin-operation <text>            BeginOperation
 //   record-entity <handle>            RecordEntity
 //   update-entities <id> ...          UpdateEntities
-//   label <id> <index> <text>         a label of an entity named by UpdateEntities, after the
-//   update changed-flag <0|1>                the map's ChangedFlag was set update-view / refresh
-//   UpdateView / Refresh undo <entity count>               Ctrl+Z restored the labels of the last
-//   operation screenshot <path>                 a screenshot was written exit the host is leaving
+//   label <id> <index> <text>         a label of an entity named by UpdateEntities, after
+//                                     the update
+//   changed-flag <0|1>                the map's ChangedFlag was set
+//   update-view / refresh             UpdateView / Refresh
+//   undo <entity count>               Ctrl+Z restored the labels of the last operation
+//   erase <id> ...                    "erase" took the selected entities out of the drawing
+//   undo-erase <entity count>         Ctrl+Z brought the last erased entities back
+//   erased-lookups <count>            the kernel was asked for an erased entity (other than its
+//                                     kind); the count since the start
+//   screenshot <path>                 a screenshot was written
+//   exit                              the host is leaving
 // Without a file every call does nothing.
+// clang-format on
 #pragma once
 
 #include <cstdio>

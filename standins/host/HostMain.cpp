@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ActivationLog.h"
 #include "HostLog.h"
 #include "HostOptions.h"
 #include "HostWindow.h"
@@ -34,6 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
                   MB_OK);
     return 4;
   }
+  host::ActivationLog::Start(log);
   if (FAILED(om::RegisterIntArrayClass()))
     log.Line("error", "the integer array class could not be registered");
 

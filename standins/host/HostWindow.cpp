@@ -6,7 +6,9 @@
 #include <algorithm>
 
 #include "CallLog.h"
+#include "CommandMessages.h"
 #include "DrawingFile.h"
+#include "KernelSetup.h"
 #include "KernelViewExtras.h"
 #include "POIntArray.h"
 #include "PoMap.h"
@@ -324,6 +326,14 @@ void HostWindow::SendMouseStatus(int code, int p1, int p2) {
   m_log.Line("mouse-status",
              std::to_string(code) + " " + std::to_string(p1) + " " + std::to_string(p2));
   m_plugin.MouseStatus(code, p1, p2);
+  LogErasedLookups();
+}
+
+void HostWindow::LogErasedLookups() {
+  const int lookups = QkSetupErasedLookups(0);
+  if (lookups == m_erasedLookups) return;
+  m_erasedLookups = lookups;
+  m_log.Line("erased-lookups", std::to_string(lookups));
 }
 
 int HostWindow::Launch() {
@@ -353,7 +363,7 @@ void HostWindow::EndPick() {
     d.pPickArray->Release();
     d.pPickArray = nullptr;
   }
-  SendMouseStatus(3, 0, 0);
+  SendMouseStatus(vjd::command::kPickEnd, 0, 0);
   LogPluginWindows();
   m_view->Repaint();
 }
@@ -365,7 +375,7 @@ void HostWindow::OnMapClick(int id, bool control) {
     IDispatch* array = d.pPickArray;
     if (auto* own = dynamic_cast<om::POIntArray*>(array)) own->Append(id);
     m_log.Line("pick", std::to_string(id));
-    SendMouseStatus(0, 0, 0);
+    SendMouseStatus(vjd::command::kPickStep, 0, 0);
     return;
   }
   if (CommandIsCurrent()) return;
@@ -390,7 +400,7 @@ void HostWindow::OnMapKey(int key) {
   if (IsPicking() && key == VK_RETURN) {
     EndPick();
   } else if (CommandIsCurrent()) {
-    SendMouseStatus(7, key, 0);
+    SendMouseStatus(vjd::command::kKey, key, 0);
   } else if (key == VK_HOME) {
     m_view->ZoomExtents();
   } else if (key == VK_ESCAPE && !m_pMap->GetDrawing().selection.empty()) {
@@ -400,7 +410,36 @@ void HostWindow::OnMapKey(int key) {
   }
 }
 
+void HostWindow::Erase() {
+  om::Drawing& d = m_pMap->GetDrawing();
+  if (d.selection.empty()) {
+    SetWindowTextW(m_hPrompt, L"\x6CA1\x6709\x9009\x4E2D\x7684\x5B9E\x4F53");  // 没有选中的实体
+    return;
+  }
+  HostDrawing::Erased erased = m_drawing.Erase(d.selection);
+  std::vector<int> ids, handles;
+  for (const HostDrawing::Erased::Item& item : erased.items) {
+    ids.push_back(item.entity.id);
+    handles.push_back(item.handle);
+  }
+  m_journal.Clear();  // one level of undo: the erase is the last operation now
+  m_erased = std::move(erased);
+  m_view->Rebuild(handles);
+  d.bChanged = true;
+  UpdateTitle();
+  m_log.Ids("erase", ids);
+}
+
 void HostWindow::Undo() {
+  if (!m_erased.empty()) {
+    std::vector<int> handles = m_drawing.Restore(m_erased);
+    m_erased = HostDrawing::Erased();
+    m_view->Rebuild(handles);
+    m_pMap->GetDrawing().bChanged = true;
+    UpdateTitle();
+    m_log.Line("undo-erase", std::to_string(handles.size()));
+    return;
+  }
   if (!m_journal.CanUndo()) {
     SetWindowTextW(m_hPrompt,
                    L"\x6CA1\x6709\x53EF\x64A4\x9500\x7684\x64CD\x4F5C");  // 没有可撤销的操作
@@ -435,6 +474,10 @@ void HostWindow::RunCommandLine(const std::string& typed) {
   }
   if (t == "undo" || t == "u") {
     Undo();
+    return;
+  }
+  if (t == "erase" || t == "删除") {
+    Erase();
     return;
   }
   if (t == "zoom" || t == "z") {
@@ -477,6 +520,7 @@ void HostWindow::OnMapCall(const std::string& line) {
     m_log.Line("begin-operation", text);
   } else if (member == "RecordEntity") {
     if (!d.recorded.empty()) {
+      m_erased = HostDrawing::Erased();  // the labels' operation is the last one now
       m_journal.Record(d.recorded.back());
       m_log.Line("record-entity", std::to_string(d.recorded.back()));
     }
@@ -503,6 +547,7 @@ void HostWindow::OnMapCall(const std::string& line) {
     m_log.Line(member == "UpdateView" ? "update-view" : "refresh");
     m_view->Repaint();
   }
+  LogErasedLookups();
 }
 
 bool HostWindow::TranslateShortcut(MSG& msg) {
@@ -595,7 +640,7 @@ LRESULT CALLBACK HostWindow::CommandLineProc(HWND hWnd, UINT msg, WPARAM wParam,
       return 0;
     }
     if (msg == WM_KEYDOWN && wParam == VK_ESCAPE && self->CommandIsCurrent()) {
-      self->SendMouseStatus(7, VK_ESCAPE, 0);
+      self->SendMouseStatus(vjd::command::kKey, VK_ESCAPE, 0);
       return 0;
     }
     if (msg == WM_CHAR && (wParam == '\r' || wParam == 27)) return 0;  // no beep
@@ -638,6 +683,7 @@ LRESULT HostWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (answer == IDCANCEL) return 0;
         if (answer == IDYES) OnCommand(IdSave);
       }
+      LogErasedLookups();
       m_log.Line("exit");
       DestroyWindow(m_hWnd);
       return 0;

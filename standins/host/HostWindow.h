@@ -4,10 +4,13 @@
 // the host's part of the plug-in's contract: the current command, BeginPick with the clicked ids
 // appended, MouseStatus events (0 per pick step, 3 at the pick's end, 7 for keys), highlighting,
 // UpdateEntities / UpdateView / Refresh, the changed flag in the title and one level of undo of
-// the labels the last operation recorded.  Every host-side event goes to the log.
+// the last operation: the labels it recorded, or the symbols an erase took out.  Every host-side
+// event goes to the log, and so does each lookup of an erased entity in the kernel (by whoever
+// made it: the host itself never looks one up).
 //
 // The command line accepts the plug-in's command under the forms of its translate name and the
-// host's own commands "save" (保存), "undo" (u), "zoom" (z) and "quit".
+// host's own commands "save" (保存), "undo" (u), "erase" (删除: the selected entities), "zoom" (z)
+// and "quit".
 //
 // Ownership: the window owns the session; the plug-in borrows the map (VjdHostMap) for as long as
 // the window lives; the map object is released after the window is gone.
@@ -56,6 +59,7 @@ class HostWindow : public MapViewEvents {
   bool SaveDrawing(const std::wstring& path);
   int Launch();
   void Undo();
+  void Erase();
   void RunCommandLine(const std::string& typed);
 
   // MapViewEvents
@@ -75,6 +79,7 @@ class HostWindow : public MapViewEvents {
   void ShowError(const std::string& gbk);
   void OnMapCall(const std::string& line);
   void SendMouseStatus(int code, int p1, int p2);
+  void LogErasedLookups();
   void EndPick();
   void LogEntityPositions();
   void LogPluginWindows();
@@ -87,6 +92,8 @@ class HostWindow : public MapViewEvents {
   VjdHostMap m_hostMap{nullptr, nullptr};
   HostDrawing m_drawing;
   LabelJournal m_journal;
+  HostDrawing::Erased m_erased;  // the last erase, while it is the operation undo takes back
+  int m_erasedLookups = 0;       // as last logged
   PluginLoader m_plugin;
   std::unique_ptr<CommandKeywords> m_keywords;
   std::unique_ptr<MapView> m_view;

@@ -185,16 +185,7 @@ void AutomationObject::ResultDispatch(Call& call, IDispatch* object) {
 }
 
 void AutomationObject::Log(const std::string& member, const std::string& args) const {
-  TheCallLog().Add(std::string(LogName()) + "." + member + "(" + args + ")");
-}
-
-std::string AutomationObject::List(const std::vector<int>& ids) {
-  std::string text = "[";
-  for (size_t i = 0; i < ids.size(); ++i) {
-    if (i) text += ",";
-    text += std::to_string(ids[i]);
-  }
-  return text + "]";
+  TheCallLog().Add(LogName(), member, args);
 }
 
 std::string GbkOf(BSTR text) {

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "CallLog.h"
+
 namespace om {
 
 class AutomationObject : public IDispatch {
@@ -84,7 +86,7 @@ class AutomationObject : public IDispatch {
   // Log line helpers.
   void Log(const std::string& member, const std::string& args = std::string()) const;
   static std::string Quote(const std::string& gbk) { return "\"" + gbk + "\""; }
-  static std::string List(const std::vector<int>& ids);
+  static std::string List(const std::vector<int>& ids) { return CallLog::List(ids); }
 
  private:
   LONG m_refs = 1;

@@ -15,16 +15,42 @@ Entity& EntityStore::Create(int kind, const std::string& name, const std::string
 }
 
 Entity* EntityStore::Find(QkEntity handle) {
+  if (m_erased.count(handle)) {
+    ++m_erasedLookups;
+    return nullptr;
+  }
   auto it = m_entities.find(handle);
   return it == m_entities.end() ? nullptr : &it->second;
 }
 
+bool EntityStore::SetErased(QkEntity handle, bool erased) {
+  if (!m_entities.count(handle)) return false;
+  if (erased)
+    m_erased.insert(handle);
+  else
+    m_erased.erase(handle);
+  return true;
+}
+
+bool EntityStore::IsErased(QkEntity handle) const {
+  return m_erased.count(handle) != 0;
+}
+
+int EntityStore::ErasedLookups(bool reset) {
+  const int count = m_erasedLookups;
+  if (reset) m_erasedLookups = 0;
+  return count;
+}
+
 bool EntityStore::Remove(QkEntity handle) {
+  m_erased.erase(handle);
   return m_entities.erase(handle) != 0;
 }
 
 void EntityStore::Clear() {
   m_entities.clear();
+  m_erased.clear();
+  m_erasedLookups = 0;
 }
 
 std::vector<QkEntity> EntityStore::Handles() const {

@@ -1,5 +1,8 @@
 // The kernel's in-memory drawing: every entity by its handle, with its kind, name, kind name,
-// base point, outline, placed symbol, attribute block and labels.  One store per process
+// base point, outline, placed symbol, attribute block and labels.  An erased entity (the host's
+// erase, which its undo takes back) stays in the store with everything it has, but the kernel
+// answers for its handle as for an unknown one; each lookup of it other than its kind is counted,
+// so that a test can see who still works on erased entities.  One store per process
 // (TheEntityStore()); the kernel's exported functions and the set-up functions for the stand-in
 // host and the tests work on it.  The store owns its entities; pointers it returns stay valid
 // until that entity is removed or the store is cleared.
@@ -7,6 +10,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,7 +56,13 @@ class EntityStore {
  public:
   // A new entity with the next free handle (handles start at 1 and are never reused).
   Entity& Create(int kind, const std::string& name, const std::string& kindName);
+  // The entity, or nullptr for an unknown or erased handle (the latter counted).
   Entity* Find(QkEntity handle);
+  // Erases or brings back an entity; false for an unknown handle.
+  bool SetErased(QkEntity handle, bool erased);
+  bool IsErased(QkEntity handle) const;
+  // How often Find was asked for an erased entity; `reset` starts counting anew.
+  int ErasedLookups(bool reset);
   bool Remove(QkEntity handle);
   void Clear();
   int Count() const { return static_cast<int>(m_entities.size()); }
@@ -61,6 +71,8 @@ class EntityStore {
 
  private:
   std::map<QkEntity, Entity> m_entities;
+  std::set<QkEntity> m_erased;
+  int m_erasedLookups = 0;
   QkEntity m_nextHandle = 1;
 };
 

@@ -128,6 +128,7 @@ using qk::TheEntityStore;
 extern "C" {
 
 QK_API int QK_CALL GetEntityKind(QkEntity handle) {
+  if (TheEntityStore().IsErased(handle)) return QK_KIND_NONE;  // the one uncounted question
   const qk::Entity* entity = TheEntityStore().Find(handle);
   return entity ? entity->kind : QK_KIND_NONE;
 }

@@ -40,6 +40,14 @@ QK_API int QK_CALL QkSetupRemoveEntity(QkEntity entity) {
   return qk::TheEntityStore().Remove(entity) ? 1 : 0;
 }
 
+QK_API int QK_CALL QkSetupEraseEntity(QkEntity entity, int erased) {
+  return qk::TheEntityStore().SetErased(entity, erased != 0) ? 1 : 0;
+}
+
+QK_API int QK_CALL QkSetupErasedLookups(int reset) {
+  return qk::TheEntityStore().ErasedLookups(reset != 0);
+}
+
 QK_API int QK_CALL QkSetupEntityCount(void) {
   return qk::TheEntityStore().Count();
 }

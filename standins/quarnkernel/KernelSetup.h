@@ -16,6 +16,13 @@ QK_API void QK_CALL QkSetupReset(void);
 /* A new entity; texts are cut to 31 bytes.  0 on failure. */
 QK_API QkEntity QK_CALL QkSetupCreateEntity(int kind, const char* name, const char* kindName);
 QK_API int QK_CALL QkSetupRemoveEntity(QkEntity entity);
+/* Erases an entity (non-zero `erased`) or brings it back: an erased entity keeps all it has, but
+ * every kernel function answers for it as for an unknown handle (GetEntityKind: QK_KIND_NONE).
+ * 0 for an unknown handle. */
+QK_API int QK_CALL QkSetupEraseEntity(QkEntity entity, int erased);
+/* How many calls other than GetEntityKind named an erased entity since the last reset; a non-zero
+ * `reset` starts counting anew. */
+QK_API int QK_CALL QkSetupErasedLookups(int reset);
 QK_API int QK_CALL QkSetupEntityCount(void);
 /* Copies up to `capacity` handles in creation order; answers how many entities there are. */
 QK_API int QK_CALL QkSetupGetEntities(QkEntity* handles, int capacity);

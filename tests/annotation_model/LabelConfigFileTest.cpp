@@ -10,8 +10,15 @@
 #include <thread>
 #include <vector>
 
+#include "MemoryRecordFileSystem.h"
 #include "StdioRecordFileSystem.h"
 #include "TempHostDir.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace vjd::annotation;
 
@@ -112,7 +119,7 @@ TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
   EXPECT_EQ(r.nLabelCount, 1);
   SymbolLabelConfig x = Kind("X", 6);
   ASSERT_EQ(file.StoreRecord(x), FileStatus());
-  ASSERT_EQ(file.RemoveLabelSlot("X", 0, 5), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("X", 0), FileStatus());
   Bytes now = host.ReadConfig();
   ASSERT_EQ(now.size(), 3 * kRecordSize);
   SymbolLabelConfig first, last;
@@ -147,7 +154,7 @@ TEST_F(LabelConfigFileTest, HeightsReadFromTheGridAreStoredWithTheirSpecialCases
 TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
   SymbolLabelConfig before = Kind("K", 4);
   host.WriteConfig(Concat({Kind("A", 1), before}));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 2, 3), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("K", 2), FileStatus());
   SymbolLabelConfig after;
   ASSERT_EQ(file.FindRecord("K", after), FileStatus());
   EXPECT_EQ(after.nLabelCount, 3);
@@ -166,18 +173,16 @@ TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
   EXPECT_EQ(host.ReadConfig().size(), 2 * kRecordSize);
 }
 
-TEST_F(LabelConfigFileTest, RemovingWithAFullCountNeverReadsPastTheLastSlot) {
-  SymbolLabelConfig before = Kind("K", 8);
+TEST_F(LabelConfigFileTest, RemovingFromAFullRecordNeverReadsPastTheLastSlot) {
+  SymbolLabelConfig before = Kind("K", 99);  // a damaged count counts as eight
   host.WriteConfig(RecordBytes(before));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 0, 8), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("K", 0), FileStatus());
   SymbolLabelConfig after;
   ASSERT_EQ(file.FindRecord("K", after), FileStatus());
+  EXPECT_EQ(after.nLabelCount, 7);
   EXPECT_STREQ(after.szText[6], "K7");
   EXPECT_STREQ(after.szText[7], "K7");  // no ninth slot to take from
   EXPECT_EQ(after.bVisible[7], before.bVisible[7]);
-  EXPECT_EQ(file.RemoveLabelSlot("K", 0, 99), FileStatus());
-  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
-  EXPECT_EQ(after.nLabelCount, 8);
 }
 
 // Removing a slot rewrites the count and the slots that move, and no other byte: what lies
@@ -191,7 +196,7 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
   before.dHeight[5] = std::numeric_limits<double>::quiet_NaN();
   before.dAngle[7] = std::numeric_limits<double>::infinity();
   host.WriteConfig(Concat({Kind("A", 1), before}));
-  ASSERT_EQ(file.RemoveLabelSlot("K", 1, 3), FileStatus());
+  ASSERT_EQ(file.RemoveLabelSlot("K", 1), FileStatus());
 
   // The expected bytes, field by field at the file's offsets: slots 2 and 3 move to 1 and 2.
   Bytes expected = RecordBytes(before);
@@ -225,9 +230,9 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
 TEST_F(LabelConfigFileTest, RemovingOutsideTheSlotsOrForAnAbsentKindChangesNothing) {
   Bytes bytes = Concat({Kind("A", 3)});
   host.WriteConfig(bytes);
-  EXPECT_EQ(file.RemoveLabelSlot("A", -1, 2), FileStatus());
-  EXPECT_EQ(file.RemoveLabelSlot("A", 9, 2), FileStatus());
-  EXPECT_EQ(file.RemoveLabelSlot("Z", 0, 2), FileStatus::NotFound());
+  for (int index : {-1, 3, 8, 9})
+    EXPECT_EQ(file.RemoveLabelSlot("A", index), FileStatus()) << index;
+  EXPECT_EQ(file.RemoveLabelSlot("Z", 0), FileStatus::NotFound());
   EXPECT_EQ(host.ReadConfig(), bytes);
 }
 
@@ -286,7 +291,7 @@ TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndC
   EXPECT_EQ(file.FindRecord("A", r), FileStatus::Unavailable());
   EXPECT_STREQ(r.szSymbolName, "kept");
   EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Unavailable());
-  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), FileStatus::Unavailable());
+  EXPECT_EQ(file.RemoveLabelSlot("A", 0), FileStatus::Unavailable());
   double h = 1, w = 1;
   EXPECT_EQ(file.GetFirstSlotSize("A", h, w), FileStatus::Unavailable());
   EXPECT_EQ(h, 0.003);
@@ -294,85 +299,102 @@ TEST(LabelConfigFileMissingFolder, EveryOperationSaysUnavailableShowsNothingAndC
   EXPECT_FALSE(host.ConfigExists());
 }
 
-// Real files whose writes, flushes or reads fail on request.
-class FailingFiles : public IRecordFileSystem {
- public:
-  enum Fault { kNone, kWrite, kClose, kRead, kFlush, kHalfWriteOnce };
-  Fault fault = kNone;
-  int writes = 0;
-
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString& path) override {
-    auto real = StdioRecordFileSystem::Instance().OpenOrCreate(path);
-    if (!real) return nullptr;
-    return std::make_unique<File>(std::move(real), *this);
-  }
-
- private:
-  class File : public IRecordFile {
-   public:
-    File(std::unique_ptr<IRecordFile> real, FailingFiles& owner)
-        : real_(std::move(real)), owner_(owner) {}
-    long Read(void* b, std::size_t n) override {
-      return owner_.fault == kRead ? -1 : real_->Read(b, n);
-    }
-    bool Write(const void* b, std::size_t n) override {
-      ++owner_.writes;
-      if (owner_.fault == kHalfWriteOnce) {
-        owner_.fault = kNone;  // the disk filled up for a moment
-        real_->Write(b, n / 2);
-        return false;
-      }
-      return owner_.fault == kWrite ? false : real_->Write(b, n);
-    }
-    bool Flush() override { return real_->Flush() && owner_.fault != kFlush; }
-    bool Seek(long long o) override { return real_->Seek(o); }
-    bool Close() override { return real_->Close() && owner_.fault != kClose; }
-    LockResult Lock(RecordFileLock kind) override { return real_->Lock(kind); }
-
-   private:
-    std::unique_ptr<IRecordFile> real_;
-    FailingFiles& owner_;
+// The configuration file in the shared in-memory file system, with its log.
+struct MemoryConfig {
+  struct Log : IFileLog {
+    std::vector<std::string> lines;
+    void Write(const char* line) override { lines.emplace_back(line); }
   };
+  static constexpr const char* kHost = "C:\\host\\";
+  vjd::testing::MemoryRecordFileSystem files;
+  Log log;
+  LabelConfigFile file{kHost, &files, &log};
+  std::string Path() const { return std::string(kHost) + LabelConfigFile::kRelativePath; }
+  Bytes Read() const {
+    const std::string& bytes = files.Contents(Path());
+    return Bytes(bytes.begin(), bytes.end());
+  }
+  void Put(const Bytes& bytes) { files.Put(Path(), std::string(bytes.begin(), bytes.end())); }
 };
 
 TEST(LabelConfigFileFaults, FailedWritesFlushesAndReadsAreReportedNotSwallowed) {
-  TempHostDir host;
-  FailingFiles files;
-  LabelConfigFile file(host.Directory(), &files);
-  host.WriteConfig(Concat({Kind("A", 1)}));
-
-  files.fault = FailingFiles::kWrite;
-  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
-  EXPECT_EQ(file.RemoveLabelSlot("A", 0, 0), FileStatus::IoError());
-  files.fault = FailingFiles::kClose;
-  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
-  files.fault = FailingFiles::kFlush;
-  EXPECT_EQ(file.StoreRecord(Kind("A", 3)), FileStatus::IoError());
+  MemoryConfig m;
+  m.Put(Concat({Kind("A", 1)}));
+  auto& faults = m.files.faults;
+  faults.writes = -1;
+  EXPECT_EQ(m.file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
+  EXPECT_EQ(m.file.RemoveLabelSlot("A", 0), FileStatus::IoError());
+  faults.writes = 0;
+  faults.closes = 1;
+  EXPECT_EQ(m.file.StoreRecord(Kind("B", 1)), FileStatus::IoError());
+  faults.flushes = -1;
+  EXPECT_EQ(m.file.StoreRecord(Kind("A", 3)), FileStatus::IoError());
+  faults.flushes = 0;
 
   // A read that fails while looking for the kind must not end in a second, appended record.
-  files.fault = FailingFiles::kRead;
-  files.writes = 0;
-  EXPECT_EQ(file.StoreRecord(Kind("A", 2)), FileStatus::IoError());
-  EXPECT_EQ(files.writes, 0);
+  faults.reads = -1;
+  const int writes = m.files.counts.writes;
+  EXPECT_EQ(m.file.StoreRecord(Kind("A", 2)), FileStatus::IoError());
+  EXPECT_EQ(m.files.counts.writes, writes);
   SymbolLabelConfig r = Kind("kept", 1);
-  EXPECT_EQ(file.FindRecord("A", r), FileStatus::IoError());
+  EXPECT_EQ(m.file.FindRecord("A", r), FileStatus::IoError());
   EXPECT_STREQ(r.szSymbolName, "kept");
 }
 
-TEST(LabelConfigFileFaults, AnOverwriteThatFailsPartWayPutsThePreviousRecordBack) {
-  TempHostDir host;
-  FailingFiles files;
-  LabelConfigFile file(host.Directory(), &files);
+TEST(LabelConfigFileFaults, AnOverwriteOrAppendThatFailsPartWayLeavesTheRecordsAsTheyWere) {
+  MemoryConfig m;
   const Bytes before = Concat({Kind("A", 4), Kind("B", 3)});
-  host.WriteConfig(before);
+  m.Put(before);
+  m.files.faults.writes = 1;  // half of the record lands, as on a disk that filled up
+  EXPECT_EQ(m.file.StoreRecord(Kind("B", 1, 0.5)), FileStatus::IoError());
+  EXPECT_EQ(m.Read(), before);
+  m.files.faults.writes = 1;
+  EXPECT_EQ(m.file.RemoveLabelSlot("A", 1), FileStatus::IoError());
+  EXPECT_EQ(m.Read(), before);
+  // An append cut short leaves a partial record, which is no record: the next one goes over it.
+  m.files.faults.writes = 1;
+  EXPECT_EQ(m.file.StoreRecord(Kind("C", 1)), FileStatus::IoError());
+  SymbolLabelConfig r;
+  EXPECT_EQ(m.file.FindRecord("C", r), FileStatus::NotFound());
+  EXPECT_EQ(m.file.StoreRecord(Kind("D", 1)), FileStatus());
+  EXPECT_EQ(m.Read(), Concat({Kind("A", 4), Kind("B", 3), Kind("D", 1)}));
+}
 
-  files.fault = FailingFiles::kHalfWriteOnce;
-  EXPECT_EQ(file.StoreRecord(Kind("B", 1, 0.5)), FileStatus::IoError());
-  EXPECT_EQ(host.ReadConfig(), before);
-
-  files.fault = FailingFiles::kHalfWriteOnce;
-  EXPECT_EQ(file.RemoveLabelSlot("A", 1, 3), FileStatus::IoError());
-  EXPECT_EQ(host.ReadConfig(), before);
+// Another program keeps the lock beyond the wait: every operation says the file is busy, not
+// missing, and changes nothing.  Where the file system keeps no locks, every operation goes on
+// without one, as before there was a lock, and the log hears of it once.
+TEST(LabelConfigFileLocks, BusyIsNotMissingAndAFileSystemWithoutLocksIsUsedWithoutThem) {
+  for (const bool unsupported : {false, true}) {
+    SCOPED_TRACE(unsupported ? "no locks" : "busy");
+    MemoryConfig m;
+    const Bytes before = Concat({Kind("A", 3), Kind("B", 2)});
+    m.Put(before);
+    m.files.faults.busyLocks = unsupported ? 0 : -1;
+    m.files.faults.locksUnsupported = unsupported;
+    const FileStatus expected = unsupported ? FileStatus() : FileStatus::Busy();
+    SymbolLabelConfig r = Kind("kept", 1);
+    EXPECT_EQ(m.file.FindRecord("B", r), expected);
+    EXPECT_STREQ(r.szSymbolName, unsupported ? "B" : "kept");
+    double h = 0, w = 0;
+    EXPECT_EQ(m.file.GetFirstSlotSize("A", h, w), expected);
+    EXPECT_EQ(m.file.StoreRecord(Kind("C", 1)), expected);
+    EXPECT_EQ(m.file.StoreRecord(Kind("A", 1)), expected);
+    EXPECT_EQ(m.file.RemoveLabelSlot("B", 0), expected);
+    if (unsupported) {
+      EXPECT_EQ(m.file.FindRecord("B", r), FileStatus());
+      EXPECT_EQ(r.nLabelCount, 1);
+      EXPECT_STREQ(r.szText[0], "B1");
+      EXPECT_EQ(m.file.FindRecord("A", r), FileStatus());
+      EXPECT_EQ(r.nLabelCount, 1);
+      EXPECT_EQ(m.Read().size(), 3 * kRecordSize);
+      EXPECT_EQ(m.log.lines, std::vector<std::string>{LabelConfigFile::kLogNoLock + m.Path()});
+    } else {
+      EXPECT_EQ(m.Read(), before);
+      EXPECT_TRUE(m.log.lines.empty());
+    }
+    EXPECT_EQ(m.files.OpenFiles(), 0);
+  }
+  EXPECT_TRUE(FileStatus::Busy().Failed());
 }
 
 }  // namespace
@@ -404,14 +426,14 @@ TEST(LabelConfigFileLock, AnOperationWaitsForAnotherProgramsLockAndGivesUpWithou
     SCOPED_TRACE(c.reads ? "shared lock held" : "exclusive lock held");
     auto held = HoldLock(host, c.held);
     ASSERT_TRUE(held);
-    const FileStatus read = c.reads ? FileStatus() : FileStatus::Unavailable();
+    const FileStatus read = c.reads ? FileStatus() : FileStatus::Busy();
     SymbolLabelConfig r = Kind("kept", 1);
     EXPECT_EQ(file.FindRecord("A", r), read);
     double h = 0, w = 0;
     EXPECT_EQ(file.GetFirstSlotSize("B", h, w), read);
-    EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus::Unavailable());
-    EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Unavailable());
-    EXPECT_EQ(file.RemoveLabelSlot("A", 0, 2), FileStatus::Unavailable());
+    EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus::Busy());
+    EXPECT_EQ(file.StoreRecord(Kind("A", 1)), FileStatus::Busy());
+    EXPECT_EQ(file.RemoveLabelSlot("A", 0), FileStatus::Busy());
     EXPECT_EQ(host.ReadConfig(), before);
   }
   EXPECT_EQ(file.StoreRecord(Kind("C", 1)), FileStatus());
@@ -420,6 +442,68 @@ TEST(LabelConfigFileLock, AnOperationWaitsForAnotherProgramsLockAndGivesUpWithou
   EXPECT_EQ(file.FindRecord("C", r), FileStatus());
   EXPECT_TRUE(HoldLock(host, RecordFileLock::kExclusive)) << "the lookup kept its lock";
 }
+
+#ifndef _WIN32
+// The lock lies where a Windows program's LockFileEx puts it under Wine: byte 2^62, one byte long,
+// which wineserver locks with a POSIX record lock.  Natively it is an open-file-description lock,
+// which meets such a lock, so the window under Wine and a Linux script's vjdcfg exclude each other.
+TEST(LabelConfigFileLock, TheLockIsByte2To62AndMeetsTheRecordLockWineTakesThere) {
+  TempHostDir host;
+  host.WriteConfig(Concat({Kind("A", 1)}));
+  const std::string path = std::string(
+      StdioRecordFileSystem::NativePath(host.Directory() + LabelConfigFile::kRelativePath));
+  // wineserver: another process, holding a POSIX record lock until told to let go.
+  int go[2], ready[2];
+  ASSERT_EQ(::pipe(go), 0);
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t wineserver = ::fork();
+  ASSERT_GE(wineserver, 0);
+  if (wineserver == 0) {
+    ::close(go[1]);
+    ::close(ready[0]);
+    const int fd = ::open(path.c_str(), O_RDWR);
+    struct flock wine = {};
+    wine.l_type = F_WRLCK;
+    wine.l_whence = SEEK_SET;
+    wine.l_start = off_t{1} << 62;
+    wine.l_len = 1;
+    const char locked = fd >= 0 && ::fcntl(fd, F_SETLK, &wine) == 0 ? 'y' : 'n';
+    char done;
+    if (::write(ready[1], &locked, 1) != 1 || ::read(go[0], &done, 1) < 0) ::_exit(1);
+    ::_exit(0);
+  }
+  ::close(go[0]);
+  ::close(ready[1]);
+  char locked = 0;
+  ASSERT_EQ(::read(ready[0], &locked, 1), 1);
+  ASSERT_EQ(locked, 'y');
+  StdioRecordFileSystem short_wait(30);
+  LabelConfigFile file(host.Directory(), &short_wait);
+  SymbolLabelConfig r;
+  EXPECT_EQ(file.FindRecord("A", r), FileStatus::Busy());
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus::Busy());
+  ::close(go[1]);
+  int status = 0;
+  ::waitpid(wineserver, &status, 0);
+  ::close(ready[0]);
+  EXPECT_EQ(file.StoreRecord(Kind("B", 1)), FileStatus());
+
+  // The lock this program takes, as another one sees it.
+  auto held = HoldLock(host, RecordFileLock::kShared);
+  ASSERT_TRUE(held);
+  const int fd = ::open(path.c_str(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  struct flock asked = {};
+  asked.l_type = F_WRLCK;
+  asked.l_whence = SEEK_SET;
+  ASSERT_EQ(::fcntl(fd, F_OFD_GETLK, &asked), 0);
+  EXPECT_EQ(asked.l_type, F_RDLCK);
+  EXPECT_EQ(asked.l_start, off_t{1} << 62);
+  EXPECT_EQ(asked.l_len, 1);
+  EXPECT_EQ(asked.l_pid, -1) << "an open-file-description lock";
+  ::close(fd);
+}
+#endif
 
 TEST(LabelConfigFileLock, AWriterGoesOnOnceTheOtherProgramLetsGo) {
   TempHostDir host;

@@ -4,37 +4,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "FakeKindWindow.h"
 #include "FakeLabelHost.h"
 
 namespace vjd::annotation {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::FakeLabelHost;
-
-class FakeWindow : public IKindLabelWindow {
- public:
-  FakeWindow(FakeLabelHost& host) : m_host(host) {}
-  bool selected = true;
-  std::string kind = "馈电开关";
-  int rows = 3;
-  bool storeFails = false;
-  int saves = 0;
-
-  bool GetSelectedKind(std::string& k) override {
-    if (selected) k = kind;
-    return selected;
-  }
-  bool SaveGridConfig(const std::string& k) override {
-    ++saves;
-    m_host.log.push_back("SaveGridConfig " + k);
-    return !storeFails;
-  }
-  int GetGridRowCount() override { return rows; }
-
- private:
-  FakeLabelHost& m_host;
-};
+using vjd::testing::FakeKindWindow;
+using vjd::testing::FakeLabelHost;
 
 class KindPushTest : public ::testing::Test {
  protected:
@@ -49,7 +27,7 @@ class KindPushTest : public ::testing::Test {
   bool Push(int count) { return UpdateKindLabels(window, host, count, handles, ids); }
 
   FakeLabelHost host;
-  FakeWindow window{host};
+  FakeKindWindow window{&host};
   int handles[6] = {1, 2, 3, 4, 5, 6};
   int ids[6] = {101, 102, 103, 104, 105, 106};
 };
@@ -63,22 +41,22 @@ TEST_F(KindPushTest, EarlyFailuresChangeNothing) {
   window.rows = 0;
   EXPECT_FALSE(Push(6));
   EXPECT_EQ(window.saves, 1);  // stored first (a no-op without rows), then refused
-  EXPECT_THAT(host.log, ElementsAre("SaveGridConfig 馈电开关"));
+  EXPECT_THAT(host.Log(), ElementsAre("SaveGridConfig 馈电开关"));
 }
 
 TEST_F(KindPushTest, FailingStoreLaysOutNothing) {
   window.storeFails = true;
   EXPECT_FALSE(Push(6));
-  EXPECT_THAT(host.log, ElementsAre("SaveGridConfig 馈电开关"));
+  EXPECT_THAT(host.Log(), ElementsAre("SaveGridConfig 馈电开关"));
 }
 
 TEST_F(KindPushTest, OnlyExactKindNamesMatchInInputOrder) {
   EXPECT_TRUE(Push(6));
-  EXPECT_THAT(host.log, ElementsAre("SaveGridConfig 馈电开关", "BeginOperation 修改标注配置",
-                                    "RecordEntity 1", "AnnotateEntity 1", "RecordEntity 4",
-                                    "AnnotateEntity 4", "UpdateEntities 2"));
-  EXPECT_THAT(host.updates[0], ElementsAre(101, 104));
-  for (const auto& call : host.annotations) {
+  EXPECT_THAT(host.Log(), ElementsAre("SaveGridConfig 馈电开关", "BeginOperation 修改标注配置",
+                                      "RecordEntity 1", "AnnotateEntity 1", "RecordEntity 4",
+                                      "AnnotateEntity 4", "UpdateEntities 2"));
+  EXPECT_THAT(host.Updates()[0], ElementsAre(101, 104));
+  for (const auto& call : host.Annotations()) {
     EXPECT_EQ(call.mode, 1);
     EXPECT_EQ(call.kind, "馈电开关");
     EXPECT_FALSE(call.hadTexts);
@@ -86,11 +64,21 @@ TEST_F(KindPushTest, OnlyExactKindNamesMatchInInputOrder) {
   }
 }
 
+// Symbols erased from the drawing since the window got its lists, one of the kind among them.
+TEST_F(KindPushTest, ErasedSymbolsAreOnlyAskedTheirKind) {
+  host.erased = {1, 2};
+  EXPECT_TRUE(Push(6));
+  EXPECT_EQ(host.CallsOn(1) + host.CallsOn(2), 0);
+  ASSERT_EQ(host.Annotations().size(), 1u);
+  EXPECT_EQ(host.Annotations()[0].handle, 4);
+  EXPECT_THAT(host.Updates(), ElementsAre(ElementsAre(104)));
+}
+
 TEST_F(KindPushTest, LetterCaseDiffers) {
   window.kind = "Kd";
   EXPECT_TRUE(Push(6));
-  ASSERT_EQ(host.annotations.size(), 1u);
-  EXPECT_EQ(host.annotations[0].handle, 5);
+  ASSERT_EQ(host.Annotations().size(), 1u);
+  EXPECT_EQ(host.Annotations()[0].handle, 5);
 }
 
 TEST_F(KindPushTest, KindNoEntityHasSucceedsWithoutUpdate) {
@@ -98,7 +86,7 @@ TEST_F(KindPushTest, KindNoEntityHasSucceedsWithoutUpdate) {
   EXPECT_TRUE(Push(6));
   EXPECT_EQ(host.Count("BeginOperation"), 1);
   EXPECT_EQ(host.Count("UpdateEntities"), 0);
-  EXPECT_TRUE(host.annotations.empty());
+  EXPECT_TRUE(host.Annotations().empty());
 }
 
 TEST_F(KindPushTest, ManyMatchesKeepTheirOrder) {
@@ -110,9 +98,10 @@ TEST_F(KindPushTest, ManyMatchesKeepTheirOrder) {
     host.AddEntity(hs[i], {i % 2 ? "馈电开关" : "电动机"});
   }
   EXPECT_TRUE(UpdateKindLabels(window, host, n, hs.data(), is.data()));
-  ASSERT_EQ(host.updates.size(), 1u);
-  ASSERT_EQ(host.updates[0].size(), static_cast<size_t>(n / 2));
-  for (int k = 0; k < n / 2; ++k) ASSERT_EQ(host.updates[0][k], 5001 + 2 * k);
+  const auto updates = host.Updates();
+  ASSERT_EQ(updates.size(), 1u);
+  ASSERT_EQ(updates[0].size(), static_cast<size_t>(n / 2));
+  for (int k = 0; k < n / 2; ++k) ASSERT_EQ(updates[0][k], 5001 + 2 * k);
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ class ButtonsTest : public ::testing::Test {
     m_rig->model->Open(options);
   }
   void TearDown() override {
+    EXPECT_TRUE(m_rig->grid.misuses.empty() && m_rig->misuses.empty());
     m_rig.reset();
     m_drawing.reset();
     if (m_map) m_map->Release();

@@ -8,30 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "MemorySymbolLibrary.h"
 #include "SymbolCatalog.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
-
-// A library of `count` symbols named "S<index>"; an index it does not have gets an empty name,
-// as the kernel answers it.
-class MemoryLibrary : public ISymbolLibrary {
- public:
-  explicit MemoryLibrary(int count) : m_count(count) {}
-  int GetSymbolCount() const override { return m_count; }
-  std::string GetSymbolName(int index) const override {
-    ++nameCalls;
-    return index >= 0 && index < m_count ? "S" + std::to_string(index) : std::string();
-  }
-  void GetSymbolExtent(int, double extent[4]) const override {
-    extent[0] = extent[1] = extent[2] = extent[3] = 0;
-  }
-  mutable int nameCalls = 0;
-
- private:
-  int m_count;
-};
+using vjd::testing::MemorySymbolLibrary;
 
 std::string Lines(const Strings& lines) {
   std::string text;
@@ -134,7 +117,7 @@ TEST(CatalogNumber, ReadFromTheFourthCharacterWithAtoiRules) {
 
 TEST(CatalogLists, CategoryListsItsEntriesInFileOrderWithDuplicates) {
   SymbolCatalog c = Parsed({"h", "甲", "dot 3", "dot 1", "dot 3", "乙", "dot 2", "甲", "dot 0"});
-  MemoryLibrary library(6);
+  const auto library = MemorySymbolLibrary::Numbered(6);
   std::vector<SymbolListItem> items = c.SymbolsOf("甲", library);
   EXPECT_EQ(Indices(items), (std::vector<int>{3, 1, 3, 0}));  // a repeated category adds on
   EXPECT_EQ(items[0].strName, "S3");
@@ -144,7 +127,7 @@ TEST(CatalogLists, CategoryListsItsEntriesInFileOrderWithDuplicates) {
 
 TEST(CatalogLists, OthersListsUnmentionedSymbolsInIndexOrder) {
   SymbolCatalog c = Parsed({"h", "甲", "dot 4", "dot 1", "乙", "dot 4", "dot 17", "dot -2"});
-  MemoryLibrary library(7);
+  const auto library = MemorySymbolLibrary::Numbered(7);
   EXPECT_EQ(Indices(c.SymbolsOf("其它", library)), (std::vector<int>{0, 2, 3, 5, 6}));
   // Indices the library does not have are listed with whatever name it gives them.
   std::vector<SymbolListItem> beyond = c.SymbolsOf("乙", library);
@@ -155,18 +138,18 @@ TEST(CatalogLists, OthersListsUnmentionedSymbolsInIndexOrder) {
 TEST(CatalogLists, CatalogCategoryNamedOthersBehavesAsTheBuiltInOne) {
   SymbolCatalog c = Parsed({"h", "其它", "dot 0", "dot 2"});
   EXPECT_EQ(c.Categories(), (Strings{"其它", "其它"}));
-  MemoryLibrary library(4);
+  const auto library = MemorySymbolLibrary::Numbered(4);
   EXPECT_EQ(Indices(c.SymbolsOf("其它", library)), (std::vector<int>{1, 3}));
 }
 
 TEST(CatalogLists, WithoutEntriesEveryCategoryShowsTheWholeLibrary) {
   SymbolCatalog c = Parsed({"h", "开关", "变压器", "line 3"});
   EXPECT_EQ(c.Categories(), (Strings{"开关", "变压器", "全部符号"}));
-  MemoryLibrary library(3);
+  const auto library = MemorySymbolLibrary::Numbered(3);
   for (const std::string& category : c.Categories()) {
     EXPECT_EQ(Indices(c.SymbolsOf(category, library)), (std::vector<int>{0, 1, 2})) << category;
   }
-  MemoryLibrary empty(0);
+  const auto empty = MemorySymbolLibrary::Numbered(0);
   EXPECT_TRUE(c.SymbolsOf("开关", empty).empty());
 }
 
@@ -179,7 +162,7 @@ TEST(CatalogLists, FiveThousandLinesAndSymbols) {
   SymbolCatalog c = Parsed(lines);
   ASSERT_EQ(c.Entries().size(), 4950u);
   ASSERT_EQ(c.Categories().size(), 51u);
-  MemoryLibrary library(5000);
+  const auto library = MemorySymbolLibrary::Numbered(5000);
   std::vector<SymbolListItem> others = c.SymbolsOf("其它", library);
   ASSERT_EQ(others.size(), 50u);
   EXPECT_EQ(others.front().nSymbol, 4950);

@@ -7,21 +7,10 @@
 
 #include "LabelLayout.h"
 #include "MemoryPreviewEntity.h"
+#include "MemorySymbolLibrary.h"
 #include "PreviewLabels.h"
 
 namespace {
-
-class BoxLibrary : public ISymbolLibrary {
- public:
-  int GetSymbolCount() const override { return 1; }
-  std::string GetSymbolName(int) const override { return "电动机"; }
-  void GetSymbolExtent(int, double extent[4]) const override {
-    extent[0] = 0.004;  // drawn from right to left and top to bottom: sizes are absolute
-    extent[1] = 0.003;
-    extent[2] = -0.002;
-    extent[3] = -0.001;
-  }
-};
 
 // An entity with base point P = (1, 2, 0) and symbol size v = 0.84.
 class PreviewLabelsTest : public ::testing::Test {
@@ -164,7 +153,10 @@ TEST_F(PreviewLabelsTest, PrepareSymbolPutsTheSymbolOutlineAndLabelSizes) {
   entity.attributes.nFlags = 0x10;
   entity.attributes.nField56 = 77;  // the kernel's own bytes travel back unchanged
   PreviewLabels labels(entity, 1.0);
-  labels.PrepareSymbol(BoxLibrary(), 5);
+  // Drawn from right to left and top to bottom: sizes are absolute.
+  const vjd::testing::MemorySymbolLibrary library(std::vector<std::string>(6, "电动机"),
+                                                  {0.004, 0.003, -0.002, -0.001});
+  labels.PrepareSymbol(library, 5);
   EXPECT_EQ(entity.symbolCalls, 1);
   EXPECT_EQ(entity.symbol.nLibrary, 7);
   EXPECT_EQ(entity.symbol.nSubLibrary, 0);

@@ -2,7 +2,6 @@
 
 #include <objbase.h>
 
-#include "CallLog.h"
 #include "POIntArray.h"
 #include "POIntArrayFactory.h"
 #include "PoMap.h"
@@ -75,37 +74,6 @@ void StandInHost::Select(const std::vector<int>& ids) {
 bool StandInHost::Pick(int id) {
   if (!Drawing().pPickArray) return false;
   static_cast<om::POIntArray*>(Drawing().pPickArray)->Append(id);
-  return true;
-}
-
-std::vector<std::string> StandInHost::Log() const {
-  return om::TheCallLog().Lines();
-}
-
-void StandInHost::ClearLog() {
-  om::TheCallLog().Clear();
-}
-
-int StandInHost::Count(const std::string& line) const {
-  int n = 0;
-  for (const std::string& l : Log()) n += l == line;
-  return n;
-}
-
-std::vector<std::string> StandInHost::LogBeyondCommandTest() const {
-  std::vector<std::string> lines;
-  for (const std::string& l : Log())
-    if (l != "Map.GetCurrentCommand()") lines.push_back(l);
-  return lines;
-}
-
-bool StandInHost::InOrder(const std::vector<std::string>& lines) const {
-  int from = 0;
-  for (const std::string& line : lines) {
-    int at = om::TheCallLog().Find(line, from);
-    if (at < 0) return false;
-    from = at + 1;
-  }
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CallLog.h"
 #include "Drawing.h"
 #include "HostContract.h"
 
@@ -55,14 +56,9 @@ class StandInHost {
   // False when no pick is armed.
   bool Pick(int id);
 
-  // The call log since the last ClearLog, and lines of it.
-  std::vector<std::string> Log() const;
-  void ClearLog();
-  int Count(const std::string& line) const;
-  // Every line but the current-command tests: what the command itself did.
-  std::vector<std::string> LogBeyondCommandTest() const;
-  // True when `lines` appear in the log in this order (others may stand between them).
-  bool InOrder(const std::vector<std::string>& lines) const;
+  // The object model's call log since the last ClearLog.
+  const om::CallLog& Log() const { return om::TheCallLog(); }
+  void ClearLog() { om::TheCallLog().Clear(); }
 
   int LiveIntArrays() const;
 

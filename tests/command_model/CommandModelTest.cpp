@@ -2,14 +2,18 @@
 // does to the map, the selection, the integer array, the highlight and the windows it opens.
 #include <gtest/gtest.h>
 
+#include "CallSequence.h"
 #include "CommandRig.h"
 #include "quarnkernel.h"
 
 namespace command_test {
 namespace {
 
+using vjd::testing::IsCallSequence;
+
 const char kEndLine[] = "Map.SetPrompt(\"退出标注配置命令\")";
 const char kPickLine[] = "Map.BeginPick(IntArray,0,4,63,null)";
+const char kGate[] = "Map.GetCurrentCommand()";
 
 class CommandTest : public ::testing::Test {
  protected:
@@ -22,9 +26,9 @@ class CommandTest : public ::testing::Test {
   void PickAfresh(const Ids& ids) {
     rig.PressPick();
     for (int id : ids) ASSERT_TRUE(rig.Pick(id));
-    rig.log.lines.clear();
+    rig.log.Clear();
   }
-  const Lines& Log() const { return rig.log.lines; }
+  const Lines& Log() const { return rig.log.Lines(); }
 
   CommandRig rig;
   int hMotor = 0, hSwitch = 0, hLine = 0;
@@ -37,7 +41,7 @@ TEST_F(CommandTest, WhileAnotherCommandIsCurrentNoMessageDoesAnything) {
   const int messages[][3] = {{18, 0, 0}, {0, 0, 0},  {3, 0, 0},  {7, 27, 0},
                              {11, 0, 0}, {19, 0, 0}, {19, 0, 2}, {21, 0, 0}};
   for (const auto& m : messages) rig.MouseStatus(m[0], m[1], m[2]);
-  EXPECT_EQ(Lines{}, rig.log.BeyondGate());
+  EXPECT_EQ(Lines{}, rig.BeyondGate());
   EXPECT_EQ(8, rig.log.Count("Map.GetCurrentCommand()"));
   EXPECT_EQ(0, rig.array.created);
   EXPECT_EQ(nullptr, rig.windows.Newest());
@@ -45,12 +49,25 @@ TEST_F(CommandTest, WhileAnotherCommandIsCurrentNoMessageDoesAnything) {
   EXPECT_EQ(CommandRig::kOtherCommandId, rig.map.currentCommand);
 }
 
+// Everything after the array is made, up to the window's making, runs in the library's resource
+// context.
 TEST_F(CommandTest, StartMovesTheSelectionIntoTheArrayAndOpensTheWindowWithTheDeviceSymbols) {
   rig.map.selection = {101, 103, 102};
   rig.MouseStatus(18, 0, 0);
-  EXPECT_TRUE(
-      rig.log.InOrder({"IntArray.SetSize(3,-1)", "IntArray.SetAt(0,101)", "IntArray.SetAt(1,103)",
-                       "IntArray.SetAt(2,102)", "Selection.Clear()", "IntArray.GetSize()"}));
+  // clang-format off
+  EXPECT_TRUE(IsCallSequence(rig.log.Lines(), {
+      kGate, "IntArray.Create()", "Resources.Own()", "Map.Selection()",
+      "Selection.Count()", "IntArray.SetSize(3,-1)",
+      "Selection.Count()", "Selection.Item(0)", "IntArray.SetAt(0,101)",
+      "Selection.Count()", "Selection.Item(1)", "IntArray.SetAt(1,103)",
+      "Selection.Count()", "Selection.Item(2)", "IntArray.SetAt(2,102)",
+      "Selection.Count()", "Selection.Clear()",
+      "IntArray.GetSize()", "IntArray.GetAt(0)", "Map.EntityHandle(101)", "IntArray.GetAt(1)",
+      "Map.EntityHandle(103)", "IntArray.GetAt(2)", "Map.EntityHandle(102)",
+      "Drawing.DeviceSymbols()", "Windows.Open()", "Resources.Restore()"}));
+  // clang-format on
+  EXPECT_EQ(1, rig.log.Count("Resources.Own()"));
+  EXPECT_EQ("Resources.Restore()", rig.log.Lines().back()) << "the host's context comes back last";
   EXPECT_EQ(5, rig.log.Count("Selection.Count()")) << "the count is asked again before each step";
   EXPECT_TRUE(rig.map.selection.empty());
   FakeWindow* window = rig.windows.Newest();
@@ -109,10 +126,12 @@ TEST_F(CommandTest, EachStartMakesANewWindowAndTheMessagesUseTheNewest) {
 TEST_F(CommandTest, ANewPickHidesTheWindowEmptiesTheArrayAndArmsThePick) {
   FakeWindow* window = rig.Start({101, 102});
   rig.PressPick();
-  EXPECT_TRUE(
-      rig.log.InOrder({"Selection.Clear()", "Highlighter.SetHighlight([101,102],2,0,0)",
-                       "Highlighter.RedrawEntities([101,102],2)", "Map.UpdateView()",
-                       "Map.Refresh()", "IntArray.RemoveAll()", "Map.SetPrompt(\"\")", kPickLine}));
+  EXPECT_TRUE(IsCallSequence(
+      rig.log.Lines(),
+      {kGate, "Map.Selection()", "Selection.Clear()", "Map.Highlighter()", "IntArray.GetData()",
+       "IntArray.GetSize()", "Highlighter.SetHighlight([101,102],2,0,0)", "IntArray.GetSize()",
+       "Highlighter.RedrawEntities([101,102],2)", "Map.UpdateView()", "Map.Refresh()",
+       "IntArray.RemoveAll()", kGate, "Map.SetPrompt(\"\")", kPickLine}));
   EXPECT_EQ(2, rig.log.Count("Map.GetCurrentCommand()")) << "the prompt request passes the gate";
   EXPECT_FALSE(window->visible);
   EXPECT_EQ(1, rig.map.cursorRefreshes);
@@ -125,10 +144,13 @@ TEST_F(CommandTest, PickStepsHighlightEverythingPickedSoFarAndReArm) {
   rig.MouseStatus(0, 0, 0);
   ASSERT_TRUE(rig.Pick(103));
   rig.MouseStatus(0, 0, 0);
-  EXPECT_TRUE(rig.log.InOrder({"Highlighter.SetHighlight([102],1,1,1)",
-                               "Highlighter.RedrawEntities([102],1)", kPickLine, "Map.UpdateView()",
-                               "Highlighter.SetHighlight([102,103],2,1,1)", kPickLine,
-                               "Map.UpdateView()"}));
+  const Lines step = {kGate, "Map.Highlighter()", "IntArray.GetData()", "IntArray.GetSize()"};
+  EXPECT_TRUE(IsCallSequence(
+      rig.log.Lines(), {step[0], step[1], step[2], step[3], "Highlighter.SetHighlight([102],1,1,1)",
+                        "IntArray.GetSize()", "Highlighter.RedrawEntities([102],1)", kPickLine,
+                        "Map.UpdateView()", step[0], step[1], step[2], step[3],
+                        "Highlighter.SetHighlight([102,103],2,1,1)", "IntArray.GetSize()",
+                        "Highlighter.RedrawEntities([102,103],2)", kPickLine, "Map.UpdateView()"}));
   EXPECT_EQ((std::set<int>{102, 103}), rig.map.highlighted);
   EXPECT_FALSE(window->visible);
 }
@@ -138,11 +160,16 @@ TEST_F(CommandTest, WithoutTheArraysAddressTheHighlightNamesNoEntity) {
   rig.Start({});
   PickAfresh({102});
   rig.MouseStatus(0, 0, 0);  // highlight what was picked: the host gave no address of the ids
-  EXPECT_TRUE(rig.log.InOrder(
-      {"Highlighter.SetHighlight([],0,1,1)", "Highlighter.RedrawEntities([],0)", kPickLine}));
+  EXPECT_TRUE(IsCallSequence(rig.log.Lines(),
+                             {kGate, "Map.Highlighter()", "Highlighter.SetHighlight([],0,1,1)",
+                              "Highlighter.RedrawEntities([],0)", kPickLine, "Map.UpdateView()"}));
+  rig.log.Clear();
   rig.MouseStatus(11, 0, 0);
-  EXPECT_TRUE(rig.log.InOrder({"Highlighter.SetHighlight([],0,0,0)",
-                               "Highlighter.RedrawEntities([],0)", "Map.SetCurrentCommand(0,0)"}));
+  EXPECT_TRUE(IsCallSequence(
+      rig.log.Lines(),
+      {kGate, "Map.Highlighter()", "Highlighter.SetHighlight([],0,0,0)",
+       "Highlighter.RedrawEntities([],0)", "IntArray.RemoveAll()", "Map.Selection()",
+       "Selection.Clear()", "Map.SetCurrentCommand(0,0)", kEndLine, "Map.UpdateView()"}));
   EXPECT_TRUE(rig.map.highlighted.empty());
 }
 
@@ -173,7 +200,7 @@ TEST_F(CommandTest, PickMessagesOutsideState0DoNothing) {
   rig.map.commandState = 1;
   rig.MouseStatus(0, 0, 0);
   rig.MouseStatus(3, 0, 0);
-  EXPECT_EQ(Lines{}, rig.log.BeyondGate());
+  EXPECT_EQ(Lines{}, rig.BeyondGate());
   EXPECT_FALSE(window->visible);
   EXPECT_EQ(-1, window->shownCount);
 }
@@ -181,15 +208,18 @@ TEST_F(CommandTest, PickMessagesOutsideState0DoNothing) {
 TEST_F(CommandTest, EscapeEndsTheCommandAndLeavesTheWindow) {
   FakeWindow* window = rig.Start({101});
   rig.MouseStatus(7, 27, 0);
-  EXPECT_TRUE(rig.log.InOrder({"Highlighter.SetHighlight([101],1,0,0)", "IntArray.RemoveAll()",
-                               "Selection.Clear()", "Map.SetCurrentCommand(0,0)", kEndLine,
-                               "Map.UpdateView()"}));
+  EXPECT_TRUE(IsCallSequence(
+      rig.log.Lines(),
+      {kGate, kGate, "Map.Highlighter()", "IntArray.GetData()", "IntArray.GetSize()",
+       "Highlighter.SetHighlight([101],1,0,0)", "IntArray.GetSize()",
+       "Highlighter.RedrawEntities([101],1)", "IntArray.RemoveAll()", "Map.Selection()",
+       "Selection.Clear()", "Map.SetCurrentCommand(0,0)", kEndLine, "Map.UpdateView()"}));
   EXPECT_EQ(0, rig.map.currentCommand);
   EXPECT_EQ(0, rig.map.objectsHeld) << "the selection and the highlighter went back";
   EXPECT_TRUE(window->visible) << "the end leaves the window as it is";
-  rig.log.lines.clear();
+  rig.log.Clear();
   rig.PressPick();
-  EXPECT_EQ(Lines{}, rig.log.BeyondGate())
+  EXPECT_EQ(Lines{}, rig.BeyondGate())
       << "the window's pick button does nothing once the command is no longer current";
 }
 
@@ -199,7 +229,7 @@ TEST_F(CommandTest, OtherKeysOtherWindowRequestsAndUnknownCodesDoNothing) {
   for (int p2 : {1, 3, -1, 19}) rig.MouseStatus(19, 0, p2);
   for (int code : {1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 15, 16, 17, 20, 21, 22, 100, -1})
     rig.MouseStatus(code, 0, 0);
-  EXPECT_EQ(Lines{}, rig.log.BeyondGate());
+  EXPECT_EQ(Lines{}, rig.BeyondGate());
   EXPECT_TRUE(window->visible);
   EXPECT_EQ(CommandRig::kCommandId, rig.map.currentCommand);
 }
@@ -221,12 +251,12 @@ TEST_F(CommandTest, AnEndWithoutAnArraySkipsTheHighlightButStillEndsEverything) 
   rig.MouseStatus(11, 0, 0);
   rig.map.currentCommand = CommandRig::kCommandId;
   rig.map.selection = {102};
-  rig.log.lines.clear();
+  rig.log.Clear();
   const int cursors = rig.map.cursorRefreshes;
   rig.MouseStatus(11, 0, 0);
   const Lines expected = {"Map.Selection()", "Selection.Clear()", "Map.SetCurrentCommand(0,0)",
                           kEndLine, "Map.UpdateView()"};
-  EXPECT_EQ(expected, rig.log.BeyondGate());
+  EXPECT_EQ(expected, rig.BeyondGate());
   EXPECT_EQ(cursors + 1, rig.map.cursorRefreshes);
   EXPECT_TRUE(rig.map.selection.empty());
 }
@@ -242,7 +272,7 @@ TEST_F(CommandTest, WithoutAnArrayObjectNoArrayOperationRunsAndTheSelectionStays
   ASSERT_NE(nullptr, window);
   EXPECT_TRUE(window->selIds.empty());
   EXPECT_EQ((Ids{101, 102}), window->allIds);
-  rig.log.lines.clear();
+  rig.log.Clear();
   rig.PressPick();
   rig.MouseStatus(0, 0, 0);
   rig.MouseStatus(3, 0, 0);
@@ -261,9 +291,9 @@ TEST_F(CommandTest, LeavingTheWindowEndsTheCommandOnce) {
   EXPECT_EQ(1, rig.log.Count("Map.SetCurrentCommand(0,0)"));
   EXPECT_EQ(1, rig.log.Count(kEndLine));
   EXPECT_EQ(nullptr, rig.command.LiveWindow()) << "the command does not use a window that is gone";
-  rig.log.lines.clear();
+  rig.log.Clear();
   rig.MouseStatus(11, 0, 0);
-  EXPECT_EQ(Lines{}, rig.log.BeyondGate()) << "the command is over";
+  EXPECT_EQ(Lines{}, rig.BeyondGate()) << "the command is over";
 }
 
 // The library unloads: freed by the host, an open window goes and the array goes back; at the
@@ -280,6 +310,18 @@ TEST_F(CommandTest, UnloadingLetsGoOfTheArrayAndTheWindowAsTheHostAllows) {
     EXPECT_EQ(Lines{}, Log());
     rig.map.currentCommand = CommandRig::kCommandId;
   }
+}
+
+// A window left open after Escape and the window of a later launch: freed by the host, both go.
+TEST_F(CommandTest, FreeingTheLibraryClosesEveryWindowLeftOpen) {
+  FakeWindow* first = rig.Start({101});
+  rig.MouseStatus(7, 27, 0);
+  rig.map.currentCommand = CommandRig::kCommandId;  // launched again
+  FakeWindow* second = rig.Start({101});
+  ASSERT_NE(first, second);
+  rig.command.OnLibraryDetach(false);
+  EXPECT_EQ(1, first->destroyed);
+  EXPECT_EQ(1, second->destroyed);
 }
 
 }  // namespace

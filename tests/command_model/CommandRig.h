@@ -1,8 +1,8 @@
 // The command and its launch over a fake host: a map over an in-memory drawing that writes the
-// call log the stand-in object model writes ("Map.SetPrompt(\"...\")", "Selection.Clear()",
-// "IntArray.SetSize(3,-1)", ...), an integer array that can fail to be made or to give its
-// address, configuration windows that record what they were handed, and MouseStatus as the
-// plug-in runs it: the gate first, then the command.
+// call log the stand-in object model writes (om::CallLog: "Map.SetPrompt(\"...\")",
+// "Selection.Clear()", "IntArray.SetSize(3,-1)", ...), an integer array that can fail to be made or
+// to give its address, configuration windows that record what they were handed, and MouseStatus
+// as the plug-in runs it: the gate first, then the command.
 #pragma once
 
 #include <memory>
@@ -10,49 +10,55 @@
 #include <string>
 #include <vector>
 
+#include "CallLog.h"
 #include "CommandGate.h"
 #include "CommandMessages.h"
 #include "ParaSetCommand.h"
+#include "quarnkernel.h"
 
 namespace command_test {
 
 using Lines = std::vector<std::string>;
 using Ids = std::vector<int>;
+using om::CallLog;
 using namespace vjd::command;
 
-struct CallLog {
-  // Adds "Object.member(args)"; true, for the fakes' results.
-  bool Add(const std::string& object, const std::string& member, const std::string& args = "");
-  int Count(const std::string& line) const;
-  // True when `expected` appear in this order (others may stand between them).
-  bool InOrder(const Lines& expected) const;
-  bool Has(const std::string& prefix) const;
-  // Every line but the gate's question: what the command itself did.
-  Lines BeyondGate() const;
-  Lines lines;
-};
+// "member(1,2)" under `object` in `log`; true, for the fakes' answers.
+template <typename... Ints>
+bool Logged(CallLog& log, const char* object, const char* member, Ints... ints) {
+  return log.Add(object, member, CallLog::Ints({static_cast<int>(ints)...}));
+}
 
-std::string Args(std::initializer_list<int> values);
-
+// Its calls reach the host (and the log) only while it holds an object.
 class FakeIntArray : public IHostIntArray {
  public:
   explicit FakeIntArray(CallLog& log) : m_log(log) {}
   bool IsAttached() const override { return attached; }
-  bool Create() override;
-  void Release() override {
-    if (attached) ++released;
-    attached = false;
+  bool Create() override {
+    if (failCreate) return false;
+    values.clear();
+    ++created;
+    return attached = Logged(m_log, "IntArray", "Create");
   }
+  void Release() override { released += attached ? 1 : 0, attached = false; }
   void Forget() override { attached = false; }
   int GetSize() const override { return Log("GetSize") ? static_cast<int>(values.size()) : 0; }
-  bool SetSize(int size, int growBy) const override;
+  bool SetSize(int size, int growBy) const override {
+    if (Log("SetSize", size, growBy)) values.resize(static_cast<size_t>(size));
+    return attached;
+  }
   bool RemoveAll() const override {
     if (Log("RemoveAll")) values.clear();
     return attached;
   }
-  int GetAt(int index) const override;
-  bool SetAt(int index, int value) const override;
-  const int* GetData() const override;
+  int GetAt(int index) const override { return Log("GetAt", index) ? values.at(index) : 0; }
+  bool SetAt(int index, int value) const override {
+    if (Log("SetAt", index, value)) values.at(static_cast<size_t>(index)) = value;
+    return attached;
+  }
+  const int* GetData() const override {
+    return failGetData || !Log("GetData") || values.empty() ? nullptr : values.data();
+  }
   void* HostObject() const override { return attached ? &values : nullptr; }
 
   bool attached = false;
@@ -62,9 +68,9 @@ class FakeIntArray : public IHostIntArray {
   mutable Ids values;
 
  private:
-  // Logs the member when an object is held; false (and nothing reaches the host) when none is.
-  bool Log(const char* member, const std::string& args = "") const {
-    return attached && m_log.Add("IntArray", member, args);
+  template <typename... Ints>
+  bool Log(const char* member, Ints... ints) const {
+    return attached && Logged(m_log, "IntArray", member, ints...);
   }
   CallLog& m_log;
 };
@@ -77,34 +83,48 @@ class FakeMap : public IHostMap, public IDrawingSymbols {
   std::unique_ptr<IHostHighlighter> Highlighter() const override;
   std::unique_ptr<IHostCommandState> CommandState() const override;
   bool GetCurrentCommand(int& id, int& state) const override {
-    id = currentCommand;
-    state = commandState;
-    return Log("GetCurrentCommand");
+    const bool answers = !(silentAfterSet && setCalls > 0);
+    id = answers ? currentCommand : 0, state = answers ? commandState : 0;
+    return Log("GetCurrentCommand") && answers;
   }
-  bool SetCurrentCommand(int id, int state) const override;
+  bool SetCurrentCommand(int id, int state) const override {
+    if (failSetCurrentCommand) return false;
+    ++setCalls;
+    if (!keepCurrentCommand) currentCommand = id, commandState = state;
+    return Log("SetCurrentCommand", id, state);
+  }
   bool SetPrompt(const char* text) const override {
     prompts.push_back(text);
-    return Log("SetPrompt", "\"" + prompts.back() + "\"");
+    return m_log.Add("Map", "SetPrompt", "\"" + prompts.back() + "\"");
   }
-  bool SetAction(int value) const override {
-    action = value;
-    return Log("Action", Args({value}));
-  }
-  bool SetPickEnded(bool ended) const override {
-    pickEnded = ended;
-    return Log("PickEnded", Args({ended}));
-  }
+  bool SetAction(int value) const override { return Log("Action", action = value); }
+  bool SetPickEnded(bool ended) const override { return Log("PickEnded", pickEnded = ended); }
   bool UpdateView() const override { return Log("UpdateView"); }
   bool Refresh() const override { return Log("Refresh"); }
-  bool BeginPick(const IHostIntArray& array, int a, int b, int c) const override;
+  bool BeginPick(const IHostIntArray& array, int a, int b, int c) const override {
+    pickArray = array.HostObject();
+    pickEnded = false;
+    const std::string args = CallLog::Ints({a, b, c});
+    return m_log.Add("Map", "BeginPick", (pickArray ? "IntArray," : "null,") + args + ",null");
+  }
   void RefreshCursor() const override { ++cursorRefreshes; }
-  int EntityHandle(int id) const override;
-
-  int EntityKind(int handle) const override;
+  int EntityHandle(int id) const override {
+    Log("EntityHandle", id);
+    for (size_t i = 0; i < m_ids.size(); ++i)
+      if (m_ids[i] == id) return 1000 + static_cast<int>(i);
+    return 0;
+  }
+  int EntityKind(int handle) const override {
+    const size_t index = static_cast<size_t>(handle - 1000);
+    return handle >= 1000 && index < m_kinds.size() ? m_kinds[index] : QK_KIND_NONE;
+  }
   int DeviceSymbols(CArray<int, int>& handles, CArray<int, int>& ids) const override;
 
   // A kernel entity of `kind` with id `id`; returns its handle (1000 and up).
-  int AddEntity(int id, int kind);
+  int AddEntity(int id, int kind) {
+    m_ids.push_back(id), m_kinds.push_back(kind);
+    return 1000 + static_cast<int>(m_ids.size()) - 1;
+  }
 
   // The drawing, read and set by the cases.
   mutable Ids selection;
@@ -113,15 +133,17 @@ class FakeMap : public IHostMap, public IDrawingSymbols {
   mutable const void* pickArray = nullptr;  // the armed pick's array; null: none armed
   mutable std::set<int> highlighted;
   mutable Lines prompts;
-  mutable int prepareCalls = 0, cursorRefreshes = 0;
+  mutable int prepareCalls = 0, cursorRefreshes = 0, setCalls = 0;
   mutable int objectsHeld = 0;  // selections, highlighters and command states not given back
   bool canStartCommand = true, keepCurrentCommand = false;
   bool noCommandState = false, failSetCurrentCommand = false;
+  bool silentAfterSet = false;  // once SetCurrentCommand took a call, GetCurrentCommand fails
   std::set<int> blockedCommands;
 
  private:
-  bool Log(const char* member, const std::string& args = "") const {
-    return m_log.Add("Map", member, args);
+  template <typename... Ints>
+  bool Log(const char* member, Ints... ints) const {
+    return Logged(m_log, "Map", member, ints...);
   }
   CallLog& m_log;
   Ids m_ids, m_kinds;  // entity i: id, kind; its handle is 1000 + i
@@ -136,37 +158,58 @@ struct FakeWindow {
   int destroyed = 0;
 };
 
+// Logs "Resources.Own()" and "Resources.Restore()" around the library's resource context, and
+// "Windows.Open()".
 struct FakeWindows : IConfigWindows {
+  explicit FakeWindows(CallLog& log) : m_log(log) {}
+  std::unique_ptr<IResourceScope> OwnResources() override;
   std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected, const SymbolLists& all) override;
   FakeWindow* Newest() { return opened.empty() ? nullptr : opened.back().get(); }
   std::vector<std::shared_ptr<FakeWindow>> opened;
+
+ private:
+  CallLog& m_log;
 };
 
 // The plug-in with its host: MouseStatus and LaunchCommand as the exports run them.
-class CommandRig : public ICommandSink {
+class CommandRig : public vjd::command::ICommandSink {
  public:
   static constexpr int kCommandId = 4711;
   static constexpr int kOtherCommandId = 4712;
 
   CommandRig() { map.currentCommand = kCommandId; }
-  void MouseStatus(int code, int p1, int p2);
-  int LaunchCommand();
+  void MouseStatus(int code, int p1, int p2) {
+    int state = 0;
+    if (PassesGate(mapAttached ? &map : nullptr, commandId, state))
+      command.OnMessage(map, code, p1, p2, state);
+  }
+  int LaunchCommand() {
+    return Launch(mapAttached ? &map : nullptr, commandId, action, "<标注配置/paraset/ps>", *this);
+  }
   void Send(int code, int p1, int p2) override { MouseStatus(code, p1, p2); }
   // The user's requests from a window: "选择实体", and leaving (the command is told first).
   void PressPick() { Send(kFromWindow, 0, kWindowPicks); }
-  void Leave(FakeWindow& window) {
-    Send(kFromWindow, 0, kWindowLeaves);
-    window.alive = false;
-  }
+  void Leave(FakeWindow& window) { Send(kFromWindow, 0, kWindowLeaves), window.alive = false; }
   // Starts the command with this selection and forgets the log of the start.
-  FakeWindow* Start(const Ids& selection);
+  FakeWindow* Start(const Ids& selection) {
+    map.selection = selection;
+    MouseStatus(kStart, 0, 0);
+    log.Clear();
+    return windows.Newest();
+  }
   // What the host does for each entity the user picks; false when no pick is armed.
-  bool Pick(int id);
+  bool Pick(int id) {
+    if (!map.pickArray || !array.attached) return false;
+    array.values.push_back(id);
+    return true;
+  }
+  // Every line but the gate's question: what the command itself did.
+  Lines BeyondGate() const { return log.Without("Map.GetCurrentCommand()"); }
 
   CallLog log;
   FakeMap map{log};
   FakeIntArray array{log};
-  FakeWindows windows;
+  FakeWindows windows{log};
   CParaSetCommand command{array, map, windows, *this};
   bool mapAttached = true;
   int commandId = kCommandId;

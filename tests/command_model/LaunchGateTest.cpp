@@ -38,8 +38,8 @@ TEST_F(LaunchTest, SuccessfulLaunchCallsTheMapInOrderThenStartsTheCommand) {
                           "Map.SetPrompt(\"<标注配置/paraset/ps>\")",
                           "Map.Action(5)",
                           "Map.GetCurrentCommand()"};  // the start message passes the gate
-  ASSERT_GE(rig.log.lines.size(), expected.size());
-  EXPECT_EQ(expected, Lines(rig.log.lines.begin(), rig.log.lines.begin() + expected.size()));
+  ASSERT_GE(rig.log.Lines().size(), expected.size());
+  EXPECT_EQ(expected, Lines(rig.log.Lines().begin(), rig.log.Lines().begin() + expected.size()));
   EXPECT_EQ(77, rig.map.currentCommand);
   EXPECT_EQ(5, rig.map.action);
   EXPECT_EQ(1, rig.map.prepareCalls);
@@ -90,23 +90,35 @@ TEST_F(LaunchTest, RefusedWithoutAMapAndNoMessageActs) {
   for (int code : {18, 0, 3, 11}) rig.MouseStatus(code, 0, 0);
   rig.MouseStatus(19, 0, 2);
   EXPECT_EQ(nullptr, rig.windows.Newest()) << "no configuration window opens without a map";
-  EXPECT_TRUE(rig.log.lines.empty());
+  EXPECT_TRUE(rig.log.Lines().empty());
 }
 
-// The map refuses SetCurrentCommand, or accepts it and keeps another command current.
-TEST_F(LaunchTest, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
-  for (bool keeps : {true, false}) {
-    SCOPED_TRACE(keeps ? "kept another command" : "refused the call");
-    rig.log.lines.clear();
-    rig.map.keepCurrentCommand = keeps;
-    rig.map.failSetCurrentCommand = !keeps;
+// The map refuses SetCurrentCommand, accepts it and keeps another command current, or accepts it
+// and cannot say afterwards which command is current: then the previous one is put back.
+TEST(Launch, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
+  const struct {
+    const char* why;
+    bool keeps, refuses, silent;
+    int asked;  // GetCurrentCommand calls
+  } cases[] = {{"kept another command", true, false, false, 2},
+               {"refused the call", false, true, false, 1},
+               {"cannot say afterwards", false, false, true, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.why);
+    CommandRig rig;
+    Prepare(rig);
+    rig.map.keepCurrentCommand = c.keeps;
+    rig.map.failSetCurrentCommand = c.refuses;
+    rig.map.silentAfterSet = c.silent;
     EXPECT_EQ(0, rig.LaunchCommand());
     EXPECT_EQ(kOther, rig.map.currentCommand);
-    EXPECT_EQ(keeps ? 2 : 1, rig.log.Count("Map.GetCurrentCommand()"))
+    EXPECT_EQ(2, rig.map.commandState);
+    EXPECT_EQ(c.asked, rig.log.Count("Map.GetCurrentCommand()"))
         << "asked again only after the map took the call";
-    EXPECT_FALSE(Logged("Map.SetPrompt("));
-    EXPECT_FALSE(Logged("Map.Action("));
-    EXPECT_FALSE(Logged("Map.Selection(")) << "the start message was not sent";
+    EXPECT_EQ(c.silent, rig.log.Has("Map.SetCurrentCommand(3,2)")) << "put back";
+    EXPECT_FALSE(rig.log.Has("Map.SetPrompt("));
+    EXPECT_FALSE(rig.log.Has("Map.Action("));
+    EXPECT_FALSE(rig.log.Has("Map.Selection(")) << "the start message was not sent";
     EXPECT_EQ(0, rig.map.objectsHeld);
   }
 }
@@ -114,13 +126,13 @@ TEST_F(LaunchTest, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
 TEST_F(LaunchTest, MouseStatusActsOnlyWhileTheMapReportsTheCommandsId) {
   // Another command is current: whatever the code, only the gate's question reaches the host.
   for (int code = 0; code <= 25; ++code) rig.MouseStatus(code, 27, 0);
-  EXPECT_EQ(Lines(26, "Map.GetCurrentCommand()"), rig.log.lines);
+  EXPECT_EQ(Lines(26, "Map.GetCurrentCommand()"), rig.log.Lines());
 
   ASSERT_EQ(1, rig.LaunchCommand());
   rig.commandId = 78;  // a new id while the command runs
-  rig.log.lines.clear();
+  rig.log.Clear();
   rig.MouseStatus(11, 0, 0);
-  EXPECT_EQ(Lines{"Map.GetCurrentCommand()"}, rig.log.lines);
+  EXPECT_EQ(Lines{"Map.GetCurrentCommand()"}, rig.log.Lines());
   EXPECT_EQ(77, rig.map.currentCommand) << "the end message was ignored";
 
   rig.map.currentCommand = 78;  // the map now reports the new id

@@ -29,7 +29,7 @@ HWND g_hExitButton = nullptr;
 bool g_deleted = false;
 bool g_windowGoneAtDelete = false;
 
-class RecordingCommand : public ICommandSink {
+class RecordingCommand : public vjd::command::ICommandSink {
  public:
   void Send(int code, int param1, int param2) override {
     g_calls.push_back({code, param1, param2, ::IsWindow(g_hDlg) != FALSE});

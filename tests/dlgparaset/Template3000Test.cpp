@@ -48,9 +48,12 @@ TEST(Template3000, TheDialogManagerBuildsTheControlsInThatOrder) {
   char caption[32] = {};
   ::GetWindowTextA(hDlg, caption, sizeof caption);
   EXPECT_STREQ("标注配置", caption);
-  // Tab from "应用" goes to "退出", the next tab stop in template order.
-  HWND hApply = ::GetDlgItem(hDlg, IDC_BTN_APPLY);
-  EXPECT_EQ(::GetDlgItem(hDlg, IDCANCEL), ::GetNextDlgTabItem(hDlg, hApply, FALSE));
+  // The dialog manager's Tab takes the symbol list to the grid, past the bar, and "应用" on to
+  // "选择实体" (the order as data is checked natively).
+  EXPECT_EQ(::GetDlgItem(hDlg, IDC_GRID),
+            ::GetNextDlgTabItem(hDlg, ::GetDlgItem(hDlg, IDC_CB_SYMBOL), FALSE));
+  EXPECT_EQ(::GetDlgItem(hDlg, IDC_BTN_PICK),
+            ::GetNextDlgTabItem(hDlg, ::GetDlgItem(hDlg, IDC_BTN_APPLY), FALSE));
   ::DestroyWindow(hDlg);
 }
 

@@ -6,7 +6,8 @@
 # host's event log), $hostdir (a private copy of the host's folder: its modules, symbol library
 # and an empty configuration folder, so no run sees another's configuration file) and $drawing
 # (a copy of the sample drawing), and starts the display.  start_host then runs the host on
-# $drawing; the helpers below click what it logged.
+# $drawing; the helpers below click what it logged.  tools/guide-pictures.sh uses it too, to take
+# the user guide's pictures.
 
 host_session_begin() {
   session_name=$1

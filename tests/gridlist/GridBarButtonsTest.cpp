@@ -1,8 +1,10 @@
 // The button bar's buttons: where they are, how hover and press follow the mouse, what a click on
-// each does and which tooltip names it.
+// each does, which tooltip names it and which key presses it.
 #include "GridBarButtons.h"
 
 #include <gtest/gtest.h>
+
+#include "GridKeys.h"
 
 #include <string>
 
@@ -94,6 +96,25 @@ TEST(GridBarButtons, EachButtonHasItsActionAndTooltip) {
       EXPECT_EQ(CGridBarButtons::Tip(c.button), nullptr);
   }
   EXPECT_EQ(CGridBarButtons::Tip(-1), nullptr);
+}
+
+// Each button has one key, with exactly its modifiers; every other combination stays the
+// list-view's (Shift+Delete, Ctrl+Insert: the clipboard's; plain Up and Down: the row cursor).
+TEST(GridBarButtons, InsertDeleteAndAltWithTheArrowsPressTheButtons) {
+  const unsigned S = GridModShift, C = GridModCtrl, A = GridModAlt;
+  const unsigned keys[] = {GridKeyInsert, GridKeyDelete, GridKeyUp,    GridKeyDown,
+                           GridKeyLeft,   GridKeyRight,  GridKeyEnter, GridKeySpace};
+  for (unsigned key : keys) {
+    for (unsigned modifiers = 0; modifiers <= (S | C | A); ++modifiers) {
+      int expected = kNone;
+      if (modifiers == 0 && key == GridKeyInsert) expected = 0;
+      if (modifiers == 0 && key == GridKeyDelete) expected = 1;
+      if (modifiers == A && key == GridKeyUp) expected = 2;
+      if (modifiers == A && key == GridKeyDown) expected = 3;
+      EXPECT_EQ(CGridBarButtons::ButtonForKey(key, modifiers), expected)
+          << "key " << key << ", modifiers " << modifiers;
+    }
+  }
 }
 
 }  // namespace

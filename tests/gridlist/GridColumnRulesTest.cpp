@@ -1,4 +1,4 @@
-// The grid's column rules: read-only flags, editor kinds and the flattened option lists.
+// The grid's column rules: read-only and choice flags, editor kinds and the flattened option lists.
 #include <gtest/gtest.h>
 
 #include "GridColumnRules.h"
@@ -33,6 +33,19 @@ TEST(GridColumnRules, ReadOnlyCountReplacesAllFlagsAndSingleFlagsAddToIt) {
   EXPECT_FALSE(rules.IsReadOnly(1));
   EXPECT_TRUE(rules.IsReadOnly(2));
   EXPECT_FALSE(rules.IsReadOnly(-1));
+}
+
+// Choice flags stand beside the read-only ones: neither setting touches the other.
+TEST(GridColumnRules, ChoiceFlagsAreSetPerColumnApartFromReadOnly) {
+  CGridColumnRules rules;
+  rules.SetReadOnlyColumnCount(1);
+  for (int column : {3, 8, 9}) rules.SetColumnChoice(column, true);
+  rules.SetColumnChoice(8, false);
+  EXPECT_FALSE(rules.SetColumnChoice(-1, true));
+  for (int column = -1; column < 12; ++column) {
+    EXPECT_EQ(rules.IsChoice(column), column == 3 || column == 9) << column;
+    EXPECT_EQ(rules.IsReadOnly(column), column == 0) << column;
+  }
 }
 
 TEST(GridColumnRules, CallsOutOfRangeAreRejectedWithoutTouchingTheArrays) {

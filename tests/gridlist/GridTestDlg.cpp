@@ -70,6 +70,7 @@ BOOL CGridTestDlg::OnInitDialog() {
     m_grid.InsertColumn(i, columns[i].heading, columns[i].format, columns[i].width);
   m_grid.SetReadOnlyColumnCount(1);
   for (int column : {0, 3, 8, 9}) m_grid.SetColumnReadOnly(column, TRUE);
+  for (int column : {3, 8, 9}) m_grid.SetColumnChoice(column, TRUE);
   m_grid.SetColumnEditor(2, EditorComboBox);
   m_grid.SetColumnEditor(6, EditorComboBox);
   CStringArray options;

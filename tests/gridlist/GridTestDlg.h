@@ -1,7 +1,7 @@
 // CGridTestDlg: a modeless child dialog (in one top-level host window) that sets up the grid and
 // its button bar exactly as the configuration window does (ten columns, read-only columns 0, 3, 8
-// and 9, combo boxes in columns 2 and 6 offering "是" and "否"), fills rows, and records every
-// notification that reaches it.
+// and 9, of which 3, 8 and 9 are chosen by the parent, combo boxes in columns 2 and 6 offering "是"
+// and "否"), fills rows, and records every notification that reaches it.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,7 @@
 // The host's drawing in the kernel and the map: a loaded drawing collects back unchanged (labels
 // with every field, device data by item and column), a drawing that names an unknown symbol
-// replaces nothing, and undo restores exactly the labels the last operation recorded.
+// replaces nothing, undo restores exactly the labels the last operation recorded, and an erase
+// is taken back whole.
 #include <gtest/gtest.h>
 
 #include "DrawingFile.h"
@@ -108,6 +109,37 @@ TEST_F(HostDrawingTest, UndoRestoresTheRecordedEntitiesOnly) {
   EXPECT_EQ(labels[1].text, "MG300-WD");
   EXPECT_EQ(labels[1].fore, 0xFFFFFFFFu);
   EXPECT_EQ(host::ReadKernelLabels(cable)[0].text, "not recorded");
+}
+
+// Erase takes entities out of the drawing, the map and (answering as unknown handles) the kernel;
+// Restore puts them back where they were, with their handles and labels.
+TEST_F(HostDrawingTest, AnErasedEntityIsGoneUntilItIsRestoredAsItWas) {
+  host::HostDrawing drawing(map);
+  std::string error;
+  ASSERT_TRUE(drawing.Load(parsed, error));
+  om::Drawing& d = map->GetDrawing();
+  const int motor = drawing.HandleOf(12);
+  const std::string before = host::DrawingFile::Write(drawing.Collect());
+  d.selection = {30, 12};
+  QkSetupErasedLookups(1);
+
+  const host::HostDrawing::Erased erased = drawing.Erase({12});
+  ASSERT_EQ(erased.items.size(), 1u);
+  EXPECT_EQ(d.ids, std::vector<int>{30});
+  EXPECT_EQ(d.handles.count(12), 0u);
+  EXPECT_EQ(d.selection, std::vector<int>{30});
+  EXPECT_EQ(drawing.Collect().entities.size(), 1u) << "an erased entity is not saved";
+  EXPECT_EQ(GetEntityKind(motor), QK_KIND_NONE);
+  EXPECT_EQ(QkSetupErasedLookups(0), 0) << "its kind is the one question not counted";
+  char name[QK_NAME_SIZE] = {};
+  EXPECT_EQ(EntityParam(motor, ATTR_KIND_NAME, name, 0), 0);
+  EXPECT_EQ(GetEntityName(motor, name, sizeof name), 0);
+  EXPECT_EQ(QkSetupErasedLookups(0), 2);
+
+  EXPECT_EQ(drawing.Restore(erased), std::vector<int>{motor});
+  EXPECT_EQ(d.ids, (std::vector<int>{12, 30}));
+  EXPECT_EQ(GetEntityKind(motor), 28);
+  EXPECT_EQ(host::DrawingFile::Write(drawing.Collect()), before);
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 # Checks the package a person installs, VellJDParaSetting-<version>-win32.zip, one aspect a run:
 #   check_package.sh CHECK ZIP OBJDUMP VERSION
 # CHECK is one of
-#   contents  the zip holds one folder named after it, with the plug-in and the install note
-#             and nothing else (no stand-in of the host or its libraries, no symbol file);
+#   contents  the zip holds one folder named after it, with the plug-in, the install note, the
+#             user guide and the pictures the guide names in images/, and nothing else (no
+#             stand-in of the host or its libraries, no symbol file);
 #   exports   the packaged DLL's export table: the 13 command exports at ordinals 1 to 13, then
 #             the device classes' exports of tests/exports/VellJDParaSetting.exports and nothing
 #             else (no test seam);
@@ -12,8 +13,11 @@
 #   imports   the packaged DLL imports only system DLLs and the host's quarnkernel.dll,
 #             VellJDBase.dll and VellBase.dll: no runtime DLL of the compiler;
 #   stripped  the packaged DLL carries no debug information and no symbol table;
-#   note      the install note is GBK with CRLF line ends and names where the plug-in goes and
-#             the host files it uses.
+#   note      the install note is GBK with CRLF line ends and names where the plug-in goes, the
+#             host files it uses and the guide;
+#   guide     the user guide 用户手册.html is there, and every picture it names (images/*.png) is
+#             there, is a PNG and is not older than the plug-in: the pictures are taken anew from
+#             the windows each time the package is made.
 set -euo pipefail
 check=$1 zip=$2 objdump=$3 version=$4
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,21 +29,25 @@ top=$(basename "$zip" .zip)
 unzip -q "$zip" -d "$work"
 dll=$work/$top/VellJDParaSetting.dll
 note=$work/$top/INSTALL.txt
+guide=$work/$top/用户手册.html
+# The pictures the guide names, one a line ("images/window.png"); none without the guide.
+pictures() { [ ! -f "$guide" ] || grep -o 'images/[A-Za-z0-9_-]*\.png' "$guide" | sort -u; }
 if [ "$check" != contents ] && [ ! -f "$dll" ]; then
   echo "$zip: no $top/VellJDParaSetting.dll"; exit 1
 fi
 
 case $check in
 contents)
-  expected=$(printf '%s\n' "$top/" "$top/INSTALL.txt" "$top/VellJDParaSetting.dll")
+  expected=$({ printf '%s\n' "$top/INSTALL.txt" "$top/VellJDParaSetting.dll" "$top/用户手册.html"
+                pictures | sed "s|^|$top/|"; } | sort)
   found=$(unzip -Z1 "$zip" | sort)
-  # A zip may or may not list its folders; only the folder of the package's own name.
+  # A zip may or may not list its folders; only the package's own and its images/.
   found_files=$(grep -v '/$' <<<"$found" || true)
-  if [ "$(grep -v '/$' <<<"$expected")" != "$found_files" ] ||
-     grep '/$' <<<"$found" | grep -qvx "$top/"; then
+  if [ "$expected" != "$found_files" ] ||
+     grep '/$' <<<"$found" | grep -qvxE "$top/(images/)?"; then
     echo "$zip holds:"; echo "$found"; echo "expected:"; echo "$expected"; exit 1
   fi
-  echo "$zip: $top/ with VellJDParaSetting.dll and INSTALL.txt"
+  echo "$zip: $top/ with VellJDParaSetting.dll, INSTALL.txt, 用户手册.html and $(pictures | wc -l) pictures"
   ;;
 exports)
   bash "$here/../exports/check_exports.sh" "$objdump" "$dll"
@@ -100,11 +108,37 @@ note)
   [ "$lines" -gt 0 ] && [ "$crlf" -eq "$lines" ] || { echo "$note: $crlf of $lines lines end in CRLF"; exit 1; }
   failures=0
   for needed in '机电数据库\机电配置.cfg' '符号库\EdaSymbol.cls' 'VellJDParaSetting.dll' \
-                '命令插件' "$version"; do
+                '命令插件' "$version" '用户手册.html'; do
     grep -qF "$needed" <<<"$text" || { echo "$note does not mention $needed"; failures=$((failures + 1)); }
   done
   [ "$failures" -eq 0 ] || exit 1
   echo "$note: GBK, CRLF, $lines lines"
+  ;;
+guide)
+  [ -f "$guide" ] || { echo "$zip: no $top/用户手册.html"; exit 1; }
+  names=$(pictures)
+  [ -n "$names" ] || { echo "$top/用户手册.html names no picture (images/*.png)"; exit 1; }
+  # The times the zip keeps (DOS times, to two seconds), "YYYYMMDDhhmmss" for each entry.
+  times=$(python3 -c '
+import sys, zipfile
+for i in zipfile.ZipFile(sys.argv[1]).infolist():
+    print("%04d%02d%02d%02d%02d%02d" % i.date_time, i.filename)' "$zip")
+  time_of() { awk -v f="$top/$1" '{ t = $1; sub(/^[^ ]+ /, ""); if ($0 == f) print t }' <<<"$times"; }
+  dll_time=$(time_of VellJDParaSetting.dll)
+  failures=0
+  for name in $names; do
+    picture=$work/$top/$name
+    if [ ! -f "$picture" ]; then
+      echo "$top/用户手册.html shows $name, which the zip lacks"; failures=$((failures + 1))
+    elif [ "$(head -c 8 "$picture" | od -An -tx1 | tr -d ' ')" != 89504e470d0a1a0a ]; then
+      echo "$top/$name is no PNG"; failures=$((failures + 1))
+    elif [ "$(time_of "$name")" -lt "$dll_time" ]; then
+      echo "$top/$name ($(time_of "$name")) is older than VellJDParaSetting.dll ($dll_time):" \
+        "taken from an older build"; failures=$((failures + 1))
+    fi
+  done
+  [ "$failures" -eq 0 ] || exit 1
+  echo "$top/用户手册.html: its $(wc -w <<<"$names") pictures there, none older than the plug-in"
   ;;
 *)
   echo "unknown check: $check"; exit 2

@@ -110,7 +110,7 @@ void ParaSetTest::TearDown() {
 }
 
 void ParaSetTest::Open() {
-  m_pDlg = new CDlgParaSet;
+  m_pDlg = NewWindow();
   m_pDlg->SetMap(&m_map);
   m_pDlg->SetHostDirectory(m_dir.c_str());
   CResourceScope scope;  // the template is this module's, as for the command

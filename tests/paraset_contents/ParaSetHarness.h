@@ -27,6 +27,8 @@ class ParaSetTest : public ::testing::Test {
 
   // Opens the window; the object deletes itself when its window goes.
   void Open();
+  // The window object Open makes.
+  virtual CDlgParaSet* NewWindow() { return new CDlgParaSet; }
 
   // What the controls send.
   void Tick(int id, BOOL ticked);

@@ -5,6 +5,7 @@
 #include "GridTestKit.h"
 #include "KernelSetup.h"
 #include "ParaSetHarness.h"
+#include "PngWriter.h"
 
 namespace {
 
@@ -172,6 +173,39 @@ TEST_F(TypingTest, AnEditStillOpenEndsInItsOwnRowBeforeARowMoves) {
   EXPECT_EQ(Row(1)[1], "z");
   EXPECT_EQ(Row(2)[1], "q");
   EXPECT_EQ(LabelText(2), "q");
+}
+
+// A category that lists no symbol: the shown kind's edit is stored, the grid is emptied, the
+// caption cleared, and neither the grid nor its bar (no button left hot) takes a real click until
+// a symbol is shown.  The window then: paraset-empty-category.png in the bin folder.
+TEST_F(TypingTest, ACategoryWithoutSymbolsLeavesAnEmptyGridThatTakesNoInput) {
+  FILE* f = std::fopen((m_dir + "符号库\\EdaSymbol.cls").c_str(), "ab");
+  ASSERT_NE(f, nullptr);
+  std::fputs("电缆\nline 2\n", f);  // line symbols only
+  std::fclose(f);
+  OpenShown();
+  EditCell(0, 1, "型号");
+  HWND categories = ::GetDlgItem(m_hDlg, IDC_CB_CATEGORY);
+  auto choose = [&](int category) {
+    ::SendMessageA(categories, CB_SETCURSEL, category, 0);
+    ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDC_CB_CATEGORY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(categories));
+    Pump();
+  };
+  const RECT down = m_pDlg->m_wndButtonBar.GetButtonRect(3);
+  MouseMove(m_pDlg->m_wndButtonBar.m_hWnd, POINT{down.left + 5, down.top + 5});
+  Pump();
+  ASSERT_EQ(m_pDlg->m_wndButtonBar.GetHotButton(), 3);
+  choose(3);  // "电缆"
+  EXPECT_EQ(m_pDlg->m_wndButtonBar.GetHotButton(), CGridButtonBar::kNoButton);
+  EXPECT_EQ(Caption(), "");
+  EXPECT_FALSE(Enabled(IDC_GRID) || Enabled(IDC_GRID_BUTTONBAR));
+  ClickBarButton(0);  // "new row" takes no click: the grid stays empty
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_TRUE(SaveWindowPng(m_hDlg, "paraset-empty-category.png"));
+  choose(0);
+  EXPECT_TRUE(Enabled(IDC_GRID) && Enabled(IDC_GRID_BUTTONBAR));
+  EXPECT_EQ(Row(0)[1], "型号");  // stored when the category was chosen
 }
 
 }  // namespace

@@ -13,13 +13,18 @@ void FakeGrid::InsertRow(int row, const std::string& number) {
 }
 
 void FakeGrid::SetCellText(int row, int column, const std::string& text) {
-  ASSERT_TRUE(row >= 0 && row < RowCount() && column >= 0 && column < kLabelColumnCount)
-      << row << "," << column;
+  if (row < 0 || row >= RowCount() || column < 0 || column >= kLabelColumnCount) {
+    misuses.push_back("SetCellText(" + std::to_string(row) + "," + std::to_string(column) + ")");
+    return;
+  }
   rows[row].cells[column] = text;
 }
 
 void FakeGrid::SetRowCode(int row, int code) {
-  ASSERT_TRUE(row >= 0 && row < RowCount()) << row;
+  if (row < 0 || row >= RowCount()) {
+    misuses.push_back("SetRowCode(" + std::to_string(row) + ")");
+    return;
+  }
   rows[row].code = code;
 }
 
@@ -44,29 +49,18 @@ bool RecordingSink::ChooseColour(std::int32_t initial, std::int32_t& chosen) {
   return true;
 }
 
-namespace {
-
-const char* const kSymbols[] = {"电动机", "短路点", "方块", "馈电开关", "照明"};
-
-}  // namespace
-
-int SmallLibrary::GetSymbolCount() const {
-  return 5;
-}
-
-std::string SmallLibrary::GetSymbolName(int index) const {
-  return index >= 0 && index < 5 ? kSymbols[index] : "";
-}
-
-void SmallLibrary::GetSymbolExtent(int, double extent[4]) const {
-  extent[0] = extent[1] = -0.004;
-  extent[2] = extent[3] = 0.004;
-}
-
-ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory) : m_strDir(hostDirectory) {
+ModelRig::ModelRig(ILabelHost* host, const CString& hostDirectory)
+    : m_pHost(host ? host : &ownHost), m_strDir(hostDirectory) {
   entity.attributes.dSymbolSize = kSymbolSize;
-  model =
-      std::make_unique<ParaSetModel>(host ? *host : ownHost, entity, library, File(), grid, sink);
+  model = std::make_unique<ParaSetModel>(*m_pHost, entity, library, File(), grid, sink);
+}
+
+void ModelRig::Reopen() {
+  model.reset();
+  grid.rows.clear();
+  selected.reset();
+  sink.gridEnabled = true;
+  model = std::make_unique<ParaSetModel>(*m_pHost, entity, library, File(), grid, sink);
 }
 
 LabelConfigFile ModelRig::File() const {
@@ -84,27 +78,46 @@ void ModelRig::Choose(const std::string& kind) {
   model->ChooseSymbol(index, kind);
 }
 
+std::vector<std::string> ModelRig::ChooseCategory(const std::string& category) {
+  std::vector<std::string> names;
+  const std::vector<SymbolListItem> items = model->SymbolsOf(category);
+  for (const SymbolListItem& item : items) names.push_back(item.strName);
+  if (items.empty()) {
+    selected.reset();
+    model->ChooseNoSymbol();
+    return names;
+  }
+  selected = items.front().strName;
+  model->ChooseSymbol(items.front().nSymbol, items.front().strName);
+  return names;
+}
+
 void ModelRig::Edit(int row, int column, const std::string& text) {
+  if (!sink.gridEnabled) return;
   grid.rows[row].cells[column] = text;  // the grid keeps the text, then reports it
   model->OnCellChanged(selected, row, column, text);
 }
 
 void ModelRig::AddRow() {
+  if (!sink.gridEnabled) return;
   grid.rows.emplace_back();
   model->OnRowInserted(selected, Rows() - 1);
 }
 
 void ModelRig::DeleteRow(int row) {
+  if (!sink.gridEnabled) return;
   grid.rows.erase(grid.rows.begin() + row);
   model->OnRowDeleted(selected, row);
 }
 
 void ModelRig::MoveRow(int row, int to) {
+  if (!sink.gridEnabled) return;
   std::swap(grid.rows[row], grid.rows[to]);  // texts and codes trade places
   model->OnRowMoved(selected, row, to);
 }
 
 void ModelRig::Click(int row, int column) {
+  if (!sink.gridEnabled) return;
   model->OnRowClicked(selected, row, column);
 }
 
@@ -131,8 +144,9 @@ bool ModelRig::Find(const char* kind, SymbolLabelConfig& record) const {
   return File().FindRecord(kind, record).ok();
 }
 
-void ModelRig::Store(const SymbolLabelConfig& record) const {
-  ASSERT_TRUE(File().StoreRecord(record).ok());
+void ModelRig::Store(const SymbolLabelConfig& record) {
+  if (!File().StoreRecord(record).ok())
+    misuses.push_back(std::string("Store ") + record.szSymbolName);
 }
 
 std::vector<std::string> ModelRig::StoredTexts(const char* kind) const {

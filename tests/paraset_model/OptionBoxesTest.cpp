@@ -1,5 +1,7 @@
 // The configuration window's check boxes: what each box enables or ticks, the opening state of
 // the groups, and which setting reaches the layout library at once.
+#include <gtest/gtest.h>
+
 #include <utility>
 
 #include "ModelRig.h"
@@ -86,7 +88,7 @@ TEST_F(OptionBoxModelTest, OpeningClearsTheConfigureBoxesAndDisablesTheirGroups)
   EXPECT_EQ(options.bConfigMotor + options.bConfigCable + options.bConfigShort, 0);
   EXPECT_EQ(options.bShowCableName + options.bOneLine, 2);  // the read settings stay
   EXPECT_EQ(model->Snapshot().bShowCableName, 1);
-  EXPECT_TRUE(ownHost.log.empty());
+  EXPECT_TRUE(ownHost.Log().empty());
 }
 
 // "显示名称" reaches the layout library as soon as it is clicked; every other box waits for "应用".
@@ -98,13 +100,14 @@ TEST_F(OptionBoxModelTest, OnlyNameOnDrawIsStoredAtOnce) {
     options.*OptionValue(box) ^= 1;
     model->OnOptionBox(box, options);
   }
-  EXPECT_TRUE(ownHost.log.empty());
+  EXPECT_TRUE(ownHost.Log().empty());
   for (int value : {0, 1}) {
     DisplayOptions options;
     options.bShowNameOnDraw = value;
     model->OnOptionBox(B::kShowNameOnDraw, options);
   }
-  EXPECT_EQ(ownHost.log, (std::vector<std::string>{"SetShowNameOnDraw 0", "SetShowNameOnDraw 1"}));
+  EXPECT_EQ(ownHost.Log(),
+            (std::vector<std::string>{"SetShowNameOnDraw 0", "SetShowNameOnDraw 1"}));
 }
 
 }  // namespace

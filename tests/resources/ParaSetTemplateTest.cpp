@@ -1,9 +1,12 @@
 // Template 3000, the configuration window, as compiled: caption, style, size, font, and its 31
-// items in tab order with ids, classes, captions, places and styles.
+// items in tab order with ids, classes, captions, places and styles; the tab stops follow the
+// layout.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "CompiledResources.h"
 #include "DlgParaSetIds.h"
@@ -40,37 +43,37 @@ struct Expected {
 };
 
 const Expected kItems[31] = {
-    {IDC_BTN_APPLY, "BUTTON", u"应用", 356, 264, 50, 14, kDefPush},
-    {kCancel, "BUTTON", u"退出", 485, 264, 50, 14, kPush},
     {IDC_STATIC, "STATIC", u"机电符号", 22, 10, 44, 8, kText},
     {3000, "COMBOBOX", u"", 23, 20, 93, 84, kCombo},
+    {3002, "COMBOBOX", u"", 23, 41, 93, 134, kCombo},
     {IDC_STATIC, "BUTTON", u"预览", 19, 59, 98, 115, kGroup},
     {3001, "STATIC", u"", 25, 70, 86, 96, kBlackRect},
     {IDC_STATIC, "BUTTON", u"标注配置", 123, 18, 426, 156, kGroup},
-    {3002, "COMBOBOX", u"", 23, 41, 93, 134, kCombo},
     {3003, "BUTTON", u"", 130, 31, 409, 15, kOwnerDraw},
     {3004, "SYSLISTVIEW32", u"List1", 130, 48, 409, 121, kReportList},
-    {IDC_STATIC, "BUTTON", u"电缆标注", 200, 194, 99, 68, kGroup},
-    {3006, "BUTTON", u"显示电缆标注", 228, 224, 68, 10, kFlatCheck},
-    {3007, "BUTTON", u"显示电缆名称", 228, 250, 68, 10, kFlatCheck},
-    {IDC_STATIC, "BUTTON", u"电动机标注", 96, 194, 98, 68, kGroup},
-    {3008, "BUTTON", u"显示电机型号", 117, 231, 70, 10, kFlatCheck},
-    {3009, "BUTTON", u"显示电机名称", 117, 245, 70, 10, kFlatCheck},
-    {3011, "BUTTON", u"显示一行标注", 228, 238, 68, 10, kFlatCheck},
-    {3012, "BUTTON", u"配置标注", 101, 209, 57, 13, kCheck},
-    {IDC_STATIC, "BUTTON", u"短路点标注", 310, 194, 99, 68, kGroup},
-    {3014, "BUTTON", u"显示短路点名称", 332, 229, 72, 10, kFlatCheck},
-    {3015, "BUTTON", u"配置标注", 205, 209, 57, 13, kCheck},
-    {3016, "BUTTON", u"配置标注", 313, 209, 57, 13, kCheck},
-    {3019, "BUTTON", u"更新标注配置到当前图形", 436, 234, 107, 14, kPush},
+    {IDC_STATIC, "BUTTON", u"", 10, 181, 413, 101, kGroup},
     {IDC_STATIC, "BUTTON", u"绘制图例或电缆时", 13, 194, 77, 37, kGroup},
     {3021, "BUTTON", u"显示名称", 32, 211, 54, 12, kCheck},
-    {IDC_STATIC, "BUTTON", u"", 10, 181, 413, 101, kGroup},
+    {IDC_STATIC, "BUTTON", u"电动机标注", 96, 194, 98, 68, kGroup},
+    {3012, "BUTTON", u"配置标注", 101, 209, 57, 13, kCheck},
+    {3008, "BUTTON", u"显示电机型号", 117, 231, 70, 10, kFlatCheck},
+    {3009, "BUTTON", u"显示电机名称", 117, 245, 70, 10, kFlatCheck},
+    {IDC_STATIC, "BUTTON", u"电缆标注", 200, 194, 99, 68, kGroup},
+    {3015, "BUTTON", u"配置标注", 205, 209, 57, 13, kCheck},
+    {3006, "BUTTON", u"显示电缆标注", 228, 224, 68, 10, kFlatCheck},
+    {3011, "BUTTON", u"显示一行标注", 228, 238, 68, 10, kFlatCheck},
+    {3007, "BUTTON", u"显示电缆名称", 228, 250, 68, 10, kFlatCheck},
+    {IDC_STATIC, "BUTTON", u"短路点标注", 310, 194, 99, 68, kGroup},
+    {3016, "BUTTON", u"配置标注", 313, 209, 57, 13, kCheck},
+    {3014, "BUTTON", u"显示短路点名称", 332, 229, 72, 10, kFlatCheck},
+    {3017, "BUTTON", u"显示短路电流", 332, 246, 64, 10, kFlatCheck},
+    {IDC_BTN_APPLY, "BUTTON", u"应用", 356, 264, 50, 14, kDefPush},
     {3023, "BUTTON", u"选择实体", 436, 188, 42, 14, kPush},
-    {3024, "BUTTON", u"更新标注配置到选择实体", 436, 213, 107, 14, kPush},
     {IDC_STATIC, "STATIC", u"实体个数:", 481, 190, 37, 9, kText},
     {3025, "EDIT", u"", 519, 188, 23, 14, kReadOnlyEdit},
-    {3017, "BUTTON", u"显示短路电流", 332, 246, 64, 10, kFlatCheck},
+    {3024, "BUTTON", u"更新标注配置到选择实体", 436, 213, 107, 14, kPush},
+    {3019, "BUTTON", u"更新标注配置到当前图形", 436, 234, 107, 14, kPush},
+    {kCancel, "BUTTON", u"退出", 485, 264, 50, 14, kPush},
 };
 
 ::testing::AssertionResult HasKind(uint32_t style, Kind kind) {
@@ -151,9 +154,28 @@ TEST_F(ParaSetTemplate, Its31ItemsAreInTabOrderWithTheirIdsClassesCaptionsPlaces
     EXPECT_EQ(e.cx, item.cx);
     EXPECT_EQ(e.cy, item.cy);
     EXPECT_TRUE(HasKind(item.style, e.kind));
-    bool reachable = e.kind != kText && e.kind != kGroup && e.kind != kBlackRect;
-    EXPECT_EQ(reachable, (item.style & ws::kTabStop) != 0) << "controls are tab stops, labels not";
   }
+}
+
+// Tab walks the window as it is laid out: the two symbol lists, the grid (the bar above it is no
+// stop), the option groups left to right and top to bottom in each, "应用" below them, the
+// column of buttons on the right, "退出" last.
+TEST_F(ParaSetTemplate, TabStopsFollowTheLayoutAndTheGridIsOneTabFromTheSymbolList) {
+  // clang-format off
+  const int kTabOrder[] = {
+      IDC_CB_CATEGORY, IDC_CB_SYMBOL, IDC_GRID,
+      IDC_CHK_SHOW_NAME_ON_DRAW,
+      IDC_CHK_CONFIG_MOTOR, IDC_CHK_SHOW_MOTOR_MODEL, IDC_CHK_SHOW_MOTOR_NAME,
+      IDC_CHK_CONFIG_CABLE, IDC_CHK_SHOW_CABLE_LABEL, IDC_CHK_ONE_LINE, IDC_CHK_SHOW_CABLE_NAME,
+      IDC_CHK_CONFIG_SHORT, IDC_CHK_SHOW_SHORT_NAME, IDC_CHK_SHOW_SHORT_CURRENT,
+      IDC_BTN_APPLY,
+      IDC_BTN_PICK, IDC_EDIT_SEL_COUNT, IDC_BTN_UPDATE_SELECTED, IDC_BTN_UPDATE_ALL,
+      kCancel};
+  // clang-format on
+  std::vector<int> stops;
+  for (const DialogItem& item : t.items)
+    if (item.style & ws::kTabStop) stops.push_back(item.id);
+  EXPECT_EQ(stops, std::vector<int>(std::begin(kTabOrder), std::end(kTabOrder)));
 }
 
 }  // namespace

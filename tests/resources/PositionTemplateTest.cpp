@@ -17,13 +17,6 @@ namespace ws = vjd::test::style;
 
 constexpr int kOk = 1;  // IDOK
 
-const int kIds[25] = {
-    IDC_POSITION_0,  IDC_POSITION_1,  IDC_POSITION_2,  IDC_POSITION_3,  IDC_POSITION_4,
-    IDC_POSITION_5,  IDC_POSITION_6,  IDC_POSITION_7,  IDC_POSITION_8,  IDC_POSITION_9,
-    IDC_POSITION_10, IDC_POSITION_11, IDC_POSITION_12, IDC_POSITION_13, IDC_POSITION_14,
-    IDC_POSITION_15, IDC_POSITION_16, IDC_POSITION_17, IDC_POSITION_18, IDC_POSITION_19,
-    IDC_POSITION_20, IDC_POSITION_21, IDC_POSITION_22, IDC_POSITION_23, IDC_POSITION_24};
-
 bool IsRadio(const DialogItem& item) {
   return ClassName(item.windowClass) == "BUTTON" &&
          (item.style & ws::kButtonType) == ws::kAutoRadioButton;
@@ -54,7 +47,7 @@ TEST_F(PositionTemplate, ControlsStandInTheOrderThatGivesTheCodes) {
       EXPECT_EQ(item.style & ws::kButtonType, ws::kPushButton) << "OK is not the default";
     }
   }
-  EXPECT_EQ(radios, std::vector<int>(kIds, kIds + 25));
+  EXPECT_EQ(radios, std::vector<int>(kPositionButtonIds, kPositionButtonIds + 25));
   ASSERT_NE(first, nullptr);
   EXPECT_TRUE(first->style & ws::kGroup) << "the first radio starts the group";
   EXPECT_EQ(groupsFromTheFirst, 1) << "and the group runs to the last one";

@@ -1,5 +1,6 @@
 // The label position window as a user meets it: opened modally with a code, a button clicked
-// (posted mouse clicks, handled by the window's own modal loop), then OK or cancel.
+// (posted mouse clicks, handled by the window's own modal loop) or chosen with the arrow keys (real
+// key input), then OK or cancel.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,27 +15,38 @@
 
 namespace {
 
-const int kIds[25] = {
-    IDC_POSITION_0,  IDC_POSITION_1,  IDC_POSITION_2,  IDC_POSITION_3,  IDC_POSITION_4,
-    IDC_POSITION_5,  IDC_POSITION_6,  IDC_POSITION_7,  IDC_POSITION_8,  IDC_POSITION_9,
-    IDC_POSITION_10, IDC_POSITION_11, IDC_POSITION_12, IDC_POSITION_13, IDC_POSITION_14,
-    IDC_POSITION_15, IDC_POSITION_16, IDC_POSITION_17, IDC_POSITION_18, IDC_POSITION_19,
-    IDC_POSITION_20, IDC_POSITION_21, IDC_POSITION_22, IDC_POSITION_23, IDC_POSITION_24};
-
-// Runs the real window; `script` runs once it is initialised and posts what the user does.
+// Runs the real window; `script` runs once it is initialised and posts what the user does;
+// `keys` are typed once it is shown, through its own loop.
 class ScriptedDlg : public CSignRelaPosDlg {
  public:
   std::function<void(HWND)> script;
+  std::vector<WORD> keys;
   std::vector<int> checkedAtOpen;  // codes whose button was checked when the window opened
+  int focusedAtOpen = -1;          // the code whose button had the focus then
 
  protected:
   BOOL OnInitDialog() override {
     BOOL result = CSignRelaPosDlg::OnInitDialog();
     for (int code = 0; code < 25; ++code) {
-      if (::IsDlgButtonChecked(m_hWnd, kIds[code]) == BST_CHECKED) checkedAtOpen.push_back(code);
+      if (::IsDlgButtonChecked(m_hWnd, kPositionButtonIds[code]) == BST_CHECKED)
+        checkedAtOpen.push_back(code);
+      if (::GetFocus() == ::GetDlgItem(m_hWnd, kPositionButtonIds[code])) focusedAtOpen = code;
     }
     if (script) script(m_hWnd);
+    if (!keys.empty()) ::SetTimer(m_hWnd, 1, 200, nullptr);
     return result;
+  }
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+    if (message != WM_TIMER) return CSignRelaPosDlg::OnWndMsg(message, wParam, lParam, pResult);
+    ::KillTimer(m_hWnd, 1);
+    for (WORD vk : keys) {
+      INPUT input[2] = {};
+      input[0].type = input[1].type = INPUT_KEYBOARD;
+      input[0].ki.wVk = input[1].ki.wVk = vk;
+      input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+      ::SendInput(2, input, sizeof input[0]);
+    }
+    return TRUE;
   }
 };
 
@@ -80,6 +92,32 @@ TEST(PositionWindow, CancelReturnsNothing) {
   EXPECT_EQ(o.checkedAtOpen, std::vector<int>{5});
   EXPECT_EQ(o.position, 5);
   EXPECT_EQ(o.name, "");
+}
+
+// From the keyboard: the window opens on the checked button, the arrows move the check along the
+// buttons' rows and columns as they stand, Enter chooses and Escape cancels.
+TEST(PositionWindow, ArrowKeysMoveAmongTheButtonsAndEnterChooses) {
+  const struct {
+    int preset;
+    std::vector<WORD> keys;
+    INT_PTR result;
+    int focusedAtOpen, position;
+    const char* name;
+  } runs[] = {
+      {12, {VK_UP, VK_RIGHT, VK_RETURN}, IDOK, 12, 2, "右下"},  // below the picture, then right
+      {-1, {VK_DOWN, VK_RETURN}, IDOK, -1, 0, "右上"},          // from none: the first button
+      {5, {VK_LEFT, VK_ESCAPE}, IDCANCEL, 5, 5, ""},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.preset);
+    ScriptedDlg dlg;
+    dlg.m_nPosition = run.preset;
+    dlg.keys = run.keys;
+    EXPECT_EQ(dlg.DoModal(), run.result);
+    EXPECT_EQ(dlg.focusedAtOpen, run.focusedAtOpen);
+    EXPECT_EQ(dlg.m_nPosition, run.position);
+    EXPECT_EQ(std::string(dlg.m_strPosition), run.name);
+  }
 }
 
 // Tests answer the window in place of a person through the modal dialog seam.

@@ -14,46 +14,13 @@
 #include "GbkText.h"
 #include "KindRecordFile.h"
 #include "LabelConfigFile.h"
+#include "MemoryRecordFileSystem.h"
 
 using namespace vjd::annotation;
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-
-// The file in memory, for the plug-in's reader.
-class MemoryFiles : public IRecordFileSystem {
- public:
-  explicit MemoryFiles(const Bytes& bytes) : m_bytes(bytes) {}
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    return std::make_unique<File>(m_bytes);
-  }
-
- private:
-  class File : public IRecordFile {
-   public:
-    explicit File(const Bytes& bytes) : m_bytes(bytes) {}
-    long Read(void* buffer, std::size_t size) override {
-      const std::size_t left = m_pos < m_bytes.size() ? m_bytes.size() - m_pos : 0;
-      const std::size_t n = size < left ? size : left;
-      if (n > 0) std::memcpy(buffer, m_bytes.data() + m_pos, n);
-      m_pos += n;
-      return static_cast<long>(n);
-    }
-    bool Write(const void*, std::size_t) override { return false; }
-    bool Flush() override { return true; }
-    bool Seek(long long offset) override {
-      m_pos = static_cast<std::size_t>(offset);
-      return true;
-    }
-    bool Close() override { return true; }
-
-   private:
-    const Bytes& m_bytes;
-    std::size_t m_pos = 0;
-  };
-  const Bytes& m_bytes;
-};
 
 // A sound record of `count` slots whose fields all differ from slot to slot.
 Bytes Record(const std::string& name, int count) {
@@ -94,13 +61,17 @@ bool SameBits(double a, double b) {
 // Both readers look `kind` up in `file`; on any difference the test fails, naming the field.
 void ExpectSameReading(const Bytes& file, const std::string& kind) {
   SCOPED_TRACE("kind \"" + kind + "\"");
-  MemoryFiles files(file);
+  vjd::testing::MemoryRecordFileSystem files;  // the file in memory, for the plug-in's reader
+  files.Put("C:\\host\\" + std::string(LabelConfigFile::kRelativePath),
+            std::string(file.begin(), file.end()));
   SymbolLabelConfig r;
   const FileStatus status = LabelConfigFile("C:\\host\\", &files).FindRecord(kind.c_str(), r);
 
   std::FILE* stream = std::tmpfile();
   ASSERT_NE(stream, nullptr);
-  if (!file.empty()) ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), stream), file.size());
+  if (!file.empty()) {
+    ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), stream), file.size());
+  }
   std::rewind(stream);
   jdbase::KindRecord k;
   const jdbase::KindLookup found = jdbase::FindKindRecord(stream, kind.c_str(), k);

@@ -1,13 +1,17 @@
 // How vjdcfg treats the files it is given: it writes through what a path names (a symbolic link's
 // target, the one file behind several hard links, its mode kept), refuses what is no regular
 // file, reads standard input for "-", and waits for another program's lock on the file, then
-// gives up changing nothing.  Plus the command line's own answers.
+// gives up changing nothing; every command first undoes a write that did not finish, from the
+// journal beside the file (a write that fails, crash_and_full_disk.sh).  Plus the command line's
+// own answers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "FileAccess.h"
 #include "LabelConfigFile.h"
+#include "MemoryRecordFileSystem.h"
+#include "RollbackJournal.h"
 #include "StdioRecordFileSystem.h"
 #include "VjdcfgTestKit.h"
 
@@ -108,7 +112,7 @@ TEST_F(FileUse, ACommandWaitsForAnotherProgramsLockAndGivesUpChangingNothing) {
     ToolRun run = RunTool(args, kOneKind);
     EXPECT_EQ(run.status, c.status) << run.err;
     if (c.status == 2) {
-      EXPECT_NE(run.err.find("another program kept " + file_ + " locked for 0.05 s"),
+      EXPECT_NE(run.err.find(file_ + " is in use by another program (waited 0.05 s)"),
                 std::string::npos)
           << run.err;
     }
@@ -117,6 +121,103 @@ TEST_F(FileUse, ACommandWaitsForAnotherProgramsLockAndGivesUpChangingNothing) {
   }
   ToolRun run = RunTool({"load", file_, "-"}, kOneKind);  // nobody holds it now
   EXPECT_EQ(run.status, 0) << run.err;
+}
+
+// The journal a write of `after` over `before` leaves when its writer dies at its first write to
+// the file (made in memory, by the same code).
+std::string JournalOfADeadWrite(const std::string& before, const std::string& after) {
+  vjd::testing::MemoryRecordFileSystem files;
+  files.Put("f", before);
+  std::unique_ptr<IRecordFile> file = files.OpenOrCreate("f");
+  files.faults.crashAfterWrites =
+      6;  // the journal created, emptied, written, synced, sealed, synced
+  RollbackJournal(files, "f").Write(*file, before, after);
+  return files.Contents(std::string("f") + RollbackJournal::kSuffix);
+}
+
+TEST_F(FileUse, EveryCommandFirstUndoesAWriteThatDidNotFinish) {
+  const std::string out = dir_.Path("out.cfg"), journal = file_ + RollbackJournal::kSuffix;
+  const std::string after = before_ + Bytes(GridRecord("乙", {})) + Bytes(GridRecord("丙", {}));
+  const std::string dead = JournalOfADeadWrite(before_, after);
+  const std::string half = after.substr(0, before_.size() + kRecordSize / 2);
+  // What a load of one more kind makes of the file as it was.
+  WriteBytes(out, before_);
+  ASSERT_EQ(RunTool({"load", out, "-"}, kOneKind).status, 0);
+  const std::string loaded = ReadBytes(out);
+  struct Case {
+    std::vector<std::string> args;
+    std::string file;  // what the file holds afterwards
+  };
+  const Case cases[] = {
+      {{"list", file_}, before_},     {{"dump", file_}, before_},
+      {{"check", file_}, before_},    {{"repair", file_, "-o", out}, before_},
+      {{"load", file_, "-"}, loaded}, {{"repair", out, "-o", file_}, before_},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+    WriteBytes(file_, half);
+    WriteBytes(journal, dead);
+    WriteBytes(out, before_);
+    ToolRun run = RunTool(c.args, kOneKind);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(ReadBytes(file_) == c.file);
+    EXPECT_FALSE(Exists(journal));
+    EXPECT_NE(run.err.find(file_ + ": a write that did not finish was undone from its journal " +
+                           journal),
+              std::string::npos)
+        << run.err;
+  }
+}
+
+// A dry run and a diff change nothing, a journal beside the file included: they read the file as
+// its next writer will find it once the journal is undone, and say so.
+TEST_F(FileUse, ADryRunAndADiffLookThroughAJournalWithoutUndoingIt) {
+  const std::string out = dir_.Path("out.cfg"), journal = file_ + RollbackJournal::kSuffix;
+  // The write died with 甲 rewritten and 乙 half appended.
+  const std::string after = Bytes(GridRecord("甲", {})) + Bytes(GridRecord("乙", {}));
+  const std::string dead = JournalOfADeadWrite(before_, after);
+  const std::string half = after.substr(0, kRecordSize + kRecordSize / 2);
+  WriteBytes(out, before_);
+  const ToolRun clean = RunTool({"load", "--dry-run", out, "-"}, kOneKind);
+  ASSERT_EQ(clean.status, 0) << clean.err;
+  WriteBytes(file_, half);
+  WriteBytes(journal, dead);
+  const ToolRun dry = RunTool({"load", "--dry-run", file_, "-"}, kOneKind);
+  const ToolRun diff = RunTool({"diff", file_, out});
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_EQ(dry.out.substr(0, dry.out.find(file_)), clean.out.substr(0, clean.out.find(out)));
+  EXPECT_EQ(diff.status, 0) << diff.out << diff.err;  // the same, once the journal is undone
+  for (const ToolRun* run : {&dry, &diff}) {
+    EXPECT_NE(run->err.find("of a write that did not finish will be undone first"),
+              std::string::npos)
+        << run->err;
+  }
+  EXPECT_TRUE(ReadBytes(file_) == half);
+  EXPECT_TRUE(ReadBytes(journal) == dead);
+}
+
+// A journal that does not hold together is no proof of what the file held: every command uses
+// the file as it is and says so, a write refuses to go on beside it (it could not journal), unless
+// told to write without a journal; the journal stays for a person to look at.
+TEST_F(FileUse, ABrokenJournalIsLeftAloneAndAWriteBesideItNeedsNoJournal) {
+  const std::string journal = file_ + RollbackJournal::kSuffix;
+  std::string broken = JournalOfADeadWrite(before_, before_ + Bytes(GridRecord("乙", {})));
+  broken[broken.size() - 1] ^= 1;
+  WriteBytes(journal, broken);
+  const std::string said = journal + " is no journal that can be undone";
+  ToolRun check = RunTool({"check", file_});
+  EXPECT_EQ(check.status, 0) << check.err;
+  EXPECT_NE(check.err.find(said), std::string::npos) << check.err;
+  ToolRun load = RunTool({"load", file_, "-"}, kOneKind);
+  EXPECT_EQ(load.status, 2);
+  EXPECT_NE(load.err.find("the journal " + journal + " is in the way; nothing was written"),
+            std::string::npos)
+      << load.err;
+  EXPECT_TRUE(ReadBytes(file_) == before_);
+  ToolRun forced = RunTool({"--no-journal", "load", file_, "-"}, kOneKind);
+  EXPECT_EQ(forced.status, 0) << forced.err;
+  EXPECT_EQ(ReadBytes(file_).size(), before_.size() + kRecordSize);
+  EXPECT_TRUE(ReadBytes(journal) == broken);
 }
 
 #ifndef _WIN32

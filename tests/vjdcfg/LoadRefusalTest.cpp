@@ -160,19 +160,30 @@ class LoadRefusal : public ::testing::Test {
     names_ = dir_.Names();
   }
 
-  // Loads `text`; it must be refused with `message` and change nothing in the folder.
+  // Loads `text`, dry-runs that load and compares the file with it: each must be refused with
+  // `message` and change nothing in the folder.  (An empty text is an empty file to diff.)
   void ExpectRefused(const std::string& text, const std::string& message) {
-    ToolRun run = RunTool({"load", file_, "-"}, text);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("nothing was written to " + file_), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(ReadBytes(file_) == before_);
-    EXPECT_EQ(dir_.Names(), names_);
-    // A file that is not there is not created either.
-    ToolRun fresh = RunTool({"load", dir_.Path("new.cfg"), "-"}, text);
-    EXPECT_EQ(fresh.status, 1);
-    EXPECT_FALSE(Exists(dir_.Path("new.cfg")));
+    std::vector<std::vector<std::string>> runs = {{"load", file_, "-"},
+                                                  {"load", "--dry-run", file_, "-"}};
+    if (!text.empty()) runs.push_back({"diff", file_, "-"});
+    for (std::vector<std::string>& args : runs) {
+      SCOPED_TRACE(args[1]);
+      ToolRun run = RunTool(args, text);
+      EXPECT_EQ(run.status, 1);
+      EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+      if (args[0] == "load") {
+        EXPECT_NE(run.err.find("nothing was written to " + file_), std::string::npos) << run.err;
+      }
+      EXPECT_EQ(run.out, "");
+      EXPECT_TRUE(ReadBytes(file_) == before_);
+      EXPECT_EQ(dir_.Names(), names_);
+      // A file that is not there is not created either.
+      if (args[0] == "load") {
+        args.end()[-2] = dir_.Path("new.cfg");
+        EXPECT_EQ(RunTool(args, text).status, 1);
+        EXPECT_FALSE(Exists(dir_.Path("new.cfg")));
+      }
+    }
   }
 
   TempDir dir_;
@@ -182,7 +193,7 @@ class LoadRefusal : public ::testing::Test {
 };
 
 TEST_F(LoadRefusal, TheGoodDocumentIsStored) {
-  ToolRun run = RunTool({"load", file_, "-"}, GoodDocument().dump());
+  ToolRun run = LoadForetold(file_, GoodDocument().dump());
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadBytes(file_).size(), 3 * kRecordSize);
 }
@@ -213,6 +224,8 @@ TEST_F(LoadRefusal, AKeyGivenTwiceIsRefusedWithWhereItIs) {
     std::string text;
     std::string message;
   };
+  std::string many;  // more keys than a search of each object's keys takes
+  for (int i = 0; i < 40; ++i) many += "\"k" + std::to_string(i) + "\":" + std::to_string(i) + ",";
   auto replaced = [&good](const std::string& from, const std::string& to) {
     std::string text = good;
     text.replace(text.find(from), from.size(), to);
@@ -224,6 +237,9 @@ TEST_F(LoadRefusal, AKeyGivenTwiceIsRefusedWithWhereItIs) {
       {"kind twice", replaced(u8"\"kind\":\"电动机\"", u8"\"kind\":\"X\",\"kind\":\"电动机\""),
        "kinds[1]: the key \"kind\" is given twice"},
       {"text twice in a slot", replaced("\"text\":\"b\"", "\"text\":\"b\",\"text\":\"c\""),
+       "kinds[1].slots[1]: the key \"text\" is given twice"},
+      {"text twice among many keys",
+       replaced("\"text\":\"b\"", "\"text\":\"b\"," + many + "\"text\":0"),
        "kinds[1].slots[1]: the key \"text\" is given twice"},
   };
   for (const TextCase& c : cases) {
@@ -279,7 +295,7 @@ TEST_F(LoadRefusal, FieldsAtTheirLimitsAreAccepted) {
   MotorSlot1(doc)["back_color"] = 2147483647;
   MotorSlot1(doc).erase("font");  // the font may be left out
   doc["kinds"].push_back(Json{{"kind", "~"}, {"count", 0}, {"slots", Json::array()}});
-  ToolRun run = RunTool({"load", file_, "-"}, doc.dump());
+  ToolRun run = LoadForetold(file_, doc.dump());
   EXPECT_EQ(run.status, 0) << run.err;
   ToolRun dump = RunTool({"dump", file_, "--kind", Repeat(u8"电", 24) + "x"});
   ASSERT_EQ(dump.status, 0) << dump.err;
@@ -290,7 +306,7 @@ TEST_F(LoadRefusal, FieldsAtTheirLimitsAreAccepted) {
 }
 
 TEST_F(LoadRefusal, AnEmptyListOfKindsLeavesTheFileAlone) {
-  ToolRun run = RunTool({"load", file_, "-"}, R"({"kinds": []})");
+  ToolRun run = LoadForetold(file_, R"({"kinds": []})");
   EXPECT_EQ(run.status, 0);
   EXPECT_TRUE(ReadBytes(file_) == before_);
   EXPECT_EQ(dir_.Names(), names_);

@@ -23,26 +23,14 @@
 #include "ConfigJson.h"
 #include "GbkText.h"
 #include "LabelConfigFile.h"
-#include "StdioRecordFileSystem.h"
 #include "Vjdcfg.h"
+#include "VjdcfgTestKit.h"
 
 using namespace vjd::annotation;
 
 namespace {
 
 const char kShared[] = "共用";  // GBK
-
-// The configuration file's own code over the real file at one path, whatever the host folder.
-class OneFile : public IRecordFileSystem {
- public:
-  explicit OneFile(const std::string& path) : path_(path.c_str()) {}
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    return StdioRecordFileSystem::Instance().OpenOrCreate(path_);
-  }
-
- private:
-  CString path_;
-};
 
 std::string Value(const std::string& tag, long j) {
   return tag + ":" + std::to_string(j);
@@ -74,7 +62,7 @@ std::string Document(const std::string& tag, long first, long n) {
 }
 
 int Window(const std::string& file, const std::string& tag, long n) {
-  OneFile files(file);
+  vjdcfg_test::ConfigFileAt files(file);
   LabelConfigFile config(CString(), &files);
   for (long j = 0; j < n; ++j) {
     for (const std::string& name : {std::string(kShared), tag + "-" + std::to_string(j)}) {

@@ -1,13 +1,15 @@
 #include "VjdcfgTestKit.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
 #include "FileAccess.h"
 #include "LabelConfigFile.h"
-#include "StdioRecordFileSystem.h"
 #include "UniqueTempDir.h"
 #include "Vjdcfg.h"
 
@@ -20,21 +22,6 @@ namespace {
 fs::path FsPath(const std::string& utf8) {
   return fs::u8path(utf8);
 }
-
-// The file at one path, opened for update or created, as the configuration file opens its own.
-class OneFile : public IRecordFileSystem {
- public:
-  explicit OneFile(std::string path) : path_(std::move(path)) {}
-  std::unique_ptr<IRecordFile> OpenOrCreate(const CString&) override {
-    std::FILE* f = vjdcfg::OpenPath(path_, "r+b");
-    if (f == nullptr) f = vjdcfg::OpenPath(path_, "w+b");
-    if (f == nullptr) return nullptr;
-    return std::make_unique<vjd::annotation::StdioRecordFile>(f);
-  }
-
- private:
-  std::string path_;
-};
 
 }  // namespace
 
@@ -89,6 +76,33 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) 
   return {status, out.str(), err.str()};
 }
 
+ToolRun LoadForetold(const std::string& path, const std::string& json) {
+  const bool existed = Exists(path);
+  const std::string before = ReadBytes(path);
+  ToolRun dry = RunTool({"load", "--dry-run", path, "-"}, json);
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_EQ(Exists(path), existed);
+  EXPECT_TRUE(ReadBytes(path) == before);
+  ToolRun load = RunTool({"load", path, "-"}, json);
+  if (load.status != 0) return load;
+  ToolRun diff = RunTool({"diff", "-", path}, before);
+  EXPECT_EQ(ListedLines(diff.out), ListedLines(dry.out));
+  return load;
+}
+
+std::string LastLine(const std::string& out) {
+  return out.substr(out.rfind('\n', out.size() - 2) + 1);
+}
+
+std::vector<std::string> ListedLines(const std::string& out) {
+  std::vector<std::string> lines;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  if (!lines.empty()) lines.pop_back();
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
 SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows) {
   SymbolLabelConfig record;
   InitRecord(record);
@@ -110,14 +124,39 @@ SymbolLabelConfig GridRecord(const char* kind, const std::vector<GridRow>& rows)
   return record;
 }
 
+ConfigFileAt::ConfigFileAt(const std::string& path, int lock_wait_ms)
+    : path_(path), files_(lock_wait_ms) {}
+
+CString ConfigFileAt::Real(const CString& asked) const {
+  const std::size_t own = std::strlen(LabelConfigFile::kRelativePath);
+  const std::string path(asked);
+  return (path_ + (path.size() > own ? path.substr(own) : std::string())).c_str();
+}
+
+std::unique_ptr<IRecordFile> ConfigFileAt::OpenOrCreate(const CString& path) {
+  return files_.OpenOrCreate(Real(path));
+}
+
+bool ConfigFileAt::Exists(const CString& path) {
+  return files_.Exists(Real(path));
+}
+
+bool ConfigFileAt::Remove(const CString& path) {
+  return files_.Remove(Real(path));
+}
+
+void ConfigFileAt::SyncFolder(const CString& path) {
+  files_.SyncFolder(Real(path));
+}
+
 void WindowStore(const std::string& path, const SymbolLabelConfig& record) {
-  OneFile files(path);
+  ConfigFileAt files(path);
   LabelConfigFile(CString(), &files).StoreRecord(record);
 }
 
-void WindowRemoveSlot(const std::string& path, const char* kind, int index, int new_count) {
-  OneFile files(path);
-  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index, new_count);
+void WindowRemoveSlot(const std::string& path, const char* kind, int index) {
+  ConfigFileAt files(path);
+  LabelConfigFile(CString(), &files).RemoveLabelSlot(kind, index);
 }
 
 std::string Bytes(const SymbolLabelConfig& record) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The vjdcfg program itself, with a Chinese file name on its command line: load sample.json into a
 # new file, dump it (the same text, byte for byte), load the dump into another file (the same
-# bytes), check and list it; a refused load leaves the file alone; repair will not write over its
-# input; a bad command line fails; writing to a full disk fails.
+# bytes), check and list it, dry-run the load of an edit and diff the file with its dump; a refused
+# load leaves the file alone; repair will not write over its input; a bad command line fails;
+# writing to a full disk fails.
 #   program_round_trip.sh WORK-FOLDER COMMAND...   (the native program, or wine-run.sh and the .exe)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -39,6 +40,13 @@ printf '%s\t%s\t%s\t%s\n' 0 '"高压开关"' 3 '"开关编号" "额定电压 10k
 printf '%s\t%s\t%s\n' 1 '"短路点"' 0 >>list.expected
 printf '%s\t%s\t%s\t%s\n' 2 '"电动机"' 1 '"€ 5e-324"' >>list.expected
 expect "list shows index, kind, count and texts" cmp list.expected list.out
+sed 's/"position": 16/"position": 15/' sample.json >moved.json
+"${tool[@]}" load --dry-run copy.cfg moved.json >dry.out 2>&1
+expect "a dry run exits 0" test $? -eq 0
+expect "it shows the changed field" grep -qx '  "高压开关"\[2\]\.position: 16 -> 15' dry.out
+expect "it writes nothing" cmp 机电配置.cfg copy.cfg
+"${tool[@]}" diff copy.cfg sample.json >diff.out 2>&1
+expect "diff finds a file and its dump the same" test $? -eq 0
 
 sed 's/"position": 16/"position": 25/' sample.json >bad.json
 cp 机电配置.cfg before.cfg
