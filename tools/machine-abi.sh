@@ -2,8 +2,11 @@
 # outright (some sandboxes and virtual machines are built or booted without 32-bit support).  It
 # runs a 93-byte i386 program that only exits, and answers yes only when the kernel says "Exec
 # format error"; any other outcome (it ran, or a temporary folder that allows no programs) is no.
+# VJD_NO_I386=1 makes it answer yes without asking the kernel: a machine that runs 32-bit code then
+# takes the path of one that does not (set-up, tools/test.sh), to rehearse what CI's machines do.
 kernel_refuses_i386() {
   local probe out
+  [ "${VJD_NO_I386:-0}" = 1 ] && return 0
   probe=$(mktemp) || return 1
   # ELF header (i386, entry 0x08048054), one loadable segment, then: mov eax,1; xor ebx,ebx; int 0x80
   printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00'`

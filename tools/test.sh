@@ -1,71 +1,142 @@
 #!/usr/bin/env bash
-# Runs every test of the project: installs what is missing, configures and builds the three
-# builds (native, win64, win32), runs their tests (the win64 ones under wine64 inside one Xvfb
-# display), builds the package a person installs (win32-release: the plug-in and what it links,
-# then the zip) and checks it, and ends with one line "N passed, N failed[, N skipped]" over all
-# of them.
+# Runs every test of the project and ends with one line "N passed, N failed[, N skipped]" over
+# all of them.  Installs what is missing, configures the builds, then, in this order:
+#   win64   builds (x86_64); its tests run under wine64 on a display of their own while the rest
+#           is built: they wait on windows far more than they compute;
+#   win32   builds (i686, the host's own ABI) and runs its tests the same way, on another display.
+#           On a machine whose kernel runs no 32-bit x86 code nothing of it is built (the package
+#           below compiles and links the i686 plug-in): its tests are reported as skipped, with
+#           the reason, as their runs would be;
+#   native  builds (Linux: the portable code, the fuzz targets) and runs its tests, while beside it
+#   package builds the package a person installs (win32-release: the plug-in and what it links,
+#           then the zip) and checks it.
+# Before the closing line, a table says when each step began and how long it took (build/phases).
 set -uo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
+start=$(date +%s)
+mkdir -p build
+: >build/phases
 
-"$top/tools/setup.sh" || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
+# phase NAME COMMAND...: runs COMMAND and notes when it began and ended.
+phase() {
+  local name=$1 begin status
+  shift
+  begin=$(date +%s)
+  "$@"
+  status=$?
+  echo "$name $((begin - start)) $(($(date +%s) - start))" >>"$top/build/phases"
+  return $status
+}
+
+phase installs "$top/tools/setup.sh" || { echo "setup failed"; echo "0 passed, 1 failed"; exit 1; }
 
 jobs=$(nproc 2>/dev/null || echo 2)
 presets=(native win64 win32)
 broken=()
 
-# A kernel without 32-bit support refuses Wine's 32-bit loader, and with it every i686 program:
-# there the win32 build makes its plug-in and stand-ins but not its test programs, whose tests
-# are reported as skipped with the reason, as their runs would be.
+# A kernel without 32-bit support refuses Wine's 32-bit loader, and with it every i686 program.
 . "$top/tools/machine-abi.sh"
 win32_not_run=""
 if kernel_refuses_i386; then
   win32_not_run="this machine runs no 32-bit x86 code (its kernel refuses i386 programs)"
-  echo "test: the win32 build's tests are skipped: $win32_not_run"
+  echo "test: the win32 build is not built, its tests are skipped: $win32_not_run"
 fi
 
-for p in "${presets[@]}"; do
-  echo "== build $p ($(date +%T))"
-  extra=()
+configure() {
+  local p=$1 log=build/$1.log extra=()
   [ "$p" = win32 ] && extra=("-DVJD_NOT_RUN_HERE=$win32_not_run")
-  if ! { cmake --preset "$p" "${extra[@]}" >"build-$p.log" 2>&1 || { mkdir -p build && false; }; } ||
-     ! cmake --build --preset "$p" -j "$jobs" >>"build-$p.log" 2>&1; then
-    echo "build of $p failed:"; tail -40 "build-$p.log"; broken+=("$p")
-  fi
-  mkdir -p build; mv -f "build-$p.log" "build/$p.log" 2>/dev/null
-done
-
-# One display and one Wine server for the whole run.
-xvfb_pid=""
-cleanup() {
-  WINEPREFIX="$top/build/win64/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ "$p" = win32-release ] && log=build/package.log
+  cmake --preset "$p" "${extra[@]}" >"$log" 2>&1 ||
+    { echo "configuring $p failed:"; tail -40 "$log"; broken+=("$p"); return 1; }
 }
-trap cleanup EXIT
-. "$top/tools/private-display.sh"
-start_private_display 90 120 || echo "test: no free display number: each Windows program starts its own" >&2
-export VJD_WINEPREFIX="$top/build/win64/wineprefix"
 
-for p in "${presets[@]}"; do
-  [[ " ${broken[*]} " == *" $p "* ]] && continue
-  echo "== test $p ($(date +%T))"
-  rm -f "build/$p/gtest-xml/"*.xml
-  if [ "$p" = win64 ]; then
-    "$top/cmake/wine-run.sh" --prefix "$VJD_WINEPREFIX" cmd /c exit 0 >/dev/null 2>&1
-    WINEPREFIX="$VJD_WINEPREFIX" /usr/lib/wine/wineserver -p 2>/dev/null
+build() {
+  local p=$1
+  [[ " ${broken[*]} " == *" $p "* ]] && return 1
+  echo "== build $p ($(date +%T))"
+  phase "build-$p" cmake --build --preset "$p" -j "$jobs" >>"build/$p.log" 2>&1 ||
+    { echo "build of $p failed:"; tail -40 "build/$p.log"; broken+=("$p"); return 1; }
+}
+
+# A Wine prefix takes a while to make: each Windows build's is made in the background while the
+# builds run (its server is stopped again, so that the tests start one on their own display).
+declare -A prefix_job=()
+prepare_prefix() {
+  local prefix="$top/build/$1/wineprefix"
+  { "$top/cmake/wine-run.sh" --prefix "$prefix" cmd /c exit 0 >/dev/null 2>&1
+    "$top/cmake/wine-run.sh" --prefix "$prefix" --stop; } &
+  prefix_job[$1]=$!
+}
+
+# A Windows build's tests, in the background, on a display and a Wine server of their own: those
+# that open windows one at a time, beside them those that open none and the end-to-end scripts
+# (which bring their own display); see vjd_share_display in cmake/vjd.cmake.
+windows_tests() {
+  local p=$1
+  wait "${prefix_job[$p]}" 2>/dev/null
+  (
+    prefix="$top/build/$p/wineprefix"
+    xvfb_pid=""
+    trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
+    . "$top/tools/private-display.sh"
+    start_private_display 90 120 || echo "test: no free display number: each Windows program starts its own" >&2
+    export VJD_WINEPREFIX=$prefix
+    "$top/cmake/wine-run.sh" --prefix "$prefix" cmd /c exit 0 >/dev/null 2>&1
+    WINEPREFIX="$prefix" /usr/lib/wine/wineserver -p 2>/dev/null
+    phase "test-$p" ctest --preset "$p" -j 3 --output-junit "$top/build/$p/ctest-junit.xml"
+  ) >"build/$p.test.log" 2>&1 &
+}
+
+native_tests() {
+  phase test-native ctest --preset native -j "$jobs" --output-junit "$top/build/native/ctest-junit.xml" \
+    >build/native.test.log 2>&1 &
+}
+
+# The package: an optimised i686 plug-in in its zip, checked as it is shipped.  It builds beside
+# the native build, so that the two keep both cores busy to their ends.
+package() {
+  [[ " ${broken[*]} " == *" win32-release "* ]] && return
+  echo "== package win32-release ($(date +%T))"
+  if phase build-package cmake --build --preset package -j "$jobs" >>build/package.log 2>&1; then
+    ctest --preset package --output-junit "$top/build/win32-release/ctest-junit.xml" \
+      >build/package.test.log 2>&1
+  else
+    : >build/package.broken
   fi
-  ctest --preset "$p" -j "$jobs" --output-junit "$top/build/$p/ctest-junit.xml" 2>&1 |
-    grep -vE '^(Authorization required|X connection to|$)' | tail -n 60
-done
+}
 
-# The package: an optimised i686 plug-in in its zip, checked as it is shipped.
-echo "== package win32-release ($(date +%T))"
-if { cmake --preset win32-release >build/package.log 2>&1 || { mkdir -p build && false; }; } &&
-   cmake --build --preset package -j "$jobs" >>build/package.log 2>&1; then
-  ctest --preset package --output-junit "$top/build/win32-release/ctest-junit.xml" 2>&1 |
-    grep -vE '^$' | tail -n 20
+rm -f build/package.broken
+phase configure eval 'for p in "${presets[@]}" win32-release; do configure "$p"; done'
+
+rm -f build/*/gtest-xml/*.xml
+prepare_prefix win64
+[ -n "$win32_not_run" ] || prepare_prefix win32
+# The Windows builds' vjdcfg_two_writers races the native vjdcfg too: it is there before they run.
+[[ " ${broken[*]} " == *" native "* ]] ||
+  phase build-native-vjdcfg cmake --build --preset native -j "$jobs" --target vjdcfg >>build/native.log 2>&1
+build win64 && windows_tests win64
+if [ -n "$win32_not_run" ]; then
+  # Nothing to build: each test says why it is skipped.
+  [[ " ${broken[*]} " == *" win32 "* ]] ||
+    ctest --preset win32 --output-junit "$top/build/win32/ctest-junit.xml" >build/win32.test.log 2>&1
 else
+  build win32 && windows_tests win32
+fi
+package &
+build native && native_tests
+
+wait
+if [ -f build/package.broken ]; then
   echo "package build failed:"; tail -40 build/package.log; broken+=(win32-release)
 fi
+for p in "${presets[@]}" package; do
+  [ -f "build/$p.test.log" ] || continue
+  echo "== test $p"
+  grep -vE '^(Authorization required|X connection to|$)' "build/$p.test.log" | tail -n 60
+done
 
+echo "== phases (seconds from the start; build/phases)"
+sort -n -k2 build/phases | awk '{ printf "  %-14s %5d .. %5d  %6.1f min\n", $1, $2, $3, ($3 - $2) / 60 }'
+echo "  in all $(($(date +%s) - start)) s"
 python3 "$top/tools/summarize.py" "$top/build" "${presets[@]}" win32-release --broken "${broken[@]}"

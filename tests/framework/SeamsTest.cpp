@@ -33,13 +33,14 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR id, DWORD) {
   if (!g_caption.empty()) KillTimer(nullptr, id);
 }
 
+// VJD_TEST_PROGRAM: the name of the test program this case is linked into, set by the build.
 TEST(AfxMessageBox, IsCaptionedWithTheApplicationsNameWhichIsTheModulesWithoutOne) {
   CWinApp app;  // constructed without a name, as the plug-in's is
-  EXPECT_STREQ(AfxGetAppName(), "framework_win_test");
+  EXPECT_STREQ(AfxGetAppName(), VJD_TEST_PROGRAM);
   g_caption.clear();
   SetTimer(nullptr, 0, 50, &AnswerDialog);
   fw::AfxMessageBox(nullptr, "文件没找到！");
-  EXPECT_EQ(g_caption, "framework_win_test");
+  EXPECT_EQ(g_caption, VJD_TEST_PROGRAM);
 }
 
 TEST(Seams, AnswerModalDialogsAndTheColourDialogInPlaceOfAPerson) {
