@@ -4,7 +4,8 @@
 #   win64   builds (x86_64); its tests run under wine64 on a display of their own while the rest
 #           is built: they wait on windows far more than they compute;
 #   win32   builds (i686, the host's own ABI) and runs its tests the same way, on another display.
-#           On a machine whose kernel runs no 32-bit x86 code nothing of it is built (the package
+#           On a machine whose kernel runs no 32-bit x86 code, or where Wine's 32-bit half could
+#           not be installed (tools/setup.sh says why), nothing of it is built (the package
 #           below compiles and links the i686 plug-in): its tests are reported as skipped, with
 #           the reason, as their runs would be;
 #   native  builds (Linux: the portable code, the fuzz targets) and runs its tests, while beside it
@@ -40,8 +41,13 @@ broken=()
 win32_not_run=""
 if kernel_refuses_i386; then
   win32_not_run="this machine runs no 32-bit x86 code (its kernel refuses i386 programs)"
-  echo "test: the win32 build is not built, its tests are skipped: $win32_not_run"
+elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  # The set-up could not install it (it said why in its last line, and left the reason here).
+  win32_not_run=$(cat build/wine32-missing.txt 2>/dev/null ||
+    echo "Wine's 32-bit half (wine32:i386) is not installed")
+  win32_not_run=${win32_not_run//;/,}  # one CMake value
 fi
+[ -z "$win32_not_run" ] || echo "test: the win32 build is not built, its tests are skipped: $win32_not_run"
 
 configure() {
   local p=$1 log=build/$1.log extra=()
