@@ -380,8 +380,8 @@ TEST(Unload, TwentyReloadsWithALaunchEachLeaveNothingAndNoHook) {
   }
   const Figures late = Figures::Now();
   Print("reload", kRounds, late);
-  // Nothing of a freed library stays on the heap.  (Its statics are not initialised thread-safely:
-  // the static thread library's lock would leave this thread's record with it, and a handle.)
+  // Nothing of a freed library stays on the heap, nor a handle: neither the plug-in nor the
+  // maker's two libraries it loads keep anything of this thread (framework/runtime).
   // Wine maps and relocates the library's image at each load: its private pages are counted
   // with four pages of slack per reload.
   ExpectNoGrowth("reload", early, late, kRounds - kFirstCounted, {0.0, 4 * kMemoryBudgetPerCycle});
