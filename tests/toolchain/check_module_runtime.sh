@@ -3,6 +3,7 @@
 # module answers its static C++ runtime's thread calls itself (framework/runtime), so that freeing
 # and loading it again leaves nothing of it behind:
 #   check_module_runtime.sh OBJDUMP MODULE.dll...
+# (a stripped MODULE.dll is read with the symbol table of MODULE.dll.debug beside it)
 # - the module's own thread services are in it (fw::runtime);
 # - of the toolchain's threads library (winpthreads) nothing is: no pthread name but the calls the
 #   runtime makes, which are the module's own.  That library keeps a record of each thread it
@@ -23,6 +24,10 @@ failures=0
 for module in "$@"; do
   [ -f "$module" ] || { echo "$module: not built"; failures=$((failures + 1)); continue; }
   symbols=$("$objdump" -t "$module" | sed -n 's/^\[ *[0-9]*\](sec.* 0x[0-9a-f]* //p')
+  # A stripped module's symbols are in its symbol file beside it (an optimised build's).
+  if [ -z "$symbols" ] && [ -f "$module.debug" ]; then
+    symbols=$("$objdump" -t "$module.debug" | sed -n 's/^\[ *[0-9]*\](sec.* 0x[0-9a-f]* //p')
+  fi
   if [ -z "$symbols" ]; then echo "$module: no symbol table"; failures=$((failures + 1)); continue; fi
   problems=()
   grep -q '^_*ZN2fw7runtime' <<<"$symbols" ||
