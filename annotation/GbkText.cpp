@@ -12,18 +12,18 @@ size_t CharLengthAt(const char* text, size_t length, size_t pos) {
 
 }  // namespace
 
-size_t Find(const std::string& text, const std::string& needle, size_t from) {
+size_t Find(std::string_view text, std::string_view needle, size_t from) {
   if (from > text.size()) return std::string::npos;
   // Candidates come from the byte search; one walk over the character starts from the
   // beginning of the text tells which of them begin a character.
   size_t boundary = 0;
   if (needle.empty()) {
-    while (boundary < from) boundary += CharLength(text, boundary);
+    while (boundary < from) boundary += CharLengthAt(text.data(), text.size(), boundary);
     return boundary <= text.size() ? boundary : std::string::npos;
   }
   for (size_t pos = text.find(needle, from); pos != std::string::npos;
        pos = text.find(needle, pos + 1)) {
-    while (boundary < pos) boundary += CharLength(text, boundary);
+    while (boundary < pos) boundary += CharLengthAt(text.data(), text.size(), boundary);
     if (boundary == pos) return pos;
   }
   return std::string::npos;

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace vjd::annotation::gbk {
 
@@ -36,9 +37,10 @@ inline size_t CharLength(const std::string& text, size_t pos) {
 // or std::string::npos.  An empty needle is found at the first character start at or after
 // `from`.  Matching is byte for byte; a match that would begin on the second byte of a
 // double-byte character does not count, also when `from` itself is such a byte.
-size_t Find(const std::string& text, const std::string& needle, size_t from = 0);
+// The text may be a part of a larger one (a line of a file): its bytes only are searched.
+size_t Find(std::string_view text, std::string_view needle, size_t from = 0);
 
-inline bool Contains(const std::string& text, const std::string& needle) {
+inline bool Contains(std::string_view text, std::string_view needle) {
   return Find(text, needle) != std::string::npos;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <utility>
+#include <string_view>
 
 #include "GbkText.h"
 #include "NumberText.h"
@@ -24,15 +24,34 @@ const char kSymbolKeyword[] = "dot";
 void SymbolCatalog::Clear() {
   m_categories.clear();
   m_entries.clear();
-  m_strCurrent.clear();
+  m_nCurrent = -1;
 }
 
 namespace {
 
-// The number after the "dot" found at `dot` in `line` (see SymbolNumberOf).
-int NumberAfter(const std::string& line, size_t dot) {
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The number after the "dot" found at `dot` in `line` (see SymbolNumberOf).  It is read where
+// the line lies: the byte after the line's last one must not be a digit (a blank, a zero byte or
+// a terminator), so that the number ends there as it would in a terminated copy of the line.
+int NumberAfter(std::string_view line, size_t dot) {
   if (dot == std::string::npos || dot + 4 >= line.size()) return 0;
-  return vjd::annotation::ReadInt32(line.c_str() + dot + 4);
+  const char* number = line.data() + dot + 4;
+  // The usual form, up to nine digits and nothing before them, is read here; every other one
+  // (blanks, a sign, more digits that may saturate) as the host's conversion reads it.
+  int value = 0, digits = 0;
+  while (digits < 9 && IsDigit(number[digits])) value = value * 10 + (number[digits++] - '0');
+  if (digits > 0 && !IsDigit(number[digits])) return value;
+  return vjd::annotation::ReadInt32(number);
+}
+
+// Where "dot" starts a character of `line`, or npos.  A line that begins with it (as nearly all
+// symbol lines do) needs no search.
+size_t FindSymbolKeyword(std::string_view line) {
+  if (line.size() >= 3 && line[0] == 'd' && line[1] == 'o' && line[2] == 't') return 0;
+  return gbk::Find(line, kSymbolKeyword);
 }
 
 }  // namespace
@@ -41,30 +60,28 @@ int SymbolCatalog::SymbolNumberOf(const std::string& line) {
   return NumberAfter(line, gbk::Find(line, kSymbolKeyword));
 }
 
+const std::string& SymbolCatalog::CategoryOf(const CatalogEntry& entry) const {
+  static const std::string kNone;
+  return entry.nCategory >= 0 && entry.nCategory < static_cast<int>(m_categories.size())
+             ? m_categories[static_cast<size_t>(entry.nCategory)]
+             : kNone;
+}
+
 void SymbolCatalog::ParseLine(const char* text, size_t length) {
-  // A text ends at its first zero byte, as the window's strings do; blanks at both ends go.
-  if (const void* zero = std::memchr(text, 0, length))
-    length = static_cast<size_t>(static_cast<const char*>(zero) - text);
+  // Blanks at both ends go (the line has no zero byte: LoadText cut it at the first).
   size_t begin = 0;
   while (begin < length && gbk::IsBlank(text[begin])) ++begin;
   while (length > begin && gbk::IsBlank(text[length - 1])) --length;
-  // One line's text at a time, in a string whose room is kept from line to line.
-  m_strLine.clear();
-  m_strLine.append(text + begin, length - begin);
-  const std::string& line = m_strLine;
-  // Keywords count at character starts only: the second byte of a double-byte character in a
-  // category name may be 'd', 'l' or 'f'.
-  static const std::string symbolKeyword = kSymbolKeyword, lineKeyword = "line",
-                           fillKeyword = "fill";
-  const size_t dot = gbk::Find(line, symbolKeyword);
+  // The line is read where it lies, never copied but for a category's name.  Keywords count at
+  // character starts only: the second byte of a double-byte character in a category name may
+  // be 'd', 'l' or 'f'.
+  const std::string_view line(text + begin, length - begin);
+  const size_t dot = FindSymbolKeyword(line);
   if (dot != std::string::npos) {
-    CatalogEntry entry;
-    entry.strCategory = m_strCurrent;
-    entry.nSymbol = NumberAfter(line, dot);
-    m_entries.push_back(std::move(entry));
-  } else if (!gbk::Contains(line, lineKeyword) && !gbk::Contains(line, fillKeyword)) {
-    m_categories.push_back(line);
-    m_strCurrent = line;
+    m_entries.push_back({m_nCurrent, NumberAfter(line, dot)});
+  } else if (!gbk::Contains(line, "line") && !gbk::Contains(line, "fill")) {
+    m_nCurrent = static_cast<int>(m_categories.size());
+    m_categories.emplace_back(line);
   }
 }
 
@@ -79,14 +96,22 @@ void SymbolCatalog::LoadNothing() {
 
 void SymbolCatalog::LoadText(const std::string& text) {
   Clear();
-  size_t pos = 0;
+  // A line ends at its line break, or at its first zero byte, as the window's strings do: the
+  // zero bytes are looked for in each line only when the text has one at all.
+  const bool hasZero = std::memchr(text.data(), 0, text.size()) != nullptr;
+  const char* const end = text.data() + text.size();
   bool first = true;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    if (!first) ParseLine(text.data() + pos, end - pos);
+  for (const char* line = text.data(); line < end;) {
+    const void* lineBreak = std::memchr(line, '\n', static_cast<size_t>(end - line));
+    const char* lineEnd = lineBreak ? static_cast<const char*>(lineBreak) : end;
+    size_t length = static_cast<size_t>(lineEnd - line);
+    if (hasZero) {
+      if (const void* zero = std::memchr(line, 0, length))
+        length = static_cast<size_t>(static_cast<const char*>(zero) - line);
+    }
+    if (!first) ParseLine(line, length);
     first = false;  // the first line is a title and says nothing
-    pos = end + 1;
+    line = lineEnd + 1;
   }
   Finish();
 }
@@ -102,7 +127,9 @@ SymbolCatalog::LoadResult SymbolCatalog::LoadFile(const std::string& path) {
     LoadNothing();
     return Unreadable;
   }
-  std::string text;
+  // Read whole: the size the file had at once, then whatever it has grown by since.
+  std::string text(static_cast<size_t>(info.st_size), '\0');
+  text.resize(std::fread(&text[0], 1, text.size(), file));
   char buffer[65536];
   size_t got;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
@@ -122,12 +149,6 @@ std::string SymbolCatalog::PathUnder(const std::string& hostDirectory) {
 
 std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const std::string& category,
                                                      const ISymbolLibrary& library) const {
-  return SymbolsOf(m_entries.data(), static_cast<int>(m_entries.size()), category, library);
-}
-
-std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const CatalogEntry* entries, int n,
-                                                     const std::string& category,
-                                                     const ISymbolLibrary& library) {
   std::vector<SymbolListItem> items;
   const int count = library.GetSymbolCount();
   auto add = [&](int index) {
@@ -136,17 +157,20 @@ std::vector<SymbolListItem> SymbolCatalog::SymbolsOf(const CatalogEntry* entries
     item.strName = library.GetSymbolName(index);
     items.push_back(item);
   };
-  if (n <= 0) {
+  if (m_entries.empty()) {
     for (int i = 0; i < count; ++i) add(i);
   } else if (category != kOthers) {
-    for (int k = 0; k < n; ++k) {
-      if (entries[k].strCategory == category) add(entries[k].nSymbol);
+    // The categories of that name (a name may repeat), then their entries in file order.
+    std::vector<char> named(m_categories.size() + 1, 0);  // [0]: before the first category
+    named[0] = category.empty();
+    for (size_t c = 0; c < m_categories.size(); ++c) named[c + 1] = m_categories[c] == category;
+    for (const CatalogEntry& entry : m_entries) {
+      if (named[static_cast<size_t>(entry.nCategory + 1)]) add(entry.nSymbol);
     }
   } else {
     std::vector<char> mentioned(count > 0 ? count : 0, 0);
-    for (int k = 0; k < n; ++k) {
-      const int index = entries[k].nSymbol;
-      if (index >= 0 && index < count) mentioned[index] = 1;
+    for (const CatalogEntry& entry : m_entries) {
+      if (entry.nSymbol >= 0 && entry.nSymbol < count) mentioned[entry.nSymbol] = 1;
     }
     for (int i = 0; i < count; ++i) {
       if (!mentioned[i]) add(i);

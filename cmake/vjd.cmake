@@ -232,3 +232,39 @@ function(vjd_add_subdirectories)
     endif()
   endforeach()
 endfunction()
+
+# Every DLL the project builds answers its static C++ runtime's thread calls itself
+# (framework/runtime/ModuleThreads.h): the objects of vjd_module_runtime go into each shared
+# library of the source tree, a library added later included.  A test build checks the result in
+# each of them from its symbol and import tables (tests/toolchain/check_module_runtime.sh): a
+# check that runs on every machine, whether or not it runs the build's programs.
+function(vjd_link_module_runtime)
+  if(NOT TARGET vjd_module_runtime)
+    return()
+  endif()
+  set(modules)
+  set(dirs ${CMAKE_SOURCE_DIR})
+  while(dirs)
+    list(POP_FRONT dirs dir)
+    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+    list(APPEND dirs ${subdirs})
+    cmake_path(IS_PREFIX CMAKE_SOURCE_DIR "${dir}" in_tree)
+    if(NOT in_tree)
+      continue()  # GoogleTest's own folder
+    endif()
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target ${targets})
+      get_target_property(type ${target} TYPE)
+      if(type STREQUAL "SHARED_LIBRARY" OR type STREQUAL "MODULE_LIBRARY")
+        target_link_libraries(${target} PRIVATE vjd_module_runtime)
+        list(APPEND modules $<TARGET_FILE:${target}>)
+      endif()
+    endforeach()
+  endwhile()
+  if(VJD_TEST_SEAMS AND modules)
+    add_test(NAME module_runtime
+      COMMAND bash ${CMAKE_SOURCE_DIR}/tests/toolchain/check_module_runtime.sh ${CMAKE_OBJDUMP}
+              ${modules})
+    set_tests_properties(module_runtime PROPERTIES LABELS script TIMEOUT 120)
+  endif()
+endfunction()

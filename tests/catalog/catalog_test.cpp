@@ -39,11 +39,11 @@ TEST(CatalogLines, ExampleGivesTwoCategoriesAndThreeEntries) {
       Parsed({"供电辅助制图 符号分类", "开关", "dot 12", "dot 13", "变压器", "dot 40", "line 2"});
   EXPECT_EQ(c.Categories(), (Strings{"开关", "变压器", "其它"}));
   ASSERT_EQ(c.Entries().size(), 3u);
-  EXPECT_EQ(c.Entries()[0].strCategory, "开关");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[0]), "开关");
   EXPECT_EQ(c.Entries()[0].nSymbol, 12);
-  EXPECT_EQ(c.Entries()[1].strCategory, "开关");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[1]), "开关");
   EXPECT_EQ(c.Entries()[1].nSymbol, 13);
-  EXPECT_EQ(c.Entries()[2].strCategory, "变压器");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[2]), "变压器");
   EXPECT_EQ(c.Entries()[2].nSymbol, 40);
 }
 
@@ -51,7 +51,7 @@ TEST(CatalogLines, FirstLineIsIgnoredWhateverItHolds) {
   SymbolCatalog category = Parsed({"开关", "dot 1"});
   EXPECT_EQ(category.Categories(), (Strings{"其它"}));
   ASSERT_EQ(category.Entries().size(), 1u);
-  EXPECT_EQ(category.Entries()[0].strCategory, "");  // before any category line
+  EXPECT_EQ(category.CategoryOf(category.Entries()[0]), "");  // before any category line
   SymbolCatalog symbol = Parsed({"dot 5", "甲"});
   EXPECT_TRUE(symbol.Entries().empty());
   EXPECT_EQ(symbol.Categories(), (Strings{"甲", "全部符号"}));
@@ -73,9 +73,9 @@ TEST(CatalogLines, KeywordsCountOnlyAtCharacterStarts) {
   SymbolCatalog c = Parsed({"h", "興ot", "dot 1", "發ine泵", "dot 2", "萬ill", "dot 3"});
   EXPECT_EQ(c.Categories(), (Strings{"興ot", "發ine泵", "萬ill", "其它"}));
   ASSERT_EQ(c.Entries().size(), 3u);
-  EXPECT_EQ(c.Entries()[0].strCategory, "興ot");
-  EXPECT_EQ(c.Entries()[1].strCategory, "發ine泵");
-  EXPECT_EQ(c.Entries()[2].strCategory, "萬ill");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[0]), "興ot");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[1]), "發ine泵");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[2]), "萬ill");
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("興ot dot 5"), 5);
 }
 
@@ -83,9 +83,9 @@ TEST(CatalogLines, TrimmingAndEmptyLines) {
   SymbolCatalog c = Parsed({"h", "  开关 \t\r", "\tdot 3  \r", "", "   ", "dot 4"});
   EXPECT_EQ(c.Categories(), (Strings{"开关", "", "", "其它"}));
   ASSERT_EQ(c.Entries().size(), 2u);
-  EXPECT_EQ(c.Entries()[0].strCategory, "开关");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[0]), "开关");
   EXPECT_EQ(c.Entries()[0].nSymbol, 3);
-  EXPECT_EQ(c.Entries()[1].strCategory, "");
+  EXPECT_EQ(c.CategoryOf(c.Entries()[1]), "");
   EXPECT_EQ(c.Entries()[1].nSymbol, 4);
 }
 
@@ -115,6 +115,37 @@ TEST(CatalogNumber, ReadFromTheFourthCharacterWithAtoiRules) {
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("dot -99999999999999999999"), -2147483647 - 1);
 }
 
+// A symbol line's number is read where the line lies in the catalogue's text: it ends with its
+// line, at a zero byte, and after nine digits only where the digits end.
+TEST(CatalogNumber, ReadInPlaceEndsWithItsLine) {
+  struct Case {
+    std::string text;  // after the title line
+    std::vector<int> symbols;
+    Strings categories;
+  };
+  const Case cases[] = {
+      {"dot 12\n34\n", {12}, {"34", "其它"}},
+      {"dot \n5\n", {0}, {"5", "其它"}},
+      {"dot 7", {7}, {"其它"}},  // no line break at the end
+      {std::string("dot 1\0"
+                   "23\n",
+                   9),
+       {1},
+       {"其它"}},
+      {std::string("开关\0dot 5\ndot 6\n", 17), {6}, {"开关", "其它"}},
+      {"dot 123456789\ndot 1234567890\ndot 000000000123\n", {123456789, 1234567890, 123}, {"其它"}},
+      {"dot 99999999999\ndot  -42\ndot +8x\n", {2147483647, -42, 8}, {"其它"}},
+  };
+  for (const Case& c : cases) {
+    SymbolCatalog catalog;
+    catalog.LoadText("title\n" + c.text);
+    std::vector<int> symbols;
+    for (const CatalogEntry& entry : catalog.Entries()) symbols.push_back(entry.nSymbol);
+    EXPECT_EQ(symbols, c.symbols) << c.text;
+    EXPECT_EQ(catalog.Categories(), c.categories) << c.text;
+  }
+}
+
 TEST(CatalogLists, CategoryListsItsEntriesInFileOrderWithDuplicates) {
   SymbolCatalog c = Parsed({"h", "甲", "dot 3", "dot 1", "dot 3", "乙", "dot 2", "甲", "dot 0"});
   const auto library = MemorySymbolLibrary::Numbered(6);
@@ -123,6 +154,10 @@ TEST(CatalogLists, CategoryListsItsEntriesInFileOrderWithDuplicates) {
   EXPECT_EQ(items[0].strName, "S3");
   EXPECT_EQ(Indices(c.SymbolsOf("乙", library)), (std::vector<int>{2}));
   EXPECT_TRUE(c.SymbolsOf("丙", library).empty());
+  // Lines before the first category and under an empty line stand under the same empty name.
+  SymbolCatalog unnamed = Parsed({"h", "dot 1", "甲", "dot 3", "", "dot 2"});
+  EXPECT_EQ(Indices(unnamed.SymbolsOf("", library)), (std::vector<int>{1, 2}));
+  EXPECT_EQ(unnamed.CategoryOf(unnamed.Entries()[1]), "甲");
 }
 
 TEST(CatalogLists, OthersListsUnmentionedSymbolsInIndexOrder) {
