@@ -48,6 +48,8 @@ class IRecordFile {
   }
   // Flushes and makes the file `size` bytes long: cut, or lengthened with zero bytes.
   virtual bool Truncate(long long size) = 0;
+  // The file's length in bytes, what waits in a buffer included; -1 when it cannot be told.
+  virtual long long Length() = 0;
   // Flushes and waits until every byte written so far is on the disk, not only in the system's
   // cache (fsync; FlushFileBuffers).
   virtual bool Sync() = 0;

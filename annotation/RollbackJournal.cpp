@@ -97,6 +97,18 @@ Parsed Parse(const std::string& journal, bool sealed, std::uint64_t& original,
   return at == end ? Parsed::kValid : Parsed::kInvalid;
 }
 
+// How long the file must still be for the journal to belong to it: every byte below the original
+// length that no run restores is the file's own, so the file holds at least up to the last such
+// byte (a write that shortened the file kept the cut tail among the runs).  A journal that claims
+// more, say an original length of petabytes, is not this file's and is not undone.
+std::uint64_t LengthItNeeds(std::uint64_t original, const std::vector<OldBytes>& runs) {
+  std::uint64_t covered = original;
+  for (auto run = runs.rbegin(); run != runs.rend() && covered > 0; ++run) {
+    if (run->offset + run->size == covered) covered = run->offset;
+  }
+  return covered;
+}
+
 }  // namespace
 
 std::vector<ByteRun> ChangedRuns(const std::string& before, const std::string& after) {
@@ -214,6 +226,7 @@ RollbackJournal::Recovery RollbackJournal::Foresee(std::string& bytes) const {
     case Parsed::kValid:
       break;
   }
+  if (LengthItNeeds(original, runs) > bytes.size()) return Recovery::kInvalid;
   bytes.resize(static_cast<std::size_t>(original));
   for (const OldBytes& run : runs) {
     bytes.replace(static_cast<std::size_t>(run.offset), run.size, journal, run.at, run.size);
@@ -237,6 +250,9 @@ RollbackJournal::Recovery RollbackJournal::Recover(IRecordFile& file) {
     case Parsed::kValid:
       break;
   }
+  const long long length = file.Length();
+  if (length < 0) return Fail(), Recovery::kFailed;
+  if (LengthItNeeds(original, runs) > static_cast<std::uint64_t>(length)) return Recovery::kInvalid;
   // A journal that stayed would undo the next write again: without its deletion, the file is in
   // doubt.
   return PlayBack(file, journal, true) && Drop() ? Recovery::kRolledBack : Recovery::kFailed;

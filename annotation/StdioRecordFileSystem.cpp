@@ -149,7 +149,7 @@ bool StdioRecordFile::Sync() {
 
 bool StdioRecordFile::Seek(long long offset) {
   if (file_ == nullptr) return false;
-  // A seek first writes what waits in the buffer: a full disk may show here.
+    // A seek first writes what waits in the buffer: a full disk may show here.
 #ifdef _WIN32
   const bool sought = _fseeki64(file_, offset, SEEK_SET) == 0;
 #else
@@ -196,6 +196,17 @@ bool StdioRecordFile::Truncate(long long size) {
   return SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle) && Seek(size);
 #else
   return ::ftruncate(::fileno(file_), static_cast<off_t>(size)) == 0;
+#endif
+}
+
+long long StdioRecordFile::Length() {
+  if (file_ == nullptr || !Flush()) return -1;
+#ifdef _WIN32
+  LARGE_INTEGER size;
+  return GetFileSizeEx(HandleOf(file_), &size) ? size.QuadPart : -1;
+#else
+  struct stat status;
+  return ::fstat(::fileno(file_), &status) == 0 ? static_cast<long long>(status.st_size) : -1;
 #endif
 }
 

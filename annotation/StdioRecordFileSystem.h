@@ -33,6 +33,7 @@ class StdioRecordFile : public IRecordFile {
   bool Close() override;
   LockResult Lock(RecordFileLock kind) override;
   bool Truncate(long long size) override;
+  long long Length() override;
   bool Sync() override;
 
  private:

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -204,6 +205,20 @@ TEST(RollbackJournal, ABrokenJournalIsLeftAloneAndAnUnfinishedOneDeleted) {
   flipped[journal.size() / 2] ^= 0x20;
   cut.resize(journal.size() - 1);
   unsealed[8] = 0;
+  // Journals that hold together but claim an original length the file cannot have come from:
+  // beyond its end with no run giving the bytes there, or petabytes.
+  auto claiming = [&journal](unsigned long long original) {
+    std::string j = journal;
+    for (int i = 0; i < 8; ++i) j[16 + i] = static_cast<char>((original >> (8 * i)) & 0xFF);
+    std::uint32_t crc = 0xFFFFFFFFu;  // CRC-32 of bytes 12 .. the checksum
+    for (std::size_t i = 12; i + 4 < j.size(); ++i) {
+      crc ^= static_cast<unsigned char>(j[i]);
+      for (int b = 0; b < 8; ++b) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i) j[j.size() - 4 + i] = static_cast<char>((crc >> (8 * i)) & 0xFF);
+    return j;
+  };
   const Case cases[] = {
       {"a byte changed", flipped, true},
       {"cut short", cut, true},
@@ -211,6 +226,8 @@ TEST(RollbackJournal, ABrokenJournalIsLeftAloneAndAnUnfinishedOneDeleted) {
       {"never sealed", unsealed, false},
       {"empty", "", false},
       {"the start of one", journal.substr(0, 5), false},
+      {"longer than the file", claiming(c.before.size() + 3 * kRecordSize), true},
+      {"petabytes", claiming(1ull << 53), true},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.what);
@@ -219,6 +236,11 @@ TEST(RollbackJournal, ABrokenJournalIsLeftAloneAndAnUnfinishedOneDeleted) {
         c.after.substr(0, c.after.size() / 2) + c.before.substr(c.after.size() / 2);
     files.Put(FilePath(), half);
     files.Put(JournalPath(), k.journal);
+    // A dry run looks through it as the next operation will undo it: not at all.
+    std::string looked = half;
+    EXPECT_EQ(RollbackJournal(files, FilePath().c_str()).Foresee(looked),
+              k.left ? RollbackJournal::Recovery::kInvalid : RollbackJournal::Recovery::kDiscarded);
+    EXPECT_EQ(looked, half);
     Log log;
     LabelConfigFile file(kHost, &files, &log);
     SymbolLabelConfig r;

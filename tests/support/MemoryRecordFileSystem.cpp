@@ -64,6 +64,11 @@ class MemoryRecordFileSystem::File : public IRecordFile {
     return true;
   }
 
+  long long Length() override {
+    if (closed_) return -1;
+    return static_cast<long long>(fs_.Contents(path_).size());
+  }
+
   bool Sync() override {
     ++fs_.counts.syncs;
     if (closed_ || fs_.Fails(fs_.faults.syncs)) return false;
