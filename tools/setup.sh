@@ -74,7 +74,13 @@ why_not_installed() {
     echo "apt-get could not install it: $(grep -m1 '^E: ' "$apt_log" || tail -n 1 "$apt_log")"
   fi
 }
-what_to_do="a mirror usually heals within minutes: run this again later, or point /etc/apt/sources.list at another mirror"
+what_to_do() {
+  if [ -n "$bad_index" ]; then
+    echo "a mirror usually heals within minutes: run this again later, or point /etc/apt/sources.list at another mirror"
+  else
+    echo "apt-get install ${*:-wine32:i386} shows apt's whole answer"
+  fi
+}
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
@@ -93,12 +99,12 @@ if [ ${#missing[@]} -gt 0 ]; then
       wine32_missing=$(why_not_installed)
       if [ ${#rest[@]} -gt 0 ] && ! apt_install "${rest[@]}"; then
         tail -n 5 "$apt_log" >&2
-        echo "setup: cannot install ${rest[*]}: $(why_not_installed); $what_to_do" >&2
+        echo "setup: cannot install ${rest[*]}: $(why_not_installed); $(what_to_do "${rest[@]}")" >&2
         exit 1
       fi
     else
       tail -n 5 "$apt_log" >&2
-      echo "setup: cannot install ${missing[*]}: $(why_not_installed); $what_to_do" >&2
+      echo "setup: cannot install ${missing[*]}: $(why_not_installed); $(what_to_do "${missing[@]}")" >&2
       exit 1
     fi
   fi
@@ -119,5 +125,5 @@ fi
 # Last, so that it is the last line: what was left out, why, and what to do.
 if [ -n "$wine32_missing" ]; then
   echo "setup: wine32:i386 is not installed, so the i686 programs cannot run here and the win32" \
-       "build's tests will be reported as skipped: $wine32_missing; $what_to_do" >&2
+       "build's tests will be reported as skipped: $wine32_missing; $(what_to_do)" >&2
 fi
