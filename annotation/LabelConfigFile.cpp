@@ -18,9 +18,10 @@ std::string WantedName(const char* name) {
 }
 
 // A whole record's name field holds `wanted`, terminated inside the field.  The comparison,
-// terminator included, stays inside the 50-byte field whatever the file holds.
+// terminator included, stays inside the 50-byte field whatever the file holds.  Most records of
+// a lookup differ in their first byte, which is compared on the spot.
 bool SameName(const char* field, const std::string& wanted) {
-  return std::memcmp(field, wanted.c_str(), wanted.size() + 1) == 0;
+  return field[0] == wanted[0] && std::memcmp(field, wanted.c_str(), wanted.size() + 1) == 0;
 }
 
 // The name under which lookups find a record: its text when terminated inside the field (a name

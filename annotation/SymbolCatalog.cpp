@@ -54,6 +54,24 @@ size_t FindSymbolKeyword(std::string_view line) {
   return gbk::Find(line, kSymbolKeyword);
 }
 
+// The usual symbol line at `line`: "dot", a blank, one to nine digits and the line's end ("\n"
+// or "\r\n", not the text's end at `end`).  Its number goes to `number` and the start of the next
+// line is returned; any other line gives null and is left to the general reading, which would
+// make the same entry of this one.
+const char* UsualSymbolLine(const char* line, const char* end, int& number) {
+  if (end - line < 6 || line[0] != 'd' || line[1] != 'o' || line[2] != 't' || line[3] != ' ')
+    return nullptr;
+  const char* digit = line + 4;
+  const char* const last = end - digit > 9 ? digit + 9 : end;
+  int value = 0;
+  for (; digit < last && IsDigit(*digit); ++digit) value = value * 10 + (*digit - '0');
+  if (digit == line + 4 || digit == end) return nullptr;
+  if (*digit == '\r' && digit + 1 < end) ++digit;
+  if (*digit != '\n') return nullptr;
+  number = value;
+  return digit + 1;
+}
+
 }  // namespace
 
 int SymbolCatalog::SymbolNumberOf(const std::string& line) {
@@ -102,6 +120,14 @@ void SymbolCatalog::LoadText(const std::string& text) {
   const char* const end = text.data() + text.size();
   bool first = true;
   for (const char* line = text.data(); line < end;) {
+    int number = 0;
+    if (!first) {
+      if (const char* next = UsualSymbolLine(line, end, number)) {
+        m_entries.push_back({m_nCurrent, number});
+        line = next;
+        continue;
+      }
+    }
     const void* lineBreak = std::memchr(line, '\n', static_cast<size_t>(end - line));
     const char* lineEnd = lineBreak ? static_cast<const char*>(lineBreak) : end;
     size_t length = static_cast<size_t>(lineEnd - line);

@@ -15,10 +15,11 @@
 // configuration file read record by record up to the records the operation must reach).  The
 // records of the library's symbols stand behind N records of other kinds, so every lookup
 // crosses at least half the file.  Each operation counts with its median run (every switch is
-// timed on its own; the rounds of the inputs take turns), so that moments when the shared
-// machine is busy do not count.  Prints each operation with its painting, the ratio to the
-// floor against the goal (1.2), the growth over each ten times larger input and what it added
-// beside what it added to the floor.  Windows builds: run under Wine; the arguments are the
+// timed on its own; the rounds of the inputs take turns, and in each round the two windows take
+// turns at going first, after the restored configuration file is on the disk), so that moments
+// when the shared machine is busy do not count.  Prints each operation with its painting, the ratio
+// to the floor against the goal (1.2), the growth over each ten times larger input and what it
+// added beside what it added to the floor.  Windows builds: run under Wine; the arguments are the
 // number of rounds (default 5), then the sizes N (default 500 5000 50000).
 #include <windows.h>
 
@@ -376,12 +377,19 @@ void Keep(std::vector<Sample>& samples, double work, double paint) {
   samples.push_back({work, paint});
 }
 
-// One round of every operation, each switch timed on its own; the best runs so far are kept in
-// `t`.  The configuration file is restored from its pristine copy first.
-bool MeasureRound(const Inputs& in, const BareContents& contents, Times& t) {
-  const std::string pristine = in.config + ".orig";
-  const long n = in.n;
-  ::CopyFileA(pristine.c_str(), in.config.c_str(), FALSE);
+// The configuration file as it was before any round changed it, and on the disk: the copy's
+// writing back must not fall into the timings that follow it.
+void RestorePristine(const Inputs& in) {
+  ::CopyFileA((in.config + ".orig").c_str(), in.config.c_str(), FALSE);
+  HANDLE file = ::CreateFileA(in.config.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  ::FlushFileBuffers(file);
+  ::CloseHandle(file);
+}
+
+// Our window's openings and switches in one round.
+bool MeasureOurs(const Inputs& in, Times& t) {
   double paint = 0;
   auto start = Clock::now();
   for (int k = 1; k < kOpenings; ++k) {  // openings and closings; the last window stays
@@ -414,8 +422,13 @@ bool MeasureRound(const Inputs& in, const BareContents& contents, Times& t) {
     Keep(t.swEdit.ours, MicrosSince(start) - paint, paint);
   }
   w.Close();
+  return true;
+}
 
-  // The bare window: the same opening, then the same switches (an edit changes nothing of it).
+// The bare window: the same opening, then the same switches (an edit changes nothing of it).
+bool MeasureBare(const BareContents& contents, Times& t) {
+  double paint = 0;
+  auto start = Clock::now();
   for (int k = 1; k < kOpenings; ++k) {
     BareWindow b;
     paint = 0;
@@ -438,8 +451,22 @@ bool MeasureRound(const Inputs& in, const BareContents& contents, Times& t) {
     Keep(t.swEdit.bare, work, paint);
   }
   b.Close();
+  return true;
+}
 
-  start = Clock::now();
+// One round of every operation, each switch timed on its own, our window and the bare one
+// taking turns at going first (`round` even: ours); the runs are kept in `t`.  The
+// configuration file is restored from its pristine copy first.
+bool MeasureRound(const Inputs& in, const BareContents& contents, int round, Times& t) {
+  const long n = in.n;
+  RestorePristine(in);
+  if (round % 2 == 0) {
+    if (!MeasureOurs(in, t) || !MeasureBare(contents, t)) return false;
+  } else {
+    if (!MeasureBare(contents, t) || !MeasureOurs(in, t)) return false;
+  }
+
+  auto start = Clock::now();
   ReadWhole(in.catalogue);
   ReadRecords(in.config, n + 1);
   t.open.reads.push_back(MicrosSince(start));
@@ -483,7 +510,7 @@ int main(int argc, char** argv) {
   }
   for (int r = 0; r < rounds; ++r) {
     for (size_t s = 0; s < count; ++s) {
-      if (!UseLibrary(in[s]) || !MeasureRound(in[s], contents[s], t[s])) {
+      if (!UseLibrary(in[s]) || !MeasureRound(in[s], contents[s], r, t[s])) {
         std::fprintf(stderr, "could not run with N = %d\n", sizes[s]);
         return 1;
       }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,53 @@ TEST(CatalogNumber, ReadInPlaceEndsWithItsLine) {
     for (const CatalogEntry& entry : catalog.Entries()) symbols.push_back(entry.nSymbol);
     EXPECT_EQ(symbols, c.symbols) << c.text;
     EXPECT_EQ(catalog.Categories(), c.categories) << c.text;
+  }
+}
+
+// Whole catalogues of random lines, half of them beginning as the usual "dot" and a number,
+// read as each of their lines is read alone (as a text's last line, ended by a zero byte).
+TEST(CatalogNumber, LinesReadTogetherAsEachAlone) {
+  const std::string parts[] = {"dot ",
+                               "dot",
+                               " ",
+                               "\t",
+                               "\r",
+                               "-",
+                               "x",
+                               "开关",
+                               "興",
+                               "line",
+                               std::string(1, '\0'),
+                               "1",
+                               "07",
+                               "123456789",
+                               "4294967296"};
+  std::mt19937 random(32);
+  for (int walk = 0; walk < 300; ++walk) {
+    std::string text = "title\n";
+    SymbolCatalog alone;
+    std::vector<std::pair<std::string, int>> expected;
+    Strings categories;
+    for (int line = 0, lines = 1 + random() % 6; line < lines; ++line) {
+      std::string l = random() % 2 ? "dot " + std::to_string(random() % 2000000000) : "";
+      for (int k = random() % 4; k > 0; --k) l += parts[random() % std::size(parts)];
+      const bool last = line + 1 == lines && random() % 2;  // no line break after it
+      if (last && l.empty()) break;                         // no line at all
+      text += l + (last ? "" : "\n");
+      alone.LoadText("title\n" + l + '\0');  // the line and no more
+      if (alone.Categories().size() > 1) categories.push_back(alone.Categories()[0]);
+      if (!alone.Entries().empty())
+        expected.push_back(
+            {categories.empty() ? "" : categories.back(), alone.Entries()[0].nSymbol});
+    }
+    SymbolCatalog together;
+    together.LoadText(text);
+    std::vector<std::pair<std::string, int>> entries;
+    for (const CatalogEntry& e : together.Entries())
+      entries.push_back({together.CategoryOf(e), e.nSymbol});
+    EXPECT_EQ(entries, expected) << text;
+    categories.push_back(entries.empty() ? "全部符号" : "其它");
+    EXPECT_EQ(together.Categories(), categories) << text;
   }
 }
 
