@@ -109,6 +109,24 @@ std::uint64_t LengthItNeeds(std::uint64_t original, const std::vector<OldBytes>&
   return covered;
 }
 
+// What a sealed journal read from the disk says of a file now `length` bytes long: kRolledBack
+// when it holds together and belongs to the file (its old length in `original`, its runs in
+// `runs`), kDiscarded when its write had not begun, else kInvalid.
+RollbackJournal::Recovery Judge(const std::string& journal, std::uint64_t length,
+                                std::uint64_t& original, std::vector<OldBytes>& runs) {
+  if (journal.size() > kMaxJournalBytes) return RollbackJournal::Recovery::kInvalid;
+  switch (Parse(journal, true, original, runs)) {
+    case Parsed::kUnfinished:
+      return RollbackJournal::Recovery::kDiscarded;
+    case Parsed::kInvalid:
+      return RollbackJournal::Recovery::kInvalid;
+    case Parsed::kValid:
+      break;
+  }
+  return LengthItNeeds(original, runs) > length ? RollbackJournal::Recovery::kInvalid
+                                                : RollbackJournal::Recovery::kRolledBack;
+}
+
 }  // namespace
 
 std::vector<ByteRun> ChangedRuns(const std::string& before, const std::string& after) {
@@ -215,18 +233,10 @@ RollbackJournal::Recovery RollbackJournal::Foresee(std::string& bytes) const {
   if (!Exists()) return Recovery::kNone;
   std::string journal;
   if (!ReadJournal(journal)) return Recovery::kFailed;
-  if (journal.size() > kMaxJournalBytes) return Recovery::kInvalid;
   std::uint64_t original = 0;
   std::vector<OldBytes> runs;
-  switch (Parse(journal, true, original, runs)) {
-    case Parsed::kUnfinished:
-      return Recovery::kDiscarded;
-    case Parsed::kInvalid:
-      return Recovery::kInvalid;
-    case Parsed::kValid:
-      break;
-  }
-  if (LengthItNeeds(original, runs) > bytes.size()) return Recovery::kInvalid;
+  const Recovery judged = Judge(journal, bytes.size(), original, runs);
+  if (judged != Recovery::kRolledBack) return judged;
   bytes.resize(static_cast<std::size_t>(original));
   for (const OldBytes& run : runs) {
     bytes.replace(static_cast<std::size_t>(run.offset), run.size, journal, run.at, run.size);
@@ -238,21 +248,19 @@ RollbackJournal::Recovery RollbackJournal::Recover(IRecordFile& file) {
   if (!Exists()) return Recovery::kNone;
   std::string journal;
   if (!ReadJournal(journal)) return Fail(), Recovery::kFailed;
-  if (journal.size() > kMaxJournalBytes) return Recovery::kInvalid;
-  std::uint64_t original = 0;
-  std::vector<OldBytes> runs;
-  switch (Parse(journal, true, original, runs)) {
-    case Parsed::kUnfinished:
-      Drop();
-      return Recovery::kDiscarded;
-    case Parsed::kInvalid:
-      return Recovery::kInvalid;
-    case Parsed::kValid:
-      break;
-  }
   const long long length = file.Length();
   if (length < 0) return Fail(), Recovery::kFailed;
-  if (LengthItNeeds(original, runs) > static_cast<std::uint64_t>(length)) return Recovery::kInvalid;
+  std::uint64_t original = 0;
+  std::vector<OldBytes> runs;
+  switch (Judge(journal, static_cast<std::uint64_t>(length), original, runs)) {
+    case Recovery::kDiscarded:
+      Drop();
+      return Recovery::kDiscarded;
+    case Recovery::kRolledBack:
+      break;
+    default:
+      return Recovery::kInvalid;
+  }
   // A journal that stayed would undo the next write again: without its deletion, the file is in
   // doubt.
   return PlayBack(file, journal, true) && Drop() ? Recovery::kRolledBack : Recovery::kFailed;
