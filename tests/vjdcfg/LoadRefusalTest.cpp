@@ -181,7 +181,7 @@ class LoadRefusal : public ::testing::Test {
         // A file that is not there is not created either.
         args.end()[-2] = dir_.Path("new.cfg");
         EXPECT_EQ(RunTool(args, text).status, 1);
-        EXPECT_FALSE(Exists(dir_.Path("new.cfg")));
+        EXPECT_FALSE(FileExists(dir_.Path("new.cfg")));
       }
     }
   }
