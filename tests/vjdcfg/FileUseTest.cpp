@@ -129,8 +129,8 @@ std::string JournalOfADeadWrite(const std::string& before, const std::string& af
   vjd::testing::MemoryRecordFileSystem files;
   files.Put("f", before);
   std::unique_ptr<IRecordFile> file = files.OpenOrCreate("f");
-  files.faults.crashAfterWrites =
-      6;  // the journal created, emptied, written, synced, sealed, synced
+  // The journal created, emptied, written, synced, sealed, synced: then the file's first write.
+  files.faults.crashAfterWrites = 6;
   RollbackJournal(files, "f").Write(*file, before, after);
   return files.Contents(std::string("f") + RollbackJournal::kSuffix);
 }
