@@ -52,22 +52,24 @@ SymbolLabelConfig Kind(const char* name, int count, double height = 0.003) {
   return r;
 }
 
-Bytes RecordBytes(const SymbolLabelConfig& r) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(&r);
-  return Bytes(p, p + sizeof r);
-}
-
+// The bytes of records one after another, as the file holds them.
 Bytes Concat(std::initializer_list<SymbolLabelConfig> records) {
   Bytes out;
   for (const SymbolLabelConfig& r : records) {
-    Bytes b = RecordBytes(r);
-    out.insert(out.end(), b.begin(), b.end());
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(&r);
+    out.insert(out.end(), p, p + sizeof r);
   }
   return out;
 }
 
 class LabelConfigFileTest : public ::testing::Test {
  protected:
+  // The record a lookup of `kind` finds, which must be there.
+  SymbolLabelConfig Found(const char* kind) {
+    SymbolLabelConfig r{};
+    EXPECT_EQ(file.FindRecord(kind, r), FileStatus()) << kind;
+    return r;
+  }
   TempHostDir host;
   LabelConfigFile file{host.Directory()};
 };
@@ -84,16 +86,15 @@ TEST_F(LabelConfigFileTest, MissingFileIsCreatedEmptyAndHoldsNoRecord) {
 TEST_F(LabelConfigFileTest, StoredRecordIsFoundAgainWithEveryField) {
   SymbolLabelConfig a = Kind("电动机", 3);
   ASSERT_EQ(file.StoreRecord(a), FileStatus());
-  EXPECT_EQ(host.ReadConfig(), RecordBytes(a));
+  EXPECT_EQ(host.ReadConfig(), Concat({a}));
+  EXPECT_EQ(Concat({Found("电动机")}), Concat({a}));
   SymbolLabelConfig back;
-  ASSERT_EQ(file.FindRecord("电动机", back), FileStatus());
-  EXPECT_EQ(RecordBytes(back), RecordBytes(a));
   EXPECT_EQ(file.FindRecord("电动", back), FileStatus::NotFound());  // exact names only
 }
 
 TEST_F(LabelConfigFileTest, TrailingPartialRecordIsOverwrittenByAnAppend) {
   Bytes bytes = Concat({Kind("A", 1), Kind("B", 2)});
-  Bytes partial = RecordBytes(Kind("C", 3));
+  Bytes partial = Concat({Kind("C", 3)});
   partial.resize(300);  // "C" at its start, but not a whole record
   bytes.insert(bytes.end(), partial.begin(), partial.end());
   host.WriteConfig(bytes);
@@ -114,9 +115,7 @@ TEST_F(LabelConfigFileTest, StoringAnExistingKindChangesOnlyItsBytes) {
 
 TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
   host.WriteConfig(Concat({Kind("X", 1), Kind("Y", 1), Kind("X", 2)}));
-  SymbolLabelConfig r;
-  ASSERT_EQ(file.FindRecord("X", r), FileStatus());
-  EXPECT_EQ(r.nLabelCount, 1);
+  EXPECT_EQ(Found("X").nLabelCount, 1);
   SymbolLabelConfig x = Kind("X", 6);
   ASSERT_EQ(file.StoreRecord(x), FileStatus());
   ASSERT_EQ(file.RemoveLabelSlot("X", 0), FileStatus());
@@ -126,15 +125,14 @@ TEST_F(LabelConfigFileTest, DuplicateKindsResolveToTheFirstRecord) {
   std::memcpy(&first, now.data(), kRecordSize);
   std::memcpy(&last, now.data() + 2 * kRecordSize, kRecordSize);
   EXPECT_EQ(first.nLabelCount, 5);
-  EXPECT_EQ(RecordBytes(last), RecordBytes(Kind("X", 2)));
+  EXPECT_EQ(Concat({last}), Concat({Kind("X", 2)}));
 }
 
 TEST_F(LabelConfigFileTest, EveryStoredRecordCarriesSongtiInEveryFontSlot) {
   SymbolLabelConfig r = Kind("综保", 4);
   for (int i = 0; i < 8; ++i) CopyTextField(r.szFont[i], kFontFieldSize, "Arial");
   ASSERT_EQ(file.StoreRecord(r), FileStatus());
-  SymbolLabelConfig back;
-  ASSERT_EQ(file.FindRecord("综保", back), FileStatus());
+  const SymbolLabelConfig back = Found("综保");
   for (int i = 0; i < 8; ++i) EXPECT_STREQ(back.szFont[i], "宋体");
 }
 
@@ -144,8 +142,7 @@ TEST_F(LabelConfigFileTest, HeightsReadFromTheGridAreStoredWithTheirSpecialCases
   ReadSlotColumnText(r, 1, kColumnHeight, "");
   ReadSlotColumnText(r, 2, kColumnHeight, "0.0");
   ASSERT_EQ(file.StoreRecord(r), FileStatus());
-  SymbolLabelConfig back;
-  ASSERT_EQ(file.FindRecord("电钻", back), FileStatus());
+  const SymbolLabelConfig back = Found("电钻");
   EXPECT_EQ(back.dHeight[0], 0.003);
   EXPECT_EQ(back.dHeight[1], 0.003);
   EXPECT_EQ(back.dHeight[2], 0.0);
@@ -155,8 +152,7 @@ TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
   SymbolLabelConfig before = Kind("K", 4);
   host.WriteConfig(Concat({Kind("A", 1), before}));
   ASSERT_EQ(file.RemoveLabelSlot("K", 2), FileStatus());
-  SymbolLabelConfig after;
-  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
+  const SymbolLabelConfig after = Found("K");
   EXPECT_EQ(after.nLabelCount, 3);
   EXPECT_STREQ(after.szText[1], "K1");
   EXPECT_STREQ(after.szText[2], "K3");
@@ -175,10 +171,9 @@ TEST_F(LabelConfigFileTest, RemovingASlotMovesTheFollowingSlotsDown) {
 
 TEST_F(LabelConfigFileTest, RemovingFromAFullRecordNeverReadsPastTheLastSlot) {
   SymbolLabelConfig before = Kind("K", 99);  // a damaged count counts as eight
-  host.WriteConfig(RecordBytes(before));
+  host.WriteConfig(Concat({before}));
   ASSERT_EQ(file.RemoveLabelSlot("K", 0), FileStatus());
-  SymbolLabelConfig after;
-  ASSERT_EQ(file.FindRecord("K", after), FileStatus());
+  const SymbolLabelConfig after = Found("K");
   EXPECT_EQ(after.nLabelCount, 7);
   EXPECT_STREQ(after.szText[6], "K7");
   EXPECT_STREQ(after.szText[7], "K7");  // no ninth slot to take from
@@ -199,7 +194,7 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
   ASSERT_EQ(file.RemoveLabelSlot("K", 1), FileStatus());
 
   // The expected bytes, field by field at the file's offsets: slots 2 and 3 move to 1 and 2.
-  Bytes expected = RecordBytes(before);
+  Bytes expected = Concat({before});
   const std::int32_t count = 3;
   std::memcpy(&expected[kOffsetLabelCount], &count, 4);
   struct Field {
@@ -214,7 +209,7 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
                          {kOffsetWidth, 8},
                          {kOffsetAngle, 8},
                          {kOffsetAngleFollows, 4}};
-  const Bytes raw = RecordBytes(before);
+  const Bytes raw = Concat({before});
   for (const Field& f : moved) {
     for (std::size_t slot = 1; slot <= 2; ++slot) {
       std::memcpy(&expected[f.offset + slot * f.size], &raw[f.offset + (slot + 1) * f.size],
@@ -223,7 +218,7 @@ TEST_F(LabelConfigFileTest, RemovingASlotRewritesOnlyTheCountAndTheSlotsThatMove
   }
   Bytes now = host.ReadConfig();
   ASSERT_EQ(now.size(), 2 * kRecordSize);
-  EXPECT_EQ(Bytes(now.begin(), now.begin() + kRecordSize), RecordBytes(Kind("A", 1)));
+  EXPECT_EQ(Bytes(now.begin(), now.begin() + kRecordSize), Concat({Kind("A", 1)}));
   EXPECT_EQ(Bytes(now.begin() + kRecordSize, now.end()), expected);
 }
 
@@ -253,12 +248,9 @@ TEST_F(LabelConfigFileTest, DamagedCountsAndUnterminatedTextsAreRepairedOnReadin
   small.nLabelCount = -3;
   std::memset(big.szText[7], 'x', kNameFieldSize);
   host.WriteConfig(Concat({big, small}));
-  SymbolLabelConfig r;
-  ASSERT_EQ(file.FindRecord("A", r), FileStatus());
-  EXPECT_EQ(r.nLabelCount, 8);
-  EXPECT_EQ(std::strlen(r.szText[7]), 49u);
-  ASSERT_EQ(file.FindRecord("B", r), FileStatus());
-  EXPECT_EQ(r.nLabelCount, 0);
+  EXPECT_EQ(Found("A").nLabelCount, 8);
+  EXPECT_EQ(std::strlen(Found("A").szText[7]), 49u);
+  EXPECT_EQ(Found("B").nLabelCount, 0);
 }
 
 TEST_F(LabelConfigFileTest, SizesAndAnglesThatAreNotFiniteReadAsTheirDefaults) {
@@ -274,9 +266,7 @@ TEST_F(LabelConfigFileTest, SizesAndAnglesThatAreNotFiniteReadAsTheirDefaults) {
   file.GetFirstSlotSize("A", h, w);  // what a new grid row shows
   EXPECT_EQ(h, 0.003);
   EXPECT_EQ(w, 0.0015);
-  SymbolLabelConfig r = Kind("not read", 0);
-  file.FindRecord("A", r);
-  ASSERT_STREQ(r.szSymbolName, "A");
+  const SymbolLabelConfig r = Found("A");
   EXPECT_EQ(r.dHeight[0], 0.003);
   EXPECT_EQ(r.dWidth[0], 0.0015);
   EXPECT_EQ(r.dAngle[1], 0.0);
@@ -462,11 +452,7 @@ TEST(LabelConfigFileLock, TheLockIsByte2To62AndMeetsTheRecordLockWineTakesThere)
     ::close(go[1]);
     ::close(ready[0]);
     const int fd = ::open(path.c_str(), O_RDWR);
-    struct flock wine = {};
-    wine.l_type = F_WRLCK;
-    wine.l_whence = SEEK_SET;
-    wine.l_start = off_t{1} << 62;
-    wine.l_len = 1;
+    struct flock wine = {F_WRLCK, SEEK_SET, off_t{1} << 62, 1, 0};
     const char locked = fd >= 0 && ::fcntl(fd, F_SETLK, &wine) == 0 ? 'y' : 'n';
     char done;
     if (::write(ready[1], &locked, 1) != 1 || ::read(go[0], &done, 1) < 0) ::_exit(1);
@@ -493,9 +479,7 @@ TEST(LabelConfigFileLock, TheLockIsByte2To62AndMeetsTheRecordLockWineTakesThere)
   ASSERT_TRUE(held);
   const int fd = ::open(path.c_str(), O_RDWR);
   ASSERT_GE(fd, 0);
-  struct flock asked = {};
-  asked.l_type = F_WRLCK;
-  asked.l_whence = SEEK_SET;
+  struct flock asked = {F_WRLCK, SEEK_SET, 0, 0, 0};
   ASSERT_EQ(::fcntl(fd, F_OFD_GETLK, &asked), 0);
   EXPECT_EQ(asked.l_type, F_RDLCK);
   EXPECT_EQ(asked.l_start, off_t{1} << 62);
@@ -517,7 +501,7 @@ TEST(LabelConfigFileLock, AWriterGoesOnOnceTheOtherProgramLetsGo) {
   const FileStatus stored = file.StoreRecord(Kind("A", 1));
   other.join();
   EXPECT_EQ(stored, FileStatus());
-  EXPECT_EQ(host.ReadConfig(), RecordBytes(Kind("A", 1)));
+  EXPECT_EQ(host.ReadConfig(), Concat({Kind("A", 1)}));
 }
 
 }  // namespace

@@ -18,23 +18,15 @@ const char* const kNames[25] = {"右上",   "右",     "右下",   "下一",  "�
                                 "左",     "左上",   "上二",   "上三",  "上四", "下三", "下四",
                                 "中上一", "中上二", "中下一", "中下二"};
 
+// No code or a code beyond 24 selects nothing, and no button gives no name.
 TEST(LabelPositionChoice, EveryCodeChecksItsButtonAndItsButtonGivesItBackWithItsName) {
-  for (int code = 0; code < 25; ++code) {
+  for (int code = -2; code <= 1000; code = code == 25 ? 1000 : code + 1) {
     SCOPED_TRACE(code);
-    EXPECT_EQ(PositionButtonForCode(code), code);
+    const bool inside = code >= 0 && code < 25;
+    EXPECT_EQ(PositionButtonForCode(code), inside ? code : -1);
     const PositionChoice choice = PositionChoiceForButton(code);
-    EXPECT_EQ(choice.code, code);
-    EXPECT_STREQ(choice.name, kNames[code]);
-  }
-}
-
-TEST(LabelPositionChoice, NoCodeOrACodeBeyond24SelectsNothingAndNoButtonGivesNoName) {
-  for (int outside : {-1, 25, -2, 1000}) {
-    SCOPED_TRACE(outside);
-    EXPECT_EQ(PositionButtonForCode(outside), -1);
-    const PositionChoice choice = PositionChoiceForButton(outside);
-    EXPECT_EQ(choice.code, -1);
-    EXPECT_STREQ(choice.name, "");
+    EXPECT_EQ(choice.code, inside ? code : -1);
+    EXPECT_STREQ(choice.name, inside ? kNames[code] : "");
   }
 }
 

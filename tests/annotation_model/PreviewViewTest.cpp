@@ -44,6 +44,7 @@ const FitCase kFits[] = {
     {"no client area", {0.0, 0.0, 0.097, 0.047}, 0, 0, 1.0},
 };
 
+// And fitting again after zooming gives the same view.
 TEST(PreviewView, FittingPutsTheExtentsInHalfTheWindowAndInItsMiddle) {
   for (const FitCase& c : kFits) {
     SCOPED_TRACE(c.what);
@@ -54,14 +55,6 @@ TEST(PreviewView, FittingPutsTheExtentsInHalfTheWindowAndInItsMiddle) {
     view.ClientToWorld(c.width / 2, c.height / 2, kDevice, &cx, &cy);
     EXPECT_NEAR(cx, (c.extent[0] + c.extent[2]) / 2, 1e-12);
     EXPECT_NEAR(cy, (c.extent[1] + c.extent[3]) / 2, 1e-12);
-  }
-}
-
-TEST(PreviewView, FittingAgainAfterZoomingGivesTheSameView) {
-  for (const FitCase& c : kFits) {
-    SCOPED_TRACE(c.what);
-    PreviewView view;
-    view.FitExtents(c.extent, c.width, c.height, kDevice);
     const PreviewView fitted = view;
     view.Wheel(5, 5, true, kDevice);
     view.Wheel(150, 20, true, kDevice);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -21,17 +22,15 @@ std::string Tidy(const char* text) {
 }
 
 TEST(FormatReal, DrawingValuesReadAsADraftsmanWritesThem) {
-  EXPECT_EQ(Real(0.003), "0.003");
-  EXPECT_EQ(Real(0.0015), "0.0015");
-  EXPECT_EQ(Real(2.0), "2");
-  EXPECT_EQ(Real(12.5), "12.5");
-  EXPECT_EQ(Real(-1.25), "-1.25");
-  EXPECT_EQ(Real(0.0), "0");
-  EXPECT_EQ(Real(-0.0), "0");
-  EXPECT_EQ(Real(100.0), "100");
-  EXPECT_EQ(Real(1e-5), "0.00001");
-  EXPECT_EQ(Real(123456789.0), "123456789");
-  EXPECT_EQ(Real(1e20), "1e+20");  // beyond drawing values: exponent form
+  const std::pair<double, const char*> cases[] = {
+      {0.003, "0.003"},  {0.0015, "0.0015"},
+      {2.0, "2"},        {12.5, "12.5"},
+      {-1.25, "-1.25"},  {0.0, "0"},
+      {-0.0, "0"},       {100.0, "100"},
+      {1e-5, "0.00001"}, {123456789.0, "123456789"},
+      {1e20, "1e+20"},  // beyond drawing values: exponent form
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(Real(value), text) << value;
 }
 
 TEST(FormatReal, EveryTextReadsBackToTheSameDouble) {
@@ -53,18 +52,13 @@ TEST(FormatReal, SmallBuffersAreCutAndTerminated) {
 }
 
 TEST(FormatNumberText, NumbersAreTidiedAndOtherTextsKept) {
-  EXPECT_EQ(Tidy("2.500"), "2.5");
-  EXPECT_EQ(Tidy(" 0.30 "), "0.3");
-  EXPECT_EQ(Tidy("1e3"), "1000");
-  EXPECT_EQ(Tidy("007"), "7");
-  EXPECT_EQ(Tidy("-0.0"), "0");
-  EXPECT_EQ(Tidy("MY-3x70"), "MY-3x70");
-  EXPECT_EQ(Tidy("1.2.3"), "1.2.3");
-  EXPECT_EQ(Tidy("0x10"), "0x10");
-  EXPECT_EQ(Tidy("inf"), "inf");
-  EXPECT_EQ(Tidy("电缆"), "电缆");
-  EXPECT_EQ(Tidy(""), "");
-  EXPECT_EQ(Tidy("1e999"), "1e999");  // out of range: not rewritten
+  const std::pair<const char*, const char*> cases[] = {
+      {"2.500", "2.5"},   {" 0.30 ", "0.3"}, {"1e3", "1000"},
+      {"007", "7"},       {"-0.0", "0"},     {"MY-3x70", "MY-3x70"},
+      {"1.2.3", "1.2.3"}, {"0x10", "0x10"},  {"inf", "inf"},
+      {"电缆", "电缆"},   {"", ""},          {"1e999", "1e999"},  // out of range: not rewritten
+  };
+  for (const auto& [text, tidied] : cases) EXPECT_EQ(Tidy(text), tidied) << '"' << text << '"';
   char same[32] = "3.1400";
   FormatNumberText(same, same, sizeof same);
   EXPECT_STREQ(same, "3.14");

@@ -155,10 +155,8 @@ void CheckKind(const char* name) {
   SCOPED_TRACE(name);
   T object;
   EXPECT_TRUE(object.m_strDb1.IsEmpty());
-  for (auto m : kDevStrings) {
-    if constexpr (std::is_base_of_v<CDevice, T>) {
-      EXPECT_TRUE((object.*m).IsEmpty());
-    }
+  if constexpr (std::is_base_of_v<CDevice, T>) {
+    for (auto m : kDevStrings) EXPECT_TRUE((object.*m).IsEmpty());
   }
   T copy(object);
   T assigned;

@@ -2,6 +2,7 @@
 // clean copy and never touches its input; dump shows a damaged file without failing and what it
 // shows cannot be loaded back unmended.  Damaged files: built by hand, the record reader's fuzz
 // corpus when a native build has run its fuzzer, and random damage to a window's file.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,6 +18,8 @@
 
 using namespace vjd::annotation;
 using namespace vjdcfg_test;
+using testing::HasSubstr;
+using testing::Not;
 
 namespace {
 
@@ -111,7 +114,7 @@ TEST_F(CheckRepair, CheckPassesAFileTheWindowWrote) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, file + ": 2 record(s), no problems\n");
   EXPECT_EQ(RunTool({"check", dir_.Path("missing.cfg")}).status, 2);
-  EXPECT_FALSE(Exists(dir_.Path("missing.cfg")));  // reading never creates the file
+  EXPECT_FALSE(FileExists(dir_.Path("missing.cfg")));  // reading never creates the file
 }
 
 TEST_F(CheckRepair, RepairWritesACleanCopyAndLeavesTheFileAlone) {
@@ -137,10 +140,10 @@ TEST_F(CheckRepair, RepairWritesACleanCopyAndLeavesTheFileAlone) {
         "\"text\": \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"", "\"text\": \"a?b\"",
         "\"count\": 0", "\"kind\": \"? z\"",
         "\"text\": \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa?\""}) {
-    EXPECT_NE(dump.out.find(shown), std::string::npos) << shown;
+    EXPECT_THAT(dump.out, HasSubstr(shown));
   }
-  EXPECT_EQ(dump.out.find("second"), std::string::npos);  // the first record of a kind is kept
-  EXPECT_EQ(dump.out.find("Arial"), std::string::npos);
+  EXPECT_THAT(dump.out, Not(HasSubstr("second")));  // the first record of a kind is kept
+  EXPECT_THAT(dump.out, Not(HasSubstr("Arial")));
 }
 
 TEST_F(CheckRepair, RepairRefusesToWriteOverItsInput) {
@@ -150,12 +153,12 @@ TEST_F(CheckRepair, RepairRefusesToWriteOverItsInput) {
   for (const std::string& out : {file_, other_spelling}) {
     ToolRun run = RunTool({"repair", file_, "-o", out});
     EXPECT_EQ(run.status, 1) << out;
-    EXPECT_NE(run.err.find("repair never changes its input"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("repair never changes its input"));
   }
   EXPECT_TRUE(ReadBytes(file_) == before);
   EXPECT_EQ(dir_.Names(), names);
   EXPECT_EQ(RunTool({"repair", dir_.Path("missing.cfg"), "-o", dir_.Path("out.cfg")}).status, 2);
-  EXPECT_FALSE(Exists(dir_.Path("out.cfg")));
+  EXPECT_FALSE(FileExists(dir_.Path("out.cfg")));
 }
 
 // What check does not call a problem, repair does not touch: a clean file comes back byte for
@@ -222,16 +225,14 @@ TEST_F(CheckRepair, DumpShowsADamagedFileAndItsDumpIsNotLoadedBack) {
   for (const char* shown :
        {"\"height\": 0.003", "\"width\": 0.0015", "\"angle\": 0.0", u8"\"text\": \"a\uFFFDb\"",
         "\"font\": \"Arial\"", "\"position\": 30"}) {
-    EXPECT_NE(dump.out.find(shown), std::string::npos) << shown;
+    EXPECT_THAT(dump.out, HasSubstr(shown));
   }
-  EXPECT_NE(dump.err.find("17 problem(s)"), std::string::npos) << dump.err;
+  EXPECT_THAT(dump.err, HasSubstr("17 problem(s)"));
   ToolRun load = RunTool({"load", dir_.Path("new.cfg"), "-"}, dump.out);
   EXPECT_EQ(load.status, 1);
-  EXPECT_NE(load.err.find(u8"kinds[1] \"乙\", slot 1, field \"position\""), std::string::npos)
-      << load.err;
-  EXPECT_NE(load.err.find(u8"kinds[2] \"甲\", field \"kind\": the kind is given twice"),
-            std::string::npos);
-  EXPECT_FALSE(Exists(dir_.Path("new.cfg")));
+  EXPECT_THAT(load.err, HasSubstr(u8"kinds[1] \"乙\", slot 1, field \"position\""));
+  EXPECT_THAT(load.err, HasSubstr(u8"kinds[2] \"甲\", field \"kind\": the kind is given twice"));
+  EXPECT_FALSE(FileExists(dir_.Path("new.cfg")));
 }
 
 // Whatever the damage: check does not fail to run, repair's copy is clean and repairing it again

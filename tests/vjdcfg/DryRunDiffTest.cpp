@@ -162,7 +162,7 @@ TEST(DryRunAndDiff, OnlyReadUnderASharedLockTheRecordsLookupsFind) {
             "added \"K\", count 0\n" + fresh +
                 ": 1 added, 0 changed, 0 unchanged (the file does not exist yet); a dry run: "
                 "nothing was written\n");
-  EXPECT_FALSE(Exists(fresh));
+  EXPECT_FALSE(FileExists(fresh));
   EXPECT_EQ(RunTool({"diff", file, "-"}, Bytes(first)).out,
             "0 added, 0 changed, 1 unchanged, 0 removed\n");
   EXPECT_EQ(RunTool({"diff", file, "-"}, Bytes(second)).out,

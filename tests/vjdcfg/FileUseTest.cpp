@@ -4,6 +4,7 @@
 // gives up changing nothing; every command first undoes a write that did not finish, from the
 // journal beside the file (a write that fails, crash_and_full_disk.sh).  Plus the command line's
 // own answers.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,6 +23,7 @@
 
 using namespace vjd::annotation;
 using namespace vjdcfg_test;
+using testing::HasSubstr;
 namespace fs = std::filesystem;
 
 namespace {
@@ -55,7 +57,7 @@ TEST_F(FileUse, EveryCommandThatReadsAFileReadsStandardInputForADash) {
     SCOPED_TRACE(c.args[0]);
     ToolRun run = RunTool(c.args, before_);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
+    EXPECT_THAT(run.out, HasSubstr(c.out));
   }
   EXPECT_EQ(RunTool({"load", "-", "-"}, kOneKind).status, 1);  // load writes its FILE
   ToolRun repair = RunTool({"repair", "-", "-o", dir_.Path("out.cfg")}, before_ + "xyz");
@@ -75,7 +77,7 @@ TEST(CommandLine, AnUnknownCommandIsNamedAndTheVersionIsTheProjects) {
   EXPECT_NE(unknown.status, 0);
   EXPECT_NE(unknown.status, 1);
   EXPECT_NE(unknown.status, 2);
-  EXPECT_NE(unknown.err.find("unknown command \"frob\""), std::string::npos) << unknown.err;
+  EXPECT_THAT(unknown.err, HasSubstr("unknown command \"frob\""));
   ToolRun version = RunTool({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "vjdcfg " VJDCFG_TEST_VERSION "\n");
@@ -112,9 +114,7 @@ TEST_F(FileUse, ACommandWaitsForAnotherProgramsLockAndGivesUpChangingNothing) {
     ToolRun run = RunTool(args, kOneKind);
     EXPECT_EQ(run.status, c.status) << run.err;
     if (c.status == 2) {
-      EXPECT_NE(run.err.find(file_ + " is in use by another program (waited 0.05 s)"),
-                std::string::npos)
-          << run.err;
+      EXPECT_THAT(run.err, HasSubstr(file_ + " is in use by another program (waited 0.05 s)"));
     }
     EXPECT_TRUE(ReadBytes(file_) == before_);
     EXPECT_EQ(ReadBytes(out), "old");
@@ -129,8 +129,8 @@ std::string JournalOfADeadWrite(const std::string& before, const std::string& af
   vjd::testing::MemoryRecordFileSystem files;
   files.Put("f", before);
   std::unique_ptr<IRecordFile> file = files.OpenOrCreate("f");
-  files.faults.crashAfterWrites =
-      6;  // the journal created, emptied, written, synced, sealed, synced
+  // The journal created, emptied, written, synced, sealed, synced: then the file's first write.
+  files.faults.crashAfterWrites = 6;
   RollbackJournal(files, "f").Write(*file, before, after);
   return files.Contents(std::string("f") + RollbackJournal::kSuffix);
 }
@@ -161,11 +161,10 @@ TEST_F(FileUse, EveryCommandFirstUndoesAWriteThatDidNotFinish) {
     ToolRun run = RunTool(c.args, kOneKind);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(ReadBytes(file_) == c.file);
-    EXPECT_FALSE(Exists(journal));
-    EXPECT_NE(run.err.find(file_ + ": a write that did not finish was undone from its journal " +
-                           journal),
-              std::string::npos)
-        << run.err;
+    EXPECT_FALSE(FileExists(journal));
+    EXPECT_THAT(
+        run.err,
+        HasSubstr(file_ + ": a write that did not finish was undone from its journal " + journal));
   }
 }
 
@@ -188,9 +187,7 @@ TEST_F(FileUse, ADryRunAndADiffLookThroughAJournalWithoutUndoingIt) {
   EXPECT_EQ(dry.out.substr(0, dry.out.find(file_)), clean.out.substr(0, clean.out.find(out)));
   EXPECT_EQ(diff.status, 0) << diff.out << diff.err;  // the same, once the journal is undone
   for (const ToolRun* run : {&dry, &diff}) {
-    EXPECT_NE(run->err.find("of a write that did not finish will be undone first"),
-              std::string::npos)
-        << run->err;
+    EXPECT_THAT(run->err, HasSubstr("of a write that did not finish will be undone first"));
   }
   EXPECT_TRUE(ReadBytes(file_) == half);
   EXPECT_TRUE(ReadBytes(journal) == dead);
@@ -207,12 +204,11 @@ TEST_F(FileUse, ABrokenJournalIsLeftAloneAndAWriteBesideItNeedsNoJournal) {
   const std::string said = journal + " is no journal that can be undone";
   ToolRun check = RunTool({"check", file_});
   EXPECT_EQ(check.status, 0) << check.err;
-  EXPECT_NE(check.err.find(said), std::string::npos) << check.err;
+  EXPECT_THAT(check.err, HasSubstr(said));
   ToolRun load = RunTool({"load", file_, "-"}, kOneKind);
   EXPECT_EQ(load.status, 2);
-  EXPECT_NE(load.err.find("the journal " + journal + " is in the way; nothing was written"),
-            std::string::npos)
-      << load.err;
+  EXPECT_THAT(load.err,
+              HasSubstr("the journal " + journal + " is in the way; nothing was written"));
   EXPECT_TRUE(ReadBytes(file_) == before_);
   ToolRun forced = RunTool({"--no-journal", "load", file_, "-"}, kOneKind);
   EXPECT_EQ(forced.status, 0) << forced.err;
@@ -264,7 +260,7 @@ TEST_F(FileUse, WhatIsNoRegularFileIsRefused) {
     SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
     ToolRun run = RunTool(args, kOneKind);
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("is not a regular file"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("is not a regular file"));
   }
   struct stat st;
   ASSERT_EQ(::stat(fifo.c_str(), &st), 0);

@@ -1,5 +1,6 @@
 // load checks the whole JSON first: each kind of fault is refused with a message that names the
 // kind, the slot and the field, a non-zero exit, and the file left byte for byte as it was.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 using namespace vjd::annotation;
 using namespace vjdcfg_test;
+using testing::HasSubstr;
 using vjdcfg::Json;
 
 namespace {
@@ -170,18 +172,16 @@ class LoadRefusal : public ::testing::Test {
       SCOPED_TRACE(args[1]);
       ToolRun run = RunTool(args, text);
       EXPECT_EQ(run.status, 1);
-      EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-      if (args[0] == "load") {
-        EXPECT_NE(run.err.find("nothing was written to " + file_), std::string::npos) << run.err;
-      }
+      EXPECT_THAT(run.err, HasSubstr(message));
       EXPECT_EQ(run.out, "");
       EXPECT_TRUE(ReadBytes(file_) == before_);
       EXPECT_EQ(dir_.Names(), names_);
-      // A file that is not there is not created either.
       if (args[0] == "load") {
+        EXPECT_THAT(run.err, HasSubstr("nothing was written to " + file_));
+        // A file that is not there is not created either.
         args.end()[-2] = dir_.Path("new.cfg");
         EXPECT_EQ(RunTool(args, text).status, 1);
-        EXPECT_FALSE(Exists(dir_.Path("new.cfg")));
+        EXPECT_FALSE(FileExists(dir_.Path("new.cfg")));
       }
     }
   }
@@ -256,10 +256,9 @@ TEST_F(LoadRefusal, MessagesStayShortWhateverTheDocument) {
   ToolRun run = RunTool({"load", file_, "-"}, doc.dump());
   EXPECT_EQ(run.status, 1);
   EXPECT_LT(run.err.size(), 30000u);
-  EXPECT_NE(
-      run.err.find("kinds[1] \"" + std::string(49, 'n') + "\"..., unknown field \"unknown0\""),
-      std::string::npos);
-  EXPECT_NE(run.err.find("and 9901 more fault(s)"), std::string::npos) << run.err.substr(0, 500);
+  EXPECT_THAT(run.err.substr(0, 500), HasSubstr("kinds[1] \"" + std::string(49, 'n') +
+                                                "\"..., unknown field \"unknown0\""));
+  EXPECT_THAT(run.err, HasSubstr("and 9901 more fault(s)"));
   EXPECT_TRUE(ReadBytes(file_) == before_);
 }
 
@@ -273,7 +272,7 @@ TEST_F(LoadRefusal, MinusZeroWrittenAsAnIntegerIsANegativeZero) {
   ToolRun run = RunTool({"load", file_, "-"}, minus);
   ASSERT_EQ(run.status, 0) << run.err;
   ToolRun dump = RunTool({"dump", file_, "--kind", u8"高压开关"});
-  EXPECT_NE(dump.out.find("\"angle\": -0.0"), std::string::npos) << dump.out;
+  EXPECT_THAT(dump.out, HasSubstr("\"angle\": -0.0"));
 }
 
 TEST_F(LoadRefusal, AllFaultsAreListedAtOnce) {
@@ -281,8 +280,8 @@ TEST_F(LoadRefusal, AllFaultsAreListedAtOnce) {
   MotorSlot1(doc)["position"] = 30;
   doc["kinds"][0]["slots"][0]["width"] = "x";
   ToolRun run = RunTool({"load", file_, "-"}, doc.dump());
-  EXPECT_NE(run.err.find(kSlot1 + "field \"position\""), std::string::npos);
-  EXPECT_NE(run.err.find(u8"kinds[0] \"高压开关\", slot 0, field \"width\""), std::string::npos);
+  EXPECT_THAT(run.err, HasSubstr(kSlot1 + "field \"position\""));
+  EXPECT_THAT(run.err, HasSubstr(u8"kinds[0] \"高压开关\", slot 0, field \"width\""));
 }
 
 TEST_F(LoadRefusal, FieldsAtTheirLimitsAreAccepted) {
@@ -299,10 +298,9 @@ TEST_F(LoadRefusal, FieldsAtTheirLimitsAreAccepted) {
   EXPECT_EQ(run.status, 0) << run.err;
   ToolRun dump = RunTool({"dump", file_, "--kind", Repeat(u8"电", 24) + "x"});
   ASSERT_EQ(dump.status, 0) << dump.err;
-  EXPECT_NE(dump.out.find("\"text\": \"" + Repeat("t", 49) + "\""), std::string::npos);
-  EXPECT_NE(dump.out.find("\"position\": 24, \"height\": 1.0"), std::string::npos);
-  EXPECT_NE(dump.out.find("\"fore_color\": -2147483648, \"back_color\": 2147483647"),
-            std::string::npos);
+  EXPECT_THAT(dump.out, HasSubstr("\"text\": \"" + Repeat("t", 49) + "\""));
+  EXPECT_THAT(dump.out, HasSubstr("\"position\": 24, \"height\": 1.0"));
+  EXPECT_THAT(dump.out, HasSubstr("\"fore_color\": -2147483648, \"back_color\": 2147483647"));
 }
 
 TEST_F(LoadRefusal, AnEmptyListOfKindsLeavesTheFileAlone) {
@@ -315,15 +313,14 @@ TEST_F(LoadRefusal, AnEmptyListOfKindsLeavesTheFileAlone) {
 TEST_F(LoadRefusal, AJsonFileThatCannotBeReadIsAFileError) {
   ToolRun run = RunTool({"load", file_, dir_.Path("missing.json")});
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("cannot read"), std::string::npos);
+  EXPECT_THAT(run.err, HasSubstr("cannot read"));
   EXPECT_TRUE(ReadBytes(file_) == before_);
 }
 
 TEST_F(LoadRefusal, AFileInAFolderThatDoesNotExistIsNotCreated) {
   ToolRun run = RunTool({"load", dir_.Path("no-such-folder/a.cfg"), "-"}, GoodDocument().dump());
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.err.find("cannot write " + dir_.Path("no-such-folder/a.cfg")), std::string::npos)
-      << run.err;
+  EXPECT_THAT(run.err, HasSubstr("cannot write " + dir_.Path("no-such-folder/a.cfg")));
   EXPECT_EQ(dir_.Names(), names_);
 }
 

@@ -36,16 +36,6 @@ std::string Value(const std::string& tag, long j) {
   return tag + ":" + std::to_string(j);
 }
 
-SymbolLabelConfig Kind(const std::string& name, const std::string& text) {
-  SymbolLabelConfig r;
-  InitRecord(r);
-  SetSymbolName(r, name.c_str());
-  r.nLabelCount = 1;
-  SetSlotText(r, 0, text.c_str());
-  r.bVisible[0] = 1;
-  return r;
-}
-
 vjdcfg::Json KindJson(const std::string& utf8_name, const std::string& text) {
   vjdcfg::Json slot = {{"text", text},    {"visible", true}, {"position", 0},
                        {"height", 0.003}, {"width", 0.0015}, {"angle_follows", true},
@@ -66,7 +56,8 @@ int Window(const std::string& file, const std::string& tag, long n) {
   LabelConfigFile config(CString(), &files);
   for (long j = 0; j < n; ++j) {
     for (const std::string& name : {std::string(kShared), tag + "-" + std::to_string(j)}) {
-      const FileStatus stored = config.StoreRecord(Kind(name, Value(tag, j)));
+      const FileStatus stored = config.StoreRecord(vjdcfg_test::GridRecord(
+          name.c_str(), {{Value(tag, j), "是", "", "", "是", "", "", "", 0}}));
       if (!stored.ok()) {
         std::cerr << "round " << j << ": " << stored.ToString() << "\n";
         return 1;
@@ -89,13 +80,7 @@ int Vjdcfg(const std::string& file, const std::string& tag, long n) {
 }
 
 int Verify(const std::string& file, long n, const std::vector<std::string>& tags) {
-  std::string bytes;
-  if (std::FILE* f = std::fopen(file.c_str(), "rb")) {
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
-    std::fclose(f);
-  }
+  const std::string bytes = vjdcfg_test::ReadBytes(file);
   std::map<std::string, std::vector<std::string>> texts;  // kind -> the texts of its records
   for (std::size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
     SymbolLabelConfig r;

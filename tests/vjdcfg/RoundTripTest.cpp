@@ -1,5 +1,6 @@
 // dump -> load reproduces files the configuration window wrote, byte for byte; load stores as the
 // window stores (in place, appended, over a trailing partial record); list and dump --kind.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -12,6 +13,8 @@
 
 using namespace vjd::annotation;
 using namespace vjdcfg_test;
+using testing::HasSubstr;
+using testing::Not;
 
 namespace {
 
@@ -43,8 +46,13 @@ void WriteWindowFile(const std::string& path) {
                                     {"c", "是", "0.003", "0.0015", "是", "0", "0", "0", 1}}));
 }
 
-TEST(RoundTrip, DumpThenLoadIntoAnEmptyFileGivesTheWindowsFileByteForByte) {
+class RoundTrip : public ::testing::Test {
+ protected:
   TempDir dir;
+  const std::string file = dir.Path("a.cfg");
+};
+
+TEST_F(RoundTrip, DumpThenLoadIntoAnEmptyFileGivesTheWindowsFileByteForByte) {
   const std::string original = dir.Path(u8"机电配置.cfg");
   WriteWindowFile(original);
   ASSERT_EQ(ReadBytes(original).size(), 3 * kRecordSize);
@@ -66,9 +74,7 @@ TEST(RoundTrip, DumpThenLoadIntoAnEmptyFileGivesTheWindowsFileByteForByte) {
             (std::vector<std::string>{"copy.cfg", "dump.json", "empty.cfg", u8"机电配置.cfg"}));
 }
 
-TEST(RoundTrip, DumpShowsEveryFieldOfTheSlotsInUseInUtf8) {
-  TempDir dir;
-  const std::string file = dir.Path("a.cfg");
+TEST_F(RoundTrip, DumpShowsEveryFieldOfTheSlotsInUseInUtf8) {
   WindowStore(file,
               GridRecord("高压开关", {{"设备名称", "否", "", "0", "否", "30", "255", "-1", 7}}));
   ToolRun dump = RunTool({"dump", file});
@@ -88,7 +94,7 @@ TEST(RoundTrip, DumpShowsEveryFieldOfTheSlotsInUseInUtf8) {
 }
 
 // Every finite double, typed into the grid as its shortest decimal, comes back bit for bit.
-TEST(RoundTrip, SizesAndAnglesComeBackBitForBit) {
+TEST_F(RoundTrip, SizesAndAnglesComeBackBitForBit) {
   std::mt19937_64 random(20261208);
   std::vector<double> values = {0.1,        1.0 / 3,
                                 -0.0,       DBL_MIN,
@@ -102,8 +108,6 @@ TEST(RoundTrip, SizesAndAnglesComeBackBitForBit) {
     std::memcpy(&v, &bits, sizeof v);
     if (std::isfinite(v)) values.push_back(v);
   }
-  TempDir dir;
-  const std::string file = dir.Path("reals.cfg");
   std::size_t next = 0;
   for (int k = 0; k < 40; ++k) {
     SymbolLabelConfig r;
@@ -127,9 +131,7 @@ TEST(RoundTrip, SizesAndAnglesComeBackBitForBit) {
   EXPECT_TRUE(ReadBytes(dir.Path("copy.cfg")) == ReadBytes(file));
 }
 
-TEST(RoundTrip, LoadRewritesKindsInPlaceAndAppendsNewOnesAsTheWindowDoes) {
-  TempDir dir;
-  const std::string file = dir.Path("a.cfg");
+TEST_F(RoundTrip, LoadRewritesKindsInPlaceAndAppendsNewOnesAsTheWindowDoes) {
   const std::string expected = dir.Path("expected.cfg");
   const SymbolLabelConfig a = GridRecord("甲", {{"a", "是", "", "", "是", "", "", "", 1}});
   const SymbolLabelConfig b = GridRecord("乙", {{"b", "是", "", "", "是", "", "", "", 2}});
@@ -155,8 +157,7 @@ TEST(RoundTrip, LoadRewritesKindsInPlaceAndAppendsNewOnesAsTheWindowDoes) {
   EXPECT_EQ(ReadBytes(file), ReadBytes(expected));
 }
 
-TEST(RoundTrip, ANewKindGoesOverATrailingPartialRecordAsTheWindowStoresIt) {
-  TempDir dir;
+TEST_F(RoundTrip, ANewKindGoesOverATrailingPartialRecordAsTheWindowStoresIt) {
   const SymbolLabelConfig a = GridRecord("甲", {{"a", "是", "", "", "是", "", "", "", 1}});
   const SymbolLabelConfig b = GridRecord("乙", {{"b", "否", "", "", "是", "", "", "", 2}});
   const std::string partial = Bytes(a) + std::string(500, '\x5A');
@@ -172,17 +173,15 @@ TEST(RoundTrip, ANewKindGoesOverATrailingPartialRecordAsTheWindowStoresIt) {
 
 // RemoveLabelSlot leaves the last slot's old values beyond the new count: meaningless data, not
 // dumped; what load writes is what the window writes when it next stores the grid.
-TEST(RoundTrip, SlotsBeyondTheCountAreNotCarriedOver) {
-  TempDir dir;
-  const std::string file = dir.Path("a.cfg");
+TEST_F(RoundTrip, SlotsBeyondTheCountAreNotCarriedOver) {
   WindowStore(file, GridRecord("甲", {{"a", "是", "", "", "是", "", "", "", 1},
                                       {"b", "否", "0.5", "", "是", "", "7", "", 2},
                                       {"c", "是", "", "", "否", "15", "", "8", 3}}));
   WindowRemoveSlot(file, "甲", 0);
   ToolRun dump = RunTool({"dump", file});
   ASSERT_EQ(dump.status, 0);
-  EXPECT_EQ(dump.out.find("\"a\""), std::string::npos);
-  EXPECT_NE(dump.out.find("\"count\": 2"), std::string::npos);
+  EXPECT_THAT(dump.out, Not(HasSubstr("\"a\"")));
+  EXPECT_THAT(dump.out, HasSubstr("\"count\": 2"));
   ASSERT_EQ(LoadForetold(dir.Path("copy.cfg"), dump.out).status, 0);
   WindowStore(dir.Path("resaved.cfg"),
               GridRecord("甲", {{"b", "否", "0.5", "", "是", "", "7", "", 2},
@@ -191,9 +190,7 @@ TEST(RoundTrip, SlotsBeyondTheCountAreNotCarriedOver) {
   EXPECT_NE(ReadBytes(dir.Path("copy.cfg")), ReadBytes(file));  // slot 2 was stale there
 }
 
-TEST(RoundTrip, ListShowsIndexKindCountAndTextsOfEachRecord) {
-  TempDir dir;
-  const std::string file = dir.Path("a.cfg");
+TEST_F(RoundTrip, ListShowsIndexKindCountAndTextsOfEachRecord) {
   WindowStore(file, GridRecord("甲", {{"设备", "是", "", "", "是", "", "", "", 1},
                                       {"", "是", "", "", "是", "", "", "", 1},
                                       {"say \"hi\"", "是", "", "", "是", "", "", "", 1}}));
@@ -204,9 +201,7 @@ TEST(RoundTrip, ListShowsIndexKindCountAndTextsOfEachRecord) {
             std::string(u8"0\t\"甲\"\t3\t\"设备\" \"\" \"say \\\"hi\\\"\"\n1\t\"乙\"\t0\n"));
 }
 
-TEST(RoundTrip, DumpOfNamedKindsKeepsFileOrderAndRefusesAnUnknownKind) {
-  TempDir dir;
-  const std::string file = dir.Path("a.cfg");
+TEST_F(RoundTrip, DumpOfNamedKindsKeepsFileOrderAndRefusesAnUnknownKind) {
   for (const char* kind : {"甲", "乙", "丙"}) WindowStore(file, GridRecord(kind, {}));
   ToolRun dump = RunTool({"dump", "--kind", u8"丙", file, "--kind", u8"甲"});
   ASSERT_EQ(dump.status, 0) << dump.err;
@@ -218,7 +213,7 @@ TEST(RoundTrip, DumpOfNamedKindsKeepsFileOrderAndRefusesAnUnknownKind) {
   ToolRun missing = RunTool({"dump", file, "--kind", u8"甲", "--kind", u8"戊"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
-  EXPECT_NE(missing.err.find(u8"no record of the kind \"戊\""), std::string::npos);
+  EXPECT_THAT(missing.err, HasSubstr(u8"no record of the kind \"戊\""));
 }
 
 }  // namespace

@@ -17,13 +17,6 @@ namespace fs = std::filesystem;
 using namespace vjd::annotation;
 
 namespace vjdcfg_test {
-namespace {
-
-fs::path FsPath(const std::string& utf8) {
-  return fs::u8path(utf8);
-}
-
-}  // namespace
 
 TempDir::TempDir() {
   dir_ = MakeUniqueTempDir("vjdcfg-test-").u8string();
@@ -31,16 +24,16 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
   std::error_code ec;
-  fs::remove_all(FsPath(dir_), ec);
+  fs::remove_all(fs::u8path(dir_), ec);
 }
 
 std::string TempDir::Path(const std::string& name) const {
-  return (FsPath(dir_) / FsPath(name)).u8string();
+  return (fs::u8path(dir_) / fs::u8path(name)).u8string();
 }
 
 std::vector<std::string> TempDir::Names() const {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(FsPath(dir_))) {
+  for (const auto& entry : fs::directory_iterator(fs::u8path(dir_))) {
     names.push_back(entry.path().filename().u8string());
   }
   std::sort(names.begin(), names.end());
@@ -65,10 +58,6 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   std::fclose(f);
 }
 
-bool Exists(const std::string& path) {
-  return vjdcfg::FileExists(path);
-}
-
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) {
   std::istringstream in(input);
   std::ostringstream out, err;
@@ -77,11 +66,11 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& input) 
 }
 
 ToolRun LoadForetold(const std::string& path, const std::string& json) {
-  const bool existed = Exists(path);
+  const bool existed = vjdcfg::FileExists(path);
   const std::string before = ReadBytes(path);
   ToolRun dry = RunTool({"load", "--dry-run", path, "-"}, json);
   EXPECT_EQ(dry.status, 0) << dry.err;
-  EXPECT_EQ(Exists(path), existed);
+  EXPECT_EQ(vjdcfg::FileExists(path), existed);
   EXPECT_TRUE(ReadBytes(path) == before);
   ToolRun load = RunTool({"load", path, "-"}, json);
   if (load.status != 0) return load;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "FileAccess.h"
 #include "RecordFile.h"
 #include "SymbolLabelConfig.h"
 #include "ToolFileSystem.h"
@@ -28,7 +29,7 @@ class TempDir {
 
 std::string ReadBytes(const std::string& path);  // "" when missing
 void WriteBytes(const std::string& path, const std::string& bytes);
-bool Exists(const std::string& path);
+using vjdcfg::FileExists;
 
 struct ToolRun {
   int status;

@@ -10,25 +10,16 @@
 #   crash_and_full_disk.sh WORK-FOLDER COMMAND...   (the native program, or wine-run.sh and the .exe)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-work=$1
+. "$here/expect.sh"
+in_work_folder "$@"
 shift
+tool=("$@")
 wine=false
 [ "$(basename "$1")" = wine-run.sh ] && wine=true
-if [ -z "${DISPLAY:-}" ] && $wine; then
-  # One display for all the runs below, rather than one started per run.
-  exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$work" "$@"
-fi
-if $wine; then
-  "$1" --check "${!#}" || exit  # status 77 (skipped) where this machine cannot run the program
-fi
 if ! command -v strace >/dev/null || ! strace -qq -o /dev/null true 2>/dev/null; then
   echo "strace is missing (tools/setup.sh installs it) or may not trace here: skipped"
   exit 77
 fi
-tool=("$@")
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-
-. "$here/expect.sh"
 
 # The load: every kind of the sample changed, and one appended.
 cp "$here/sample.json" sample.json

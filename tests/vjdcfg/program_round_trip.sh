@@ -7,19 +7,10 @@
 #   program_round_trip.sh WORK-FOLDER COMMAND...   (the native program, or wine-run.sh and the .exe)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-work=$1
-shift
-if [ -z "${DISPLAY:-}" ] && [ "$(basename "$1")" = wine-run.sh ]; then
-  # One display for all the runs below, rather than one started per run.
-  exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$work" "$@"
-fi
-if [ "$(basename "$1")" = wine-run.sh ]; then
-  "$1" --check "${!#}" || exit  # status 77 (skipped) where this machine cannot run the program
-fi
-tool=("$@")
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-
 . "$here/expect.sh"
+in_work_folder "$@"
+shift
+tool=("$@")
 
 cp "$here/sample.json" sample.json
 "${tool[@]}" load 机电配置.cfg sample.json >load.out 2>load.err

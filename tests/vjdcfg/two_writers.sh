@@ -11,23 +11,13 @@
 # RUNNER is how a program runs (wine-run.sh and its options for the Windows programs).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-work=$1
+. "$here/expect.sh"
+in_work_folder "$@"
 shift
 race=${*: -2:1}
 vjdcfg=${*: -1:1}
 runner=("${@:1:$#-2}")
-if [ -z "${DISPLAY:-}" ] && [ ${#runner[@]} -gt 0 ]; then
-  # One display for all the runs below, rather than one started per run.
-  exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$work" "$@"
-fi
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-# A runner that cannot run the programs on this machine says so with status 77 (skipped).
-${runner[@]+"${runner[@]}"} "$vjdcfg" --version >version.out 2>&1
-status=$?
-[ $status -eq 77 ] && { cat version.out; exit 77; }
 rounds=500
-
-. "$here/expect.sh"
 
 # race NAME "WRITER-A ARGS" "WRITER-B ARGS": both at once into NAME.cfg, then the checks.
 race() {
