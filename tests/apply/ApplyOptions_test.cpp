@@ -21,14 +21,11 @@ class ApplyTest : public ::testing::Test {
     host.AddEntity(10, {"电动机", "M1", true, false, {{"M1"}, {"AB"}, {"55KW"}}});
     host.Device(1) = FakeDevice::Motor("Y2-4");
     host.AddEntity(20, {"电缆", "C1", false, false, {{"old0", 0}, {"old1", 1}, {"old2", 0}}});
-    FakeDevice cable;
+    FakeDevice& cable = host.Device(2);
     cable.hasLength = true, cable.length = "200", cable.runCount = "1";
     cable.hasType = true, cable.model = "AB-1", cable.spec = "3×50";
-    host.Device(2) = cable;
     host.AddEntity(30, {"短路点", "d3", false, true, {{"x"}}});
-    FakeDevice point;
-    point.hasCurrent = true, point.current = "980";
-    host.Device(3) = point;
+    host.Device(3).hasCurrent = true, host.Device(3).current = "980";
     host.AddEntity(40, {"馈电开关", "K1", false, false, {{"K1"}}});
     options.bShowCableLabel = 1;
     snapshot = SnapshotOf(options);

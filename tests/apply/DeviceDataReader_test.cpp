@@ -13,14 +13,12 @@ class FakeItems : public IDeviceItemSource {
  public:
   std::map<std::tuple<int, int, int>, std::string> values;  // (id, code, column)
   std::map<std::pair<int, int>, bool> present;              // (id, code)
-  int reads = 0;
 
   void Put(int id, int code, int column, const std::string& value) {
     present[{id, code}] = true;
     values[{id, code, column}] = value;
   }
   bool ReadItem(int id, int code, const int* columns, std::string* out, int count) override {
-    ++reads;
     if (!present.count({id, code})) return false;
     for (int i = 0; i < count; ++i) out[i] = values[{id, code, columns[i]}];
     return true;

@@ -3,14 +3,15 @@
 // category, of "其它" and of a catalogue without entries, and the file itself.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "MemorySymbolLibrary.h"
 #include "SymbolCatalog.h"
+#include "UniqueTempDir.h"
 
 namespace {
 
@@ -35,70 +36,66 @@ SymbolCatalog Parsed(const Strings& lines) {
   return catalog;
 }
 
-TEST(CatalogLines, ExampleGivesTwoCategoriesAndThreeEntries) {
-  SymbolCatalog c =
-      Parsed({"供电辅助制图 符号分类", "开关", "dot 12", "dot 13", "变压器", "dot 40", "line 2"});
-  EXPECT_EQ(c.Categories(), (Strings{"开关", "变压器", "其它"}));
-  ASSERT_EQ(c.Entries().size(), 3u);
-  EXPECT_EQ(c.CategoryOf(c.Entries()[0]), "开关");
-  EXPECT_EQ(c.Entries()[0].nSymbol, 12);
-  EXPECT_EQ(c.CategoryOf(c.Entries()[1]), "开关");
-  EXPECT_EQ(c.Entries()[1].nSymbol, 13);
-  EXPECT_EQ(c.CategoryOf(c.Entries()[2]), "变压器");
-  EXPECT_EQ(c.Entries()[2].nSymbol, 40);
-}
-
-TEST(CatalogLines, FirstLineIsIgnoredWhateverItHolds) {
-  SymbolCatalog category = Parsed({"开关", "dot 1"});
-  EXPECT_EQ(category.Categories(), (Strings{"其它"}));
-  ASSERT_EQ(category.Entries().size(), 1u);
-  EXPECT_EQ(category.CategoryOf(category.Entries()[0]), "");  // before any category line
-  SymbolCatalog symbol = Parsed({"dot 5", "甲"});
-  EXPECT_TRUE(symbol.Entries().empty());
-  EXPECT_EQ(symbol.Categories(), (Strings{"甲", "全部符号"}));
-}
-
-TEST(CatalogLines, KeywordsAreSubstringsAndDotWins) {
-  SymbolCatalog c =
-      Parsed({"h", "组", "fill dot 7", "outline 5", "fill 3", "dotted 9", "spline", "Dot 4"});
-  // "Dot 4" has no lower-case keyword: a category.  "dotted 9" is a symbol line reading "ed 9".
-  EXPECT_EQ(c.Categories(), (Strings{"组", "Dot 4", "其它"}));
-  ASSERT_EQ(c.Entries().size(), 2u);
-  EXPECT_EQ(c.Entries()[0].nSymbol, 7);
-  EXPECT_EQ(c.Entries()[1].nSymbol, 0);
-}
-
-TEST(CatalogLines, KeywordsCountOnlyAtCharacterStarts) {
-  // The second bytes of 興, 發 and 萬 are 'd', 'l' and 'f': with the ASCII letters after them
-  // the bytes spell "dot", "line" and "fill", but no keyword starts inside a character.
-  SymbolCatalog c = Parsed({"h", "興ot", "dot 1", "發ine泵", "dot 2", "萬ill", "dot 3"});
-  EXPECT_EQ(c.Categories(), (Strings{"興ot", "發ine泵", "萬ill", "其它"}));
-  ASSERT_EQ(c.Entries().size(), 3u);
-  EXPECT_EQ(c.CategoryOf(c.Entries()[0]), "興ot");
-  EXPECT_EQ(c.CategoryOf(c.Entries()[1]), "發ine泵");
-  EXPECT_EQ(c.CategoryOf(c.Entries()[2]), "萬ill");
-  EXPECT_EQ(SymbolCatalog::SymbolNumberOf("興ot dot 5"), 5);
-}
-
-TEST(CatalogLines, TrimmingAndEmptyLines) {
-  SymbolCatalog c = Parsed({"h", "  开关 \t\r", "\tdot 3  \r", "", "   ", "dot 4"});
-  EXPECT_EQ(c.Categories(), (Strings{"开关", "", "", "其它"}));
-  ASSERT_EQ(c.Entries().size(), 2u);
-  EXPECT_EQ(c.CategoryOf(c.Entries()[0]), "开关");
-  EXPECT_EQ(c.Entries()[0].nSymbol, 3);
-  EXPECT_EQ(c.CategoryOf(c.Entries()[1]), "");
-  EXPECT_EQ(c.Entries()[1].nSymbol, 4);
-}
-
-TEST(CatalogLines, CrLfFileWithoutFinalNewline) {
-  SymbolCatalog c;
-  c.LoadText("title\r\n开关\r\ndot 8\r\n变压器\r\ndot 9");
-  EXPECT_EQ(c.Categories(), (Strings{"开关", "变压器", "其它"}));
-  ASSERT_EQ(c.Entries().size(), 2u);
-  EXPECT_EQ(c.Entries()[1].nSymbol, 9);
-  c.LoadText("");
-  EXPECT_EQ(c.Categories(), (Strings{"全部符号"}));  // reloading forgets the earlier lines
-  EXPECT_TRUE(c.Entries().empty());
+// Whole catalogues, read one after the other into the same catalogue (a reload forgets the
+// earlier lines): the categories, and each entry's category and symbol number.
+TEST(CatalogLines, CategoriesAndEntriesOfEachText) {
+  using Entries = std::vector<std::pair<std::string, int>>;
+  const struct {
+    std::string text;
+    Strings categories;
+    Entries entries;
+  } kCases[] = {
+      {"供电辅助制图 符号分类\n开关\ndot 12\ndot 13\n变压器\ndot 40\nline 2\n",
+       {"开关", "变压器", "其它"},
+       {{"开关", 12}, {"开关", 13}, {"变压器", 40}}},
+      // The first line is ignored whatever it holds; a symbol before any category line.
+      {"开关\ndot 1\n", {"其它"}, {{"", 1}}},
+      {"dot 5\n甲\n", {"甲", "全部符号"}, {}},
+      // Keywords are substrings and "dot" wins; "Dot 4" has no lower-case keyword: a category.
+      // "dotted 9" is a symbol line reading "ed 9".
+      {"h\n组\nfill dot 7\noutline 5\nfill 3\ndotted 9\nspline\nDot 4\n",
+       {"组", "Dot 4", "其它"},
+       {{"组", 7}, {"组", 0}}},
+      // The second bytes of 興, 發 and 萬 are 'd', 'l' and 'f': with the ASCII letters after them
+      // the bytes spell "dot", "line" and "fill", but no keyword starts inside a character.
+      {"h\n興ot\ndot 1\n發ine泵\ndot 2\n萬ill\ndot 3\n",
+       {"興ot", "發ine泵", "萬ill", "其它"},
+       {{"興ot", 1}, {"發ine泵", 2}, {"萬ill", 3}}},
+      // Lines are trimmed; empty lines are categories without a name.
+      {"h\n  开关 \t\r\n\tdot 3  \r\n\n   \ndot 4\n",
+       {"开关", "", "", "其它"},
+       {{"开关", 3}, {"", 4}}},
+      {"title\r\n开关\r\ndot 8\r\n变压器\r\ndot 9",
+       {"开关", "变压器", "其它"},
+       {{"开关", 8}, {"变压器", 9}}},
+      {"", {"全部符号"}, {}},
+      // A symbol line's number is read where the line lies in the text: it ends with its line,
+      // at a zero byte, and after nine digits only where the digits end.
+      {"title\ndot 12\n34\n", {"34", "其它"}, {{"", 12}}},
+      {"title\ndot \n5\n", {"5", "其它"}, {{"", 0}}},
+      {"title\ndot 7", {"其它"}, {{"", 7}}},  // no line break at the end
+      {std::string("title\ndot 1\0"
+                   "23\n",
+                   15),
+       {"其它"},
+       {{"", 1}}},
+      {std::string("title\n开关\0dot 5\ndot 6\n", 23), {"开关", "其它"}, {{"开关", 6}}},
+      {"title\ndot 123456789\ndot 1234567890\ndot 000000000123\n",
+       {"其它"},
+       {{"", 123456789}, {"", 1234567890}, {"", 123}}},
+      {"title\ndot 99999999999\ndot  -42\ndot +8x\n",
+       {"其它"},
+       {{"", 2147483647}, {"", -42}, {"", 8}}},
+  };
+  SymbolCatalog catalog;
+  for (size_t k = 0; k < std::size(kCases); ++k) {
+    catalog.LoadText(kCases[k].text);
+    Entries entries;
+    for (const CatalogEntry& e : catalog.Entries())
+      entries.push_back({catalog.CategoryOf(e), e.nSymbol});
+    EXPECT_EQ(catalog.Categories(), kCases[k].categories) << "case " << k << ": " << kCases[k].text;
+    EXPECT_EQ(entries, kCases[k].entries) << "case " << k << ": " << kCases[k].text;
+  }
 }
 
 TEST(CatalogNumber, ReadFromTheFourthCharacterWithAtoiRules) {
@@ -112,39 +109,9 @@ TEST(CatalogNumber, ReadFromTheFourthCharacterWithAtoiRules) {
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("dot1"), 0);
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("fill dot 7"), 7);
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("a dot 5 dot 6"), 5);  // the first "dot"
+  EXPECT_EQ(SymbolCatalog::SymbolNumberOf("興ot dot 5"), 5);     // not inside a character
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("dot 99999999999999999999"), 2147483647);
   EXPECT_EQ(SymbolCatalog::SymbolNumberOf("dot -99999999999999999999"), -2147483647 - 1);
-}
-
-// A symbol line's number is read where the line lies in the catalogue's text: it ends with its
-// line, at a zero byte, and after nine digits only where the digits end.
-TEST(CatalogNumber, ReadInPlaceEndsWithItsLine) {
-  struct Case {
-    std::string text;  // after the title line
-    std::vector<int> symbols;
-    Strings categories;
-  };
-  const Case cases[] = {
-      {"dot 12\n34\n", {12}, {"34", "其它"}},
-      {"dot \n5\n", {0}, {"5", "其它"}},
-      {"dot 7", {7}, {"其它"}},  // no line break at the end
-      {std::string("dot 1\0"
-                   "23\n",
-                   9),
-       {1},
-       {"其它"}},
-      {std::string("开关\0dot 5\ndot 6\n", 17), {6}, {"开关", "其它"}},
-      {"dot 123456789\ndot 1234567890\ndot 000000000123\n", {123456789, 1234567890, 123}, {"其它"}},
-      {"dot 99999999999\ndot  -42\ndot +8x\n", {2147483647, -42, 8}, {"其它"}},
-  };
-  for (const Case& c : cases) {
-    SymbolCatalog catalog;
-    catalog.LoadText("title\n" + c.text);
-    std::vector<int> symbols;
-    for (const CatalogEntry& entry : catalog.Entries()) symbols.push_back(entry.nSymbol);
-    EXPECT_EQ(symbols, c.symbols) << c.text;
-    EXPECT_EQ(catalog.Categories(), c.categories) << c.text;
-  }
 }
 
 // Whole catalogues of random lines, half of them beginning as the usual "dot" and a number,
@@ -258,43 +225,27 @@ TEST(CatalogLists, FiveThousandLinesAndSymbols) {
   EXPECT_EQ(listed, 4950u);
 }
 
-class CatalogFile : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = std::filesystem::temp_directory_path() / ("vjd-catalog-" + std::string(test->name()));
-    std::filesystem::remove_all(m_dir);
-    std::filesystem::create_directories(m_dir);
-    m_path = (m_dir / "EdaSymbol.cls").string();
+// The file: read when it is there; missing, or a folder in its place, it gives all symbols and
+// forgets what was loaded before.
+TEST(CatalogFile, ReadMissingOrUnreadable) {
+  const std::filesystem::path dir = MakeUniqueTempDir("vjd-catalog-");
+  std::ofstream(dir / "read.cls", std::ios::binary) << "头\n开关\ndot 12\n";
+  std::filesystem::create_directory(dir / "folder.cls");  // exists, but is no file to read
+  const struct {
+    const char* file;
+    SymbolCatalog::LoadResult result;
+    Strings categories;
+  } kCases[] = {{"read.cls", SymbolCatalog::Loaded, {"开关", "其它"}},
+                {"missing.cls", SymbolCatalog::Missing, {"全部符号"}},
+                {"folder.cls", SymbolCatalog::Unreadable, {"全部符号"}}};
+  for (const auto& c : kCases) {
+    SymbolCatalog catalog;
+    catalog.LoadText("h\n甲\ndot 1\n");
+    EXPECT_EQ(catalog.LoadFile((dir / c.file).string()), c.result) << c.file;
+    EXPECT_EQ(catalog.Categories(), c.categories) << c.file;
+    EXPECT_EQ(catalog.Entries().size(), c.result == SymbolCatalog::Loaded ? 1u : 0u) << c.file;
   }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  std::filesystem::path m_dir;
-  std::string m_path;
-};
-
-TEST_F(CatalogFile, ReadsAnExistingFile) {
-  FILE* f = std::fopen(m_path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  std::fputs("头\n开关\ndot 12\n", f);
-  std::fclose(f);
-  SymbolCatalog c;
-  EXPECT_EQ(c.LoadFile(m_path), SymbolCatalog::Loaded);
-  EXPECT_EQ(c.Categories(), (Strings{"开关", "其它"}));
-}
-
-TEST_F(CatalogFile, MissingFileGivesAllSymbols) {
-  SymbolCatalog c;
-  c.LoadText("h\n甲\ndot 1\n");
-  EXPECT_EQ(c.LoadFile(m_path), SymbolCatalog::Missing);
-  EXPECT_EQ(c.Categories(), (Strings{"全部符号"}));
-  EXPECT_TRUE(c.Entries().empty());
-}
-
-TEST_F(CatalogFile, FileThatCannotBeReadIsHandledAsMissing) {
-  ASSERT_TRUE(std::filesystem::create_directory(m_path));  // exists, but is no file to read
-  SymbolCatalog c;
-  EXPECT_EQ(c.LoadFile(m_path), SymbolCatalog::Unreadable);
-  EXPECT_EQ(c.Categories(), (Strings{"全部符号"}));
+  std::filesystem::remove_all(dir);
 }
 
 TEST(CatalogPath, UnderTheHostDirectory) {

@@ -47,21 +47,33 @@ TEST_F(LaunchTest, SuccessfulLaunchCallsTheMapInOrderThenStartsTheCommand) {
   EXPECT_NE(nullptr, rig.windows.Newest()) << "the start opened the window";
 }
 
-// A refused launch returns 0, changes nothing in the map, holds no command state and opens
-// nothing; the host's answers are asked no further than needed.
+// A refused launch returns 0, leaves the map's command as it was, holds no command state and
+// opens nothing; the host's answers are asked no further than needed.  The map may also refuse
+// SetCurrentCommand, accept it and keep another command current, or accept it and not say
+// afterwards which command is current: then the previous one is put back.
 TEST(Launch, RefusedLaunchesChangeNothing) {
   const struct {
     const char* why;
     void (*arrange)(FakeMap&);
     int current;
     bool asksBlocked;
+    int prepared, asked;  // PrepareCommand and GetCurrentCommand calls
+    bool sets, putBack;   // SetCurrentCommand called; with 3,2 after it
   } cases[] = {
       {"the host cannot start a command", [](FakeMap& m) { m.canStartCommand = false; }, kOther,
-       false},
-      {"the host blocks this command", [](FakeMap& m) { m.blockedCommands = {77}; }, kOther, true},
-      {"this command is current already", [](FakeMap& m) { m.currentCommand = 77; }, 77, true},
+       false, 0, 1, false, false},
+      {"the host blocks this command", [](FakeMap& m) { m.blockedCommands = {77}; }, kOther, true,
+       0, 1, false, false},
+      {"this command is current already", [](FakeMap& m) { m.currentCommand = 77; }, 77, true, 0, 1,
+       false, false},
       {"the host hands out no command state", [](FakeMap& m) { m.noCommandState = true; }, kOther,
-       false},
+       false, 0, 1, false, false},
+      {"kept another command", [](FakeMap& m) { m.keepCurrentCommand = true; }, kOther, true, 1, 2,
+       true, false},
+      {"refused the call", [](FakeMap& m) { m.failSetCurrentCommand = true; }, kOther, true, 1, 1,
+       false, false},
+      {"cannot say afterwards", [](FakeMap& m) { m.silentAfterSet = true; }, kOther, true, 1, 2,
+       true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.why);
@@ -73,10 +85,14 @@ TEST(Launch, RefusedLaunchesChangeNothing) {
     EXPECT_EQ(2, rig.map.commandState);
     EXPECT_EQ(0, rig.map.action);
     EXPECT_TRUE(rig.map.prompts.empty());
-    EXPECT_EQ(0, rig.map.prepareCalls);
+    EXPECT_EQ(c.prepared, rig.map.prepareCalls);
+    EXPECT_EQ(c.prepared == 1, rig.log.Has("CommandState.PrepareCommand("));
     EXPECT_EQ(c.asksBlocked, rig.log.Has("CommandState.IsCommandBlocked(77)"));
-    for (const char* untouched : {"Map.SetPrompt(", "Map.SetCurrentCommand(", "Map.Action(",
-                                  "CommandState.PrepareCommand(", "Map.Selection(", "IntArray."})
+    EXPECT_EQ(c.asked, rig.log.Count("Map.GetCurrentCommand()"))
+        << "asked again only after the map took the call";
+    EXPECT_EQ(c.sets, rig.log.Has("Map.SetCurrentCommand("));
+    EXPECT_EQ(c.putBack, rig.log.Has("Map.SetCurrentCommand(3,2)")) << "put back";
+    for (const char* untouched : {"Map.SetPrompt(", "Map.Action(", "Map.Selection(", "IntArray."})
       EXPECT_FALSE(rig.log.Has(untouched)) << untouched;
     EXPECT_EQ(0, rig.map.objectsHeld);
     EXPECT_EQ(nullptr, rig.windows.Newest());
@@ -91,36 +107,6 @@ TEST_F(LaunchTest, RefusedWithoutAMapAndNoMessageActs) {
   rig.MouseStatus(19, 0, 2);
   EXPECT_EQ(nullptr, rig.windows.Newest()) << "no configuration window opens without a map";
   EXPECT_TRUE(rig.log.Lines().empty());
-}
-
-// The map refuses SetCurrentCommand, accepts it and keeps another command current, or accepts it
-// and cannot say afterwards which command is current: then the previous one is put back.
-TEST(Launch, NotLaunchedWhenTheMapDoesNotMakeItTheCurrentCommand) {
-  const struct {
-    const char* why;
-    bool keeps, refuses, silent;
-    int asked;  // GetCurrentCommand calls
-  } cases[] = {{"kept another command", true, false, false, 2},
-               {"refused the call", false, true, false, 1},
-               {"cannot say afterwards", false, false, true, 2}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.why);
-    CommandRig rig;
-    Prepare(rig);
-    rig.map.keepCurrentCommand = c.keeps;
-    rig.map.failSetCurrentCommand = c.refuses;
-    rig.map.silentAfterSet = c.silent;
-    EXPECT_EQ(0, rig.LaunchCommand());
-    EXPECT_EQ(kOther, rig.map.currentCommand);
-    EXPECT_EQ(2, rig.map.commandState);
-    EXPECT_EQ(c.asked, rig.log.Count("Map.GetCurrentCommand()"))
-        << "asked again only after the map took the call";
-    EXPECT_EQ(c.silent, rig.log.Has("Map.SetCurrentCommand(3,2)")) << "put back";
-    EXPECT_FALSE(rig.log.Has("Map.SetPrompt("));
-    EXPECT_FALSE(rig.log.Has("Map.Action("));
-    EXPECT_FALSE(rig.log.Has("Map.Selection(")) << "the start message was not sent";
-    EXPECT_EQ(0, rig.map.objectsHeld);
-  }
 }
 
 TEST_F(LaunchTest, MouseStatusActsOnlyWhileTheMapReportsTheCommandsId) {

@@ -100,12 +100,8 @@ std::vector<WalkAction> DecodeWalk(const std::uint8_t* data, std::size_t size) {
   std::vector<WalkAction> actions;
   for (std::size_t at = 0; at < size; at += 4) {
     auto byte = [&](std::size_t k) { return at + k < size ? data[at + k] : std::uint8_t{0}; };
-    WalkAction a;
-    a.op = static_cast<WalkAction::Op>(byte(0) % WalkAction::kOpCount);
-    a.row = byte(1);
-    a.column = byte(2);
-    a.value = byte(3);
-    actions.push_back(a);
+    actions.push_back(
+        {static_cast<WalkAction::Op>(byte(0) % WalkAction::kOpCount), byte(1), byte(2), byte(3)});
   }
   return actions;
 }
@@ -445,9 +441,7 @@ void ModelWalk::Open() {
   DisplayOptions options;
   m_rig.model->Open(options);
   m_categories = m_rig.model->ReadCatalog(m_strCatalogue);
-  m_rows.clear();
-  m_strShown.clear();
-  m_bDirty = false;
+  ShowNoKind();
   m_bGridEnabled = true;
   ChooseCategory(m_categories.front());
 }

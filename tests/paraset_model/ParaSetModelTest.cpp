@@ -1,13 +1,10 @@
 // What the configuration window decides, over fakes: which record is stored when and under which
 // name, what the grid rows and the preview labels show, what reaches the file at once, the
 // modal choices of a click, and what the command is told.
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <random>
 
 #include <gtest/gtest.h>
 
@@ -34,8 +31,7 @@ class ModelTest : public ::testing::Test, protected ModelRig {
 // ---- The catalogue and the symbol lists ------------------------------------------------------
 
 TEST_F(ModelTest, TheCatalogueGivesTheCategoriesAndTheirSymbols) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                    ("vjd-catalogue-" + std::to_string(std::random_device{}()));
+  const std::filesystem::path dir = MakeUniqueTempDir("vjd-catalogue-");
   std::filesystem::create_directories(dir / "unreadable");
   const struct {
     const char* text;  // the file's text; nullptr: no file; "": a folder in its place
@@ -57,10 +53,7 @@ TEST_F(ModelTest, TheCatalogueGivesTheCategoriesAndTheirSymbols) {
     SCOPED_TRACE(k);
     std::filesystem::path path = dir / ("catalogue" + std::to_string(k));
     if (kCases[k].text && *kCases[k].text) {
-      FILE* f = std::fopen(path.string().c_str(), "wb");
-      ASSERT_NE(f, nullptr);
-      std::fputs(kCases[k].text, f);
-      std::fclose(f);
+      std::ofstream(path, std::ios::binary) << kCases[k].text;
     } else if (kCases[k].text) {
       path = dir / "unreadable";
     }

@@ -57,63 +57,41 @@ void PostClick(HWND hDlg, int id) {
   ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
-struct Outcome {
-  INT_PTR result;
-  int position;
-  std::string name;
-  std::vector<int> checkedAtOpen;
-};
-
-Outcome RunWindow(int preset, int clickId, int closeId) {
-  ScriptedDlg dlg;
-  dlg.m_nPosition = preset;
-  dlg.script = [=](HWND hDlg) {
-    if (clickId) PostClick(hDlg, clickId);
-    PostClick(hDlg, closeId);
-  };
-  INT_PTR result = dlg.DoModal();
-  return {result, dlg.m_nPosition, std::string(dlg.m_strPosition), dlg.checkedAtOpen};
-}
-
 // Which code checks which button, and what a checked button gives, is decided natively; here
-// the window's radio group carries it both ways: the code's button checked on opening, a click
-// read back on OK (code 22 stands behind the push buttons, the frame and the picture).
-TEST(PositionWindow, OpeningWith12ChecksItsButtonAndOkAfterAClickGivesTheClickedCode) {
-  Outcome o = RunWindow(12, IDC_POSITION_22, IDOK);
-  EXPECT_EQ(o.result, IDOK);
-  EXPECT_EQ(o.checkedAtOpen, std::vector<int>{12});
-  EXPECT_EQ(o.position, 22);
-  EXPECT_EQ(o.name, "中上二");
-}
-
-TEST(PositionWindow, CancelReturnsNothing) {
-  Outcome o = RunWindow(5, IDC_POSITION_22, IDCANCEL);
-  EXPECT_EQ(o.result, IDCANCEL);
-  EXPECT_EQ(o.checkedAtOpen, std::vector<int>{5});
-  EXPECT_EQ(o.position, 5);
-  EXPECT_EQ(o.name, "");
-}
-
-// From the keyboard: the window opens on the checked button, the arrows move the check along the
-// buttons' rows and columns as they stand, Enter chooses and Escape cancels.
-TEST(PositionWindow, ArrowKeysMoveAmongTheButtonsAndEnterChooses) {
+// the window's radio group carries it both ways.  It opens on the code's button, checked and
+// focused; then a button is clicked and OK or cancel (code 22 stands behind the push buttons, the
+// frame and the picture), or keys are typed: the arrows move the check along the buttons' rows
+// and columns as they stand, Enter chooses and Escape cancels.
+TEST(PositionWindow, OpensOnItsCodeAndGivesWhatWasClickedOrTyped) {
   const struct {
-    int preset;
+    int preset, clickId, closeId;
     std::vector<WORD> keys;
     INT_PTR result;
+    std::vector<int> checkedAtOpen;
     int focusedAtOpen, position;
     const char* name;
   } runs[] = {
-      {12, {VK_UP, VK_RIGHT, VK_RETURN}, IDOK, 12, 2, "右下"},  // below the picture, then right
-      {-1, {VK_DOWN, VK_RETURN}, IDOK, -1, 0, "右上"},          // from none: the first button
-      {5, {VK_LEFT, VK_ESCAPE}, IDCANCEL, 5, 5, ""},
+      {12, IDC_POSITION_22, IDOK, {}, IDOK, {12}, 12, 22, "中上二"},
+      {5, IDC_POSITION_22, IDCANCEL, {}, IDCANCEL, {5}, 5, 5, ""},
+      // Below the picture, then right.
+      {12, 0, 0, {VK_UP, VK_RIGHT, VK_RETURN}, IDOK, {12}, 12, 2, "右下"},
+      {-1, 0, 0, {VK_DOWN, VK_RETURN}, IDOK, {}, -1, 0, "右上"},  // from none: the first button
+      {5, 0, 0, {VK_LEFT, VK_ESCAPE}, IDCANCEL, {5}, 5, 5, ""},
   };
-  for (const auto& run : runs) {
-    SCOPED_TRACE(run.preset);
+  for (size_t k = 0; k < std::size(runs); ++k) {
+    const auto& run = runs[k];
+    SCOPED_TRACE(::testing::Message() << "run " << k << ", preset " << run.preset);
     ScriptedDlg dlg;
     dlg.m_nPosition = run.preset;
     dlg.keys = run.keys;
+    if (run.closeId) {
+      dlg.script = [&run](HWND hDlg) {
+        PostClick(hDlg, run.clickId);
+        PostClick(hDlg, run.closeId);
+      };
+    }
     EXPECT_EQ(dlg.DoModal(), run.result);
+    EXPECT_EQ(dlg.checkedAtOpen, run.checkedAtOpen);
     EXPECT_EQ(dlg.focusedAtOpen, run.focusedAtOpen);
     EXPECT_EQ(dlg.m_nPosition, run.position);
     EXPECT_EQ(std::string(dlg.m_strPosition), run.name);

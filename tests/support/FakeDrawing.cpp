@@ -28,10 +28,4 @@ void FakeDrawing::GetCableType(int id, std::string& model, std::string& spec) {
   spec = d.spec;
 }
 
-bool FakeDrawing::HasKindConfiguration(const std::string& kind) {
-  for (const std::string& stored : storedKinds)
-    if (stored == kind) return true;
-  return false;
-}
-
 }  // namespace vjd::testing

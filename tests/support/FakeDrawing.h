@@ -5,6 +5,7 @@
 // handles and ids are small non-negative numbers: they index its tables, which grow to them.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -98,7 +99,9 @@ class FakeDrawing : public annotation::ILabelHost {
   void SetShowNameOnDraw(int v) override { m_settings[7] = v; }
   bool IsMotorSymbol(int h) override { return Entity(h).motor; }
   bool IsShortCircuitPoint(int h) override { return Entity(h).shortPoint; }
-  bool HasKindConfiguration(const std::string& kind) override;
+  bool HasKindConfiguration(const std::string& kind) override {
+    return std::find(storedKinds.begin(), storedKinds.end(), kind) != storedKinds.end();
+  }
   int GetDefaultLabelVisible() override { return defaultVisible; }
   int AnnotateEntity(int, const std::string&, int* handle, const std::vector<std::string>* texts,
                      int) override {

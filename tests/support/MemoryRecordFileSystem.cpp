@@ -110,11 +110,7 @@ class MemoryRecordFileSystem::File : public IRecordFile {
     const bool free =
         kind == RecordFileLock::kShared ? !state.exclusive : !state.exclusive && state.shared == 0;
     if (fs_.Fails(fs_.faults.busyLocks) || !free) return LockResult::kBusy;
-    if (kind == RecordFileLock::kShared) {
-      ++state.shared;
-    } else {
-      state.exclusive = true;
-    }
+    state.Take(kind);
     locked_ = true;
     kind_ = kind;
     return LockResult::kHeld;
@@ -124,13 +120,7 @@ class MemoryRecordFileSystem::File : public IRecordFile {
   bool Watched() const { return fs_.record_size_ != 0 && path_ == fs_.record_path_; }
 
   void Unlock() {
-    if (!locked_) return;
-    LockState& state = fs_.locks_[path_];
-    if (kind_ == RecordFileLock::kShared) {
-      --state.shared;
-    } else {
-      state.exclusive = false;
-    }
+    if (locked_) fs_.locks_[path_].Drop(kind_);
     locked_ = false;
   }
 
@@ -193,13 +183,6 @@ void MemoryRecordFileSystem::Put(const std::string& path, std::string bytes) {
   named_.insert(path);
 }
 
-void MemoryRecordFileSystem::Erase(const std::string& path) {
-  files_.erase(path);
-  synced_.erase(path);
-  named_.erase(path);
-  pending_.erase(path);
-}
-
 void MemoryRecordFileSystem::Apply(std::string& bytes, const Pending& change) {
   if (change.truncate) {
     bytes.resize(change.at);
@@ -214,14 +197,7 @@ void MemoryRecordFileSystem::Restart(bool power_cut, unsigned seed) {
   faults.crashAfterWrites = -1;
   // The locks of programs that are gone go with them; another program's (Hold) stay.
   locks_.clear();
-  for (const auto& held : held_) {
-    LockState& state = locks_[held.first];
-    if (held.second == RecordFileLock::kShared) {
-      ++state.shared;
-    } else {
-      state.exclusive = true;
-    }
-  }
+  for (const auto& held : held_) locks_[held.first].Take(held.second);
   if (!power_cut) return;
   files_.clear();
   std::mt19937 kept(seed);
@@ -254,35 +230,15 @@ std::vector<std::string> MemoryRecordFileSystem::Paths() const {
 
 void MemoryRecordFileSystem::Hold(const std::string& path, RecordFileLock kind) {
   Release(path);
-  LockState& state = locks_[path];
-  if (kind == RecordFileLock::kShared) {
-    ++state.shared;
-  } else {
-    state.exclusive = true;
-  }
+  locks_[path].Take(kind);
   held_[path] = kind;
 }
 
 void MemoryRecordFileSystem::Release(const std::string& path) {
   auto it = held_.find(path);
   if (it == held_.end()) return;
-  LockState& state = locks_[path];
-  if (it->second == RecordFileLock::kShared) {
-    --state.shared;
-  } else {
-    state.exclusive = false;
-  }
+  locks_[path].Drop(it->second);
   held_.erase(it);
-}
-
-int MemoryRecordFileSystem::SharedHolders(const std::string& path) const {
-  auto it = locks_.find(path);
-  return it == locks_.end() ? 0 : it->second.shared;
-}
-
-bool MemoryRecordFileSystem::ExclusivelyHeld(const std::string& path) const {
-  auto it = locks_.find(path);
-  return it != locks_.end() && it->second.exclusive;
 }
 
 bool MemoryRecordFileSystem::Fails(int& count) {

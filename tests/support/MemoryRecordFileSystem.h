@@ -91,7 +91,6 @@ class MemoryRecordFileSystem : public annotation::IRecordFileSystem {
   const std::string& Contents(const std::string& path) const;  // empty for a missing file
   // A file as if it had been there long before: on the disk too.
   void Put(const std::string& path, std::string bytes);
-  void Erase(const std::string& path);
   std::vector<std::string> Paths() const;
 
   // The program that crashed (or any program) is gone: its locks with it, and the crash switch
@@ -103,9 +102,6 @@ class MemoryRecordFileSystem : public annotation::IRecordFileSystem {
   // Another program's lock on `path`, held until Release (or until the fake is destroyed).
   void Hold(const std::string& path, RecordFileLock kind);
   void Release(const std::string& path);
-  // Locks held now on `path`, by files still open or by Hold.
-  int SharedHolders(const std::string& path) const;
-  bool ExclusivelyHeld(const std::string& path) const;
   int OpenFiles() const { return open_files_; }
 
   // Accesses of the file at `path` that stray from whole records of `size` bytes (a read or
@@ -127,6 +123,12 @@ class MemoryRecordFileSystem : public annotation::IRecordFileSystem {
   struct LockState {
     int shared = 0;
     bool exclusive = false;
+    void Take(RecordFileLock kind) {
+      kind == RecordFileLock::kShared ? ++shared : exclusive = true;
+    }
+    void Drop(RecordFileLock kind) {
+      kind == RecordFileLock::kShared ? --shared : exclusive = false;
+    }
   };
   // A change not yet synced: bytes written at `at`, or the file cut to `at` bytes.
   struct Pending {
