@@ -88,19 +88,29 @@ void CGridButtonBar::OnDeleteRow(int row) {
 }
 
 void CGridButtonBar::PreSubclassWindow() {
-  CreateToolTips();
   RECT client = {};
   GetClientRect(&client);
   Layout(client.right, client.bottom);
 }
 
-void CGridButtonBar::CreateToolTips() {
-  if (m_toolTip.m_hWnd || !m_toolTip.Create(this)) return;
-  for (int i = 0; i < kButtonCount; ++i) {
-    const RECT button = GetButtonRect(i);
-    m_toolTip.AddTool(this, LPSTR_TEXTCALLBACKA, &button, static_cast<UINT_PTR>(i + 1));
+void CGridButtonBar::RelayToToolTips(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!m_toolTip.m_hWnd) {
+    if (message != WM_MOUSEMOVE || !m_toolTip.Create(this)) return;
+    for (int i = 0; i < kButtonCount; ++i) {
+      const RECT button = GetButtonRect(i);
+      m_toolTip.AddTool(this, LPSTR_TEXTCALLBACKA, &button, static_cast<UINT_PTR>(i + 1), 0);
+    }
+    m_toolTip.Activate(TRUE);
   }
-  m_toolTip.Activate(TRUE);
+  MSG msg = {};
+  msg.hwnd = m_hWnd;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  msg.time = static_cast<DWORD>(::GetMessageTime());
+  const DWORD at = ::GetMessagePos();
+  msg.pt = POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  m_toolTip.RelayEvent(&msg);
 }
 
 void CGridButtonBar::DestroyToolTips() {
@@ -118,10 +128,6 @@ void CGridButtonBar::Layout(int width, int height) {
 
 BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   switch (message) {
-    case WM_CREATE:
-      *pResult = Default();
-      CreateToolTips();
-      return TRUE;
     case WM_SIZE:
       Layout(LOWORD(lParam), HIWORD(lParam));
       return FALSE;
@@ -149,6 +155,7 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       *pResult = NFR_ANSI;
       return TRUE;
     case WM_MOUSEMOVE:
+      RelayToToolTips(message, wParam, lParam);
       OnMouseMove(PointOf(lParam));
       return TRUE;
     case WM_NCMOUSEMOVE: {
@@ -161,9 +168,11 @@ BOOL CGridButtonBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      RelayToToolTips(message, wParam, lParam);
       OnLButtonDown(PointOf(lParam));
       return TRUE;
     case WM_LBUTTONUP:
+      RelayToToolTips(message, wParam, lParam);
       OnLButtonUp(PointOf(lParam));
       return TRUE;
     case WM_CAPTURECHANGED:  // capture taken away: the press is over

@@ -51,7 +51,7 @@ class CGridButtonBar : public CWnd {
   BOOL IsPressed() const { return m_buttons.Pressed(); }
   RECT GetButtonRect(int button) const;
   HBITMAP GetStripImage() const { return m_hStrip; }
-  HWND GetToolTip() const { return m_toolTip.m_hWnd; }
+  HWND GetToolTip() const { return m_toolTip.m_hWnd; }  // null until the pointer first came
 
  protected:
   void PreSubclassWindow() override;
@@ -59,7 +59,11 @@ class CGridButtonBar : public CWnd {
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
  private:
-  void CreateToolTips();
+  // The tooltips see the bar's mouse messages through here, not through a subclass of the bar:
+  // a subclass put in before ours would never be called, as the bar answers the mouse itself.
+  // They are made at the pointer's first move over the bar, not with it: a window of their own
+  // at every opening, for a pointer that may never come.
+  void RelayToToolTips(UINT message, WPARAM wParam, LPARAM lParam);
   void Layout(int width, int height);
   void OnPaint();
   void Paint(HDC hdc);  // the whole client area, composed off-screen
@@ -72,5 +76,5 @@ class CGridButtonBar : public CWnd {
   CGridListCtrl* m_pGrid;  // not owned
   HBITMAP m_hStrip;        // owned; null when the image could not be loaded
   CGridBarButtons m_buttons;
-  CToolTipCtrl m_toolTip;  // owned, one tool per button (ids 1 to 4)
+  CToolTipCtrl m_toolTip;  // owned, one tool per button (ids 1 to 4); none before a first move
 };

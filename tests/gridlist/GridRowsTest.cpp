@@ -38,10 +38,28 @@ TEST_F(GridBarTest, ButtonsShowHoverAndPressAndNameThemselvesInTooltips) {
     return bar.At(button.left, button.top);
   };
   EXPECT_EQ(corner(), ::GetSysColor(COLOR_BTNFACE));  // the strip's grey follows the system
+  EXPECT_EQ(dlg->m_bar.GetToolTip(), nullptr);        // no tooltip window before the pointer came
+  // A tooltip's delays follow the double-click time, which these tests keep at 1 ms; the usual
+  // 500 ms shows the tip after half a second and keeps it five.
+  ::SetDoubleClickTime(500);
+  struct Restore {
+    ~Restore() { ::SetDoubleClickTime(1); }
+  } restore;
   MouseMove(Bar(), Center(button));
   Pump();
   EXPECT_EQ(dlg->m_bar.GetHotButton(), 2);
   EXPECT_EQ(corner(), ::GetSysColor(COLOR_BTNHIGHLIGHT));  // raised
+
+  const HWND tip = dlg->m_bar.GetToolTip();  // the pointer rests: the button's tooltip comes up
+  ASSERT_NE(tip, nullptr);
+  for (DWORD start = ::GetTickCount(); !::IsWindowVisible(tip) && ::GetTickCount() - start < 5000;)
+    Pump();
+  EXPECT_TRUE(::IsWindowVisible(tip));
+  TTTOOLINFOA current = {};
+  current.cbSize = sizeof current;
+  ASSERT_TRUE(::SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&current)));
+  EXPECT_EQ(current.uId, 3u);
+
   MouseDown(Bar(), Center(button));
   Pump();
   EXPECT_EQ(corner(), ::GetSysColor(COLOR_BTNSHADOW));  // sunken
@@ -59,8 +77,7 @@ TEST_F(GridBarTest, ButtonsShowHoverAndPressAndNameThemselvesInTooltips) {
   tool.hwnd = Bar();
   tool.uId = 2;
   tool.lpszText = text;
-  ::SendMessageA(dlg->m_bar.GetToolTip(), TTM_GETTEXTA, sizeof text,
-                 reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
   EXPECT_STREQ(text, "删除标注");
 }
 

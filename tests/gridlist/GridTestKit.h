@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// Handles every message until the queue stays empty for `quietMs`.
+// Handles every message until no message but a timer's came for `quietMs`.
 void Pump(int quietMs = 40);
 
 // Mouse input at a point in hwnd's client coordinates.
