@@ -31,9 +31,8 @@ class CDibCapture {
   ~CDibCapture();
   COLORREF At(int x, int y) const;  // as a COLORREF (0x00BBGGRR)
   int CountColor(const RECT& area, COLORREF color) const;
-  bool SaveBmp(const std::string& path) const;
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
+  // As a PNG file of stored (uncompressed) deflate blocks.
+  bool SavePng(const std::string& path) const;
 
  private:
   int m_width, m_height;

@@ -5,7 +5,6 @@
 #include "GridTestKit.h"
 #include "KernelSetup.h"
 #include "ParaSetHarness.h"
-#include "PngWriter.h"
 
 namespace {
 
@@ -202,7 +201,7 @@ TEST_F(TypingTest, ACategoryWithoutSymbolsLeavesAnEmptyGridThatTakesNoInput) {
   EXPECT_FALSE(Enabled(IDC_GRID) || Enabled(IDC_GRID_BUTTONBAR));
   ClickBarButton(0);  // "new row" takes no click: the grid stays empty
   EXPECT_EQ(Rows(), 0);
-  EXPECT_TRUE(SaveWindowPng(m_hDlg, "paraset-empty-category.png"));
+  EXPECT_TRUE(CDibCapture(m_hDlg, true).SavePng("paraset-empty-category.png"));
   choose(0);
   EXPECT_TRUE(Enabled(IDC_GRID) && Enabled(IDC_GRID_BUTTONBAR));
   EXPECT_EQ(Row(0)[1], "型号");  // stored when the category was chosen
