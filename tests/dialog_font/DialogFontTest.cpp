@@ -87,17 +87,18 @@ double Real(FIXED f) {
   return f.value + f.fract / 65536.0;
 }
 
-// The glyph's outline as the font hints it at this size (GGO_NATIVE: never a bitmap strike),
-// flattened to polygons in pixels, y downwards from the baseline.
+// The glyph's outline as the font hints it at this size (an outline, never a bitmap strike; its
+// curves as cubic Béziers whatever the font's own are), flattened to polygons in pixels, y
+// downwards from the baseline.
 bool OutlinePolygons(HDC dc, wchar_t ch, std::vector<std::vector<POINT>>& polygons, int scale,
                      int originX, int originY) {
   GLYPHMETRICS metrics;
   const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-  const DWORD size = ::GetGlyphOutlineW(dc, ch, GGO_NATIVE, &metrics, 0, nullptr, &identity);
+  const DWORD size = ::GetGlyphOutlineW(dc, ch, GGO_BEZIER, &metrics, 0, nullptr, &identity);
   if (size == GDI_ERROR) return false;
   std::vector<char> buffer(size);
   if (size &&
-      ::GetGlyphOutlineW(dc, ch, GGO_NATIVE, &metrics, size, buffer.data(), &identity) == GDI_ERROR)
+      ::GetGlyphOutlineW(dc, ch, GGO_BEZIER, &metrics, size, buffer.data(), &identity) == GDI_ERROR)
     return false;
   auto point = [&](double x, double y) {
     return POINT{static_cast<LONG>(std::lround((originX + x) * scale)),
@@ -117,23 +118,6 @@ bool OutlinePolygons(HDC dc, wchar_t ch, std::vector<std::vector<POINT>>& polygo
           x = Real(p[i].x);
           y = Real(p[i].y);
           polygon.push_back(point(x, y));
-        }
-      } else if (curve->wType == TT_PRIM_QSPLINE) {
-        // Quadratic B-spline: an on-curve point is implied midway between two control points.
-        for (int i = 0; i + 1 < n; ++i) {
-          const double cx = Real(p[i].x), cy = Real(p[i].y);
-          double ex = Real(p[i + 1].x), ey = Real(p[i + 1].y);
-          if (i + 2 < n) {
-            ex = (cx + ex) / 2;
-            ey = (cy + ey) / 2;
-          }
-          for (int t = 1; t <= 16; ++t) {
-            const double u = t / 16.0, v = 1 - u;
-            polygon.push_back(point(v * v * x + 2 * u * v * cx + u * u * ex,
-                                    v * v * y + 2 * u * v * cy + u * u * ey));
-          }
-          x = ex;
-          y = ey;
         }
       } else {  // TT_PRIM_CSPLINE: cubic Bézier segments, three points each
         for (int i = 0; i + 2 < n; i += 3) {
