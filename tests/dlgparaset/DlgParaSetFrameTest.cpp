@@ -13,6 +13,7 @@
 #include "ResourceScope.h"
 #include "TestSeams.h"
 #include "VellJDLabels.h"
+#include "WindowTestKit.h"
 
 namespace {
 
@@ -47,14 +48,6 @@ class CObservedDlg : public CDlgParaSet {
                            !::IsWindow(g_hExitButton);
   }
 };
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-}
 
 struct FrameFixture : ::testing::Test {
   CObservedDlg* pDlg = nullptr;
@@ -170,7 +163,7 @@ struct LeaveFixture : FrameFixture, ::testing::WithParamInterface<Leaving> {};
 TEST_P(LeaveFixture, EndsTheCommandOnceThenDestroysAndDeletes) {
   Open();
   GetParam().leave();
-  Pump();
+  PumpWaitingMessages();
   ASSERT_EQ(1u, g_calls.size());
   EXPECT_EQ(kFromWindow, g_calls[0].code);
   EXPECT_EQ(0, g_calls[0].p1);
@@ -189,11 +182,11 @@ INSTANTIATE_TEST_SUITE_P(EachWayOut, LeaveFixture, ::testing::ValuesIn(kLeavings
 TEST_F(FrameFixture, AnotherKeyOrEnterDoesNotLeave) {
   Open();
   ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), WM_KEYDOWN, 'X', 0);
-  Pump();
+  PumpWaitingMessages();
   HWND hSymbols = ::GetDlgItem(g_hDlg, IDC_CB_SYMBOL);
   ::SetFocus(hSymbols);
   ::PostMessageA(hSymbols, WM_KEYDOWN, VK_RETURN, 0);  // Enter: the default button, "应用"
-  Pump();
+  PumpWaitingMessages();
   EXPECT_TRUE(::IsWindow(g_hDlg));
   EXPECT_FALSE(g_deleted);
   EXPECT_TRUE(g_calls.empty());

@@ -130,9 +130,7 @@ TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder)
   EXPECT_EQ(::SendMessageA(m_pDlg->m_grid.m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0), 1);
 
   // The preview's labels traded places with their rows, colours and middle anchor included.
-  EXPECT_EQ(LabelText(0), "z");
-  EXPECT_EQ(LabelText(1), "x");
-  EXPECT_EQ(LabelText(2), "y");
+  EXPECT_EQ((Strings{LabelText(0), LabelText(1), LabelText(2)}), (Strings{"z", "x", "y"}));
   EXPECT_EQ(LabelInt(ATTR_LABEL_POSITION_GET, 0), 5);
   EXPECT_EQ(LabelInt(ATTR_LABEL_POSITION_GET, 2), 22);
   EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_GET, 0), 20.0);
@@ -153,9 +151,7 @@ TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder)
   SymbolLabelConfig motor;
   ASSERT_TRUE(Find("电动机", motor));
   ASSERT_EQ(motor.nLabelCount, 3);
-  EXPECT_STREQ(motor.szText[0], "z");
-  EXPECT_STREQ(motor.szText[1], "x");
-  EXPECT_STREQ(motor.szText[2], "y");
+  EXPECT_EQ((Strings{motor.szText[0], motor.szText[1], motor.szText[2]}), (Strings{"z", "x", "y"}));
   EXPECT_EQ(motor.nPosition[0], 5);
   EXPECT_EQ(motor.nPosition[2], 22);
   EXPECT_EQ(motor.clrFore[0], 102);
