@@ -11,6 +11,11 @@
 // Handles every message until no message but a timer's came for `quietMs`.
 void Pump(int quietMs = 40);
 
+// The centre of a rectangle (a cell, a button), where a click aims.
+inline POINT Centre(const RECT& r) {
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 // Mouse input at a point in hwnd's client coordinates.
 void MouseMove(HWND hwnd, POINT pt);
 void MouseDown(HWND hwnd, POINT pt);

@@ -23,7 +23,7 @@ class TypingTest : public ParaSetTest {
   void ClickGridCell(int row, int column) {
     RECT cell = {};
     m_pDlg->m_grid.GetCellRect(row, column, &cell);
-    Click(m_pDlg->m_grid.m_hWnd, POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    Click(m_pDlg->m_grid.m_hWnd, Centre(cell));
     Pump();
   }
   void Press(WORD vk) {
@@ -31,8 +31,7 @@ class TypingTest : public ParaSetTest {
     Pump();
   }
   void ClickBarButton(int button) {
-    const RECT r = m_pDlg->m_wndButtonBar.GetButtonRect(button);
-    Click(m_pDlg->m_wndButtonBar.m_hWnd, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    Click(m_pDlg->m_wndButtonBar.m_hWnd, Centre(m_pDlg->m_wndButtonBar.GetButtonRect(button)));
     Pump();
   }
   std::vector<std::string> Column(int column) const {
