@@ -2,8 +2,8 @@
 // columns, the display settings from VellJDBase and the check-box groups, one box's rule reached
 // by a click; the mouse messages forwarded to the preview; and a screenshot of the whole window.
 // What the window decides is tested natively (tests/paraset_model).
-#include "ParaSetHarness.h"
 #include "GridTestKit.h"
+#include "ParaSetHarness.h"
 #include "VellJDLabels.h"
 
 namespace {
