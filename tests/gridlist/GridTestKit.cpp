@@ -67,18 +67,11 @@ void Click(HWND hwnd, POINT pt) {
   SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
-void KeyDown(WORD vk) {
-  SendKey(vk, 0);
-}
-void KeyUp(WORD vk) {
-  SendKey(vk, KEYEVENTF_KEYUP);
-}
-
 void PressKey(WORD vk, bool ctrl) {
-  if (ctrl) KeyDown(VK_CONTROL);
-  KeyDown(vk);
-  KeyUp(vk);
-  if (ctrl) KeyUp(VK_CONTROL);
+  if (ctrl) SendKey(VK_CONTROL, 0);
+  SendKey(vk, 0);
+  SendKey(vk, KEYEVENTF_KEYUP);
+  if (ctrl) SendKey(VK_CONTROL, KEYEVENTF_KEYUP);
 }
 
 void TypeText(const char* ascii) {

@@ -22,8 +22,6 @@ void MouseUp(HWND hwnd, POINT pt);
 void Click(HWND hwnd, POINT pt);
 
 // Keyboard input; `ctrl` holds Ctrl around the key.
-void KeyDown(WORD vk);
-void KeyUp(WORD vk);
 void PressKey(WORD vk, bool ctrl = false);
 void TypeText(const char* ascii);  // letters, digits and '.'
 
