@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "DibCapture.h"
 #include "DlgParaSetIds.h"
 #include "SignRelaPosIds.h"
 
@@ -40,64 +41,28 @@ std::string Gbk(const std::wstring& text) {
   return n > 0 ? std::string(buffer, n - 1) : std::string();
 }
 
-// A white 32-bit top-down bitmap selected into a memory DC; Darkness() reads it back, 0 for
-// white to 1 for black.
-class Canvas {
- public:
-  Canvas(int width, int height) : width_(width), height_(height) {
-    HDC screen = ::GetDC(nullptr);
-    dc_ = ::CreateCompatibleDC(screen);
-    ::ReleaseDC(nullptr, screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-    old_ = ::SelectObject(dc_, bitmap_);
-    RECT all = {0, 0, width, height};
-    ::FillRect(dc_, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  }
-  ~Canvas() {
-    ::SelectObject(dc_, old_);
-    ::DeleteObject(bitmap_);
-    ::DeleteDC(dc_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-
-  HDC dc() const { return dc_; }
-  double Darkness(int x, int y) const {
-    const DWORD pixel = static_cast<const DWORD*>(bits_)[y * width_ + x];
-    const int darkest = std::min({pixel & 0xFF, (pixel >> 8) & 0xFF, (pixel >> 16) & 0xFF});
-    return (255 - darkest) / 255.0;
-  }
-
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  void* bits_ = nullptr;
-};
+// 0 for white to 1 for black.
+double Darkness(const CDibCapture& dib, int x, int y) {
+  const COLORREF pixel = dib.At(x, y);
+  return (255 - std::min({GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)})) / 255.0;
+}
 
 double Real(FIXED f) {
   return f.value + f.fract / 65536.0;
 }
 
-// The glyph's outline as the font hints it at this size (GGO_NATIVE: never a bitmap strike),
-// flattened to polygons in pixels, y downwards from the baseline.
+// The glyph's outline as the font hints it at this size (an outline, never a bitmap strike; its
+// curves as cubic Béziers whatever the font's own are), flattened to polygons in pixels, y
+// downwards from the baseline.
 bool OutlinePolygons(HDC dc, wchar_t ch, std::vector<std::vector<POINT>>& polygons, int scale,
                      int originX, int originY) {
   GLYPHMETRICS metrics;
   const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
-  const DWORD size = ::GetGlyphOutlineW(dc, ch, GGO_NATIVE, &metrics, 0, nullptr, &identity);
+  const DWORD size = ::GetGlyphOutlineW(dc, ch, GGO_BEZIER, &metrics, 0, nullptr, &identity);
   if (size == GDI_ERROR) return false;
   std::vector<char> buffer(size);
   if (size &&
-      ::GetGlyphOutlineW(dc, ch, GGO_NATIVE, &metrics, size, buffer.data(), &identity) == GDI_ERROR)
+      ::GetGlyphOutlineW(dc, ch, GGO_BEZIER, &metrics, size, buffer.data(), &identity) == GDI_ERROR)
     return false;
   auto point = [&](double x, double y) {
     return POINT{static_cast<LONG>(std::lround((originX + x) * scale)),
@@ -117,23 +82,6 @@ bool OutlinePolygons(HDC dc, wchar_t ch, std::vector<std::vector<POINT>>& polygo
           x = Real(p[i].x);
           y = Real(p[i].y);
           polygon.push_back(point(x, y));
-        }
-      } else if (curve->wType == TT_PRIM_QSPLINE) {
-        // Quadratic B-spline: an on-curve point is implied midway between two control points.
-        for (int i = 0; i + 1 < n; ++i) {
-          const double cx = Real(p[i].x), cy = Real(p[i].y);
-          double ex = Real(p[i + 1].x), ey = Real(p[i + 1].y);
-          if (i + 2 < n) {
-            ex = (cx + ex) / 2;
-            ey = (cy + ey) / 2;
-          }
-          for (int t = 1; t <= 16; ++t) {
-            const double u = t / 16.0, v = 1 - u;
-            polygon.push_back(point(v * v * x + 2 * u * v * cx + u * u * ex,
-                                    v * v * y + 2 * u * v * cy + u * u * ey));
-          }
-          x = ex;
-          y = ey;
         }
       } else {  // TT_PRIM_CSPLINE: cubic Bézier segments, three points each
         for (int i = 0; i + 2 < n; i += 3) {
@@ -183,19 +131,19 @@ Drawing DrawCharacter(HFONT font, wchar_t ch) {
   ::DeleteDC(probe);
 
   // The character as a static control draws its text: from the top of its line.
-  Canvas drawn(width, height);
-  ::SelectObject(drawn.dc(), font);
-  ::SetBkMode(drawn.dc(), TRANSPARENT);
-  ::SetTextColor(drawn.dc(), RGB(0, 0, 0));
-  ::SetTextAlign(drawn.dc(), TA_TOP | TA_LEFT);
-  ::TextOutW(drawn.dc(), originX, room, &ch, 1);
+  CDibCapture drawn(width, height);
+  ::SelectObject(drawn.Dc(), font);
+  ::SetBkMode(drawn.Dc(), TRANSPARENT);
+  ::SetTextColor(drawn.Dc(), RGB(0, 0, 0));
+  ::SetTextAlign(drawn.Dc(), TA_TOP | TA_LEFT);
+  ::TextOutW(drawn.Dc(), originX, room, &ch, 1);
   ::GdiFlush();
 
   // The outline filled at kFine times the size, then each pixel's coverage.
-  Canvas fine(width * kFine, height * kFine);
-  ::SetPolyFillMode(fine.dc(), WINDING);
-  ::SelectObject(fine.dc(), ::GetStockObject(BLACK_BRUSH));
-  ::SelectObject(fine.dc(), ::GetStockObject(NULL_PEN));
+  CDibCapture fine(width * kFine, height * kFine);
+  ::SetPolyFillMode(fine.Dc(), WINDING);
+  ::SelectObject(fine.Dc(), ::GetStockObject(BLACK_BRUSH));
+  ::SelectObject(fine.Dc(), ::GetStockObject(NULL_PEN));
   std::vector<POINT> points;
   std::vector<INT> counts;
   for (const auto& polygon : polygons) {
@@ -203,12 +151,12 @@ Drawing DrawCharacter(HFONT font, wchar_t ch) {
     counts.push_back(static_cast<INT>(polygon.size()));
   }
   if (!counts.empty())
-    ::PolyPolygon(fine.dc(), points.data(), counts.data(), static_cast<int>(counts.size()));
+    ::PolyPolygon(fine.Dc(), points.data(), counts.data(), static_cast<int>(counts.size()));
   ::GdiFlush();
 
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const bool ink = drawn.Darkness(x, y) >= 0.1;
+      const bool ink = Darkness(drawn, x, y) >= 0.1;
       if (ink) {
         if (result.inkTop < 0) result.inkTop = y;
         result.inkBottom = y;
@@ -216,7 +164,7 @@ Drawing DrawCharacter(HFONT font, wchar_t ch) {
       double coverage = 0;
       for (int fy = 0; fy < kFine; ++fy)
         for (int fx = 0; fx < kFine; ++fx)
-          coverage += fine.Darkness(x * kFine + fx, y * kFine + fy);
+          coverage += Darkness(fine, x * kFine + fx, y * kFine + fy);
       if (coverage / (kFine * kFine) >= 0.5) {
         ++result.covered;
         if (!ink) ++result.blank;

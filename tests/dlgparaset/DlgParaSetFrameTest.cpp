@@ -13,6 +13,7 @@
 #include "ResourceScope.h"
 #include "TestSeams.h"
 #include "VellJDLabels.h"
+#include "WindowTestKit.h"
 
 namespace {
 
@@ -48,14 +49,6 @@ class CObservedDlg : public CDlgParaSet {
   }
 };
 
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-}
-
 struct FrameFixture : ::testing::Test {
   CObservedDlg* pDlg = nullptr;
   void SetUp() override {
@@ -77,6 +70,7 @@ struct FrameFixture : ::testing::Test {
     pDlg->ShowWindow(SW_SHOW);
   }
   void TearDown() override {
+    if (!g_deleted && pDlg->m_hWnd) pDlg->DestroyWindow();  // deletes the object
     if (!g_deleted) delete pDlg;
     g_hDlg = nullptr;
     fw::SetMessageBoxHandler(nullptr);
@@ -85,16 +79,6 @@ struct FrameFixture : ::testing::Test {
     char text[16] = {};
     ::GetDlgItemTextA(g_hDlg, IDC_EDIT_SEL_COUNT, text, sizeof text);
     return text;
-  }
-  void ExpectLeftOnce() {
-    ASSERT_EQ(1u, g_calls.size());
-    EXPECT_EQ(kFromWindow, g_calls[0].code);
-    EXPECT_EQ(0, g_calls[0].p1);
-    EXPECT_EQ(kWindowLeaves, g_calls[0].p2);
-    EXPECT_TRUE(g_calls[0].windowAlive) << "the command is told before the window goes";
-    EXPECT_FALSE(::IsWindow(g_hDlg));
-    EXPECT_TRUE(g_deleted);
-    EXPECT_TRUE(g_windowGoneAtDelete) << "the object goes after its window";
   }
 };
 
@@ -107,7 +91,6 @@ TEST_F(FrameFixture, ASelectionHandedOverShowsItsSizeInTheCountControl) {
   EXPECT_TRUE(::IsWindowVisible(g_hDlg));
   EXPECT_EQ(nullptr, ::GetParent(g_hDlg));
   EXPECT_TRUE(g_calls.empty()) << "opening tells the command nothing";
-  pDlg->DestroyWindow();
 }
 
 TEST_F(FrameFixture, AnEmptySelectionShowsZero) {
@@ -116,7 +99,6 @@ TEST_F(FrameFixture, AnEmptySelectionShowsZero) {
   Open();
   EXPECT_EQ(0, pDlg->SelCount());
   EXPECT_EQ("0", CountText());
-  pDlg->DestroyWindow();
 }
 
 // What a pick ended with: its count is shown; device symbols picked replace the selected lists,
@@ -136,7 +118,6 @@ TEST_F(FrameFixture, APickResultShowsItsCountAndReplacesTheSelectionOnlyWithSymb
   ASSERT_EQ(1, pDlg->SelIds().GetSize());
   EXPECT_EQ(3, pDlg->SelIds().GetAt(0));
   EXPECT_EQ(102, pDlg->SelHandles().GetAt(0));
-  pDlg->DestroyWindow();
 }
 
 TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
@@ -147,7 +128,6 @@ TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
   EXPECT_EQ(kWindowPicks, g_calls[0].p2);
   EXPECT_TRUE(::IsWindow(g_hDlg)) << "hiding is the command's business";
   EXPECT_FALSE(g_deleted);
-  pDlg->DestroyWindow();
 }
 
 // What each label button runs is its model's (tested natively); here the buttons reach it.
@@ -164,41 +144,52 @@ TEST_F(FrameFixture, TheLabelButtonsRunTheirActions) {
   EXPECT_EQ(g_boxes, (std::vector<std::string>{"更新标注失败！", "更新标注失败！"}))
       << "no entities were handed over";
   EXPECT_TRUE(g_calls.empty());
-  pDlg->DestroyWindow();
 }
 
-TEST_F(FrameFixture, TheExitButtonEndsTheCommandOnceThenDestroysAndDeletes) {
+// Each way out ends the command once, then destroys the window and deletes the object.
+struct Leaving {
+  const char* name;
+  void (*leave)();
+};
+const Leaving kLeavings[] = {
+    {"TheExitButton", [] { ::SendMessageA(::GetDlgItem(g_hDlg, IDCANCEL), BM_CLICK, 0, 0); }},
+    {"EscapeInTheMessageLoop",
+     [] { ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_APPLY), WM_KEYDOWN, VK_ESCAPE, 0); }},
+    {"TheCloseBox", [] { ::SendMessageA(g_hDlg, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+};
+
+struct LeaveFixture : FrameFixture, ::testing::WithParamInterface<Leaving> {};
+
+TEST_P(LeaveFixture, EndsTheCommandOnceThenDestroysAndDeletes) {
   Open();
-  ::SendMessageA(::GetDlgItem(g_hDlg, IDCANCEL), BM_CLICK, 0, 0);
-  ExpectLeftOnce();
+  GetParam().leave();
+  PumpWaitingMessages();
+  ASSERT_EQ(1u, g_calls.size());
+  EXPECT_EQ(kFromWindow, g_calls[0].code);
+  EXPECT_EQ(0, g_calls[0].p1);
+  EXPECT_EQ(kWindowLeaves, g_calls[0].p2);
+  EXPECT_TRUE(g_calls[0].windowAlive) << "the command is told before the window goes";
+  EXPECT_FALSE(::IsWindow(g_hDlg));
+  EXPECT_TRUE(g_deleted);
+  EXPECT_TRUE(g_windowGoneAtDelete) << "the object goes after its window";
 }
 
-TEST_F(FrameFixture, EscapeInTheMessageLoopLeavesTheSameWay) {
-  Open();
-  ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_APPLY), WM_KEYDOWN, VK_ESCAPE, 0);
-  Pump();
-  ExpectLeftOnce();
-}
-
-TEST_F(FrameFixture, TheCloseBoxLeavesTheSameWay) {
-  Open();
-  ::SendMessageA(g_hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-  Pump();
-  ExpectLeftOnce();
-}
+INSTANTIATE_TEST_SUITE_P(EachWayOut, LeaveFixture, ::testing::ValuesIn(kLeavings),
+                         [](const ::testing::TestParamInfo<Leaving>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(FrameFixture, AnotherKeyOrEnterDoesNotLeave) {
   Open();
   ::PostMessageA(::GetDlgItem(g_hDlg, IDC_BTN_PICK), WM_KEYDOWN, 'X', 0);
-  Pump();
+  PumpWaitingMessages();
   HWND hSymbols = ::GetDlgItem(g_hDlg, IDC_CB_SYMBOL);
   ::SetFocus(hSymbols);
   ::PostMessageA(hSymbols, WM_KEYDOWN, VK_RETURN, 0);  // Enter: the default button, "应用"
-  Pump();
+  PumpWaitingMessages();
   EXPECT_TRUE(::IsWindow(g_hDlg));
   EXPECT_FALSE(g_deleted);
   EXPECT_TRUE(g_calls.empty());
-  if (!g_deleted) pDlg->DestroyWindow();
 }
 
 }  // namespace

@@ -119,26 +119,22 @@ TEST(CDialogCreate, TellsAFailureBeforeAnyWindowFromAWindowThatCameAndWent) {
   EXPECT_EQ(before.nMessageHooks, held.nMessageHooks);
 }
 
-TEST(CDialogModeless, EscapeInTheHostsLoopReachesOnCancel) {
-  bool deleted = false;
-  auto* pDlg = new CSelfOwnedDialog(&deleted);
-  ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
-  pDlg->ShowWindow(SW_SHOW);
-  HWND hEdit = ::GetDlgItem(pDlg->m_hWnd, IDC_FWTEST_EDIT);
-  PumpWaitingMessages();
-  // A plain loop that knows nothing of the dialog, as the host's loop: the key still works.
-  ::PostMessageA(hEdit, WM_KEYDOWN, VK_ESCAPE, 0);
-  PumpWaitingMessages();
-  EXPECT_TRUE(deleted) << "Esc -> IDCANCEL -> OnCancel -> destroyed -> deleted";
-}
-
-TEST(CDialogModeless, TheCloseBoxLeavesThroughOnCancel) {
-  bool deleted = false;
-  auto* pDlg = new CSelfOwnedDialog(&deleted);
-  ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
-  pDlg->SendMessage(WM_CLOSE);
-  PumpWaitingMessages();
-  EXPECT_TRUE(deleted);
+// Esc -> IDCANCEL -> OnCancel -> destroyed -> deleted; the close box the same way.
+TEST(CDialogModeless, EscapeInTheHostsLoopAndTheCloseBoxLeaveThroughOnCancel) {
+  for (bool escape : {true, false}) {
+    bool deleted = false;
+    auto* pDlg = new CSelfOwnedDialog(&deleted);
+    ASSERT_TRUE(pDlg->Create(IDD_FWTEST, nullptr));
+    pDlg->ShowWindow(SW_SHOW);
+    PumpWaitingMessages();
+    // A plain loop that knows nothing of the dialog, as the host's loop: the key still works.
+    if (escape)
+      ::PostMessageA(::GetDlgItem(pDlg->m_hWnd, IDC_FWTEST_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+    else
+      pDlg->SendMessage(WM_CLOSE);
+    PumpWaitingMessages();
+    EXPECT_TRUE(deleted) << (escape ? "Esc" : "the close box");
+  }
 }
 
 TEST(CDialogModeless, AnObjectDeletedWithItsWindowAliveTakesTheWindowAlong) {

@@ -47,10 +47,16 @@ class CCountingWnd : public CWnd {
   void PostNcDestroy() override { ++m_nPostNcDestroy; }
 };
 
-TEST(CWndSubclass, RoutesMessagesAndLeavesTheRestToTheControl) {
+// An edit control in a top-level window, both gone after the test.
+class CWndSubclass : public ::testing::Test {
+ protected:
+  void TearDown() override { ::DestroyWindow(hTop); }
   HWND hTop = MakeTopLevel();
   HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, hTop, nullptr,
                                  ::GetModuleHandleA(nullptr), nullptr);
+};
+
+TEST_F(CWndSubclass, RoutesMessagesAndLeavesTheRestToTheControl) {
   WNDPROC original = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hEdit, GWLP_WNDPROC));
   CCountingWnd wnd;
   ASSERT_TRUE(wnd.SubclassWindow(hEdit));
@@ -70,13 +76,9 @@ TEST(CWndSubclass, RoutesMessagesAndLeavesTheRestToTheControl) {
   EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
   ::SendMessageA(hEdit, WM_USER + 1, 0, 0);
   EXPECT_EQ(1, wnd.m_nTaken);
-  ::DestroyWindow(hTop);
 }
 
-TEST(CWndSubclass, TheLastMessageDetachesAndCallsPostNcDestroy) {
-  HWND hTop = MakeTopLevel();
-  HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, hTop, nullptr,
-                                 ::GetModuleHandleA(nullptr), nullptr);
+TEST_F(CWndSubclass, TheLastMessageDetachesAndCallsPostNcDestroy) {
   CCountingWnd wnd;
   ASSERT_TRUE(wnd.SubclassWindow(hEdit));
   ::DestroyWindow(hTop);  // the child goes with its parent
@@ -90,10 +92,7 @@ LRESULT CALLBACK PassOnProc(HWND h, UINT m, WPARAM w, LPARAM l) {
   return ::CallWindowProcA(g_nextProc, h, m, w, l);
 }
 
-TEST(CWndSubclass, ALaterSubclasserKeepsTheChainWorking) {
-  HWND hTop = MakeTopLevel();
-  HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, hTop, nullptr,
-                                 ::GetModuleHandleA(nullptr), nullptr);
+TEST_F(CWndSubclass, ALaterSubclasserKeepsTheChainWorking) {
   CCountingWnd first;
   ASSERT_TRUE(first.SubclassWindow(hEdit));
   // Somebody else subclasses on top of us, then we let go: our procedure stays in the chain and
@@ -105,7 +104,6 @@ TEST(CWndSubclass, ALaterSubclasserKeepsTheChainWorking) {
   char buffer[32] = {};
   ::GetWindowTextA(hEdit, buffer, sizeof buffer);
   EXPECT_STREQ("still an edit", buffer);
-  ::DestroyWindow(hTop);
 }
 
 TEST(CWndCreate, TheObjectSeesTheWindowsFirstMessages) {

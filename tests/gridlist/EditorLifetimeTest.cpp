@@ -80,33 +80,14 @@ TEST_F(EditorLifetimeTest, EveryWayOfEndingAnEditFreesTheEditorUntouched) {
                                   // as a character, so Escape discards it there)
   };
   const Ending endings[] = {
-      {"key then focus loss",
-       [&] {
-         PressKey(VK_RETURN);
-         Click(Other(), OtherButton());
-       }},
-      {"focus loss then key",
-       [&] {
-         Click(Other(), OtherButton());
-         PressKey(VK_RETURN);
-       }},
+      {"key then focus loss", [&] { PressKey(VK_RETURN), Click(Other(), OtherButton()); }},
+      {"focus loss then key", [&] { Click(Other(), OtherButton()), PressKey(VK_RETURN); }},
       {"escape then click another cell",
-       [&] {
-         PressKey(VK_ESCAPE);
-         Click(Grid(), CellPoint(2, 5));
-       }},
+       [&] { PressKey(VK_ESCAPE), Click(Grid(), CellPoint(2, 5)); }},
       {"click another cell then escape",
-       [&] {
-         Click(Grid(), CellPoint(2, 5));
-         PressKey(VK_ESCAPE);
-       }},
+       [&] { Click(Grid(), CellPoint(2, 5)), PressKey(VK_ESCAPE); }},
       {"tab, ctrl+down and typing",
-       [&] {
-         TypeText("k");
-         PressKey(VK_TAB);
-         PressKey(VK_DOWN, true);
-       },
-       true},
+       [&] { TypeText("k"), PressKey(VK_TAB), PressKey(VK_DOWN, true); }, true},
       {"scrolling the grid", [&] { dlg->m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN); }},
   };
   for (int column : {1, 2, 6}) {  // an edit box and two combo boxes

@@ -80,7 +80,7 @@ TEST_F(GridDrawTest, SavesAScreenshotOfTheDialogWhenAsked) {
                  RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   Pump();
   CDibCapture shot(CGridTestDlg::Host(), true);
-  ASSERT_TRUE(shot.SaveBmp(path));
+  ASSERT_TRUE(shot.SavePng(path));
 }
 
 }  // namespace

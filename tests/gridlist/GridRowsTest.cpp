@@ -6,15 +6,11 @@
 
 namespace {
 
-POINT Center(const RECT& r) {
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class GridBarTest : public GridTest {
  protected:
   HWND Bar() const { return dlg->m_bar.m_hWnd; }
   void ClickButton(int button) {
-    Click(Bar(), Center(dlg->m_bar.GetButtonRect(button)));
+    Click(Bar(), Centre(dlg->m_bar.GetButtonRect(button)));
     Pump();
   }
   size_t Inserted() const { return dlg->Notes(LVN_SETDISPINFOA, GridRowInserted).size(); }
@@ -45,7 +41,7 @@ TEST_F(GridBarTest, ButtonsShowHoverAndPressAndNameThemselvesInTooltips) {
   struct Restore {
     ~Restore() { ::SetDoubleClickTime(1); }
   } restore;
-  MouseMove(Bar(), Center(button));
+  MouseMove(Bar(), Centre(button));
   Pump();
   EXPECT_EQ(dlg->m_bar.GetHotButton(), 2);
   EXPECT_EQ(corner(), ::GetSysColor(COLOR_BTNHIGHLIGHT));  // raised
@@ -60,10 +56,10 @@ TEST_F(GridBarTest, ButtonsShowHoverAndPressAndNameThemselvesInTooltips) {
   ASSERT_TRUE(::SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&current)));
   EXPECT_EQ(current.uId, 3u);
 
-  MouseDown(Bar(), Center(button));
+  MouseDown(Bar(), Centre(button));
   Pump();
   EXPECT_EQ(corner(), ::GetSysColor(COLOR_BTNSHADOW));  // sunken
-  MouseUp(Bar(), Center(button));
+  MouseUp(Bar(), Centre(button));
   Pump();
   EXPECT_EQ(dlg->m_grid.GetItemCount(), 3);  // "Move Up" gives feedback only
 

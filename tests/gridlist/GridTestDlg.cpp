@@ -122,7 +122,7 @@ void GridTest::Open(int rows) {
 POINT GridTest::CellPoint(int row, int column) const {
   RECT cell = {};
   dlg->m_grid.GetCellRect(row, column, &cell);
-  return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+  return Centre(cell);
 }
 
 void GridTest::ClickCell(int row, int column) {

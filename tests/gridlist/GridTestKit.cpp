@@ -1,7 +1,7 @@
 #include "GridTestKit.h"
 
-#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "GridEditorHeap.h"
 #include "TestSeams.h"
@@ -67,18 +67,11 @@ void Click(HWND hwnd, POINT pt) {
   SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
-void KeyDown(WORD vk) {
-  SendKey(vk, 0);
-}
-void KeyUp(WORD vk) {
-  SendKey(vk, KEYEVENTF_KEYUP);
-}
-
 void PressKey(WORD vk, bool ctrl) {
-  if (ctrl) KeyDown(VK_CONTROL);
-  KeyDown(vk);
-  KeyUp(vk);
-  if (ctrl) KeyUp(VK_CONTROL);
+  if (ctrl) SendKey(VK_CONTROL, 0);
+  SendKey(vk, 0);
+  SendKey(vk, KEYEVENTF_KEYUP);
+  if (ctrl) SendKey(VK_CONTROL, KEYEVENTF_KEYUP);
 }
 
 void TypeText(const char* ascii) {
@@ -87,81 +80,6 @@ void TypeText(const char* ascii) {
     WORD vk = ch == '.' ? VK_OEM_PERIOD : static_cast<WORD>(ch >= 'a' && ch <= 'z' ? ch - 32 : ch);
     PressKey(vk);
   }
-}
-
-CDibCapture::CDibCapture(HWND hwnd, bool wholeWindow) {
-  RECT r = {};
-  if (wholeWindow) {
-    ::GetWindowRect(hwnd, &r);
-    ::OffsetRect(&r, -r.left, -r.top);
-  } else {
-    ::GetClientRect(hwnd, &r);
-  }
-  m_width = r.right;
-  m_height = r.bottom;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = m_width;
-  info.bmiHeader.biHeight = -m_height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  HDC screen = ::GetDC(nullptr);
-  void* bits = nullptr;
-  m_bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  m_dc = ::CreateCompatibleDC(screen);
-  ::ReleaseDC(nullptr, screen);
-  m_old = ::SelectObject(m_dc, m_bitmap);
-  m_bits = static_cast<const DWORD*>(bits);
-  if (wholeWindow) {  // what the display shows there, child windows and all
-    RECT onScreen = {};
-    ::GetWindowRect(hwnd, &onScreen);
-    HDC display = ::GetDC(nullptr);
-    ::BitBlt(m_dc, 0, 0, m_width, m_height, display, onScreen.left, onScreen.top, SRCCOPY);
-    ::ReleaseDC(nullptr, display);
-  } else
-    ::SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc),
-                   PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
-  ::GdiFlush();
-}
-
-CDibCapture::~CDibCapture() {
-  ::SelectObject(m_dc, m_old);
-  ::DeleteDC(m_dc);
-  ::DeleteObject(m_bitmap);
-}
-
-COLORREF CDibCapture::At(int x, int y) const {
-  if (x < 0 || y < 0 || x >= m_width || y >= m_height) return CLR_INVALID;
-  const DWORD pixel = m_bits[y * m_width + x];  // 0x00RRGGBB
-  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
-int CDibCapture::CountColor(const RECT& area, COLORREF color) const {
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) count += At(x, y) == color;
-  return count;
-}
-
-bool CDibCapture::SaveBmp(const std::string& path) const {
-  BITMAPFILEHEADER file = {};
-  BITMAPINFOHEADER info = {};
-  const DWORD imageSize = static_cast<DWORD>(m_width * m_height * 4);
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + imageSize;
-  info.biSize = sizeof info;
-  info.biWidth = m_width;
-  info.biHeight = -m_height;
-  info.biPlanes = 1;
-  info.biBitCount = 32;
-  info.biSizeImage = imageSize;
-  FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  bool ok = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-            std::fwrite(&info, sizeof info, 1, out) == 1 &&
-            std::fwrite(m_bits, imageSize, 1, out) == 1;
-  return std::fclose(out) == 0 && ok;
 }
 
 namespace guard_heap {

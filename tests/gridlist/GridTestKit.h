@@ -1,15 +1,19 @@
 // Helpers of the grid's Wine tests: real input (SendInput) at points of a window, a message pump
 // that runs the framework's pre-translation (through the modeless dialog's message hook), and a
-// capture of a window into a 32-bit DIB for pixel checks and screenshots.
+// capture of a window into a 32-bit DIB (DibCapture.h) for pixel checks and screenshots.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
+#include "DibCapture.h"
 
 // Handles every message until no message but a timer's came for `quietMs`.
 void Pump(int quietMs = 40);
+
+// The centre of a rectangle (a cell, a button), where a click aims.
+inline POINT Centre(const RECT& r) {
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 // Mouse input at a point in hwnd's client coordinates.
 void MouseMove(HWND hwnd, POINT pt);
@@ -18,30 +22,8 @@ void MouseUp(HWND hwnd, POINT pt);
 void Click(HWND hwnd, POINT pt);
 
 // Keyboard input; `ctrl` holds Ctrl around the key.
-void KeyDown(WORD vk);
-void KeyUp(WORD vk);
 void PressKey(WORD vk, bool ctrl = false);
 void TypeText(const char* ascii);  // letters, digits and '.'
-
-// A window's client area (or the whole window) drawn into a top-down 32-bit DIB.
-class CDibCapture {
- public:
-  // WM_PRINTCLIENT for the client area; the whole window as the display shows it.
-  CDibCapture(HWND hwnd, bool wholeWindow);
-  ~CDibCapture();
-  COLORREF At(int x, int y) const;  // as a COLORREF (0x00BBGGRR)
-  int CountColor(const RECT& area, COLORREF color) const;
-  bool SaveBmp(const std::string& path) const;
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
-
- private:
-  int m_width, m_height;
-  HDC m_dc;
-  HBITMAP m_bitmap;
-  HGDIOBJ m_old;
-  const DWORD* m_bits;
-};
 
 // Editor memory that faults on any touch after it is freed.  While installed, every editor lives
 // in pages of its own; freeing poisons them and takes all access away, and a vectored exception

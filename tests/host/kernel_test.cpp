@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "KernelSetup.h"
 #include "quarnkernel.h"
@@ -224,32 +223,6 @@ TEST_F(Kernel, AnEntityMadeOutsideTheDrawingGoesWithTheFirstDocumentItJoined) {
   EXPECT_EQ(28, GetEntityKind(drawn)) << "drawing entities only appear in documents";
   EXPECT_EQ(28, GetEntityKind(unused)) << "in no document: stays";
   EXPECT_EQ(2, QkSetupEntityCount());
-}
-
-TEST_F(Kernel, DisplayDataNeverOverflowsTheSizeTheCallerWasGiven) {
-  QkEntity e = CreateEntity(28);
-  int count = 1, visible = 1;
-  EntityParam(e, ATTR_LABEL_COUNT_SET, &count, 0);
-  EntityParam(e, ATTR_LABEL_VISIBLE_SET, &visible, 0);
-  EntityParam(e, ATTR_LABEL_TEXT_SET, const_cast<char*>("6kV"), 0);
-  int size = GetDisplaySize(e);
-  ASSERT_GT(size, 0);
-  std::vector<unsigned char> buffer(static_cast<size_t>(size) + 16, 0xAB);
-  ASSERT_EQ(1, BuildDisplay(e, buffer.data()));
-  EXPECT_EQ(1, PrepareDisplay(buffer.data()));
-
-  // The entity grows between the size query and the build: the build fails within the size.
-  count = 3;
-  EntityParam(e, ATTR_LABEL_COUNT_SET, &count, 0);
-  for (int i = 1; i < 3; ++i) {
-    EntityParam(e, ATTR_LABEL_VISIBLE_SET, &visible, i);
-    EntityParam(e, ATTR_LABEL_TEXT_SET, const_cast<char*>("a much longer label text"), i);
-  }
-  std::fill(buffer.begin(), buffer.end(), 0xAB);
-  EXPECT_EQ(0, BuildDisplay(e, buffer.data()));
-  for (size_t i = static_cast<size_t>(size); i < buffer.size(); ++i)
-    ASSERT_EQ(0xAB, buffer[i]) << "byte " << i << " written beyond the size given";
-  EXPECT_EQ(0, GetDisplaySize(e + 40));
 }
 
 TEST_F(Kernel, LengthsConvertAtTheScaleGivenAndNeverDivideByZero) {

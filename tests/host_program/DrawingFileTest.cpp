@@ -161,15 +161,13 @@ TEST(DrawingFileTest, MalformedFilesLoadNothingAndNameTheLine) {
 }
 
 TEST(DrawingFileTest, LabelTextLimitsAreEnforced) {
-  std::string ok = "VJD-DRAWING 1\nentity 1 29\npoints 0 0 1 1\nlabel 1 0 1 1 0 1 0 0 " +
-                   std::string(99, 'x') + "\nend\n";
-  std::string tooLong = "VJD-DRAWING 1\nentity 1 29\npoints 0 0 1 1\nlabel 1 0 1 1 0 1 0 0 " +
-                        std::string(100, 'x') + "\nend\n";
+  const std::string entity = "VJD-DRAWING 1\nentity 1 29\npoints 0 0 1 1\n";
+  const std::string label = entity + "label 1 0 1 1 0 1 0 0 ";
   Drawing d;
   std::string error;
-  EXPECT_TRUE(DrawingFile::Parse(ok, d, error)) << error;
-  EXPECT_FALSE(DrawingFile::Parse(tooLong, d, error));
-  std::string many = "VJD-DRAWING 1\nentity 1 29\npoints 0 0 1 1\n";
+  EXPECT_TRUE(DrawingFile::Parse(label + std::string(99, 'x') + "\nend\n", d, error)) << error;
+  EXPECT_FALSE(DrawingFile::Parse(label + std::string(100, 'x') + "\nend\n", d, error));
+  std::string many = entity;
   for (int i = 0; i < 33; ++i) many += "label 1 0 1 1 0 1 0 0 x\n";
   EXPECT_FALSE(DrawingFile::Parse(many + "end\n", d, error));
   EXPECT_NE(error.find("line 36"), std::string::npos) << error;

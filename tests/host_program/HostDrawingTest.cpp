@@ -4,6 +4,8 @@
 // is taken back whole.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "DrawingFile.h"
 #include "HostDrawing.h"
 #include "KernelSetup.h"
@@ -29,45 +31,45 @@ const char kDrawing[] =
 class HostDrawingTest : public testing::Test {
  protected:
   void SetUp() override {
-    char error[200];
-    ASSERT_TRUE(QkSetupLoadSymbolText(kLibrary, error, sizeof error)) << error;
+    char why[200];
+    ASSERT_TRUE(QkSetupLoadSymbolText(kLibrary, why, sizeof why)) << why;
     map = om::PoMap::Create();
-    std::string why;
-    ASSERT_TRUE(host::DrawingFile::Parse(kDrawing, parsed, why)) << why;
+    ASSERT_TRUE(host::DrawingFile::Parse(kDrawing, parsed, error)) << error;
+    drawing = std::make_unique<host::HostDrawing>(map);
+    ASSERT_TRUE(drawing->Load(parsed, error)) << error;
   }
-  void TearDown() override { map->Release(); }
+  void TearDown() override {
+    drawing.reset();
+    map->Release();
+  }
   om::PoMap* map = nullptr;
   host::Drawing parsed;
+  std::unique_ptr<host::HostDrawing> drawing;  // the parsed drawing, loaded
+  std::string error;
 };
 
 TEST_F(HostDrawingTest, LoadedDrawingCollectsBackUnchanged) {
-  host::HostDrawing drawing(map);
-  std::string error;
-  ASSERT_TRUE(drawing.Load(parsed, error)) << error;
   const om::Drawing& d = map->GetDrawing();
   ASSERT_EQ(d.ids, (std::vector<int>{12, 30}));
-  int motor = drawing.HandleOf(12);
+  int motor = drawing->HandleOf(12);
   EXPECT_EQ(d.handles.at(12), motor);
-  EXPECT_EQ(drawing.IdOf(motor), 12);
+  EXPECT_EQ(drawing->IdOf(motor), 12);
   EXPECT_EQ(GetEntityKind(motor), 28);
-  EXPECT_EQ(GetEntityKind(drawing.HandleOf(30)), 29);
+  EXPECT_EQ(GetEntityKind(drawing->HandleOf(30)), 29);
   ASSERT_EQ(d.deviceData.at(30).size(), 2u);  // items 155 and 167
   EXPECT_EQ(d.deviceData.at(30)[0].columns.size(), 8u);
   EXPECT_EQ(d.deviceData.at(30)[0].columns[7], "2");
-  EXPECT_EQ(host::DrawingFile::Write(drawing.Collect()), host::DrawingFile::Write(parsed));
+  EXPECT_EQ(host::DrawingFile::Write(drawing->Collect()), host::DrawingFile::Write(parsed));
 }
 
 TEST_F(HostDrawingTest, LabelsWrittenByThePluginAreSaved) {
-  host::HostDrawing drawing(map);
-  std::string error;
-  ASSERT_TRUE(drawing.Load(parsed, error));
-  int motor = drawing.HandleOf(12);
+  int motor = drawing->HandleOf(12);
   EntityParam(motor, ATTR_LABEL_TEXT_SET, const_cast<char*>("M"), 0);
   int count = 3;
   EntityParam(motor, ATTR_LABEL_COUNT_SET, &count, 0);
   unsigned red = 255;
   EntityParam(motor, ATTR_LABEL_FORE_SET, &red, 2);
-  host::Drawing saved = drawing.Collect();
+  host::Drawing saved = drawing->Collect();
   ASSERT_EQ(saved.entities[0].labels.size(), 3u);
   EXPECT_EQ(saved.entities[0].labels[0].text, "M");
   EXPECT_EQ(saved.entities[0].labels[2].fore, 255u);
@@ -75,22 +77,16 @@ TEST_F(HostDrawingTest, LabelsWrittenByThePluginAreSaved) {
 }
 
 TEST_F(HostDrawingTest, UnknownSymbolReplacesNothing) {
-  host::HostDrawing drawing(map);
-  std::string error;
-  ASSERT_TRUE(drawing.Load(parsed, error));
   host::Drawing broken = parsed;
   broken.entities[0].symbol = "变压器";
-  EXPECT_FALSE(drawing.Load(broken, error));
+  EXPECT_FALSE(drawing->Load(broken, error));
   EXPECT_NE(error.find("变压器"), std::string::npos);
   EXPECT_EQ(map->GetDrawing().ids.size(), 2u) << "the drawing shown before stays";
-  EXPECT_EQ(GetEntityKind(drawing.HandleOf(12)), 28);
+  EXPECT_EQ(GetEntityKind(drawing->HandleOf(12)), 28);
 }
 
 TEST_F(HostDrawingTest, UndoRestoresTheRecordedEntitiesOnly) {
-  host::HostDrawing drawing(map);
-  std::string error;
-  ASSERT_TRUE(drawing.Load(parsed, error));
-  int motor = drawing.HandleOf(12), cable = drawing.HandleOf(30);
+  int motor = drawing->HandleOf(12), cable = drawing->HandleOf(30);
   host::LabelJournal journal;
   EXPECT_FALSE(journal.CanUndo());
   journal.Begin("修改标注配置");
@@ -114,21 +110,18 @@ TEST_F(HostDrawingTest, UndoRestoresTheRecordedEntitiesOnly) {
 // Erase takes entities out of the drawing, the map and (answering as unknown handles) the kernel;
 // Restore puts them back where they were, with their handles and labels.
 TEST_F(HostDrawingTest, AnErasedEntityIsGoneUntilItIsRestoredAsItWas) {
-  host::HostDrawing drawing(map);
-  std::string error;
-  ASSERT_TRUE(drawing.Load(parsed, error));
   om::Drawing& d = map->GetDrawing();
-  const int motor = drawing.HandleOf(12);
-  const std::string before = host::DrawingFile::Write(drawing.Collect());
+  const int motor = drawing->HandleOf(12);
+  const std::string before = host::DrawingFile::Write(drawing->Collect());
   d.selection = {30, 12};
   QkSetupErasedLookups(1);
 
-  const host::HostDrawing::Erased erased = drawing.Erase({12});
+  const host::HostDrawing::Erased erased = drawing->Erase({12});
   ASSERT_EQ(erased.items.size(), 1u);
   EXPECT_EQ(d.ids, std::vector<int>{30});
   EXPECT_EQ(d.handles.count(12), 0u);
   EXPECT_EQ(d.selection, std::vector<int>{30});
-  EXPECT_EQ(drawing.Collect().entities.size(), 1u) << "an erased entity is not saved";
+  EXPECT_EQ(drawing->Collect().entities.size(), 1u) << "an erased entity is not saved";
   EXPECT_EQ(GetEntityKind(motor), QK_KIND_NONE);
   EXPECT_EQ(QkSetupErasedLookups(0), 0) << "its kind is the one question not counted";
   char name[QK_NAME_SIZE] = {};
@@ -136,10 +129,10 @@ TEST_F(HostDrawingTest, AnErasedEntityIsGoneUntilItIsRestoredAsItWas) {
   EXPECT_EQ(GetEntityName(motor, name, sizeof name), 0);
   EXPECT_EQ(QkSetupErasedLookups(0), 2);
 
-  EXPECT_EQ(drawing.Restore(erased), std::vector<int>{motor});
+  EXPECT_EQ(drawing->Restore(erased), std::vector<int>{motor});
   EXPECT_EQ(d.ids, (std::vector<int>{12, 30}));
   EXPECT_EQ(GetEntityKind(motor), 28);
-  EXPECT_EQ(host::DrawingFile::Write(drawing.Collect()), before);
+  EXPECT_EQ(host::DrawingFile::Write(drawing->Collect()), before);
 }
 
 }  // namespace

@@ -21,10 +21,6 @@ class CGuardedDlg : public CDlgParaSet {
 
 using modal_steps::ShownDialogs;
 
-POINT Centre(const RECT& r) {
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class ModalWindowsTest : public ParaSetTest, public ::testing::WithParamInterface<Modal> {
  protected:
   CDlgParaSet* NewWindow() override { return new CGuardedDlg; }

@@ -2,8 +2,8 @@
 // columns, the display settings from VellJDBase and the check-box groups, one box's rule reached
 // by a click; the mouse messages forwarded to the preview; and a screenshot of the whole window.
 // What the window decides is tested natively (tests/paraset_model).
+#include "GridTestKit.h"
 #include "ParaSetHarness.h"
-#include "PngWriter.h"
 #include "VellJDLabels.h"
 
 namespace {
@@ -128,7 +128,7 @@ TEST_F(ParaSetTest, SavesAScreenshotOfTheWindow) {
                        RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASE);
   MSG msg;
   while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-  EXPECT_TRUE(SaveWindowPng(m_hDlg, "paraset-window.png"));
+  EXPECT_TRUE(CDibCapture(m_hDlg, true).SavePng("paraset-window.png"));
 }
 
 }  // namespace

@@ -12,34 +12,22 @@
 
 namespace {
 
-// Symbols 0 to 4.  "电动机", "馈电开关", "短路点" have built-in defaults, "方块" has none.
+// Symbols 0 to 4, one a line.  "电动机", "馈电开关", "短路点" have built-in defaults, "方块" has
+// none.
 const char kLibrary[] =
     "VJD-SYMBOLS 1\n"
-    "symbol 电动机\n"
-    "circle 0 0 0.004\n"
-    "end\n"
-    "symbol 短路点\n"
-    "line -0.002 0 0.002 0\n"
-    "end\n"
-    "symbol 方块\n"
-    "poly -0.003 -0.002 0.003 -0.002 0.003 0.002 -0.003 0.002\n"
-    "end\n"
-    "symbol 馈电开关\n"
-    "poly -0.003 -0.004 0.003 -0.004 0.003 0.004 -0.003 0.004\n"
-    "end\n"
-    "symbol 照明\n"
-    "circle 0 0 0.002\n"
-    "end\n";
+    "symbol 电动机\ncircle 0 0 0.004\nend\n"
+    "symbol 短路点\nline -0.002 0 0.002 0\nend\n"
+    "symbol 方块\npoly -0.003 -0.002 0.003 -0.002 0.003 0.002 -0.003 0.002\nend\n"
+    "symbol 馈电开关\npoly -0.003 -0.004 0.003 -0.004 0.003 0.004 -0.003 0.004\nend\n"
+    "symbol 照明\ncircle 0 0 0.002\nend\n";
 
+// One category a line, with the symbols it lists.
 const char kCatalogue[] =
     "供电辅助制图 符号分类\n"
-    "负载\n"
-    "dot 0\n"
-    "dot 4\n"
-    "开关\n"
-    "dot 3\n"
-    "故障\n"
-    "dot 1\n";
+    "负载\ndot 0\ndot 4\n"
+    "开关\ndot 3\n"
+    "故障\ndot 1\n";
 
 ParaSetTest* g_test = nullptr;
 
@@ -176,18 +164,6 @@ std::string ParaSetTest::LabelText(int label) const {
   char text[QK_LABEL_TEXT_SIZE] = "";
   ::EntityParam(m_pDlg->m_pPreviewEntity, ATTR_LABEL_TEXT_GET, text, label);
   return text;
-}
-
-int ParaSetTest::LabelInt(int code, int label) const {
-  int value = -12345;
-  ::EntityParam(m_pDlg->m_pPreviewEntity, code, &value, label);
-  return value;
-}
-
-double ParaSetTest::LabelDouble(int code, int label) const {
-  double value = -12345.0;
-  ::EntityParam(m_pDlg->m_pPreviewEntity, code, &value, label);
-  return value;
 }
 
 bool ParaSetTest::Anchor(int label, double xyz[3]) const {

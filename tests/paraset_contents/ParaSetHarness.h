@@ -17,6 +17,7 @@
 #include "LabelConfigFile.h"
 #include "ParaSetRecords.h"
 #include "PoMap.h"
+#include "quarnkernel.h"
 
 using paraset_test::ThreeSlotMotor;
 
@@ -46,8 +47,13 @@ class ParaSetTest : public ::testing::Test {
 
   // The preview entity's labels.
   std::string LabelText(int label) const;
-  int LabelInt(int code, int label) const;
-  double LabelDouble(int code, int label) const;
+  int LabelInt(int code, int label) const { return LabelValue(code, label, -12345); }
+  double LabelDouble(int code, int label) const { return LabelValue(code, label, -12345.0); }
+  template <typename T>
+  T LabelValue(int code, int label, T value) const {  // `value` when the kernel answers nothing
+    ::EntityParam(m_pDlg->m_pPreviewEntity, code, &value, label);
+    return value;
+  }
   bool Anchor(int label, double xyz[3]) const;
   double SymbolSize() const;
 

@@ -5,7 +5,6 @@
 #include "GridTestKit.h"
 #include "KernelSetup.h"
 #include "ParaSetHarness.h"
-#include "PngWriter.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ class TypingTest : public ParaSetTest {
   void ClickGridCell(int row, int column) {
     RECT cell = {};
     m_pDlg->m_grid.GetCellRect(row, column, &cell);
-    Click(m_pDlg->m_grid.m_hWnd, POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    Click(m_pDlg->m_grid.m_hWnd, Centre(cell));
     Pump();
   }
   void Press(WORD vk) {
@@ -32,8 +31,7 @@ class TypingTest : public ParaSetTest {
     Pump();
   }
   void ClickBarButton(int button) {
-    const RECT r = m_pDlg->m_wndButtonBar.GetButtonRect(button);
-    Click(m_pDlg->m_wndButtonBar.m_hWnd, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    Click(m_pDlg->m_wndButtonBar.m_hWnd, Centre(m_pDlg->m_wndButtonBar.GetButtonRect(button)));
     Pump();
   }
   std::vector<std::string> Column(int column) const {
@@ -131,9 +129,7 @@ TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder)
   EXPECT_EQ(::SendMessageA(m_pDlg->m_grid.m_hWnd, LVM_GETSELECTEDCOUNT, 0, 0), 1);
 
   // The preview's labels traded places with their rows, colours and middle anchor included.
-  EXPECT_EQ(LabelText(0), "z");
-  EXPECT_EQ(LabelText(1), "x");
-  EXPECT_EQ(LabelText(2), "y");
+  EXPECT_EQ((Strings{LabelText(0), LabelText(1), LabelText(2)}), (Strings{"z", "x", "y"}));
   EXPECT_EQ(LabelInt(ATTR_LABEL_POSITION_GET, 0), 5);
   EXPECT_EQ(LabelInt(ATTR_LABEL_POSITION_GET, 2), 22);
   EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_GET, 0), 20.0);
@@ -154,9 +150,7 @@ TEST_F(TypingTest, TheArrowsMoveTheSelectedLabelAndTheNextStoreKeepsTheNewOrder)
   SymbolLabelConfig motor;
   ASSERT_TRUE(Find("电动机", motor));
   ASSERT_EQ(motor.nLabelCount, 3);
-  EXPECT_STREQ(motor.szText[0], "z");
-  EXPECT_STREQ(motor.szText[1], "x");
-  EXPECT_STREQ(motor.szText[2], "y");
+  EXPECT_EQ((Strings{motor.szText[0], motor.szText[1], motor.szText[2]}), (Strings{"z", "x", "y"}));
   EXPECT_EQ(motor.nPosition[0], 5);
   EXPECT_EQ(motor.nPosition[2], 22);
   EXPECT_EQ(motor.clrFore[0], 102);
@@ -202,7 +196,7 @@ TEST_F(TypingTest, ACategoryWithoutSymbolsLeavesAnEmptyGridThatTakesNoInput) {
   EXPECT_FALSE(Enabled(IDC_GRID) || Enabled(IDC_GRID_BUTTONBAR));
   ClickBarButton(0);  // "new row" takes no click: the grid stays empty
   EXPECT_EQ(Rows(), 0);
-  EXPECT_TRUE(SaveWindowPng(m_hDlg, "paraset-empty-category.png"));
+  EXPECT_TRUE(CDibCapture(m_hDlg, true).SavePng("paraset-empty-category.png"));
   choose(0);
   EXPECT_TRUE(Enabled(IDC_GRID) && Enabled(IDC_GRID_BUTTONBAR));
   EXPECT_EQ(Row(0)[1], "型号");  // stored when the category was chosen

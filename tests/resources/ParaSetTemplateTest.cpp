@@ -19,20 +19,23 @@ namespace ws = vjd::test::style;
 
 constexpr int kCancel = 2;  // IDCANCEL
 
-// What an item must be: its kind is checked by the style bits that make it that kind.
-enum Kind {
-  kText,         // static, left-aligned text
-  kBlackRect,    // static, black rectangle
-  kCombo,        // drop-down list with vertical scroll bar
-  kGroup,        // group box
-  kPush,         // push button
-  kDefPush,      // default push button
-  kOwnerDraw,    // owner-drawn, left-aligned button
-  kCheck,        // automatic check box
-  kFlatCheck,    // flat automatic check box
-  kReportList,   // list view, report view with border
-  kReadOnlyEdit  // read-only edit with border and automatic horizontal scroll
+// What an item must be: the style bits that make it that kind, as a mask and the bits wanted
+// under it.
+struct Kind {
+  uint32_t mask, bits;
 };
+constexpr Kind kText = {ws::kStaticType, ws::kStaticLeft};
+constexpr Kind kBlackRect = {ws::kStaticType, ws::kBlackRect};
+constexpr Kind kCombo = {ws::kComboType | ws::kVScroll, ws::kDropDownList | ws::kVScroll};
+constexpr Kind kGroup = {ws::kButtonType, ws::kGroupBox};
+constexpr Kind kPush = {ws::kButtonType, ws::kPushButton};
+constexpr Kind kDefPush = {ws::kButtonType, ws::kDefPushButton};
+constexpr Kind kOwnerDraw = {ws::kButtonType | ws::kButtonAlign, ws::kOwnerDraw | ws::kButtonLeft};
+constexpr Kind kCheck = {ws::kButtonType | ws::kFlat, ws::kAutoCheckBox};
+constexpr Kind kFlatCheck = {ws::kButtonType | ws::kFlat, ws::kAutoCheckBox | ws::kFlat};
+constexpr Kind kReportList = {ws::kListViewType | ws::kBorder, ws::kReport | ws::kBorder};
+constexpr Kind kReadOnlyEdit = {ws::kReadOnly | ws::kBorder | ws::kAutoHScroll,
+                                ws::kReadOnly | ws::kBorder | ws::kAutoHScroll};
 
 struct Expected {
   int id;
@@ -76,46 +79,10 @@ const Expected kItems[31] = {
     {kCancel, "BUTTON", u"退出", 485, 264, 50, 14, kPush},
 };
 
+// A visible child of the kind.
 ::testing::AssertionResult HasKind(uint32_t style, Kind kind) {
-  const uint32_t type = style & ws::kButtonType;
-  bool ok = false;
-  switch (kind) {
-    case kText:
-      ok = (style & ws::kStaticType) == ws::kStaticLeft;
-      break;
-    case kBlackRect:
-      ok = (style & ws::kStaticType) == ws::kBlackRect;
-      break;
-    case kCombo:
-      ok = (style & ws::kComboType) == ws::kDropDownList && (style & ws::kVScroll);
-      break;
-    case kGroup:
-      ok = type == ws::kGroupBox;
-      break;
-    case kPush:
-      ok = type == ws::kPushButton;
-      break;
-    case kDefPush:
-      ok = type == ws::kDefPushButton;
-      break;
-    case kOwnerDraw:
-      ok = type == ws::kOwnerDraw && (style & ws::kButtonAlign) == ws::kButtonLeft;
-      break;
-    case kCheck:
-      ok = type == ws::kAutoCheckBox && !(style & ws::kFlat);
-      break;
-    case kFlatCheck:
-      ok = type == ws::kAutoCheckBox && (style & ws::kFlat);
-      break;
-    case kReportList:
-      ok = (style & ws::kListViewType) == ws::kReport && (style & ws::kBorder);
-      break;
-    case kReadOnlyEdit:
-      ok = (style & ws::kReadOnly) && (style & ws::kBorder) && (style & ws::kAutoHScroll);
-      break;
-  }
-  if (!(style & ws::kVisible) || !(style & ws::kChild)) ok = false;
-  if (ok) return ::testing::AssertionSuccess();
+  const uint32_t child = ws::kVisible | ws::kChild;
+  if ((style & (kind.mask | child)) == (kind.bits | child)) return ::testing::AssertionSuccess();
   char hex[16];
   std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(style));
   return ::testing::AssertionFailure() << "style 0x" << hex;
