@@ -58,7 +58,8 @@ void Fade(HDC dc, const RECT& area) {
 
 }  // namespace
 
-CGridButtonBar::CGridButtonBar() : m_pGrid(nullptr), m_hStrip(LoadStripImage()) {}
+CGridButtonBar::CGridButtonBar()
+    : m_pGrid(nullptr), m_hStrip(LoadStripImage()), m_lastRelayed(-1) {}
 
 CGridButtonBar::~CGridButtonBar() {
   SetGrid(nullptr);
@@ -101,7 +102,10 @@ void CGridButtonBar::RelayToToolTips(UINT message, WPARAM wParam, LPARAM lParam)
       m_toolTip.AddTool(this, LPSTR_TEXTCALLBACKA, &button, static_cast<UINT_PTR>(i + 1), 0);
     }
     m_toolTip.Activate(TRUE);
+  } else if (message == WM_MOUSEMOVE && lParam == m_lastRelayed) {
+    return;  // the system's own move after a window changed, not the pointer's
   }
+  m_lastRelayed = lParam;
   MSG msg = {};
   msg.hwnd = m_hWnd;
   msg.message = message;

@@ -62,7 +62,9 @@ class CGridButtonBar : public CWnd {
   // The tooltips see the bar's mouse messages through here, not through a subclass of the bar:
   // a subclass put in before ours would never be called, as the bar answers the mouse itself.
   // They are made at the pointer's first move over the bar, not with it: a window of their own
-  // at every opening, for a pointer that may never come.
+  // at every opening, for a pointer that may never come.  A move to where the pointer already
+  // was is not passed on: the system sends one when a window under the pointer changes (a click
+  // puts the tip away and changes the grid), and the tip would come back over the click.
   void RelayToToolTips(UINT message, WPARAM wParam, LPARAM lParam);
   void Layout(int width, int height);
   void OnPaint();
@@ -76,5 +78,6 @@ class CGridButtonBar : public CWnd {
   CGridListCtrl* m_pGrid;  // not owned
   HBITMAP m_hStrip;        // owned; null when the image could not be loaded
   CGridBarButtons m_buttons;
+  LPARAM m_lastRelayed;    // the client point of the last mouse message passed to the tooltips
   CToolTipCtrl m_toolTip;  // owned, one tool per button (ids 1 to 4); none before a first move
 };

@@ -62,6 +62,8 @@ TEST_F(GridBarTest, ButtonsShowHoverAndPressAndNameThemselvesInTooltips) {
   MouseUp(Bar(), Centre(button));
   Pump();
   EXPECT_EQ(dlg->m_grid.GetItemCount(), 3);  // "Move Up" gives feedback only
+  for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 1000;) Pump();
+  EXPECT_FALSE(::IsWindowVisible(tip)) << "the click put the tooltip away while the pointer rests";
 
   CDibCapture bar(Bar(), false);  // the cross of button 1 is red
   const RECT del = dlg->m_bar.GetButtonRect(1);
