@@ -31,6 +31,11 @@ TEST(FormatReal, DrawingValuesReadAsADraftsmanWritesThem) {
       {1e20, "1e+20"},  // beyond drawing values: exponent form
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(Real(value), text) << value;
+  // Written out in full from 1e-9 to below 1e15, in exponent form beyond.
+  EXPECT_EQ(Real(1e-9), "0.000000001");
+  EXPECT_EQ(Real(1e-10), "1e-10");
+  EXPECT_EQ(Real(1e14), "100000000000000");
+  EXPECT_EQ(Real(1e15), "1e+15");
 }
 
 TEST(FormatReal, EveryTextReadsBackToTheSameDouble) {
@@ -53,10 +58,11 @@ TEST(FormatReal, SmallBuffersAreCutAndTerminated) {
 
 TEST(FormatNumberText, NumbersAreTidiedAndOtherTextsKept) {
   const std::pair<const char*, const char*> cases[] = {
-      {"2.500", "2.5"},   {" 0.30 ", "0.3"}, {"1e3", "1000"},
-      {"007", "7"},       {"-0.0", "0"},     {"MY-3x70", "MY-3x70"},
-      {"1.2.3", "1.2.3"}, {"0x10", "0x10"},  {"inf", "inf"},
-      {"电缆", "电缆"},   {"", ""},          {"1e999", "1e999"},  // out of range: not rewritten
+      {"2.500", "2.5"},   {" 0.30 ", "0.3"},  {"1e3", "1000"},
+      {"007", "7"},       {"-0.0", "0"},      {"MY-3x70", "MY-3x70"},
+      {"1.2.3", "1.2.3"}, {"0x10", "0x10"},   {"inf", "inf"},
+      {"电缆", "电缆"},   {"", ""},           {"1e999", "1e999"},  // out of range: not rewritten
+      {"1e", "1e"},       {"2.5E+", "2.5E+"},  // an exponent without digits: not a number
   };
   for (const auto& [text, tidied] : cases) EXPECT_EQ(Tidy(text), tidied) << '"' << text << '"';
   char same[32] = "3.1400";
