@@ -149,12 +149,12 @@ bool StdioRecordFile::Sync() {
 
 bool StdioRecordFile::Seek(long long offset) {
   if (file_ == nullptr) return false;
-    // A seek first writes what waits in the buffer: a full disk may show here.
 #ifdef _WIN32
   const bool sought = _fseeki64(file_, offset, SEEK_SET) == 0;
 #else
   const bool sought = fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
 #endif
+  // A seek first writes what waits in the buffer: a full disk may show here.
   return !Failed() && sought;
 }
 

@@ -33,6 +33,15 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// The digits at `p`, at most nine of them and not at or beyond `end`: their value goes to
+// `value`, and where they stopped is returned (`p` when there are none).
+const char* ReadNineDigits(const char* p, const char* end, int& value) {
+  const char* const last = end - p > 9 ? p + 9 : end;
+  value = 0;
+  for (; p < last && IsDigit(*p); ++p) value = value * 10 + (*p - '0');
+  return p;
+}
+
 // The number after the "dot" found at `dot` in `line` (see SymbolNumberOf).  It is read where
 // the line lies: the byte after the line's last one must not be a digit (a blank, a zero byte or
 // a terminator), so that the number ends there as it would in a terminated copy of the line.
@@ -41,9 +50,9 @@ int NumberAfter(std::string_view line, size_t dot) {
   const char* number = line.data() + dot + 4;
   // The usual form, up to nine digits and nothing before them, is read here; every other one
   // (blanks, a sign, more digits that may saturate) as the host's conversion reads it.
-  int value = 0, digits = 0;
-  while (digits < 9 && IsDigit(number[digits])) value = value * 10 + (number[digits++] - '0');
-  if (digits > 0 && !IsDigit(number[digits])) return value;
+  int value = 0;
+  const char* stop = ReadNineDigits(number, line.data() + line.size(), value);
+  if (stop != number && !IsDigit(*stop)) return value;
   return vjd::annotation::ReadInt32(number);
 }
 
@@ -61,10 +70,8 @@ size_t FindSymbolKeyword(std::string_view line) {
 const char* UsualSymbolLine(const char* line, const char* end, int& number) {
   if (end - line < 6 || line[0] != 'd' || line[1] != 'o' || line[2] != 't' || line[3] != ' ')
     return nullptr;
-  const char* digit = line + 4;
-  const char* const last = end - digit > 9 ? digit + 9 : end;
   int value = 0;
-  for (; digit < last && IsDigit(*digit); ++digit) value = value * 10 + (*digit - '0');
+  const char* digit = ReadNineDigits(line + 4, end, value);
   if (digit == line + 4 || digit == end) return nullptr;
   if (*digit == '\r' && digit + 1 < end) ++digit;
   if (*digit != '\n') return nullptr;
