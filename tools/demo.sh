@@ -15,7 +15,7 @@ cd "$top"
 build=${VJD_BUILD_DIR:-$top/build/win64}
 png=${VJD_DEMO_PNG:-$top/build/demo.png}
 
-"$top/tools/setup.sh"
+"$top/tools/setup.sh" --x86-64-only
 if [ "$build" = "$top/build/win64" ]; then
   cmake --preset win64 >/dev/null
 else

@@ -8,7 +8,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-"$top/tools/setup.sh"
+"$top/tools/setup.sh" --x86-64-only
 cmake --preset win32-release >/dev/null
 cmake --build --preset package -j "$(nproc 2>/dev/null || echo 2)"
 zip=$(ls -t build/win32-release/dist/VellJDParaSetting-*-win32.zip | head -1)

@@ -2,7 +2,15 @@
 # Installs every Debian package the project needs, the 32-bit part of Wine where the machine runs
 # 32-bit code (the plug-in a person installs is i686), and the Chinese locale that Wine needs for code page 936. Idempotent and
 # quiet when everything is already there.
+#   --x86-64-only  leaves Wine's 32-bit half out: for what runs x86_64 programs alone (the demo,
+#                  the package's pictures), which need not wait on an i386 index or warn of it.
 set -euo pipefail
+only_x86_64=0
+case "${1:-}" in
+  --x86-64-only) only_x86_64=1 ;;
+  "") ;;
+  *) echo "usage: tools/setup.sh [--x86-64-only]" >&2; exit 2 ;;
+esac
 . "$(dirname "$0")/machine-abi.sh"
 
 packages=(
@@ -17,7 +25,7 @@ packages=(
 )
 # Wine's 32-bit half (about a hundred i386 packages) serves only a machine that runs 32-bit code;
 # where the kernel refuses it, the win32 build's tests are skipped anyway (tools/test.sh).
-if kernel_refuses_i386; then
+if [ "$only_x86_64" = 1 ] || kernel_refuses_i386; then
   kept=()
   for p in "${packages[@]}"; do [ "$p" = wine32:i386 ] || kept+=("$p"); done
   packages=("${kept[@]}")
@@ -60,7 +68,7 @@ apt_update() {
 # test command then reports the win32 build's tests as skipped with the reason this file holds,
 # and the set-up's last line says which index failed and what to do.
 wine32_note="$(dirname "$0")/../build/wine32-missing.txt"
-rm -f "$wine32_note"
+[ "$only_x86_64" = 1 ] || rm -f "$wine32_note"  # the test command's set-up alone answers for it
 wine32_missing=""
 
 apt_install() {
