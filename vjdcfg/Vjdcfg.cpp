@@ -316,6 +316,9 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
   switch (f.fault) {
     case LabelConfigFault::kDuplicateKind:
       return where + "the kind is stored again; lookups use record " + value;
+    case LabelConfigFault::kMendedNameTaken:
+      return where + "mended, the kind name is that of record " + value +
+             ", which repair keeps; this record is dropped";
     case LabelConfigFault::kCountOutOfRange:
       return where + "label count " + value + " is outside " + Range(kMaxLabelSlots);
     case LabelConfigFault::kNameUnterminated:
