@@ -78,7 +78,7 @@ class Tool {
   bool RecordsOf(const std::string& text, const std::string& json_path,
                  std::vector<SymbolLabelConfig>& records);
   // The records of a configuration file or of a JSON document (a text without zero bytes, which
-  // every record holds): an exit status.
+  // every record holds, or one in UTF-16, which is said to be no UTF-8): an exit status.
   int ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records);
   // What a load of `records` into FILE would change, read under a shared lock.
   int DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records);
@@ -153,7 +153,7 @@ bool Tool::RecordsOf(const std::string& text, const std::string& json_path,
 int Tool::ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records) {
   std::string bytes;
   if (!ReadInput(path, bytes, true)) return kExitFileError;
-  if (bytes.empty() || bytes.find('\0') != std::string::npos) {
+  if (bytes.empty() || (bytes.find('\0') != std::string::npos && !HasWideByteOrderMark(bytes))) {
     records = ImageOfBytes(bytes).records;
     return kExitOk;
   }
