@@ -281,6 +281,12 @@ int Tool::Load(const std::string& path, const std::string& json_path, bool dry_r
 
 int Tool::DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records) {
   const bool exists = FileExists(path);
+  if (!exists && !FolderExists(path)) {
+    // The load could not create it: no dry run foretells kinds it would never add.
+    Say("cannot write " + path + ": the folder it would lie in does not exist; a load would " +
+        "write nothing");
+    return kExitFileError;
+  }
   std::string bytes;
   if (exists && !ReadInput(path, bytes, true)) return kExitFileError;
   const DiffTally tally = WriteKindChanges(ImageOfBytes(bytes).records, records, false, out_);
