@@ -47,6 +47,39 @@ int ControlCharacter(const std::string& utf8) {
   return -1;
 }
 
+// Every byte of `text` belongs to a well-formed UTF-8 character (no overlong form, no surrogate,
+// nothing beyond U+10FFFF).
+bool IsUtf8(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    std::size_t more;
+    unsigned char low = 0x80, high = 0xBF;  // the allowed range of the second byte
+    if (b < 0x80) {
+      more = 0;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+      more = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      more = 2;
+      if (b == 0xE0) low = 0xA0;
+      if (b == 0xED) high = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      more = 3;
+      if (b == 0xF0) low = 0x90;
+      if (b == 0xF4) high = 0x8F;
+    } else {
+      return false;
+    }
+    if (text.size() - i - 1 < more) return false;
+    for (std::size_t k = 1; k <= more; ++k) {
+      const unsigned char c = static_cast<unsigned char>(text[i + k]);
+      if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return false;
+    }
+    i += more + 1;
+  }
+  return true;
+}
+
 // Collects the faults of a document; each names where it is.
 class Checker {
  public:
@@ -396,9 +429,25 @@ std::string FormatDocument(const std::vector<Json>& kinds) {
   return out + "  ]\n}\n";
 }
 
+bool HasWideByteOrderMark(const std::string& text) {
+  return text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0 ||
+         text.compare(0, 4, std::string("\0\0\xFE\xFF", 4)) == 0;
+}
+
 bool ParseDocument(const std::string& text, Json& document, DocumentFaults& faults) {
+  const char* const kSaveAsUtf8 = "; save it as UTF-8 and try again";
+  if (HasWideByteOrderMark(text)) {
+    faults.Add(std::string("the document is UTF-16 or UTF-32 text (\"Unicode\"), not UTF-8") +
+               kSaveAsUtf8);
+    return false;
+  }
   DocumentBuilder builder(document, faults);
-  return Json::sax_parse(text, &builder);
+  if (Json::sax_parse(text, &builder)) return true;
+  if (!IsUtf8(text)) {
+    faults.Add(std::string("the document is no UTF-8 text (one saved as ANSI or GBK, say)") +
+               kSaveAsUtf8);
+  }
+  return false;
 }
 
 bool RecordsFromDocument(const Json& document, std::vector<SymbolLabelConfig>& records,

@@ -56,7 +56,12 @@ Json RecordToJson(const vjd::annotation::SymbolLabelConfig& record);
 // The document {"kinds": [...]}, indented, one slot per line, ending with a line break.
 std::string FormatDocument(const std::vector<Json>& kinds);
 
-// Parses `text`.  False on a syntax error, which is added to `faults` (nlohmann's message, cut).
+// True when `text` begins with the byte order mark of UTF-16 or UTF-32 (as a text editor saves
+// "Unicode"): a document, though it holds zero bytes, and not one in UTF-8.
+bool HasWideByteOrderMark(const std::string& text);
+
+// Parses `text`.  False on a syntax error, which is added to `faults` (nlohmann's message, cut),
+// and for a text in UTF-16 or UTF-32, or that is no UTF-8 at all, which is said in plain words.
 // A key given twice in one object is added to `faults` too, with where it is, and the document is
 // still read, so that its other faults can be listed with it.
 bool ParseDocument(const std::string& text, Json& document, DocumentFaults& faults);

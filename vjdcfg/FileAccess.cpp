@@ -23,6 +23,13 @@ std::string Refused(const std::string& path, FileUse use) {
          "; it is left alone";
 }
 
+// The folder part of `path` with its last separator (one of `separators`), so that a root or a
+// share stays one; "." for a bare name.
+std::string FolderOf(const std::string& path, const char* separators) {
+  const std::size_t last = path.find_last_of(separators);
+  return last == std::string::npos ? std::string(".") : path.substr(0, last + 1);
+}
+
 std::string CannotOpen(const std::string& path, FileUse use) {
   return std::string(use == FileUse::kUpdate ? "cannot write " : "cannot read ") + path + ": " +
          LastErrorText();
@@ -93,6 +100,13 @@ bool FileExists(const std::string& path) {
 
 bool RemoveFile(const std::string& path) {
   return DeleteFileW(Widen(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+bool FolderExists(const std::string& path) {
+  const std::string folder = FolderOf(path, "/\\");
+  if (folder.size() == 2 && folder[1] == ':') return true;  // a drive's current folder
+  const DWORD attributes = GetFileAttributesW(Widen(folder).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -181,6 +195,11 @@ bool FileExists(const std::string& path) {
 
 bool RemoveFile(const std::string& path) {
   return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool FolderExists(const std::string& path) {
+  struct stat st;
+  return ::stat(FolderOf(path, "/").c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

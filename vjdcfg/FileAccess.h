@@ -35,6 +35,8 @@ bool ReadAll(std::istream& in, std::size_t limit, const std::string& what, std::
 // fopen of a UTF-8 path, nothing checked: for tests and temporary files.
 std::FILE* OpenPath(const std::string& path, const char* mode);
 bool FileExists(const std::string& path);
+// True when the folder a file at `path` lies in (or would be created in) exists.
+bool FolderExists(const std::string& path);
 // Deletes the file at `path`; true when it is gone (or was never there).
 bool RemoveFile(const std::string& path);
 // True when both paths name one existing file (by identity, not by spelling).

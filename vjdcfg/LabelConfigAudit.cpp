@@ -60,23 +60,29 @@ void MendControls(char* field, int size) {
   }
 }
 
+// Reports each fault of a record's name field; with `fix`, mends each one as it reports it.
+template <typename Report>
+void ExamineName(char* name, const TextMender& mend, bool fix, Report report) {
+  if (!Terminated(name, kNameFieldSize)) {
+    report(LabelConfigFault::kNameUnterminated, -1, 0);
+    if (fix) name[kNameFieldSize - 1] = '\0';
+  }
+  if (!IsGbk(name, kNameFieldSize, mend)) {
+    report(LabelConfigFault::kNameNotGbk, -1, 0);
+    if (fix) MendGbkField(name, kNameFieldSize, mend);
+  }
+  if (HasControl(name, kNameFieldSize)) {
+    report(LabelConfigFault::kNameControl, -1, 0);
+    if (fix) MendControls(name, kNameFieldSize);
+  }
+  if (name[0] == '\0') report(LabelConfigFault::kNameEmpty, -1, 0);  // dropped
+}
+
 // Reports each fault of one record except its kind's repetition; with `fix`, mends each one as it
 // reports it, so that repairing mends exactly what the audit reports.
 template <typename Report>
 void Examine(SymbolLabelConfig& r, const TextMender& mend, bool fix, Report report) {
-  if (!Terminated(r.szSymbolName, kNameFieldSize)) {
-    report(LabelConfigFault::kNameUnterminated, -1, 0);
-    if (fix) r.szSymbolName[kNameFieldSize - 1] = '\0';
-  }
-  if (!IsGbk(r.szSymbolName, kNameFieldSize, mend)) {
-    report(LabelConfigFault::kNameNotGbk, -1, 0);
-    if (fix) MendGbkField(r.szSymbolName, kNameFieldSize, mend);
-  }
-  if (HasControl(r.szSymbolName, kNameFieldSize)) {
-    report(LabelConfigFault::kNameControl, -1, 0);
-    if (fix) MendControls(r.szSymbolName, kNameFieldSize);
-  }
-  if (r.szSymbolName[0] == '\0') report(LabelConfigFault::kNameEmpty, -1, 0);  // dropped
+  ExamineName(r.szSymbolName, mend, fix, report);
   const int in_use = LabelCount(r);
   if (r.nLabelCount != in_use) {
     report(LabelConfigFault::kCountOutOfRange, -1, r.nLabelCount);
@@ -123,6 +129,35 @@ void Examine(SymbolLabelConfig& r, const TextMender& mend, bool fix, Report repo
   }
 }
 
+constexpr std::size_t kDropped = static_cast<std::size_t>(-1);
+
+// For each record, the one repair keeps of its kind, the kind being its name once mended: the
+// first record whose name needed no mending (the one lookups find under that name), else the
+// first of the kind; kDropped for a record without name.  A damaged name that mending makes
+// equal to a sound one never displaces the record lookups find.
+std::vector<std::size_t> KeptRecords(const std::vector<SymbolLabelConfig>& records,
+                                     const TextMender& mend) {
+  std::vector<std::string> names(records.size());
+  std::vector<bool> intact(records.size());
+  std::unordered_map<std::string, std::size_t> kept;
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    char name[kNameFieldSize];
+    std::memcpy(name, records[k].szSymbolName, kNameFieldSize);
+    bool sound = true;
+    ExamineName(name, mend, true, [&sound](LabelConfigFault, int, long long) { sound = false; });
+    intact[k] = sound;
+    names[k] = name;
+    if (names[k].empty()) continue;
+    auto inserted = kept.emplace(names[k], k);
+    if (!inserted.second && sound && !intact[inserted.first->second]) inserted.first->second = k;
+  }
+  std::vector<std::size_t> out(records.size(), kDropped);
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    if (!names[k].empty()) out[k] = kept[names[k]];
+  }
+  return out;
+}
+
 }  // namespace
 
 LabelConfigImage ImageOfBytes(const std::string& bytes) {
@@ -153,15 +188,17 @@ std::vector<std::size_t> RecordsFound(const std::vector<SymbolLabelConfig>& reco
 std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
                                                  const TextMender& mend) {
   std::vector<LabelConfigFinding> found;
-  std::unordered_map<std::string, std::size_t> first_of_kind;
+  const std::vector<std::size_t> kept = KeptRecords(image.records, mend);
   for (std::size_t k = 0; k < image.records.size(); ++k) {
     SymbolLabelConfig r = image.records[k];
-    if (Terminated(r.szSymbolName, kNameFieldSize)) {
-      auto inserted = first_of_kind.emplace(std::string(r.szSymbolName), k);
-      if (!inserted.second) {
-        found.push_back({LabelConfigFault::kDuplicateKind, k, -1,
-                         static_cast<long long>(inserted.first->second)});
-      }
+    if (kept[k] != kDropped && kept[k] != k) {
+      // The same kind as stored, or one that only mending makes the same.
+      const char* other = image.records[kept[k]].szSymbolName;
+      const bool same = Terminated(r.szSymbolName, kNameFieldSize) &&
+                        Terminated(other, kNameFieldSize) &&
+                        std::strcmp(r.szSymbolName, other) == 0;
+      found.push_back({same ? LabelConfigFault::kDuplicateKind : LabelConfigFault::kMendedNameTaken,
+                       k, -1, static_cast<long long>(kept[k])});
     }
     Examine(r, mend, false, [&found, k](LabelConfigFault fault, int slot, long long value) {
       found.push_back({fault, k, slot, value});
@@ -175,29 +212,13 @@ std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
 }
 
 LabelConfigImage RepairLabelConfig(const LabelConfigImage& image, const TextMender& mend) {
-  std::vector<SymbolLabelConfig> repaired;
-  std::vector<bool> name_intact;
-  repaired.reserve(image.records.size());
-  for (const SymbolLabelConfig& r : image.records) {
-    SymbolLabelConfig c = r;
-    name_intact.push_back(Terminated(c.szSymbolName, kNameFieldSize));
-    Examine(c, mend, true, [](LabelConfigFault, int, long long) {});
-    repaired.push_back(c);
-  }
-
-  // The record kept for each kind: the first whose name lookups could find as it was, else the
-  // first of the kind.
-  std::unordered_map<std::string, std::size_t> kept;
-  for (std::size_t k = 0; k < repaired.size(); ++k) {
-    auto inserted = kept.emplace(std::string(repaired[k].szSymbolName), k);
-    if (!inserted.second && name_intact[k] && !name_intact[inserted.first->second]) {
-      inserted.first->second = k;
-    }
-  }
+  const std::vector<std::size_t> kept = KeptRecords(image.records, mend);
   LabelConfigImage clean;
-  for (std::size_t k = 0; k < repaired.size(); ++k) {
-    const std::string name = repaired[k].szSymbolName;
-    if (!name.empty() && kept[name] == k) clean.records.push_back(repaired[k]);
+  for (std::size_t k = 0; k < image.records.size(); ++k) {
+    if (kept[k] != k) continue;
+    SymbolLabelConfig c = image.records[k];
+    Examine(c, mend, true, [](LabelConfigFault, int, long long) {});
+    clean.records.push_back(c);
   }
   return clean;
 }

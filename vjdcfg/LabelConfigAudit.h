@@ -41,6 +41,7 @@ using TextMender = std::function<std::string(const std::string& text)>;
 enum class LabelConfigFault {
   kTrailingBytes,       // `value` bytes after the last whole record (`record` = whole records)
   kDuplicateKind,       // the kind has an earlier record: `value` is the one lookups use
+  kMendedNameTaken,     // mended, the name is that of another record (`value`), which is kept
   kCountOutOfRange,     // nLabelCount (`value`) outside 0..8
   kNameUnterminated,    // szSymbolName has no terminator inside its field
   kTextUnterminated,    // szText[slot] has none (any of the eight slots)
@@ -74,10 +75,11 @@ std::vector<LabelConfigFinding> AuditLabelConfig(const LabelConfigImage& image,
 // fields without terminator terminated in their last byte, counts clamped into 0..8, characters
 // that are no GBK and control characters replaced by '?', fonts of the slots in use set to
 // "宋体", positions outside 0..24 and sizes and angles that are not finite in the slots in use set
-// to their initial values; then only the first record of each kind kept (preferring a record whose
-// name needed no terminator, the one lookups found), records without a name dropped (nothing
-// looks them up), no trailing bytes.  Every other byte stays as it was, so a clean image comes
-// back byte for byte, and AuditLabelConfig finds nothing in the result.
+// to their initial values; then only one record of each kind kept, the kind being the mended name
+// (the first record whose name needed no mending, the one lookups find, else the first of the
+// kind), records without a name dropped (nothing looks them up), no trailing bytes.  Every other
+// byte stays as it was, so a clean image comes back byte for byte, and AuditLabelConfig finds
+// nothing in the result.
 LabelConfigImage RepairLabelConfig(const LabelConfigImage& image, const TextMender& mend);
 
 }  // namespace vjd::annotation

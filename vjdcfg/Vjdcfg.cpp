@@ -78,7 +78,7 @@ class Tool {
   bool RecordsOf(const std::string& text, const std::string& json_path,
                  std::vector<SymbolLabelConfig>& records);
   // The records of a configuration file or of a JSON document (a text without zero bytes, which
-  // every record holds): an exit status.
+  // every record holds, or one in UTF-16, which is said to be no UTF-8): an exit status.
   int ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records);
   // What a load of `records` into FILE would change, read under a shared lock.
   int DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records);
@@ -153,7 +153,7 @@ bool Tool::RecordsOf(const std::string& text, const std::string& json_path,
 int Tool::ReadRecords(const std::string& path, std::vector<SymbolLabelConfig>& records) {
   std::string bytes;
   if (!ReadInput(path, bytes, true)) return kExitFileError;
-  if (bytes.empty() || bytes.find('\0') != std::string::npos) {
+  if (bytes.empty() || (bytes.find('\0') != std::string::npos && !HasWideByteOrderMark(bytes))) {
     records = ImageOfBytes(bytes).records;
     return kExitOk;
   }
@@ -281,6 +281,12 @@ int Tool::Load(const std::string& path, const std::string& json_path, bool dry_r
 
 int Tool::DryRun(const std::string& path, const std::vector<SymbolLabelConfig>& records) {
   const bool exists = FileExists(path);
+  if (!exists && !FolderExists(path)) {
+    // The load could not create it: no dry run foretells kinds it would never add.
+    Say("cannot write " + path + ": the folder it would lie in does not exist; a load would " +
+        "write nothing");
+    return kExitFileError;
+  }
   std::string bytes;
   if (exists && !ReadInput(path, bytes, true)) return kExitFileError;
   const DiffTally tally = WriteKindChanges(ImageOfBytes(bytes).records, records, false, out_);
@@ -316,6 +322,9 @@ std::string Tool::Describe(const LabelConfigFinding& f, const LabelConfigImage& 
   switch (f.fault) {
     case LabelConfigFault::kDuplicateKind:
       return where + "the kind is stored again; lookups use record " + value;
+    case LabelConfigFault::kMendedNameTaken:
+      return where + "mended, the kind name is that of record " + value +
+             ", which repair keeps; this record is dropped";
     case LabelConfigFault::kCountOutOfRange:
       return where + "label count " + value + " is outside " + Range(kMaxLabelSlots);
     case LabelConfigFault::kNameUnterminated:

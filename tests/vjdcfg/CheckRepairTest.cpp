@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -215,6 +216,42 @@ TEST_F(CheckRepair, RepairKeepsTheRecordLookupsUse) {
   WriteBytes(file_, Bytes(unterminated) + Bytes(found));
   ASSERT_EQ(RunTool({"repair", file_, "-o", dir_.Path("out.cfg")}).status, 0);
   EXPECT_EQ(ReadBytes(dir_.Path("out.cfg")), Bytes(found));
+}
+
+// A damaged name that mending makes equal to a sound one (a control character or a byte that is no
+// GBK, mended to '?', a name cut to its field) never displaces the record lookups find under it,
+// before or after it; check says which record repair drops for it, and repair's count says so.
+TEST_F(CheckRepair, AMendedNameNeverDisplacesTheRecordLookupsFind) {
+  struct Case {
+    std::string damaged, sound;
+  };
+  const Case cases[] = {{"A\x01", "A?"},
+                        {"A\xFF", "A?"},
+                        {"\x81 z", "? z"},
+                        {"a\tb\x7F", "a?b?"},
+                        {std::string(50, 'k'), std::string(49, 'k')}};
+  for (const Case& c : cases) {
+    for (bool damaged_first : {true, false}) {
+      SCOPED_TRACE(testing::PrintToString(c.damaged) + (damaged_first ? " first" : " second"));
+      SymbolLabelConfig damaged = Plain("", 1), sound = Plain(c.sound.c_str(), 1);
+      std::memcpy(damaged.szSymbolName, c.damaged.data(),
+                  std::min<std::size_t>(c.damaged.size() + 1, kNameFieldSize));
+      SetSlotText(damaged, 0, "damaged");
+      SetSlotText(sound, 0, "sound");
+      WriteBytes(file_, damaged_first ? Bytes(damaged) + Bytes(sound) + Bytes(Plain("z", 0))
+                                      : Bytes(sound) + Bytes(damaged) + Bytes(Plain("z", 0)));
+      const std::string at = damaged_first ? "1" : "0";
+      ToolRun check = RunTool({"check", file_});
+      EXPECT_EQ(check.status, 1);
+      EXPECT_THAT(check.out,
+                  HasSubstr("the kind name is that of record " + at + ", which repair keeps"));
+      const std::string out = dir_.Path("out.cfg");
+      ToolRun repair = RunTool({"repair", file_, "-o", out});
+      ASSERT_EQ(repair.status, 0) << repair.err;
+      EXPECT_THAT(repair.out, HasSubstr("2 record(s) of 3 written, 2 problem(s) mended"));
+      EXPECT_TRUE(ReadBytes(out) == Bytes(sound) + Bytes(Plain("z", 0)));
+    }
+  }
 }
 
 // A damaged file is dumped as the window reads it: sizes and angles that are not finite show

@@ -163,6 +163,16 @@ TEST(DryRunAndDiff, OnlyReadUnderASharedLockTheRecordsLookupsFind) {
                 ": 1 added, 0 changed, 0 unchanged (the file does not exist yet); a dry run: "
                 "nothing was written\n");
   EXPECT_FALSE(FileExists(fresh));
+  // A file the load could not create: its folder is missing, or is a file.
+  for (const std::string& unmade : {dir.Path("missing/new.cfg"), file + "/new.cfg"}) {
+    ToolRun run = RunTool({"load", "--dry-run", unmade, "-"}, json);
+    EXPECT_EQ(run.status, 2) << unmade;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "vjdcfg: cannot write " + unmade +
+                           ": the folder it would lie in does not exist; a load would write "
+                           "nothing\n");
+    EXPECT_EQ(RunTool({"load", unmade, "-"}, json).status, 2);
+  }
   EXPECT_EQ(RunTool({"diff", file, "-"}, Bytes(first)).out,
             "0 added, 0 changed, 1 unchanged, 0 removed\n");
   EXPECT_EQ(RunTool({"diff", file, "-"}, Bytes(second)).out,

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ConfigJson.h"
+#include "GbkConverter.h"
 #include "VjdcfgTestKit.h"
 
 using namespace vjd::annotation;
@@ -213,6 +214,21 @@ TEST_F(LoadRefusal, TextThatIsNoJsonIsRefused) {
                 "number overflow");
   ExpectRefused("{\"kinds\": [{\"kind\": \"\xC4\xE3\"}]}", "parse error");  // GBK, not UTF-8
   ExpectRefused("", "parse error");
+}
+
+// A document saved in another encoding than UTF-8 (Notepad's "Unicode", or ANSI on a Chinese
+// Windows) is refused in plain words; its zero bytes never make diff read it as records.
+TEST_F(LoadRefusal, ADocumentThatIsNoUtf8IsSaidToBeSo) {
+  std::string gbk, le = "\xFF\xFE", be = "\xFE\xFF";
+  ASSERT_TRUE(vjdcfg::Utf8ToGbk(GoodDocument().dump(), gbk));
+  for (char c : std::string(R"({"kinds": []})")) {
+    le += std::string{c, '\0'};
+    be += std::string{'\0', c};
+  }
+  const char* const wide = "UTF-16 or UTF-32 text (\"Unicode\"), not UTF-8; save it as UTF-8";
+  ExpectRefused(le, wide);
+  ExpectRefused(be, wide);
+  ExpectRefused(gbk, "no UTF-8 text (one saved as ANSI or GBK, say); save it as UTF-8");
 }
 
 // A key given twice would let the last one win unseen: {"kinds": [...], "kinds": []} stored
