@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 
 #include "CString.h"
 #include "CommandMessages.h"
@@ -75,8 +76,11 @@ SymbolLists CParaSetCommand::FilterDeviceSymbols(const IHostMap& map) const {
   int size = m_array.GetSize();
   symbols.handles.SetSize(0, size);
   symbols.ids.SetSize(0, size);
+  // A symbol picked twice is in the array twice: it counts, and is laid out, once.
+  std::unordered_set<int> seen;
   for (int index = 0; index < size; ++index) {
     int id = m_array.GetAt(index);
+    if (!seen.insert(id).second) continue;
     int handle = map.EntityHandle(id);
     int kind = m_drawing.EntityKind(handle);
     if (kind == QK_KIND_DEVICE_SYMBOL || kind == QK_KIND_DEVICE_SYMBOL_ALT) {

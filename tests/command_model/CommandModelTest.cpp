@@ -179,7 +179,10 @@ TEST_F(CommandTest, ThePickEndShowsTheWindowWithThePickedDeviceSymbols) {
     Ids picked;
     Ids ids, handles;
   } cases[] = {
-      {{102, 103}, {102}, {hSwitch}}, {{103}, {}, {}}, {{101, 102}, {101, 102}, {hMotor, hSwitch}}};
+      {{102, 103}, {102}, {hSwitch}},
+      {{103}, {}, {}},
+      {{101, 102}, {101, 102}, {hMotor, hSwitch}},
+      {{102, 102, 103, 101, 102, 101}, {102, 101}, {hSwitch, hMotor}}};  // picked again: once
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.picked));
     FakeWindow* window = rig.Start({101});
