@@ -132,6 +132,7 @@ void CParaSetCommand::OnStart(const IHostMap& map) {
                   m_earlier.end());
   if (LiveWindow()) m_earlier.push_back(std::move(m_window));
   m_window.reset();  // while the new window is made, there is none the command could use
+  m_bHiddenForPick = false;
   m_window = m_windows.Open(selected, all);
 }
 
@@ -146,6 +147,7 @@ void CParaSetCommand::OnPickStep(const IHostMap& map) {
 void CParaSetCommand::OnPickEnd(const IHostMap& map) {
   IConfigWindow* window = LiveWindow();
   if (window) window->Show(true);
+  m_bHiddenForPick = false;
   SymbolLists picked = FilterDeviceSymbols(map);
   if (window) window->ShowPickResult(picked.Count(), picked);
   map.SetPickEnded(true);
@@ -159,7 +161,10 @@ void CParaSetCommand::OnNewPick(const IHostMap& map) {
   Highlight(map, 0);
   map.UpdateView();
   map.Refresh();
-  if (IConfigWindow* window = LiveWindow()) window->Show(false);
+  if (IConfigWindow* window = LiveWindow()) {
+    window->Show(false);
+    m_bHiddenForPick = true;
+  }
   m_array.RemoveAll();
 
   CString prompt;  // message 21 is not handled: the prompt stays empty
@@ -181,4 +186,10 @@ void CParaSetCommand::OnEnd(const IHostMap& map) {
   map.RefreshCursor();
   map.SetPrompt(kEndPrompt);
   map.UpdateView();
+  // Ended during a pick (Escape): the window the pick hid comes back, with its edits, rather
+  // than staying out of reach until the library goes.
+  if (m_bHiddenForPick) {
+    m_bHiddenForPick = false;
+    if (IConfigWindow* window = LiveWindow()) window->Show(true);
+  }
 }

@@ -14,6 +14,7 @@
 //    7  key: Escape (27) ends the command, other keys do nothing;
 //   19  from the window: param2 0 ends the command, 2 hides the window and starts a new pick;
 //   11  end: highlight removed, array released, selection emptied, no command current, prompt;
+//       a window hidden by a pick still running is shown again;
 //   every other code does nothing (21, the prompt request, included: its text stays empty).
 // What the command sends itself (the end, the prompt request) goes back through MouseStatus, and
 // so through its current-command test.
@@ -77,4 +78,5 @@ class CParaSetCommand {
   vjd::command::ICommandSink& m_messages;
   std::unique_ptr<vjd::command::IConfigWindow> m_window;                // the newest window, if any
   std::vector<std::unique_ptr<vjd::command::IConfigWindow>> m_earlier;  // older ones still open
+  bool m_bHiddenForPick = false;  // the newest window is hidden while a pick runs
 };
