@@ -47,10 +47,7 @@ void CDlgParaSet::ShowPickResult(int nCount, const int* pHandles, const int* pId
   char text[16];
   std::snprintf(text, sizeof text, "%d", nCount);
   SetDlgItemText(IDC_EDIT_SEL_COUNT, text);
-  if (nCount > 0) {
-    m_arrSelHandles.RemoveAll();
-    SetSelectedSymbols(pHandles, pIds, nCount);
-  }
+  SetSelectedSymbols(pHandles, pIds, nCount > 0 && pHandles && pIds ? nCount : 0);
 }
 
 void CDlgParaSet::DoDataExchange(CDataExchange* pDX) {

@@ -49,8 +49,9 @@ class CDlgParaSet : public CDialog {
   // Each replaces its two lists with `count` handles and ids; element i of each names one entity.
   void SetAllSymbols(const int* pHandles, const int* pIds, int nCount);
   void SetSelectedSymbols(const int* pHandles, const int* pIds, int nCount);
-  // A pick ended with `nCount` device symbols: the count is shown in 3025; when there are any,
-  // they become the selected lists.
+  // A pick ended with `nCount` device symbols: the count is shown in 3025 and they become the
+  // selected lists, also when there are none (a push to the picked symbols then acts on what the
+  // count shows, not on an earlier pick).
   void ShowPickResult(int nCount, const int* pHandles, const int* pIds);
 
   const CArray<int, int>& SelHandles() const { return m_arrSelHandles; }

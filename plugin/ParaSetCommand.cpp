@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 
 #include "CString.h"
 #include "CommandMessages.h"
@@ -75,8 +76,11 @@ SymbolLists CParaSetCommand::FilterDeviceSymbols(const IHostMap& map) const {
   int size = m_array.GetSize();
   symbols.handles.SetSize(0, size);
   symbols.ids.SetSize(0, size);
+  // A symbol picked twice is in the array twice: it counts, and is laid out, once.
+  std::unordered_set<int> seen;
   for (int index = 0; index < size; ++index) {
     int id = m_array.GetAt(index);
+    if (!seen.insert(id).second) continue;
     int handle = map.EntityHandle(id);
     int kind = m_drawing.EntityKind(handle);
     if (kind == QK_KIND_DEVICE_SYMBOL || kind == QK_KIND_DEVICE_SYMBOL_ALT) {
@@ -128,6 +132,7 @@ void CParaSetCommand::OnStart(const IHostMap& map) {
                   m_earlier.end());
   if (LiveWindow()) m_earlier.push_back(std::move(m_window));
   m_window.reset();  // while the new window is made, there is none the command could use
+  m_bHiddenForPick = false;
   m_window = m_windows.Open(selected, all);
 }
 
@@ -142,6 +147,7 @@ void CParaSetCommand::OnPickStep(const IHostMap& map) {
 void CParaSetCommand::OnPickEnd(const IHostMap& map) {
   IConfigWindow* window = LiveWindow();
   if (window) window->Show(true);
+  m_bHiddenForPick = false;
   SymbolLists picked = FilterDeviceSymbols(map);
   if (window) window->ShowPickResult(picked.Count(), picked);
   map.SetPickEnded(true);
@@ -155,7 +161,10 @@ void CParaSetCommand::OnNewPick(const IHostMap& map) {
   Highlight(map, 0);
   map.UpdateView();
   map.Refresh();
-  if (IConfigWindow* window = LiveWindow()) window->Show(false);
+  if (IConfigWindow* window = LiveWindow()) {
+    window->Show(false);
+    m_bHiddenForPick = true;
+  }
   m_array.RemoveAll();
 
   CString prompt;  // message 21 is not handled: the prompt stays empty
@@ -177,4 +186,10 @@ void CParaSetCommand::OnEnd(const IHostMap& map) {
   map.RefreshCursor();
   map.SetPrompt(kEndPrompt);
   map.UpdateView();
+  // Ended during a pick (Escape): the window the pick hid comes back, with its edits, rather
+  // than staying out of reach until the library goes.
+  if (m_bHiddenForPick) {
+    m_bHiddenForPick = false;
+    if (IConfigWindow* window = LiveWindow()) window->Show(true);
+  }
 }

@@ -9,10 +9,12 @@
 //       it and all device symbols of the drawing go to a new configuration window, which is
 //       shown;
 //    0  pick step (state 0 only): highlight everything picked so far, re-arm the pick;
-//    3  pick end (state 0 only): show the window with the picked device symbols;
+//    3  pick end (state 0 only): show the window with the picked device symbols (each symbol
+//       once, however often it was picked);
 //    7  key: Escape (27) ends the command, other keys do nothing;
 //   19  from the window: param2 0 ends the command, 2 hides the window and starts a new pick;
 //   11  end: highlight removed, array released, selection emptied, no command current, prompt;
+//       a window hidden by a pick still running is shown again;
 //   every other code does nothing (21, the prompt request, included: its text stays empty).
 // What the command sends itself (the end, the prompt request) goes back through MouseStatus, and
 // so through its current-command test.
@@ -61,7 +63,8 @@ class CParaSetCommand {
   void OnNewPick(const vjd::command::IHostMap& map);
   void OnEnd(const vjd::command::IHostMap& map);
 
-  // The device symbols (kind 28 or 29) among the array's ids, in the array's order.
+  // The device symbols (kind 28 or 29) among the array's ids, in the array's order, each id
+  // once (at its first place).
   vjd::command::SymbolLists FilterDeviceSymbols(const vjd::command::IHostMap& map) const;
   // Marks (1, 1) or unmarks (0, 0) the array's entities and redraws them; names none when the
   // host gives no address of the array's ids.
@@ -75,4 +78,5 @@ class CParaSetCommand {
   vjd::command::ICommandSink& m_messages;
   std::unique_ptr<vjd::command::IConfigWindow> m_window;                // the newest window, if any
   std::vector<std::unique_ptr<vjd::command::IConfigWindow>> m_earlier;  // older ones still open
+  bool m_bHiddenForPick = false;  // the newest window is hidden while a pick runs
 };

@@ -179,7 +179,10 @@ TEST_F(CommandTest, ThePickEndShowsTheWindowWithThePickedDeviceSymbols) {
     Ids picked;
     Ids ids, handles;
   } cases[] = {
-      {{102, 103}, {102}, {hSwitch}}, {{103}, {}, {}}, {{101, 102}, {101, 102}, {hMotor, hSwitch}}};
+      {{102, 103}, {102}, {hSwitch}},
+      {{103}, {}, {}},
+      {{101, 102}, {101, 102}, {hMotor, hSwitch}},
+      {{102, 102, 103, 101, 102, 101}, {102, 101}, {hSwitch, hMotor}}};  // picked again: once
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.picked));
     FakeWindow* window = rig.Start({101});
@@ -221,6 +224,17 @@ TEST_F(CommandTest, EscapeEndsTheCommandAndLeavesTheWindow) {
   rig.PressPick();
   EXPECT_EQ(Lines{}, rig.BeyondGate())
       << "the window's pick button does nothing once the command is no longer current";
+}
+
+// Escape while the pick has the window hidden: the command ends as always, and the window comes
+// back with what the user typed in it.
+TEST_F(CommandTest, EscapeDuringAPickEndsTheCommandAndBringsTheWindowBack) {
+  FakeWindow* window = rig.Start({101});
+  PickAfresh({102});
+  rig.MouseStatus(7, 27, 0);
+  EXPECT_EQ(1, rig.log.Count(kEndLine));
+  EXPECT_TRUE(window->visible);
+  EXPECT_EQ(-1, window->shownCount) << "no pick result: the pick did not end";
 }
 
 TEST_F(CommandTest, OtherKeysOtherWindowRequestsAndUnknownCodesDoNothing) {

@@ -101,23 +101,23 @@ TEST_F(FrameFixture, AnEmptySelectionShowsZero) {
   EXPECT_EQ("0", CountText());
 }
 
-// What a pick ended with: its count is shown; device symbols picked replace the selected lists,
-// a pick without any keeps them.
-TEST_F(FrameFixture, APickResultShowsItsCountAndReplacesTheSelectionOnlyWithSymbols) {
+// What a pick ended with: its count is shown and its device symbols replace the selected lists,
+// none included: the count shown is what a push to the picked symbols acts on.
+TEST_F(FrameFixture, APickResultShowsItsCountAndReplacesTheSelection) {
   const int handles[] = {100, 101}, ids[] = {1, 2};
   pDlg->SetSelectedSymbols(handles, ids, 2);
   Open();
-  pDlg->ShowPickResult(0, nullptr, nullptr);
-  EXPECT_EQ("0", CountText());
-  EXPECT_EQ(0, pDlg->SelCount());
-  EXPECT_EQ(2, pDlg->SelIds().GetSize());
-  EXPECT_EQ(2, pDlg->SelHandles().GetSize());
   const int pickedHandle = 102, pickedId = 3;
   pDlg->ShowPickResult(1, &pickedHandle, &pickedId);
   EXPECT_EQ("1", CountText());
   ASSERT_EQ(1, pDlg->SelIds().GetSize());
   EXPECT_EQ(3, pDlg->SelIds().GetAt(0));
   EXPECT_EQ(102, pDlg->SelHandles().GetAt(0));
+  pDlg->ShowPickResult(0, nullptr, nullptr);
+  EXPECT_EQ("0", CountText());
+  EXPECT_EQ(0, pDlg->SelCount());
+  EXPECT_EQ(0, pDlg->SelIds().GetSize());
+  EXPECT_EQ(0, pDlg->SelHandles().GetSize());
 }
 
 TEST_F(FrameFixture, PickingAsksTheCommandAndKeepsTheWindow) {
