@@ -109,7 +109,7 @@ fi
 # with another font is brought up to date on its next use, so kept build folders stay right),
 # and its server, if none runs yet: both under one lock per prefix, so the first two programs of
 # a run neither make the prefix twice nor start two servers.
-setup_stamp="3 $vjd_song_font"
+setup_stamp="4 $vjd_song_font"
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
@@ -145,6 +145,12 @@ if [ "$fresh" = 1 ]; then
     "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$vjd_song_font" /f \
       9>&- </dev/null >>"$log" 2>&1 || made=0
   done
+  # The caption buttons' glyphs come from Marlett, which this Wine looks for in the prefix's own
+  # Fonts folder only, not among the fonts of its package: without it they show as letters.
+  marlett=/usr/share/wine/fonts/marlett.ttf
+  if [ -f "$marlett" ] && [ -d "$prefix/drive_c/windows/Fonts" ]; then
+    cp -f "$marlett" "$prefix/drive_c/windows/Fonts/" || made=0
+  fi
   if [ "$made" = 0 ] || [ ! -d "$prefix/drive_c/windows/system32" ] ||
      { [ ! -d "$prefix/drive_c/windows/syswow64" ] && runs_i686; }; then
     cannot_start "the Wine prefix $prefix could not be set up (see $log)"

@@ -289,4 +289,21 @@ TEST_F(DialogFont, MessageBoxTextsAreDrawnWhole) {
   ::DeleteObject(font);
 }
 
+// The caption buttons (close, minimize, maximize) are glyphs of the symbol font Marlett: where the
+// system finds no Marlett, another face stands in and the buttons show letters ("r", "0", "1").
+TEST(CaptionButtons, AreDrawnWithMarlett) {
+  HFONT font = ::CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH, L"Marlett");
+  ASSERT_NE(font, nullptr);
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = L"";
+  ::GetTextFaceW(dc, LF_FACESIZE, face);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  ::DeleteObject(font);
+  EXPECT_EQ(Gbk(face), "Marlett");
+}
+
 }  // namespace
