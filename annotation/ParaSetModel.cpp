@@ -284,6 +284,10 @@ void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int colu
     case kColumnAngle:
       m_preview.SetAngleUnlessFollowing(row, ReadReal(value.c_str(), 0.0));
       break;
+    case kColumnForeColor:
+    case kColumnBackColor:
+      if (ValidSlot(row)) ShowColours(row);
+      break;
     default:
       break;  // sizes: the preview keeps its own
   }
@@ -317,6 +321,9 @@ void ParaSetModel::OnRowDeleted(const SelectedKind& selected, int row) {
   RemoveSlot(row);
   NumberRows();
   for (int j = row + 1; j <= n; ++j) ShiftPreviewLabel(j);
+  // The entity gives no colours back, so the shift leaves each moved label with the colours of
+  // the label it replaced: the rows hold them.
+  for (int j = std::max(row, 0); j < std::min(n, kMaxLabelSlots); ++j) ShowColours(j);
   m_preview.SetCount(n);
   RemoveStoredSlot(*selected, row);
   m_sink.RefreshPreview();
@@ -334,11 +341,14 @@ void ParaSetModel::OnRowMoved(const SelectedKind& selected, int row, int to) {
   NumberRows();
   m_preview.Swap(row, to);
   for (int r : {row, to}) {  // the entity gives no colours back: the rows hold them
-    if (!ValidSlot(r)) continue;
-    m_preview.SetFore(r, m_rows.clrFore[r]);
-    m_preview.SetBack(r, m_rows.clrBack[r]);
+    if (ValidSlot(r)) ShowColours(r);
   }
   m_sink.RefreshPreview();
+}
+
+void ParaSetModel::ShowColours(int row) {
+  m_preview.SetFore(row, m_rows.clrFore[row]);
+  m_preview.SetBack(row, m_rows.clrBack[row]);
 }
 
 void ParaSetModel::NumberRows() {

@@ -129,6 +129,8 @@ class ParaSetModel {
   // A report of a change to the rows: false (nothing to do) when no kind is selected, else the
   // map's scale is read for the preview and the rows are marked changed.
   bool BeginChange(const SelectedKind& selected);
+  // Label `row` of the preview takes the row's colours.
+  void ShowColours(int row);
   void NumberRows();
   void ShiftPreviewLabel(int label);
   void ClearRows();
