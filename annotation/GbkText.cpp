@@ -82,4 +82,23 @@ std::string Trimmed(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
+std::string OneLine(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  bool inRun = false;
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = CharLength(text, pos);
+    const unsigned char c = static_cast<unsigned char>(text[pos]);
+    const bool control = length == 1 && (c < 0x20 || c == 0x7F);
+    if (!control) {
+      line.append(text, pos, length);
+    } else if (!inRun) {
+      line += ' ';
+    }
+    inRun = control;
+    pos += length;
+  }
+  return line;
+}
+
 }  // namespace vjd::annotation::gbk

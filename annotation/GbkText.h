@@ -69,4 +69,8 @@ std::string FromBuffer(const char* buffer, size_t size);
 // The text without the blanks at both ends.
 std::string Trimmed(const std::string& text);
 
+// The text on one line: each run of control characters (a byte below 0x20, or 0x7F, where a
+// character starts; no byte of a double-byte character is one) becomes one space.
+std::string OneLine(const std::string& text);
+
 }  // namespace vjd::annotation::gbk

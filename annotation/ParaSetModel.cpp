@@ -269,8 +269,14 @@ void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int colu
     // Editing the height sets the width to half of it.
     ShowCell(row, kColumnWidth, Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0)));
   }
-  ReadSlotColumnText(m_rows, row, column, text.c_str());
-  const std::string value = gbk::Trimmed(text.c_str());
+  std::string kept = text;
+  if (column == kColumnText) {
+    // A label is one line of at most the record's field: the cell shows the text it keeps.
+    kept = gbk::CutToFit(gbk::OneLine(text), kNameFieldSize - 1);
+    if (kept != text) m_grid.SetCellText(row, column, kept);
+  }
+  ReadSlotColumnText(m_rows, row, column, kept.c_str());
+  const std::string value = gbk::Trimmed(kept);
   switch (column) {
     case kColumnText:
       m_preview.SetText(row, value);

@@ -72,6 +72,21 @@ TEST(GbkTrim, BlanksGoAtBothEndsOnly) {
   EXPECT_FALSE(gbk::IsBlank('\xA1'));
 }
 
+TEST(GbkOneLine, EachRunOfControlCharactersBecomesOneSpace) {
+  const std::pair<std::string, std::string> kCases[] = {
+      {"ab\r\ncd", "ab cd"},
+      {"\t型号\n", " 型号 "},
+      {"a\x7F\x01\x1F"
+       "b",
+       "a b"},
+      {"a  b", "a  b"},  // blanks that are no control characters stay as they are
+      {"中\n\n文\r", "中 文 "},
+      {kTrailD + kTrailBackslash, kTrailD + kTrailBackslash},
+      {"", ""},
+  };
+  for (const auto& [text, line] : kCases) EXPECT_EQ(gbk::OneLine(text), line) << text;
+}
+
 TEST(NumberReading, RealsFollowTheDecimalCRulesAndAreAlwaysFinite) {
   const std::pair<const char*, double> reals[] = {
       {"0.004abc", 0.004}, {"  +.5e1x", 5.0}, {"-2.", -2.0}, {"1e", 1.0}, {"3e+", 3.0}};

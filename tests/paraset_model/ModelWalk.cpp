@@ -208,7 +208,9 @@ void ModelWalk::Act(const WalkAction& a) {
       m_strDid = "edit row " + std::to_string(row) + " column " + std::to_string(column) + " \"" +
                  text + "\"";
       m_rig.Edit(row, column, text);
-      m_rows[row].cells[column] = text;
+      // A label text longer than the record's field is cut where a character ends.
+      m_rows[row].cells[column] =
+          column == kColumnText ? gbk::CutToFit(text, kNameFieldSize - 1) : text;
       if (column == kColumnHeight) {
         m_rows[row].cells[kColumnWidth] =
             Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "CommandMessages.h"
+#include "GbkText.h"
 #include "ModelRig.h"
 #include "UniqueTempDir.h"
 
@@ -224,6 +225,32 @@ TEST_F(ModelTest, CellEditsReachGridPreviewAndFile) {
   EXPECT_EQ(motor.bVisible[1], 0);
   EXPECT_DOUBLE_EQ(motor.dAngle[0], 30.0);
   EXPECT_DOUBLE_EQ(motor.dAngle[1], 12.5);
+}
+
+// A line break (Ctrl+Enter in the cell's box, or pasted) or a text longer than the record's field
+// would be kept otherwise than the cell shows it: as a control character, which the file's check
+// calls damage, or cut unseen.
+TEST_F(ModelTest, ALabelTextIsKeptOnOneLineAndCutToItsFieldAsTheCellThenShows) {
+  std::string chinese;
+  for (int i = 0; i < 25; ++i) chinese += "中";  // 50 bytes: the 25th character does not fit
+  const std::pair<std::string, std::string> kCases[] = {
+      {"ab\r\ncd", "ab cd"},
+      {"\t型号\n", " 型号 "},
+      {std::string(60, 'x'), std::string(49, 'x')},
+      {chinese, chinese.substr(0, 48)},
+      {"a" + chinese, "a" + chinese.substr(0, 48)},
+      {"型号", "型号"},
+  };
+  Choose("电动机");
+  for (const auto& [typed, kept] : kCases) {
+    Edit(1, kColumnText, typed);
+    EXPECT_EQ(Row(1)[kColumnText], kept) << typed;
+    EXPECT_EQ(LabelText(1), gbk::Trimmed(kept)) << typed;
+    ASSERT_TRUE(model->StoreRows("电动机"));
+    SymbolLabelConfig motor;
+    ASSERT_TRUE(Find("电动机", motor));
+    EXPECT_EQ(std::string(motor.szText[1]), kept) << typed;
+  }
 }
 
 TEST_F(ModelTest, DeletingRow1OfThreeRenumbersShiftsThePreviewAndRewritesTheRecord) {
