@@ -265,15 +265,19 @@ void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int colum
 void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int column,
                                  const std::string& text) {
   if (!BeginChange(selected)) return;
-  if (column == kColumnHeight) {
-    // Editing the height sets the width to half of it.
-    ShowCell(row, kColumnWidth, Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0)));
-  }
   std::string kept = text;
   if (column == kColumnText) {
-    // A label is one line of at most the record's field: the cell shows the text it keeps.
+    // A label is one line of at most the record's field.
     kept = gbk::CutToFit(gbk::OneLine(text), kNameFieldSize - 1);
-    if (kept != text) m_grid.SetCellText(row, column, kept);
+  } else if (column == kColumnHeight || column == kColumnWidth || column == kColumnAngle ||
+             column == kColumnForeColor || column == kColumnBackColor) {
+    // Digits typed in full-width mode are digits.
+    kept = gbk::HalfWidthNumber(text);
+  }
+  if (kept != text) m_grid.SetCellText(row, column, kept);  // the cell shows what is kept
+  if (column == kColumnHeight) {
+    // Editing the height sets the width to half of it.
+    ShowCell(row, kColumnWidth, Text(RealText(ReadReal(kept.c_str(), kDefaultLabelHeight) / 2.0)));
   }
   ReadSlotColumnText(m_rows, row, column, kept.c_str());
   const std::string value = gbk::Trimmed(kept);
