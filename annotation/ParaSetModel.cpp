@@ -290,6 +290,9 @@ void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int colu
       break;
     case kColumnAngleFollows:
       m_preview.SetAngleFollows(row, ParseYesNo(value.c_str()));
+      // A label that no longer follows the symbol shows its own angle, which may have been typed
+      // while it followed.
+      if (ValidSlot(row)) m_preview.SetAngleUnlessFollowing(row, m_rows.dAngle[row]);
       break;
     case kColumnAngle:
       m_preview.SetAngleUnlessFollowing(row, ReadReal(value.c_str(), 0.0));

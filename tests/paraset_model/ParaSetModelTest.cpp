@@ -207,6 +207,8 @@ TEST_F(ModelTest, CellEditsReachGridPreviewAndFile) {
   EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_SET, 0), 0.0);
   Edit(1, kColumnAngleFollows, "否");
   EXPECT_EQ(LabelInt(ATTR_LABEL_FOLLOW_SET, 1), 0);
+  Edit(0, kColumnAngleFollows, "否");  // no longer following, label 0 shows the angle typed
+  EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_SET, 0), 30.0);
   const struct {
     const char* text;
     double angle;
