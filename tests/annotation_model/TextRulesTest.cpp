@@ -72,33 +72,6 @@ TEST(GbkTrim, BlanksGoAtBothEndsOnly) {
   EXPECT_FALSE(gbk::IsBlank('\xA1'));
 }
 
-TEST(GbkOneLine, EachRunOfControlCharactersBecomesOneSpace) {
-  const std::pair<std::string, std::string> kCases[] = {
-      {"ab\r\ncd", "ab cd"},
-      {"\t型号\n", " 型号 "},
-      {"a\x7F\x01\x1F"
-       "b",
-       "a b"},
-      {"a  b", "a  b"},  // blanks that are no control characters stay as they are
-      {"中\n\n文\r", "中 文 "},
-      {kTrailD + kTrailBackslash, kTrailD + kTrailBackslash},
-      {"", ""},
-  };
-  for (const auto& [text, line] : kCases) EXPECT_EQ(gbk::OneLine(text), line) << text;
-}
-
-TEST(GbkHalfWidth, TheFullWidthCharactersOfANumberBecomeAscii) {
-  const std::pair<std::string, std::string> kCases[] = {
-      {"０．００４", "0.004"}, {"－１２．５ｅ＋３", "-12.5e+3"},
-      {"１Ｅ９", "1E9"},       {"\xA1\xA1１", " 1"},  // the ideographic space
-      {"０ｘ１Ａ", "0ｘ1Ａ"},  // other full-width letters are no part of a decimal number
-      {"＄！", "＄！"},        {"0.004", "0.004"},
-      {"型号。", "型号。"},    {"\xA3", "\xA3"},  // a lone lead byte at the end
-      {kTrailD, kTrailD},
-  };
-  for (const auto& [text, half] : kCases) EXPECT_EQ(gbk::HalfWidthNumber(text), half) << text;
-}
-
 TEST(NumberReading, RealsFollowTheDecimalCRulesAndAreAlwaysFinite) {
   const std::pair<const char*, double> reals[] = {
       {"0.004abc", 0.004}, {"  +.5e1x", 5.0}, {"-2.", -2.0}, {"1e", 1.0}, {"3e+", 3.0}};

@@ -498,14 +498,6 @@ std::string ModelWalk::Compare() const {
         differs += "preview label " + std::to_string(i) + " " + what[k] + " " +
                    std::to_string(shown[k]) + ", expected " + std::to_string(wanted[k]) + "; ";
     }
-    // A label that does not follow the symbol's angle shows its own.
-    const double angle = ParseAngleText(r.cells[kColumnAngle].c_str());
-    if (ParseYesNo(gbk::Trimmed(r.cells[kColumnAngleFollows]).c_str()) == 0 &&
-        m_rig.LabelDouble(ATTR_LABEL_ANGLE_SET, label) != angle) {
-      differs += "preview label " + std::to_string(i) + " angle " +
-                 std::to_string(m_rig.LabelDouble(ATTR_LABEL_ANGLE_SET, label)) + ", expected " +
-                 std::to_string(angle) + "; ";
-    }
   }
   if (m_rig.sink.messages != m_messages) {
     differs += "messages";
