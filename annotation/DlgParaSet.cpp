@@ -150,6 +150,9 @@ void CDlgParaSet::OnCancel() {
     m_sink.LeaveAfterModal();
     return;
   }
+  // The close box and Alt+F4 take no focus from an edit still open in the grid, as "退出" does:
+  // it ends first, so that what was typed is stored with the rest.
+  if (m_grid.m_hWnd && m_grid.GetActiveEditor()) m_grid.SetFocus();
   UpdateData(TRUE);
   m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
   DestroyWindow();                           // PostNcDestroy deletes this object

@@ -82,4 +82,44 @@ std::string Trimmed(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
+std::string HalfWidthNumber(const std::string& text) {
+  std::string half;
+  half.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = CharLength(text, pos);
+    const unsigned char lead = static_cast<unsigned char>(text[pos]);
+    const unsigned char trail = length == 2 ? static_cast<unsigned char>(text[pos + 1]) : 0;
+    // The full-width forms 0xA3A1 to 0xA3FE follow ASCII 0x21 to 0x7E.
+    const char ascii = lead == 0xA3 ? static_cast<char>(trail - 0xA1 + 0x21) : '\0';
+    if (ascii != '\0' && std::strchr("0123456789.+-eE", ascii) != nullptr) {
+      half += ascii;
+    } else if (lead == 0xA1 && trail == 0xA1) {
+      half += ' ';
+    } else {
+      half.append(text, pos, length);
+    }
+    pos += length;
+  }
+  return half;
+}
+
+std::string OneLine(const std::string& text) {
+  std::string line;
+  line.reserve(text.size());
+  bool inRun = false;
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = CharLength(text, pos);
+    const unsigned char c = static_cast<unsigned char>(text[pos]);
+    const bool control = length == 1 && (c < 0x20 || c == 0x7F);
+    if (!control) {
+      line.append(text, pos, length);
+    } else if (!inRun) {
+      line += ' ';
+    }
+    inRun = control;
+    pos += length;
+  }
+  return line;
+}
+
 }  // namespace vjd::annotation::gbk

@@ -69,4 +69,14 @@ std::string FromBuffer(const char* buffer, size_t size);
 // The text without the blanks at both ends.
 std::string Trimmed(const std::string& text);
 
+// The text with the full-width characters a number is written with, as an input method types
+// them in full-width mode (the digits, point, plus and minus signs and the letter e in either
+// case: 0xA3B0 to 0xA3B9, 0xA3AE, 0xA3AB, 0xA3AD, 0xA3C5, 0xA3E5) and the ideographic space
+// (0xA1A1), as their ASCII characters.  Every other character stays.
+std::string HalfWidthNumber(const std::string& text);
+
+// The text on one line: each run of control characters (a byte below 0x20, or 0x7F, where a
+// character starts; no byte of a double-byte character is one) becomes one space.
+std::string OneLine(const std::string& text);
+
 }  // namespace vjd::annotation::gbk

@@ -265,12 +265,22 @@ void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int colum
 void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int column,
                                  const std::string& text) {
   if (!BeginChange(selected)) return;
+  std::string kept = text;
+  if (column == kColumnText) {
+    // A label is one line of at most the record's field.
+    kept = gbk::CutToFit(gbk::OneLine(text), kNameFieldSize - 1);
+  } else if (column == kColumnHeight || column == kColumnWidth || column == kColumnAngle ||
+             column == kColumnForeColor || column == kColumnBackColor) {
+    // Digits typed in full-width mode are digits.
+    kept = gbk::HalfWidthNumber(text);
+  }
+  if (kept != text) m_grid.SetCellText(row, column, kept);  // the cell shows what is kept
   if (column == kColumnHeight) {
     // Editing the height sets the width to half of it.
-    ShowCell(row, kColumnWidth, Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0)));
+    ShowCell(row, kColumnWidth, Text(RealText(ReadReal(kept.c_str(), kDefaultLabelHeight) / 2.0)));
   }
-  ReadSlotColumnText(m_rows, row, column, text.c_str());
-  const std::string value = gbk::Trimmed(text.c_str());
+  ReadSlotColumnText(m_rows, row, column, kept.c_str());
+  const std::string value = gbk::Trimmed(kept);
   switch (column) {
     case kColumnText:
       m_preview.SetText(row, value);
@@ -280,9 +290,16 @@ void ParaSetModel::OnCellChanged(const SelectedKind& selected, int row, int colu
       break;
     case kColumnAngleFollows:
       m_preview.SetAngleFollows(row, ParseYesNo(value.c_str()));
+      // A label that no longer follows the symbol shows its own angle, which may have been typed
+      // while it followed.
+      if (ValidSlot(row)) m_preview.SetAngleUnlessFollowing(row, m_rows.dAngle[row]);
       break;
     case kColumnAngle:
       m_preview.SetAngleUnlessFollowing(row, ReadReal(value.c_str(), 0.0));
+      break;
+    case kColumnForeColor:
+    case kColumnBackColor:
+      if (ValidSlot(row)) ShowColours(row);
       break;
     default:
       break;  // sizes: the preview keeps its own
@@ -317,6 +334,9 @@ void ParaSetModel::OnRowDeleted(const SelectedKind& selected, int row) {
   RemoveSlot(row);
   NumberRows();
   for (int j = row + 1; j <= n; ++j) ShiftPreviewLabel(j);
+  // The entity gives no colours back, so the shift leaves each moved label with the colours of
+  // the label it replaced: the rows hold them.
+  for (int j = std::max(row, 0); j < std::min(n, kMaxLabelSlots); ++j) ShowColours(j);
   m_preview.SetCount(n);
   RemoveStoredSlot(*selected, row);
   m_sink.RefreshPreview();
@@ -334,11 +354,14 @@ void ParaSetModel::OnRowMoved(const SelectedKind& selected, int row, int to) {
   NumberRows();
   m_preview.Swap(row, to);
   for (int r : {row, to}) {  // the entity gives no colours back: the rows hold them
-    if (!ValidSlot(r)) continue;
-    m_preview.SetFore(r, m_rows.clrFore[r]);
-    m_preview.SetBack(r, m_rows.clrBack[r]);
+    if (ValidSlot(r)) ShowColours(r);
   }
   m_sink.RefreshPreview();
+}
+
+void ParaSetModel::ShowColours(int row) {
+  m_preview.SetFore(row, m_rows.clrFore[row]);
+  m_preview.SetBack(row, m_rows.clrBack[row]);
 }
 
 void ParaSetModel::NumberRows() {

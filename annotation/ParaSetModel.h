@@ -83,7 +83,8 @@ class ParaSetModel {
 
   // The grid's reports.  With nothing selected in the symbol list each does nothing.
   void OnRowClicked(const SelectedKind& selected, int row, int column);
-  // The cell already holds `text`.
+  // The cell already holds `text`.  A label text is kept on one line and cut to its field; the
+  // cell then shows what is kept.
   void OnCellChanged(const SelectedKind& selected, int row, int column, const std::string& text);
   // The grid has the new, empty row `row`.
   void OnRowInserted(const SelectedKind& selected, int row);
@@ -129,6 +130,8 @@ class ParaSetModel {
   // A report of a change to the rows: false (nothing to do) when no kind is selected, else the
   // map's scale is read for the preview and the rows are marked changed.
   bool BeginChange(const SelectedKind& selected);
+  // Label `row` of the preview takes the row's colours.
+  void ShowColours(int row);
   void NumberRows();
   void ShiftPreviewLabel(int label);
   void ClearRows();

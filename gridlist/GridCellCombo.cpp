@@ -90,9 +90,7 @@ void CGridCellCombo::NoteKeyDown(UINT key) {
 
 BOOL CGridCellCombo::OnKeyUp(UINT key) {
   if (!CGridComboKeys::IsEndKey(key)) return FALSE;
-  int start = 0, finish = 0;
-  m_edit.GetSel(start, finish);
-  switch (m_keys.OnKeyUp(key, start, finish)) {
+  switch (m_keys.OnKeyUp(key, m_edit.GetWindowTextLength())) {
     case CGridComboKeys::KeyUp::kNotMine:
       return FALSE;
     case CGridComboKeys::KeyUp::kKeep:

@@ -4,8 +4,8 @@
 // it with the column's options, selects the first option that begins with the cell's text (or
 // shows the text unchanged when none does), takes over its edit field (CGridComboEdit), applies
 // the first key and takes the focus.  Tab, Escape (which first restores the initial text) and
-// Enter with the caret after some text end the edit, as do Ctrl+Page Up/Page Down/arrows and any
-// focus change (CGridComboKeys decides); EndEdit sends the end notification (LVN_ENDLABELEDITA,
+// Enter with text in the field end the edit, as do Ctrl+Page Up/Page Down/arrows and any focus
+// change (CGridComboKeys decides); EndEdit sends the end notification (LVN_ENDLABELEDITA,
 // through the grid's parent back to the grid) with the field's text, at most once.  The grid owns
 // the editor; the object frees itself after its window is destroyed, by the grid or together with
 // its parent (CGridEditorWnd).

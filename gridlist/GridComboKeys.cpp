@@ -41,7 +41,7 @@ void CGridComboKeys::NoteKeyDown(unsigned key) {
   m_nKeysDown |= KeyBit(key);
 }
 
-CGridComboKeys::KeyUp CGridComboKeys::OnKeyUp(unsigned key, int selStart, int selEnd) {
+CGridComboKeys::KeyUp CGridComboKeys::OnKeyUp(unsigned key, int textLength) {
   const unsigned bit = KeyBit(key);
   if (!bit) return KeyUp::kNotMine;
   if (!(m_nKeysDown & bit)) return KeyUp::kKeep;  // went down elsewhere
@@ -52,5 +52,5 @@ CGridComboKeys::KeyUp CGridComboKeys::OnKeyUp(unsigned key, int selStart, int se
     case GridKeyTab:
       return KeyUp::kEnd;
   }
-  return selStart == selEnd && selStart != 0 ? KeyUp::kEnd : KeyUp::kKeep;
+  return textLength > 0 ? KeyUp::kEnd : KeyUp::kKeep;
 }

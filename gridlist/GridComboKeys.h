@@ -1,9 +1,11 @@
 // CGridComboKeys: which keys end an edit in the grid's combo-box editor, and how the editor's
 // field takes the key that opened it.
 //
-// Tab, Escape (after putting the initial text back) and Enter with the caret after some text end
-// the edit when they come up, but only when they went down inside this editor: the Enter that
-// opened the editor must not close it.  Ctrl with Page Up, Page Down or an arrow ends it as it
+// Tab, Escape (after putting the initial text back) and Enter in a field that holds text end the
+// edit when they come up, but only when they went down inside this editor: the Enter that opened
+// the editor must not close it.  Enter ends it whether the text is selected (as it is after an
+// option was chosen with the arrow keys) or the caret stands anywhere in it; only an empty field
+// keeps the edit open.  Ctrl with Page Up, Page Down or an arrow ends it as it
 // goes down.  Plain state, no window: the combo tells it the key-downs and asks on each key-up.
 #pragma once
 
@@ -29,8 +31,8 @@ class CGridComboKeys {
     kRestoreAndEnd,  // put the initial text back, then end the edit
   };
   void NoteKeyDown(unsigned key);
-  // An end key came up; selStart and selEnd are the field's selection.
-  KeyUp OnKeyUp(unsigned key, int selStart, int selEnd);
+  // An end key came up; the field holds `textLength` bytes.
+  KeyUp OnKeyUp(unsigned key, int textLength);
 
  private:
   unsigned m_nKeysDown = 0;  // bit per end key that went down inside this editor

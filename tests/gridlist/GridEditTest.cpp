@@ -151,6 +151,19 @@ TEST_F(GridTest, KeysReachTheComboThatEnterOpened) {
   EXPECT_EQ(dlg->m_nOK, 0);
 }
 
+// An option chosen with the arrow keys is selected whole in the field; Enter takes it.
+TEST_F(GridTest, EnterTakesTheOptionChosenWithTheArrowKeys) {
+  dlg->m_grid.SetItemText(1, 6, "是");
+  ClickCell(1, 6);
+  ASSERT_NE(Combo(dlg->m_grid), nullptr);
+  Press(VK_DOWN);
+  Press(VK_RETURN);
+  EXPECT_EQ(dlg->m_grid.GetActiveEditor(), nullptr);
+  EXPECT_EQ(Text(1, 6), "否");
+  EXPECT_EQ(Changes(), 1u);
+  EXPECT_EQ(dlg->m_nOK, 0);
+}
+
 TEST_F(GridTest, EditBoxGrowsToTheRightAsTextIsTyped) {
   ClickCell(0, 1);
   CGridCellEdit* edit = EditBox(dlg->m_grid);

@@ -61,19 +61,20 @@ struct UpCase {
   const char* what;
   const char* downs;  // keys that went down inside the editor: t Tab, e Enter, x Escape
   unsigned up;
-  int selStart, selEnd;
+  int textLength;  // of the field
   KeyUp result;
 };
 
 const UpCase kUps[] = {
-    {"Tab ends", "t", GridKeyTab, 0, 0, KeyUp::kEnd},
-    {"Escape puts the initial text back and ends", "x", GridKeyEscape, 2, 2, KeyUp::kRestoreAndEnd},
-    {"Enter with the caret after some text ends", "e", GridKeyEnter, 3, 3, KeyUp::kEnd},
-    {"Enter in an empty field keeps the edit", "e", GridKeyEnter, 0, 0, KeyUp::kKeep},
-    {"Enter with text selected keeps the edit", "e", GridKeyEnter, 0, 3, KeyUp::kKeep},
-    {"the Enter that opened the editor went down elsewhere", "", GridKeyEnter, 3, 3, KeyUp::kKeep},
-    {"an Escape that went down elsewhere", "te", GridKeyEscape, 0, 0, KeyUp::kKeep},
-    {"other keys are not the combo's", "tex", kCharX, 1, 1, KeyUp::kNotMine},
+    {"Tab ends", "t", GridKeyTab, 0, KeyUp::kEnd},
+    {"Escape puts the initial text back and ends", "x", GridKeyEscape, 2, KeyUp::kRestoreAndEnd},
+    // Enter ends with text in the field, however it is selected: after an option chosen with
+    // the arrow keys the whole text is selected, after Home the caret stands before it.
+    {"Enter with text in the field ends", "e", GridKeyEnter, 3, KeyUp::kEnd},
+    {"Enter in an empty field keeps the edit", "e", GridKeyEnter, 0, KeyUp::kKeep},
+    {"the Enter that opened the editor went down elsewhere", "", GridKeyEnter, 3, KeyUp::kKeep},
+    {"an Escape that went down elsewhere", "te", GridKeyEscape, 0, KeyUp::kKeep},
+    {"other keys are not the combo's", "tex", kCharX, 1, KeyUp::kNotMine},
 };
 
 TEST(GridComboKeys, EndKeysEndTheEditOnlyWhenTheyWentDownInsideIt) {
@@ -81,12 +82,12 @@ TEST(GridComboKeys, EndKeysEndTheEditOnlyWhenTheyWentDownInsideIt) {
     CGridComboKeys keys;
     for (const char* d = c.downs; *d; ++d)
       keys.NoteKeyDown(*d == 't' ? GridKeyTab : *d == 'e' ? GridKeyEnter : GridKeyEscape);
-    EXPECT_EQ(keys.OnKeyUp(c.up, c.selStart, c.selEnd), c.result) << c.what;
+    EXPECT_EQ(keys.OnKeyUp(c.up, c.textLength), c.result) << c.what;
   }
   CGridComboKeys keys;  // a key-down counts for one key-up
   keys.NoteKeyDown(GridKeyTab);
-  EXPECT_EQ(keys.OnKeyUp(GridKeyTab, 0, 0), KeyUp::kEnd);
-  EXPECT_EQ(keys.OnKeyUp(GridKeyTab, 0, 0), KeyUp::kKeep);
+  EXPECT_EQ(keys.OnKeyUp(GridKeyTab, 0), KeyUp::kEnd);
+  EXPECT_EQ(keys.OnKeyUp(GridKeyTab, 0), KeyUp::kKeep);
 }
 
 }  // namespace

@@ -83,6 +83,21 @@ TEST_F(TypingTest, EscapeInTheEditorKeepsTheCellAndTheWindowOpen) {
   EXPECT_TRUE(::IsWindow(m_hDlg));  // Escape ended the edit, not the window
 }
 
+// The close box takes no focus from an open editor, as "退出" would: what was typed is stored.
+TEST_F(TypingTest, AnEditStillOpenIsStoredWhenTheCloseBoxLeaves) {
+  OpenShown();
+  ClickGridCell(0, 1);
+  ASSERT_NE(m_pDlg->m_grid.GetActiveEditor(), nullptr);
+  TypeText("kept");
+  Pump();
+  ::SendMessageA(m_hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump();
+  EXPECT_FALSE(::IsWindow(m_hDlg));
+  SymbolLabelConfig motor;
+  ASSERT_TRUE(Find("电动机", motor));
+  EXPECT_STREQ(motor.szText[0], "kept");
+}
+
 // A click on a row counts as a change, also when it opens an in-place editor: leaving a kind
 // shown from its built-in default then creates its record, though no value changed.
 class ClickCountsTest : public TypingTest, public ::testing::WithParamInterface<int> {};

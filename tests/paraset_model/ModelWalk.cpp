@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "CommandMessages.h"
+#include "GbkText.h"
 #include "KindLabelUpdate.h"
 #include "NumberText.h"
 #include "UniqueTempDir.h"
@@ -207,7 +208,9 @@ void ModelWalk::Act(const WalkAction& a) {
       m_strDid = "edit row " + std::to_string(row) + " column " + std::to_string(column) + " \"" +
                  text + "\"";
       m_rig.Edit(row, column, text);
-      m_rows[row].cells[column] = text;
+      // A label text longer than the record's field is cut where a character ends.
+      m_rows[row].cells[column] =
+          column == kColumnText ? gbk::CutToFit(text, kNameFieldSize - 1) : text;
       if (column == kColumnHeight) {
         m_rows[row].cells[kColumnWidth] =
             Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0));
@@ -474,6 +477,27 @@ std::string ModelWalk::Compare() const {
     const std::string wanted = i < m_rows.size() ? Show(m_rows[i].cells, m_rows[i].code) : "none";
     if (shown != wanted)
       differs += "grid row " + std::to_string(i) + " " + shown + ", expected " + wanted + "; ";
+  }
+  // The preview's labels follow the rows: as many, each at its row's position, shown or hidden
+  // and in its colours as the row says.
+  if (m_rig.LabelInt(ATTR_LABEL_COUNT_SET, 0) != static_cast<int>(m_rows.size()))
+    differs += "the preview has another number of labels; ";
+  for (size_t i = 0; i < std::min<size_t>(m_rows.size(), kMaxLabelSlots); ++i) {
+    const int label = static_cast<int>(i);
+    const Row& r = m_rows[i];
+    const int shown[] = {m_rig.LabelInt(ATTR_LABEL_POSITION_SET, label),
+                         m_rig.LabelInt(ATTR_LABEL_VISIBLE_SET, label),
+                         m_rig.LabelInt(ATTR_LABEL_FORE_SET, label),
+                         m_rig.LabelInt(ATTR_LABEL_BACK_SET, label)};
+    const int wanted[] = {r.code, ParseYesNo(gbk::Trimmed(r.cells[kColumnVisible]).c_str()),
+                          ParseColorText(r.cells[kColumnForeColor].c_str()),
+                          ParseColorText(r.cells[kColumnBackColor].c_str())};
+    const char* const what[] = {"position", "shown flag", "foreground", "background"};
+    for (int k = 0; k < 4; ++k) {
+      if (shown[k] != wanted[k])
+        differs += "preview label " + std::to_string(i) + " " + what[k] + " " +
+                   std::to_string(shown[k]) + ", expected " + std::to_string(wanted[k]) + "; ";
+    }
   }
   if (m_rig.sink.messages != m_messages) {
     differs += "messages";

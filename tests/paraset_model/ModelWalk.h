@@ -1,12 +1,13 @@
-// A walk over the configuration window's reactions in any order: each action is what the user
-// or the file can do to the model (a row added, deleted or moved, a cell edited, a row clicked
-// with the choice answered or cancelled, another kind or category, "应用", the two pushes, a
-// pick, leaving and opening again, the next write failing, the next lock busy, the file's folder
-// going missing or coming back), run on a ModelRig
-// and on a plain reference: the rows as the grid shows them, each with the stored slot it stands
-// for, and the file as a list of records.  After every action the file's whole records equal
-// the reference's byte for byte, the grid equals its rows, the messages shown and sent to the
-// command are those expected, and no access strayed from a whole record.
+// A walk over the configuration window's reactions in any order: each action is what the user or
+// the file can do to the model (a row added, deleted or moved, a cell edited, a row clicked with
+// the choice answered or cancelled, another kind or category, "应用", the two pushes, a pick,
+// leaving and opening again, the next write failing, the next lock busy, the file's folder going
+// missing or coming back), run on a ModelRig and on a plain reference: the rows as the grid shows
+// them, each with the stored slot it stands for, and the file as a list of records. After every
+// action the file's whole records equal the reference's byte for byte, the grid equals its rows,
+// the preview's labels follow them (their number, and each one's position, shown flag and
+// colours), the messages shown and sent to the command are those expected, and no access strayed
+// from a whole record.
 //
 // Actions carry raw numbers that are taken modulo what the state offers when they run, so any
 // subsequence of a walk is a walk too (which is how a failing one is shortened), and any bytes

@@ -51,7 +51,7 @@ int FromEnvironment(const char* name, int otherwise) {
 
 // 600 walks of 250 steps, a few seconds (VJD_WALKS and VJD_WALK_STEPS change them, VJD_WALK_SEED
 // the first seed).
-TEST(ModelWalkTest, EveryOrderingKeepsFileAndGridAsTheReferenceSays) {
+TEST(ModelWalkTest, EveryOrderingKeepsFileGridAndPreviewAsTheReferenceSays) {
   const int walks = FromEnvironment("VJD_WALKS", 600);
   const int steps = FromEnvironment("VJD_WALK_STEPS", 250);
   const int first = FromEnvironment("VJD_WALK_SEED", 1);

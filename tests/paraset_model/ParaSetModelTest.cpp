@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "CommandMessages.h"
+#include "GbkText.h"
 #include "ModelRig.h"
 #include "UniqueTempDir.h"
 
@@ -206,6 +207,8 @@ TEST_F(ModelTest, CellEditsReachGridPreviewAndFile) {
   EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_SET, 0), 0.0);
   Edit(1, kColumnAngleFollows, "否");
   EXPECT_EQ(LabelInt(ATTR_LABEL_FOLLOW_SET, 1), 0);
+  Edit(0, kColumnAngleFollows, "否");  // no longer following, label 0 shows the angle typed
+  EXPECT_DOUBLE_EQ(LabelDouble(ATTR_LABEL_ANGLE_SET, 0), 30.0);
   const struct {
     const char* text;
     double angle;
@@ -224,6 +227,46 @@ TEST_F(ModelTest, CellEditsReachGridPreviewAndFile) {
   EXPECT_EQ(motor.bVisible[1], 0);
   EXPECT_DOUBLE_EQ(motor.dAngle[0], 30.0);
   EXPECT_DOUBLE_EQ(motor.dAngle[1], 12.5);
+}
+
+// A line break (Ctrl+Enter in the cell's box, or pasted) or a text longer than the record's field
+// would be kept otherwise than the cell shows it: as a control character, which the file's check
+// calls damage, or cut unseen.
+TEST_F(ModelTest, ALabelTextIsKeptOnOneLineAndCutToItsFieldAsTheCellThenShows) {
+  std::string chinese;
+  for (int i = 0; i < 25; ++i) chinese += "中";  // 50 bytes: the 25th character does not fit
+  const std::pair<std::string, std::string> kCases[] = {
+      {"ab\r\ncd", "ab cd"},
+      {"\t型号\n", " 型号 "},
+      {std::string(60, 'x'), std::string(49, 'x')},
+      {chinese, chinese.substr(0, 48)},
+      {"a" + chinese, "a" + chinese.substr(0, 48)},
+      {"型号", "型号"},
+  };
+  Choose("电动机");
+  for (const auto& [typed, kept] : kCases) {
+    Edit(1, kColumnText, typed);
+    EXPECT_EQ(Row(1)[kColumnText], kept) << typed;
+    EXPECT_EQ(LabelText(1), gbk::Trimmed(kept)) << typed;
+    ASSERT_TRUE(model->StoreRows("电动机"));
+    SymbolLabelConfig motor;
+    ASSERT_TRUE(Find("电动机", motor));
+    EXPECT_EQ(std::string(motor.szText[1]), kept) << typed;
+  }
+}
+
+// An input method in full-width mode types "０．００４": the number the user means, not none.
+TEST_F(ModelTest, NumbersTypedInFullWidthAreReadAsTheirDigits) {
+  Choose("电动机");
+  Edit(0, kColumnHeight, "\xA1\xA1０．００４");  // after an ideographic space
+  Edit(1, kColumnAngle, "－１ｅ＋１");
+  EXPECT_EQ(Row(0)[kColumnHeight], " 0.004");
+  EXPECT_EQ(Row(0)[kColumnWidth], "0.002");
+  EXPECT_EQ(Row(1)[kColumnAngle], "-1e+1");
+  Edit(0, kColumnText, "１号");  // a label text stays as typed
+  EXPECT_EQ(Row(0)[kColumnText], "１号");
+  EXPECT_DOUBLE_EQ(model->Rows().dHeight[0], 0.004);
+  EXPECT_DOUBLE_EQ(model->Rows().dAngle[1], -10.0);
 }
 
 TEST_F(ModelTest, DeletingRow1OfThreeRenumbersShiftsThePreviewAndRewritesTheRecord) {
