@@ -154,8 +154,9 @@ void CDlgParaSet::OnCancel() {
   // it ends first, so that what was typed is stored with the rest.
   if (m_grid.m_hWnd && m_grid.GetActiveEditor()) m_grid.SetFocus();
   UpdateData(TRUE);
-  m_pModel->OnLeave(SymbolListSelection());  // stores the grid, then the command ends
-  DestroyWindow();                           // PostNcDestroy deletes this object
+  // The grid is stored, then the command ends; a grid that could not be stored keeps the window.
+  if (!m_pModel->OnLeave(SymbolListSelection())) return;
+  DestroyWindow();  // PostNcDestroy deletes this object
 }
 
 void CDlgParaSet::PostNcDestroy() {

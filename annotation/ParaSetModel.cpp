@@ -96,9 +96,11 @@ BoxReaction ParaSetModel::OnOptionBox(OptionBox box, DisplayOptions& options) {
   return ReactToOptionBox(box, options);
 }
 
-bool ParaSetModel::CheckFile(const FileStatus& status) {
+bool ParaSetModel::CheckFile(const FileStatus& status, const char* afterwards) {
   if (!status.Failed()) return true;
-  m_sink.ShowMessage(status.IsBusy() ? kFileBusy : kFileNotFound);
+  std::string text = status.IsBusy() ? kFileBusy : kFileNotFound;
+  if (afterwards) text.append("\n").append(afterwards);
+  m_sink.ShowMessage(text.c_str());
   return false;
 }
 
@@ -171,9 +173,9 @@ SymbolLabelConfig ParaSetModel::RecordOfRows(const std::string& kind) const {
   return record;
 }
 
-bool ParaSetModel::StoreRows(const std::string& kind) {
+bool ParaSetModel::StoreRows(const std::string& kind, const char* afterwards) {
   if (m_grid.RowCount() == 0 || !m_bDirty) return true;
-  if (!CheckFile(m_file.StoreRecord(RecordOfRows(kind)))) return false;
+  if (!CheckFile(m_file.StoreRecord(RecordOfRows(kind)), afterwards)) return false;
   // The record holds the rows in their order now.
   for (size_t i = 0; i < m_storedSlot.size(); ++i) m_storedSlot[i] = static_cast<int>(i);
   return true;
@@ -226,17 +228,22 @@ bool ParaSetModel::LoadRows(const std::string& kind) {
 
 // ---- The grid's reports ---------------------------------------------------------------------
 
+void ParaSetModel::MarkChanged() {
+  m_bDirty = true;
+  m_bLeaveRefused = false;  // a refused leave spoke of the rows as they were
+}
+
 bool ParaSetModel::BeginChange(const SelectedKind& selected) {
   if (!selected) return false;
   UpdateScale();
-  m_bDirty = true;
+  MarkChanged();
   return true;
 }
 
 void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int column) {
   if (!selected) return;
   if (row < 0 || row >= m_grid.RowCount() || !ValidSlot(row)) return;
-  m_bDirty = true;  // any click on a row counts as a change
+  MarkChanged();  // any click on a row counts as a change
   if (column == kColumnPosition) {
     int code = 0;
     std::string name;
@@ -434,9 +441,16 @@ void ParaSetModel::OnPickEntities() {
   m_sink.SendToCommand(command::kFromWindow, 0, command::kWindowPicks);
 }
 
-void ParaSetModel::OnLeave(const SelectedKind& selected) {
-  if (selected) StoreRows(*selected);
+bool ParaSetModel::OnLeave(const SelectedKind& selected) {
+  // Unstored edits are not dropped on the first try: a busy file or a full disk may well let
+  // them be stored a little later.
+  if (selected && !StoreRows(*selected, m_bLeaveRefused ? nullptr : kLeaveNotStored) &&
+      !m_bLeaveRefused) {
+    m_bLeaveRefused = true;
+    return false;
+  }
   m_sink.SendToCommand(command::kFromWindow, 0, command::kWindowLeaves);
+  return true;
 }
 
 }  // namespace vjd::annotation

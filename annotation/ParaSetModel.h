@@ -40,6 +40,9 @@ class ParaSetModel {
   static constexpr const char kFileNotFound[] = "文件没找到！";
   // ... and when another program held it for the whole wait.
   static constexpr const char kFileBusy[] = "配置文件正被其他程序使用，请稍后再试。";
+  // ... added when leaving could not store the rows, so that the window stays open with them.
+  static constexpr const char kLeaveNotStored[] =
+      "标注修改未能保存，窗口不关闭，以便稍后再试；再按“退出”仍不能保存时，这些修改将被放弃。";
   // What the user is told when the catalogue is missing, or cannot be read.
   static constexpr const char kNoCatalogue[] = "此符号库没有分类";
   static constexpr const char kCatalogueUnreadable[] =
@@ -75,8 +78,9 @@ class ParaSetModel {
   void ChooseNoSymbol();
 
   // Stores the rows as the record of `kind` when there are rows and changes.  False when the
-  // store failed (the user was told).  The changed flag stays as it is.
-  bool StoreRows(const std::string& kind);
+  // store failed (the user was told, with `afterwards` on a line of its own when given).  The
+  // changed flag stays as it is.
+  bool StoreRows(const std::string& kind, const char* afterwards = nullptr);
   // Fills grid, rows and preview from the kind's record or its built-in default.  False when the
   // file cannot be used (the user was told): they are left as they are.
   bool LoadRows(const std::string& kind);
@@ -105,8 +109,11 @@ class ParaSetModel {
   void OnPushButton(const SelectedKind& selected, int count, const int* handles, const int* ids);
   // "选择实体": the command hides the window and starts a pick.
   void OnPickEntities();
-  // Leaving: the selected kind's rows are stored, then the command is told that it ends.
-  void OnLeave(const SelectedKind& selected);
+  // Leaving: the selected kind's rows are stored, then the command is told that it ends; true.
+  // When the rows cannot be stored, the user is told and the window stays (false), edits and
+  // all, so that leaving can be tried again; asked again with nothing changed in between, it
+  // leaves even if the store fails again.
+  bool OnLeave(const SelectedKind& selected);
 
   const std::string& ShownKind() const { return m_strShownKind; }
   bool IsDirty() const { return m_bDirty; }
@@ -116,9 +123,9 @@ class ParaSetModel {
  private:
   class KindWindow;
 
-  // Shows "文件没找到！" (or, when another program held it, kFileBusy) when the file could not be
-  // used; true when it could.
-  bool CheckFile(const FileStatus& status);
+  // Shows "文件没找到！" (or, when another program held it, kFileBusy; then `afterwards` on a line
+  // of its own, when given) when the file could not be used; true when it could.
+  bool CheckFile(const FileStatus& status, const char* afterwards = nullptr);
   // The grid and the preview's labels empty, no kind shown, the grid and its bar taking no input.
   void ShowNoKind();
   void UpdateScale();
@@ -130,6 +137,8 @@ class ParaSetModel {
   // A report of a change to the rows: false (nothing to do) when no kind is selected, else the
   // map's scale is read for the preview and the rows are marked changed.
   bool BeginChange(const SelectedKind& selected);
+  // The rows changed: they are to be stored, and a leave refused before they changed is no more.
+  void MarkChanged();
   // Label `row` of the preview takes the row's colours.
   void ShowColours(int row);
   void NumberRows();
@@ -153,6 +162,7 @@ class ParaSetModel {
   SymbolCatalog m_catalog;
   std::string m_strShownKind;  // "" before the first symbol
   bool m_bDirty = false;
+  bool m_bLeaveRefused = false;  // the last leave could not store the rows; nothing changed since
   SymbolLabelConfig m_rows;
   // Per row, the slot of the stored record it stands for: the rows' own order after a load or a
   // store, another one after rows moved or a delete was refused; kNoSlot for a row not stored

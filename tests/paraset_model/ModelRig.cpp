@@ -121,8 +121,8 @@ void ModelRig::Click(int row, int column) {
   model->OnRowClicked(selected, row, column);
 }
 
-void ModelRig::Leave() {
-  model->OnLeave(selected);
+bool ModelRig::Leave() {
+  return model->OnLeave(selected);
 }
 
 std::vector<std::string> ModelRig::Row(int row) const {

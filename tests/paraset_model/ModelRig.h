@@ -86,7 +86,7 @@ class ModelRig {
   void DeleteRow(int row);
   void MoveRow(int row, int to);
   void Click(int row, int column);
-  void Leave();
+  bool Leave();
   // The window opens anew on the same file, host and library: an empty grid and a new model.
   void Reopen();
 

@@ -165,7 +165,7 @@ void ModelWalk::Act(const WalkAction& a) {
     case WalkAction::kAdd: {
       if (n >= 8) return;  // the bar adds no ninth row
       m_rig.AddRow();
-      m_bDirty = true;
+      MarkChanged();
       SymbolLabelConfig fresh;
       InitRecord(fresh);
       if (Lock()) {
@@ -198,7 +198,7 @@ void ModelWalk::Act(const WalkAction& a) {
       m_rig.MoveRow(row, to);
       std::swap(m_rows[row], m_rows[to]);
       Renumber();
-      m_bDirty = true;
+      MarkChanged();
       return;
     }
     case WalkAction::kEdit: {
@@ -215,7 +215,7 @@ void ModelWalk::Act(const WalkAction& a) {
         m_rows[row].cells[kColumnWidth] =
             Text(RealText(ReadReal(text.c_str(), kDefaultLabelHeight) / 2.0));
       }
-      m_bDirty = true;
+      MarkChanged();
       return;
     }
     case WalkAction::kClick: {
@@ -229,7 +229,7 @@ void ModelWalk::Act(const WalkAction& a) {
                  (answers ? " answered " + std::to_string(a.value) : " cancelled");
       m_rig.Click(clicked, column);
       if (clicked < 0 || clicked >= n) return;
-      m_bDirty = true;
+      MarkChanged();
       Row& r = m_rows[clicked];
       if (column == kColumnPosition) {
         m_nPreset = r.code;
@@ -279,12 +279,20 @@ void ModelWalk::Act(const WalkAction& a) {
         if ((a.value >> k) & 1) m_picked.push_back(kHandles[k]);
       }
       return;
-    case WalkAction::kLeave:
+    case WalkAction::kLeave: {
+      // Rows that cannot be stored keep the window open once, and the user is told so (whether
+      // the window left shows in what the command was sent).
       m_rig.Leave();
-      if (m_rig.selected) StoreRows(*m_rig.selected);
+      const bool stored = !m_rig.selected || StoreRows(*m_rig.selected);
+      if (!stored && !m_bLeaveRefused) {
+        m_messages.back().append("\n").append(ParaSetModel::kLeaveNotStored);
+        m_bLeaveRefused = true;
+        return;
+      }
       m_commands.push_back({vjd::command::kFromWindow, 0, vjd::command::kWindowLeaves});
       Open();
       return;
+    }
     case WalkAction::kFailNextWrite:
       m_rig.files.faults.writes = m_nWritesToFail = 1;
       return;
@@ -300,6 +308,11 @@ void ModelWalk::Act(const WalkAction& a) {
 }
 
 // ---- The reference --------------------------------------------------------------------------
+
+void ModelWalk::MarkChanged() {
+  m_bDirty = true;
+  m_bLeaveRefused = false;
+}
 
 bool ModelWalk::Lock() {
   if (m_bFolderGone) {
@@ -405,7 +418,7 @@ void ModelWalk::ChooseCategory(const std::string& category) {
 
 // The record loses the deleted row's own slot, if it has one, and nothing else.
 void ModelWalk::Delete(int row) {
-  m_bDirty = true;
+  MarkChanged();
   const int slot = m_rows[row].stored;
   m_rows.erase(m_rows.begin() + row);
   Renumber();
@@ -440,6 +453,7 @@ void ModelWalk::Push(bool all) {
 
 // The window opens: the catalogue's first category lists its symbols and the first is chosen.
 void ModelWalk::Open() {
+  m_bLeaveRefused = false;  // a new window
   m_rig.Reopen();
   DisplayOptions options;
   m_rig.model->Open(options);

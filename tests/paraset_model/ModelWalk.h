@@ -88,6 +88,7 @@ class ModelWalk {
   void Choose(const std::string& kind);
   void ChooseCategory(const std::string& category);
   bool StoreRows(const std::string& kind);
+  void MarkChanged();
   bool LoadRows(const std::string& kind);
   void ShowNoKind();
   void Delete(int row);
@@ -102,6 +103,7 @@ class ModelWalk {
   std::vector<Row> m_rows;
   std::string m_strShown;
   bool m_bDirty = false;
+  bool m_bLeaveRefused = false;
   bool m_bGridEnabled = true;
   int m_nWritesToFail = 0, m_nBusyLocks = 0;
   bool m_bFolderGone = false;
