@@ -20,6 +20,13 @@ bool ValidSlot(int slot) {
   return slot >= 0 && slot < kMaxLabelSlots;
 }
 
+// Whether the symbol list's selection names a kind.  An item without a name is none: the
+// catalogue may name a symbol the library lacks, whose name comes back empty, and a record
+// without a kind name would be a damaged one that no symbol ever finds again.
+bool NamesKind(const SelectedKind& selected) {
+  return selected && !selected->empty();
+}
+
 // What the preview shows of slot i of a record.
 PreviewSlot PreviewSlotOf(const SymbolLabelConfig& record, int i) {
   PreviewSlot slot;
@@ -62,7 +69,7 @@ class ParaSetModel::KindWindow : public IKindLabelWindow {
   KindWindow(ParaSetModel& model, const SelectedKind& selected)
       : m_model(model), m_selected(selected) {}
   bool GetSelectedKind(std::string& kindName) override {
-    if (!m_selected) return false;
+    if (!NamesKind(m_selected)) return false;
     kindName = *m_selected;
     return true;
   }
@@ -131,6 +138,10 @@ std::vector<SymbolListItem> ParaSetModel::SymbolsOf(const std::string& category)
 void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
   UpdateScale();
   m_preview.PrepareSymbol(m_library, symbol);
+  if (name.empty()) {
+    ChooseNoSymbol();  // no kind to show, load or store
+    return;
+  }
   // The grid still holds the shown kind's rows: stored when they changed.  This also holds when
   // the shown kind is chosen again, so its edits are stored before the grid is read back.
   const std::string previous = m_strShownKind;
@@ -234,14 +245,14 @@ void ParaSetModel::MarkChanged() {
 }
 
 bool ParaSetModel::BeginChange(const SelectedKind& selected) {
-  if (!selected) return false;
+  if (!NamesKind(selected)) return false;
   UpdateScale();
   MarkChanged();
   return true;
 }
 
 void ParaSetModel::OnRowClicked(const SelectedKind& selected, int row, int column) {
-  if (!selected) return;
+  if (!NamesKind(selected)) return;
   if (row < 0 || row >= m_grid.RowCount() || !ValidSlot(row)) return;
   MarkChanged();  // any click on a row counts as a change
   if (column == kColumnPosition) {
@@ -444,7 +455,7 @@ void ParaSetModel::OnPickEntities() {
 bool ParaSetModel::OnLeave(const SelectedKind& selected) {
   // Unstored edits are not dropped on the first try: a busy file or a full disk may well let
   // them be stored a little later.
-  if (selected && !StoreRows(*selected, m_bLeaveRefused ? nullptr : kLeaveNotStored) &&
+  if (NamesKind(selected) && !StoreRows(*selected, m_bLeaveRefused ? nullptr : kLeaveNotStored) &&
       !m_bLeaveRefused) {
     m_bLeaveRefused = true;
     return false;

@@ -31,7 +31,8 @@
 
 namespace vjd::annotation {
 
-// The entry selected in the symbol list, or none.
+// The entry selected in the symbol list, or none.  An entry without a name names no kind: the
+// grid's reports, the pushes and leaving treat it as none.
 using SelectedKind = std::optional<std::string>;
 
 class ParaSetModel {
@@ -69,7 +70,8 @@ class ParaSetModel {
   // are kept), the kind's record or default is loaded, and the window shows `name`.  When the file
   // cannot be read for another kind than the one shown, the grid shows no kind, as with nothing
   // selected: it must not show the other kind's rows under this kind's name, where the next store
-  // would write them over the record that could not be read.
+  // would write them over the record that could not be read.  A symbol listed without a name (one
+  // the library lacks) shows its symbol and no kind, as ChooseNoSymbol does.
   void ChooseSymbol(int symbol, const std::string& name);
   // The symbol list lists nothing (a category without symbols), so nothing is selected: the rows
   // are stored under the shown kind as a choice stores them, then the grid and the preview's

@@ -1,7 +1,10 @@
 // The window as it opens: its lists, caption, grid and preview filled by its model, the grid's
 // columns, the display settings from VellJDBase and the check-box groups, one box's rule reached
-// by a click; the mouse messages forwarded to the preview; and a screenshot of the whole window.
-// What the window decides is tested natively (tests/paraset_model).
+// by a click; the dropped lists as wide as their names; the mouse messages forwarded to the
+// preview; and a screenshot of the whole window. What the window decides is tested natively
+// (tests/paraset_model).
+#include <cstdio>
+
 #include "GridTestKit.h"
 #include "ParaSetHarness.h"
 #include "VellJDLabels.h"
@@ -117,6 +120,36 @@ TEST_F(ParaSetTest, WheelAndRightButtonOverThePreviewGoToThePreview) {
   msg.lParam = MAKELPARAM(msg.pt.x, msg.pt.y);
   EXPECT_FALSE(AfxPreTranslateMessage(&msg));
   EXPECT_DOUBLE_EQ(m_pDlg->m_wndPreview.GetScale(), scale);
+}
+
+// A dropped list is as wide as its widest name, so that a long category or symbol name shows
+// whole.
+TEST_F(ParaSetTest, TheDroppedListsFitTheirLongestNames) {
+  char error[256] = "";
+  ASSERT_TRUE(QkSetupLoadSymbolText(
+      "VJD-SYMBOLS 1\nsymbol 这是一个名字很长很长的符号名称A\ncircle 0 0 0.004\nend\n", error,
+      sizeof error))
+      << error;
+  FILE* f = std::fopen((m_dir + "符号库\\EdaSymbol.cls").c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fputs("t\n这是一个非常非常长的分类名称用来看看下拉列表会不会截断文字\ndot 0\n", f);
+  std::fclose(f);
+  Open();
+  for (int id : {IDC_CB_CATEGORY, IDC_CB_SYMBOL}) {
+    HWND box = ::GetDlgItem(m_hDlg, id);
+    HDC hDC = ::GetDC(box);
+    HGDIOBJ hOld =
+        ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageA(box, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    const std::string name = Items(id).at(0);
+    ::GetTextExtentPoint32A(hDC, name.data(), static_cast<int>(name.size()), &size);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(box, hDC);
+    RECT rc;
+    ::GetWindowRect(box, &rc);
+    EXPECT_GT(size.cx, rc.right - rc.left) << id;  // longer than the box
+    EXPECT_GT(::SendMessageA(box, CB_GETDROPPEDWIDTH, 0, 0), size.cx) << id;
+  }
 }
 
 // Not a check: a picture of the whole window for a person, paraset-window.png in the bin folder.

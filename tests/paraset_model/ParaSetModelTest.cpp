@@ -210,6 +210,38 @@ TEST_F(ModelTest, WithNothingSelectedTheGridsReportsDoNothing) {
   EXPECT_EQ(sink.commands.size(), 1u);  // leaving still ends the command
 }
 
+// A catalogue line naming a symbol the library lacks lists it without a name.  Chosen, it shows
+// no kind: the shown kind's edits are stored as on any choice, and nothing the grid, a push or
+// leaving does writes a record without a kind name, which no symbol would ever find again.
+TEST_F(ModelTest, ASymbolListedWithoutNameShowsNoKindAndStoresNothingUnderIt) {
+  const std::filesystem::path dir = MakeUniqueTempDir("vjd-catalogue-");
+  std::ofstream(dir / "EdaSymbol.cls", std::ios::binary) << "t\n远\ndot 77\ndot 0\n";
+  model->ReadCatalog((dir / "EdaSymbol.cls").string());
+  std::filesystem::remove_all(dir);
+  ownHost.AddEntity(7, {"", "无名"});
+  const int handle = 7, id = 70;
+  Choose("电动机");
+  Edit(0, 1, "型号");
+  EXPECT_EQ(ChooseCategory("远"), (Strings{"", "电动机"}));
+  EXPECT_EQ(StoredTexts("电动机"), (Strings{"型号", "b", "c"}));
+  EXPECT_EQ(Rows(), 0);
+  EXPECT_FALSE(sink.gridEnabled);
+  EXPECT_EQ(sink.shownKinds.back(), "");
+  const std::string bytes = FileContents();
+  // What the grid would report if it took input, then a push and leaving.
+  grid.rows.emplace_back();
+  model->OnRowInserted(selected, 0);
+  model->OnCellChanged(selected, 0, kColumnText, "x");
+  model->OnRowClicked(selected, 0, kColumnText);
+  EXPECT_FALSE(model->IsDirty());
+  model->OnPushButton(selected, 1, &handle, &id);
+  Leave();
+  EXPECT_EQ(FileContents(), bytes);
+  EXPECT_EQ(StoredTexts(""), Strings{"(no record)"});
+  EXPECT_EQ(sink.messages, Strings{"更新标注失败！"});
+  EXPECT_TRUE(ownHost.Annotations().empty());
+}
+
 // ---- Rows added, edited, deleted and moved ---------------------------------------------------
 
 TEST_F(ModelTest, KindWithoutRecordOrDefaultShowsAnEmptyGridAndItsFirstRowHasDefaults) {
