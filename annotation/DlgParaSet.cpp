@@ -106,6 +106,10 @@ BOOL CDlgParaSet::OnCommand(WPARAM wParam, LPARAM lParam) {
     OnCategoryChanged();
     return TRUE;
   }
+  if (HIWORD(wParam) == CBN_DROPDOWN && (id == IDC_CB_CATEGORY || id == IDC_CB_SYMBOL)) {
+    FitDroppedWidth(id == IDC_CB_CATEGORY ? m_cbCategory : m_cbSymbol);
+    return TRUE;
+  }
   if (HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
   switch (id) {
     case IDC_CHK_CONFIG_MOTOR:

@@ -89,6 +89,8 @@ class CDlgParaSet : public CDialog {
   void ReadDisplaySettings();
   void LoadCatalog();
   void FillSymbolList();
+  // As the list of `box` drops: as wide as its widest name, so that a long name shows whole.
+  void FitDroppedWidth(CComboBox& box);
   void OnCategoryChanged();
   void OnSymbolChanged();
   void ExchangeOptionBoxes(CDataExchange* pDX);  // the eleven check boxes <-> m_options

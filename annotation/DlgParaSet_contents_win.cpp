@@ -38,31 +38,6 @@ const OptionBoxControl kOptionBoxes[] = {{IDC_CHK_SHOW_MOTOR_NAME, Box::kShowMot
                                          {IDC_CHK_SHOW_NAME_ON_DRAW, Box::kShowNameOnDraw},
                                          {IDC_CHK_SHOW_SHORT_CURRENT, Box::kShowShortCurrent}};
 
-// Widens the box's dropped list to its widest text in the box's font, with the list's margins and
-// room for its scroll bar, so that a long category or symbol name shows whole when the list
-// drops; never narrower than the box, nor wider than the screen.
-void FitDroppedWidth(CComboBox& box, const std::vector<std::string>& texts) {
-  if (!box.m_hWnd) return;
-  HDC hDC = ::GetDC(box.m_hWnd);
-  if (!hDC) return;
-  HGDIOBJ hFont = reinterpret_cast<HGDIOBJ>(box.SendMessage(WM_GETFONT));
-  HGDIOBJ hOld = hFont ? ::SelectObject(hDC, hFont) : nullptr;
-  int widest = 0;
-  for (const std::string& text : texts) {
-    SIZE size = {0, 0};
-    if (::GetTextExtentPoint32A(hDC, text.data(), static_cast<int>(text.size()), &size)) {
-      widest = std::max(widest, static_cast<int>(size.cx));
-    }
-  }
-  if (hOld) ::SelectObject(hDC, hOld);
-  ::ReleaseDC(box.m_hWnd, hDC);
-  const int margins = 4 * ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXVSCROLL);
-  RECT rc;
-  ::GetWindowRect(box.m_hWnd, &rc);
-  const int width = std::max(static_cast<int>(rc.right - rc.left), widest + margins);
-  box.SetDroppedWidth(static_cast<UINT>(std::min(width, ::GetSystemMetrics(SM_CXSCREEN))));
-}
-
 }  // namespace
 
 void CDlgParaSet::InitGridColumns() {
@@ -102,12 +77,38 @@ void CDlgParaSet::ReadDisplaySettings() {
 
 // ---- Catalogue and symbol list ----------------------------------------------------------------
 
+// Measured as the list drops, not as it is filled: a catalogue of thousands of categories costs
+// the opening nothing.  The list's margins and its scroll bar are added; the list is never
+// narrower than the box, nor wider than the screen.
+void CDlgParaSet::FitDroppedWidth(CComboBox& box) {
+  HDC hDC = ::GetDC(box.m_hWnd);
+  if (!hDC) return;
+  HGDIOBJ hFont = reinterpret_cast<HGDIOBJ>(box.SendMessage(WM_GETFONT));
+  HGDIOBJ hOld = hFont ? ::SelectObject(hDC, hFont) : nullptr;
+  int widest = 0;
+  CString text;
+  for (int i = 0; i < box.GetCount(); ++i) {
+    box.GetLBText(i, text);
+    SIZE size = {0, 0};
+    if (::GetTextExtentPoint32A(hDC, text, text.GetLength(), &size)) {
+      widest = std::max(widest, static_cast<int>(size.cx));
+    }
+  }
+  if (hOld) ::SelectObject(hDC, hOld);
+  ::ReleaseDC(box.m_hWnd, hDC);
+  const int margins = 4 * ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXVSCROLL);
+  RECT rc;
+  ::GetWindowRect(box.m_hWnd, &rc);
+  const int width = std::max(static_cast<int>(rc.right - rc.left), widest + margins);
+  box.SetDroppedWidth(static_cast<UINT>(std::min(width, ::GetSystemMetrics(SM_CXSCREEN))));
+}
+
 void CDlgParaSet::LoadCatalog() {
   m_cbCategory.ResetContent();
   const std::string path = SymbolCatalog::PathUnder(std::string(m_strHostDir));
-  const std::vector<std::string>& categories = m_pModel->ReadCatalog(path);
-  for (const std::string& category : categories) m_cbCategory.AddString(category.c_str());
-  FitDroppedWidth(m_cbCategory, categories);
+  for (const std::string& category : m_pModel->ReadCatalog(path)) {
+    m_cbCategory.AddString(category.c_str());
+  }
   m_cbCategory.SetCurSel(0);
   m_cbCategory.GetLBText(0, m_strCategory);
 }
@@ -117,14 +118,10 @@ void CDlgParaSet::FillSymbolList() {
   m_arrComboSymbols.RemoveAll();
   std::vector<SymbolListItem> items = m_pModel->SymbolsOf(std::string(m_strCategory));
   m_arrComboSymbols.SetSize(0, static_cast<int>(items.size()));
-  std::vector<std::string> names;
-  names.reserve(items.size());
   for (const SymbolListItem& item : items) {
     m_cbSymbol.AddString(item.strName.c_str());
     m_arrComboSymbols.Add(item.nSymbol);
-    names.push_back(item.strName);
   }
-  FitDroppedWidth(m_cbSymbol, names);
   if (m_cbSymbol.GetCount() > 0) {
     m_cbSymbol.SetCurSel(0);
     OnSymbolChanged();
