@@ -135,9 +135,10 @@ class IConfigWindows {
   // Switches the resource context to this library's module until the object goes.
   virtual std::unique_ptr<IResourceScope> OwnResources() = 0;
   // A new window with the selected device symbols (none: the window gets no selection) and all
-  // of the drawing's (none: no list), shown; null when no window came about.
-  virtual std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected,
-                                              const SymbolLists& all) = 0;
+  // of the drawing's (none: no list), shown; null when no window came about.  The window sends
+  // its requests ("选择实体", leaving) to `requests`, which outlives it.
+  virtual std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected, const SymbolLists& all,
+                                              ICommandSink& requests) = 0;
 };
 
 }  // namespace vjd::command

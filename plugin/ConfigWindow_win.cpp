@@ -36,12 +36,12 @@ std::unique_ptr<vjd::command::IResourceScope> CConfigWindows::OwnResources() {
   return std::make_unique<OwnResourceScope>();
 }
 
-std::unique_ptr<vjd::command::IConfigWindow> CConfigWindows::Open(const SymbolLists& selected,
-                                                                  const SymbolLists& all) {
+std::unique_ptr<vjd::command::IConfigWindow> CConfigWindows::Open(
+    const SymbolLists& selected, const SymbolLists& all, vjd::command::ICommandSink& requests) {
   CResourceScope resources;  // template 3000 is this library's, whoever opens the window
   auto* pDlg = new CDlgParaSet(nullptr);
   pDlg->SetMap(m_map);
-  pDlg->SetCommandSink(&m_sink);
+  pDlg->SetCommandSink(&requests);
   if (selected.Count() > 0)
     pDlg->SetSelectedSymbols(selected.handles.GetData(), selected.ids.GetData(), selected.Count());
   if (all.Count() > 0) pDlg->SetAllSymbols(all.handles.GetData(), all.ids.GetData(), all.Count());

@@ -37,7 +37,7 @@ struct CommandInstance {
   CMouseStatusRoute route;
   host::CIntArrayHost array;
   host::CDrawingSymbolsHost drawing{TheLibraryState().pMap};
-  CConfigWindows windows{TheLibraryState().pMap, route};
+  CConfigWindows windows{TheLibraryState().pMap};
   CParaSetCommand command{array, drawing, windows, route};
 
   CommandInstance() { s_pLive = this; }

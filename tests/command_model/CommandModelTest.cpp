@@ -310,6 +310,27 @@ TEST_F(CommandTest, LeavingTheWindowEndsTheCommandOnce) {
   EXPECT_EQ(Lines{}, rig.BeyondGate()) << "the command is over";
 }
 
+// A window left open after Escape while a later launch runs with its own window: the older one
+// asks nothing of the command (its pick would hide the newer window, its leaving would end the
+// command under it); the newer one still does.
+TEST_F(CommandTest, OnlyTheNewestWindowsRequestsReachTheCommand) {
+  FakeWindow* first = rig.Start({101});
+  rig.MouseStatus(7, 27, 0);
+  rig.map.currentCommand = CommandRig::kCommandId;  // launched again
+  FakeWindow* second = rig.Start({102});
+  rig.PressPick(first);
+  rig.Leave(*first);
+  EXPECT_EQ(Lines{}, Log());
+  EXPECT_TRUE(second->visible);
+  EXPECT_EQ(nullptr, rig.map.pickArray);
+  EXPECT_EQ(CommandRig::kCommandId, rig.map.currentCommand);
+  rig.PressPick(second);
+  EXPECT_FALSE(second->visible);
+  EXPECT_TRUE(rig.log.Has(kPickLine));
+  rig.Leave(*second);
+  EXPECT_EQ(0, rig.map.currentCommand);
+}
+
 // The library unloads: freed by the host, an open window goes and the array goes back; at the
 // process's end nothing of the host is called.
 TEST_F(CommandTest, UnloadingLetsGoOfTheArrayAndTheWindowAsTheHostAllows) {

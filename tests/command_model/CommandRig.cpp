@@ -117,9 +117,10 @@ std::unique_ptr<IResourceScope> FakeWindows::OwnResources() {
 }
 
 std::unique_ptr<IConfigWindow> FakeWindows::Open(const SymbolLists& selected,
-                                                 const SymbolLists& all) {
+                                                 const SymbolLists& all, ICommandSink& requests) {
   m_log.Add("Windows", "Open");
   auto window = std::make_shared<FakeWindow>();
+  window->requests = &requests;
   window->selHandles = Items(selected.handles);
   window->selIds = Items(selected.ids);
   window->allHandles = Items(all.handles);
