@@ -5,12 +5,14 @@
 namespace vjd::command {
 
 int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
-           ICommandSink& messages) {
+           ICommandSink& messages, bool* running) {
+  if (running) *running = false;
   // Id 0 is the map's "no command": made current, it would end the host's own command and report
   // a launch of a command the map does not know as current.
   if (!map || commandId == kNoCommand) return 0;
   int currentId = 0, currentState = 0;
   map->GetCurrentCommand(currentId, currentState);
+  if (running) *running = currentId == commandId;
   std::unique_ptr<IHostCommandState> commandState = map->CommandState();
   if (!commandState->CanStartCommand()) return 0;
   if (commandState->IsCommandBlocked(commandId)) return 0;

@@ -17,8 +17,10 @@ inline constexpr int kNoCommand = 0;
 // map took the call but cannot say which command is current, the command current before is made
 // current again).  The command-state object goes back to the host before the function returns,
 // whichever way.
+// `running`, when given, tells whether the map reported this command as current when asked
+// first (then the launch is refused).
 int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
-           ICommandSink& messages);
+           ICommandSink& messages, bool* running = nullptr);
 
 // Whether a MouseStatus message goes to the command: a map is attached, the command has an id
 // (not kNoCommand) and the map reports it as its current command; `state` receives the command

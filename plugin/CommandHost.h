@@ -118,6 +118,8 @@ class IConfigWindow {
   virtual void Show(bool visible) = 0;
   // A pick ended with `count` device symbols (those of `picked`).
   virtual void ShowPickResult(int count, const SymbolLists& picked) = 0;
+  // Brings the window, or the choice it has open, to the front (restored if minimised).
+  virtual void BringToFront() = 0;
   virtual void Destroy() = 0;
 };
 

@@ -28,6 +28,14 @@ void CConfigWindow::ShowPickResult(int count, const SymbolLists& picked) {
     pDlg->ShowPickResult(count, picked.handles.GetData(), picked.ids.GetData());
 }
 
+void CConfigWindow::BringToFront() {
+  if (!Window()) return;
+  if (IsIconic(m_hDlg)) ShowWindow(m_hDlg, SW_RESTORE);
+  // A message box, the position window or the colour dialog the window has open comes instead
+  // (activating the window under it would end that choice); the window follows when it closes.
+  SetForegroundWindow(GetLastActivePopup(m_hDlg));
+}
+
 void CConfigWindow::Destroy() {
   if (CDlgParaSet* pDlg = Window()) pDlg->DestroyWindow();
 }

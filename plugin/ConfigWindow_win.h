@@ -23,6 +23,7 @@ class CConfigWindow : public vjd::command::IConfigWindow {
   bool IsAlive() const override { return Window() != nullptr; }
   void Show(bool visible) override;
   void ShowPickResult(int count, const vjd::command::SymbolLists& picked) override;
+  void BringToFront() override;
   void Destroy() override;
 
  private:

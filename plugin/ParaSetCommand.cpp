@@ -34,6 +34,11 @@ void CParaSetCommand::CWindowRequests::Send(int code, int param1, int param2) {
   if (m_command.m_newest.requests.get() == this) m_command.m_messages.Send(code, param1, param2);
 }
 
+void CParaSetCommand::OnLaunchWhileRunning() {
+  if (m_bHiddenForPick) return;
+  if (IConfigWindow* window = LiveWindow()) window->BringToFront();
+}
+
 void CParaSetCommand::OnLibraryDetach(bool bProcessEnds) {
   if (bProcessEnds) {
     m_array.Forget();

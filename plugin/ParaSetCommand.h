@@ -51,6 +51,11 @@ class CParaSetCommand {
   // reported with its current command id for this call.
   void OnMessage(const vjd::command::IHostMap& map, int code, int p1, int p2, int commandState);
 
+  // The host launched the command again while it runs: the launch is refused, and the newest
+  // window comes to the front, unless a pick has it hidden, so the user finds the running
+  // command's window instead of nothing (it may lie behind the host's window).
+  void OnLaunchWhileRunning();
+
   // The newest window while it exists, else nullptr.
   vjd::command::IConfigWindow* LiveWindow() const;
   // The host objects the command holds now (its integer array: 0 or 1).

@@ -331,6 +331,24 @@ TEST_F(CommandTest, OnlyTheNewestWindowsRequestsReachTheCommand) {
   EXPECT_EQ(0, rig.map.currentCommand);
 }
 
+// Launched again while it runs (the window may lie behind the host's): the launch is refused and
+// the window comes to the front; not while a pick has it hidden, nor once it is gone.
+TEST_F(CommandTest, ALaunchWhileRunningBringsTheWindowToTheFront) {
+  FakeWindow* window = rig.Start({101});
+  EXPECT_EQ(0, rig.LaunchCommand());
+  EXPECT_EQ(1, window->broughtToFront);
+  EXPECT_EQ(1u, rig.windows.opened.size()) << "no second window";
+  PickAfresh({102});
+  EXPECT_EQ(0, rig.LaunchCommand());
+  EXPECT_EQ(1, window->broughtToFront) << "hidden for the pick";
+  EXPECT_FALSE(window->visible);
+  rig.MouseStatus(3, 0, 0);
+  rig.Leave(*window);
+  rig.map.currentCommand = CommandRig::kCommandId;  // the host keeps it current
+  EXPECT_EQ(0, rig.LaunchCommand());
+  EXPECT_EQ(1, window->broughtToFront) << "the window is gone";
+}
+
 // The library unloads: freed by the host, an open window goes and the array goes back; at the
 // process's end nothing of the host is called.
 TEST_F(CommandTest, UnloadingLetsGoOfTheArrayAndTheWindowAsTheHostAllows) {

@@ -27,6 +27,7 @@ struct FakeWindowView : IConfigWindow {
     window->shownIds = Items(picked.ids);
   }
   void Destroy() override { ++window->destroyed, window->alive = false; }
+  void BringToFront() override { ++window->broughtToFront; }
   std::shared_ptr<FakeWindow> window;
 };
 

@@ -155,7 +155,7 @@ struct FakeWindow {
   Ids selHandles, selIds, allHandles, allIds;
   int shownCount = -1;  // the last pick result: its count (-1: none shown) and lists
   Ids shownHandles, shownIds;
-  int destroyed = 0;
+  int destroyed = 0, broughtToFront = 0;
   ICommandSink* requests = nullptr;  // where the window's "选择实体" and leaving go
 };
 
@@ -186,7 +186,12 @@ class CommandRig : public vjd::command::ICommandSink {
       command.OnMessage(map, code, p1, p2, state);
   }
   int LaunchCommand() {
-    return Launch(mapAttached ? &map : nullptr, commandId, action, "<标注配置/paraset/ps>", *this);
+    bool running = false;
+    if (Launch(mapAttached ? &map : nullptr, commandId, action, "<标注配置/paraset/ps>", *this,
+               &running))
+      return 1;
+    if (running) command.OnLaunchWhileRunning();
+    return 0;
   }
   void Send(int code, int p1, int p2) override { MouseStatus(code, p1, p2); }
   // The user's requests from a window (by default the newest): "选择实体", and leaving (the
