@@ -5,10 +5,14 @@
 namespace vjd::command {
 
 int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
-           ICommandSink& messages) {
-  if (!map) return 0;
+           ICommandSink& messages, bool* running) {
+  if (running) *running = false;
+  // Id 0 is the map's "no command": made current, it would end the host's own command and report
+  // a launch of a command the map does not know as current.
+  if (!map || commandId == kNoCommand) return 0;
   int currentId = 0, currentState = 0;
   map->GetCurrentCommand(currentId, currentState);
+  if (running) *running = currentId == commandId;
   std::unique_ptr<IHostCommandState> commandState = map->CommandState();
   if (!commandState->CanStartCommand()) return 0;
   if (commandState->IsCommandBlocked(commandId)) return 0;
@@ -33,6 +37,9 @@ int Launch(const IHostMap* map, int commandId, int action, const char* prompt,
 
 bool PassesGate(const IHostMap* map, int commandId, int& state) {
   if (!map) return false;  // no map attached: there is nothing to work on
+  // Without an id of its own the command would take the map's "no command" for itself, and act
+  // on every key and end while no command runs.
+  if (commandId == kNoCommand) return false;
   int currentId = 0;
   state = 0;
   map->GetCurrentCommand(currentId, state);

@@ -118,6 +118,8 @@ class IConfigWindow {
   virtual void Show(bool visible) = 0;
   // A pick ended with `count` device symbols (those of `picked`).
   virtual void ShowPickResult(int count, const SymbolLists& picked) = 0;
+  // Brings the window, or the choice it has open, to the front (restored if minimised).
+  virtual void BringToFront() = 0;
   virtual void Destroy() = 0;
 };
 
@@ -135,9 +137,10 @@ class IConfigWindows {
   // Switches the resource context to this library's module until the object goes.
   virtual std::unique_ptr<IResourceScope> OwnResources() = 0;
   // A new window with the selected device symbols (none: the window gets no selection) and all
-  // of the drawing's (none: no list), shown; null when no window came about.
-  virtual std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected,
-                                              const SymbolLists& all) = 0;
+  // of the drawing's (none: no list), shown; null when no window came about.  The window sends
+  // its requests ("选择实体", leaving) to `requests`, which outlives it.
+  virtual std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected, const SymbolLists& all,
+                                              ICommandSink& requests) = 0;
 };
 
 }  // namespace vjd::command

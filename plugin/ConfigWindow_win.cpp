@@ -28,6 +28,14 @@ void CConfigWindow::ShowPickResult(int count, const SymbolLists& picked) {
     pDlg->ShowPickResult(count, picked.handles.GetData(), picked.ids.GetData());
 }
 
+void CConfigWindow::BringToFront() {
+  if (!Window()) return;
+  if (IsIconic(m_hDlg)) ShowWindow(m_hDlg, SW_RESTORE);
+  // A message box, the position window or the colour dialog the window has open comes instead
+  // (activating the window under it would end that choice); the window follows when it closes.
+  SetForegroundWindow(GetLastActivePopup(m_hDlg));
+}
+
 void CConfigWindow::Destroy() {
   if (CDlgParaSet* pDlg = Window()) pDlg->DestroyWindow();
 }
@@ -36,12 +44,12 @@ std::unique_ptr<vjd::command::IResourceScope> CConfigWindows::OwnResources() {
   return std::make_unique<OwnResourceScope>();
 }
 
-std::unique_ptr<vjd::command::IConfigWindow> CConfigWindows::Open(const SymbolLists& selected,
-                                                                  const SymbolLists& all) {
+std::unique_ptr<vjd::command::IConfigWindow> CConfigWindows::Open(
+    const SymbolLists& selected, const SymbolLists& all, vjd::command::ICommandSink& requests) {
   CResourceScope resources;  // template 3000 is this library's, whoever opens the window
   auto* pDlg = new CDlgParaSet(nullptr);
   pDlg->SetMap(m_map);
-  pDlg->SetCommandSink(&m_sink);
+  pDlg->SetCommandSink(&requests);
   if (selected.Count() > 0)
     pDlg->SetSelectedSymbols(selected.handles.GetData(), selected.ids.GetData(), selected.Count());
   if (all.Count() > 0) pDlg->SetAllSymbols(all.handles.GetData(), all.ids.GetData(), all.Count());

@@ -27,7 +27,16 @@ CParaSetCommand::CParaSetCommand(IHostIntArray& array, const IDrawingSymbols& dr
     : m_array(array), m_drawing(drawing), m_windows(windows), m_messages(messages) {}
 
 IConfigWindow* CParaSetCommand::LiveWindow() const {
-  return m_window && m_window->IsAlive() ? m_window.get() : nullptr;
+  return m_newest.window && m_newest.window->IsAlive() ? m_newest.window.get() : nullptr;
+}
+
+void CParaSetCommand::CWindowRequests::Send(int code, int param1, int param2) {
+  if (m_command.m_newest.requests.get() == this) m_command.m_messages.Send(code, param1, param2);
+}
+
+void CParaSetCommand::OnLaunchWhileRunning() {
+  if (m_bHiddenForPick) return;
+  if (IConfigWindow* window = LiveWindow()) window->BringToFront();
 }
 
 void CParaSetCommand::OnLibraryDetach(bool bProcessEnds) {
@@ -37,8 +46,8 @@ void CParaSetCommand::OnLibraryDetach(bool bProcessEnds) {
   }
   // Every window of the library goes with its code: the newest and any left open before it.
   if (IConfigWindow* window = LiveWindow()) window->Destroy();
-  for (std::unique_ptr<IConfigWindow>& earlier : m_earlier)
-    if (earlier->IsAlive()) earlier->Destroy();
+  for (OpenedWindow& earlier : m_earlier)
+    if (earlier.window && earlier.window->IsAlive()) earlier.window->Destroy();
   m_array.Release();
 }
 
@@ -127,13 +136,16 @@ void CParaSetCommand::OnStart(const IHostMap& map) {
   SymbolLists all;
   m_drawing.DeviceSymbols(all.handles, all.ids);
   // The window still open from an earlier launch stays as it is, kept only for the unloading.
-  m_earlier.erase(std::remove_if(m_earlier.begin(), m_earlier.end(),
-                                 [](const auto& window) { return !window->IsAlive(); }),
-                  m_earlier.end());
-  if (LiveWindow()) m_earlier.push_back(std::move(m_window));
-  m_window.reset();  // while the new window is made, there is none the command could use
+  m_earlier.erase(
+      std::remove_if(m_earlier.begin(), m_earlier.end(),
+                     [](const OpenedWindow& w) { return !w.window || !w.window->IsAlive(); }),
+      m_earlier.end());
+  if (LiveWindow()) m_earlier.push_back(std::move(m_newest));
+  // While the new window is made there is none the command could use; from now on only the new
+  // one's requests reach the command.
+  m_newest = OpenedWindow{std::make_unique<CWindowRequests>(*this), nullptr};
   m_bHiddenForPick = false;
-  m_window = m_windows.Open(selected, all);
+  m_newest.window = m_windows.Open(selected, all, *m_newest.requests);
 }
 
 void CParaSetCommand::OnPickStep(const IHostMap& map) {

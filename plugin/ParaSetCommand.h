@@ -19,12 +19,17 @@
 // What the command sends itself (the end, the prompt request) goes back through MouseStatus, and
 // so through its current-command test.
 //
+// Only the newest window speaks for the command: a window left open after Escape, when the
+// command is launched again, still stores and pushes its labels and closes on "退出", but its
+// "选择实体" and its leaving no longer reach the command, which belongs to the newer window (it
+// would hide that window for a pick, or end the command under it).
+//
 // Ownership: the integer array object is the command's, created at a start when none is held and
 // released at the command's end, or when the host frees the library (OnLibraryDetach), never
 // while the process ends.  The newest window is reached through the IConfigWindow the command
 // keeps, and only while that window exists; the window itself belongs to its own lifetime.  The
-// command keeps the earlier windows still open too (one left open after Escape, when the command
-// is launched again): only to close them when the host frees the library.  The
+// command keeps the earlier windows still open too, each with the sink its requests go to: only
+// to close them when the host frees the library.  The
 // map, the drawing and everything the host hands out belong to the host.  Plain C++: every host
 // and window call goes through the interfaces of CommandHost.h.
 #pragma once
@@ -45,6 +50,11 @@ class CParaSetCommand {
   // code: the MouseStatus message code; p1, p2: its parameters; commandState: the state the map
   // reported with its current command id for this call.
   void OnMessage(const vjd::command::IHostMap& map, int code, int p1, int p2, int commandState);
+
+  // The host launched the command again while it runs: the launch is refused, and the newest
+  // window comes to the front, unless a pick has it hidden, so the user finds the running
+  // command's window instead of nothing (it may lie behind the host's window).
+  void OnLaunchWhileRunning();
 
   // The newest window while it exists, else nullptr.
   vjd::command::IConfigWindow* LiveWindow() const;
@@ -72,11 +82,27 @@ class CParaSetCommand {
   void ArmPick(const vjd::command::IHostMap& map) const;
   bool HasArrayObject() const { return m_array.IsAttached(); }
 
+  // Where one window's requests go: on to the command while that window is the newest, else
+  // nowhere.
+  class CWindowRequests : public vjd::command::ICommandSink {
+   public:
+    explicit CWindowRequests(const CParaSetCommand& command) : m_command(command) {}
+    void Send(int code, int param1, int param2) override;
+
+   private:
+    const CParaSetCommand& m_command;
+  };
+  // A window the command opened, with the sink of its requests (which outlives the window).
+  struct OpenedWindow {
+    std::unique_ptr<CWindowRequests> requests;
+    std::unique_ptr<vjd::command::IConfigWindow> window;
+  };
+
   vjd::command::IHostIntArray& m_array;
   const vjd::command::IDrawingSymbols& m_drawing;
   vjd::command::IConfigWindows& m_windows;
   vjd::command::ICommandSink& m_messages;
-  std::unique_ptr<vjd::command::IConfigWindow> m_window;                // the newest window, if any
-  std::vector<std::unique_ptr<vjd::command::IConfigWindow>> m_earlier;  // older ones still open
-  bool m_bHiddenForPick = false;  // the newest window is hidden while a pick runs
+  OpenedWindow m_newest;                // the newest window, if any
+  std::vector<OpenedWindow> m_earlier;  // older ones still open
+  bool m_bHiddenForPick = false;        // the newest window is hidden while a pick runs
 };

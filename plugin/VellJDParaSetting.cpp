@@ -37,7 +37,7 @@ struct CommandInstance {
   CMouseStatusRoute route;
   host::CIntArrayHost array;
   host::CDrawingSymbolsHost drawing{TheLibraryState().pMap};
-  CConfigWindows windows{TheLibraryState().pMap, route};
+  CConfigWindows windows{TheLibraryState().pMap};
   CParaSetCommand command{array, drawing, windows, route};
 
   CommandInstance() { s_pLive = this; }
@@ -79,8 +79,14 @@ VJD_EXPORT int WINAPI LaunchCommand() {
     const vjd::LibraryState& state = TheLibraryState();
     vjd::host::CPoMapHost map(state.pMap);
     vjd::CMouseStatusRoute route;
-    return vjd::command::Launch(state.pMap ? &map : nullptr, state.nCommandId, state.nAction,
-                                vjd::kLaunchPrompt, route);
+    bool running = false;
+    if (vjd::command::Launch(state.pMap ? &map : nullptr, state.nCommandId, state.nAction,
+                             vjd::kLaunchPrompt, route, &running))
+      return 1;
+    // Refused while this command runs (chosen again from the menu, say): its window is shown.
+    if (running && vjd::CommandInstance::s_pLive)
+      vjd::CommandInstance::s_pLive->command.OnLaunchWhileRunning();
+    return 0;
   } catch (...) {
     return 0;  // nothing may unwind into the host
   }

@@ -310,6 +310,45 @@ TEST_F(CommandTest, LeavingTheWindowEndsTheCommandOnce) {
   EXPECT_EQ(Lines{}, rig.BeyondGate()) << "the command is over";
 }
 
+// A window left open after Escape while a later launch runs with its own window: the older one
+// asks nothing of the command (its pick would hide the newer window, its leaving would end the
+// command under it); the newer one still does.
+TEST_F(CommandTest, OnlyTheNewestWindowsRequestsReachTheCommand) {
+  FakeWindow* first = rig.Start({101});
+  rig.MouseStatus(7, 27, 0);
+  rig.map.currentCommand = CommandRig::kCommandId;  // launched again
+  FakeWindow* second = rig.Start({102});
+  rig.PressPick(first);
+  rig.Leave(*first);
+  EXPECT_EQ(Lines{}, Log());
+  EXPECT_TRUE(second->visible);
+  EXPECT_EQ(nullptr, rig.map.pickArray);
+  EXPECT_EQ(CommandRig::kCommandId, rig.map.currentCommand);
+  rig.PressPick(second);
+  EXPECT_FALSE(second->visible);
+  EXPECT_TRUE(rig.log.Has(kPickLine));
+  rig.Leave(*second);
+  EXPECT_EQ(0, rig.map.currentCommand);
+}
+
+// Launched again while it runs (the window may lie behind the host's): the launch is refused and
+// the window comes to the front; not while a pick has it hidden, nor once it is gone.
+TEST_F(CommandTest, ALaunchWhileRunningBringsTheWindowToTheFront) {
+  FakeWindow* window = rig.Start({101});
+  EXPECT_EQ(0, rig.LaunchCommand());
+  EXPECT_EQ(1, window->broughtToFront);
+  EXPECT_EQ(1u, rig.windows.opened.size()) << "no second window";
+  PickAfresh({102});
+  EXPECT_EQ(0, rig.LaunchCommand());
+  EXPECT_EQ(1, window->broughtToFront) << "hidden for the pick";
+  EXPECT_FALSE(window->visible);
+  rig.MouseStatus(3, 0, 0);
+  rig.Leave(*window);
+  rig.map.currentCommand = CommandRig::kCommandId;  // the host keeps it current
+  EXPECT_EQ(0, rig.LaunchCommand());
+  EXPECT_EQ(1, window->broughtToFront) << "the window is gone";
+}
+
 // The library unloads: freed by the host, an open window goes and the array goes back; at the
 // process's end nothing of the host is called.
 TEST_F(CommandTest, UnloadingLetsGoOfTheArrayAndTheWindowAsTheHostAllows) {

@@ -27,6 +27,7 @@ struct FakeWindowView : IConfigWindow {
     window->shownIds = Items(picked.ids);
   }
   void Destroy() override { ++window->destroyed, window->alive = false; }
+  void BringToFront() override { ++window->broughtToFront; }
   std::shared_ptr<FakeWindow> window;
 };
 
@@ -117,9 +118,10 @@ std::unique_ptr<IResourceScope> FakeWindows::OwnResources() {
 }
 
 std::unique_ptr<IConfigWindow> FakeWindows::Open(const SymbolLists& selected,
-                                                 const SymbolLists& all) {
+                                                 const SymbolLists& all, ICommandSink& requests) {
   m_log.Add("Windows", "Open");
   auto window = std::make_shared<FakeWindow>();
+  window->requests = &requests;
   window->selHandles = Items(selected.handles);
   window->selIds = Items(selected.ids);
   window->allHandles = Items(all.handles);

@@ -155,7 +155,8 @@ struct FakeWindow {
   Ids selHandles, selIds, allHandles, allIds;
   int shownCount = -1;  // the last pick result: its count (-1: none shown) and lists
   Ids shownHandles, shownIds;
-  int destroyed = 0;
+  int destroyed = 0, broughtToFront = 0;
+  ICommandSink* requests = nullptr;  // where the window's "选择实体" and leaving go
 };
 
 // Logs "Resources.Own()" and "Resources.Restore()" around the library's resource context, and
@@ -163,7 +164,8 @@ struct FakeWindow {
 struct FakeWindows : IConfigWindows {
   explicit FakeWindows(CallLog& log) : m_log(log) {}
   std::unique_ptr<IResourceScope> OwnResources() override;
-  std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected, const SymbolLists& all) override;
+  std::unique_ptr<IConfigWindow> Open(const SymbolLists& selected, const SymbolLists& all,
+                                      ICommandSink& requests) override;
   FakeWindow* Newest() { return opened.empty() ? nullptr : opened.back().get(); }
   std::vector<std::shared_ptr<FakeWindow>> opened;
 
@@ -184,12 +186,24 @@ class CommandRig : public vjd::command::ICommandSink {
       command.OnMessage(map, code, p1, p2, state);
   }
   int LaunchCommand() {
-    return Launch(mapAttached ? &map : nullptr, commandId, action, "<标注配置/paraset/ps>", *this);
+    bool running = false;
+    if (Launch(mapAttached ? &map : nullptr, commandId, action, "<标注配置/paraset/ps>", *this,
+               &running))
+      return 1;
+    if (running) command.OnLaunchWhileRunning();
+    return 0;
   }
   void Send(int code, int p1, int p2) override { MouseStatus(code, p1, p2); }
-  // The user's requests from a window: "选择实体", and leaving (the command is told first).
-  void PressPick() { Send(kFromWindow, 0, kWindowPicks); }
-  void Leave(FakeWindow& window) { Send(kFromWindow, 0, kWindowLeaves), window.alive = false; }
+  // The user's requests from a window (by default the newest): "选择实体", and leaving (the
+  // command is told first, then the window goes).
+  void PressPick(FakeWindow* window = nullptr) {
+    if (!window) window = windows.Newest();
+    if (window && window->requests) window->requests->Send(kFromWindow, 0, kWindowPicks);
+  }
+  void Leave(FakeWindow& window) {
+    if (window.requests) window.requests->Send(kFromWindow, 0, kWindowLeaves);
+    window.alive = false;
+  }
   // Starts the command with this selection and forgets the log of the start.
   FakeWindow* Start(const Ids& selection) {
     map.selection = selection;

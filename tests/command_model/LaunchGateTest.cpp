@@ -109,6 +109,26 @@ TEST_F(LaunchTest, RefusedWithoutAMapAndNoMessageActs) {
   EXPECT_TRUE(rig.log.Lines().empty());
 }
 
+// Before the host gives the command its id, the id is 0, the map's "no command": the launch would
+// end the host's command and report a launch it did not make, and the gate would let Escape end
+// "the command" (emptying the user's selection) while no command runs.
+TEST(Launch, WithoutACommandIdNothingStartsAndNoMessageActs) {
+  for (int current : {0, kOther}) {
+    SCOPED_TRACE(current);
+    CommandRig rig;
+    Prepare(rig);
+    rig.commandId = 0;
+    rig.map.currentCommand = current;
+    rig.map.selection = {101};
+    EXPECT_EQ(0, rig.LaunchCommand());
+    for (int code : {7, 11, 18, 0, 3}) rig.MouseStatus(code, 27, 0);
+    EXPECT_EQ(current, rig.map.currentCommand);
+    EXPECT_EQ((Ids{101}), rig.map.selection);
+    EXPECT_TRUE(rig.map.prompts.empty());
+    EXPECT_EQ(nullptr, rig.windows.Newest());
+  }
+}
+
 TEST_F(LaunchTest, MouseStatusActsOnlyWhileTheMapReportsTheCommandsId) {
   // Another command is current: whatever the code, only the gate's question reaches the host.
   for (int code = 0; code <= 25; ++code) rig.MouseStatus(code, 27, 0);
