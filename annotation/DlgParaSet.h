@@ -88,7 +88,12 @@ class CDlgParaSet : public CDialog {
   void InitGridColumns();
   void ReadDisplaySettings();
   void LoadCatalog();
+  // Fills the symbol list with the chosen category's symbols, nothing selected.
+  void ListSymbols();
+  // ListSymbols, then the first symbol (or none, for an empty list) is chosen.
   void FillSymbolList();
+  // The model kept the kind shown, whose rows it could not store: the lists show it again.
+  void PutChoiceBack();
   // As the list of `box` drops: as wide as its widest name, so that a long name shows whole.
   void FitDroppedWidth(CComboBox& box);
   void OnCategoryChanged();
@@ -118,6 +123,8 @@ class CDlgParaSet : public CDialog {
 
   CArray<int, int> m_arrComboSymbols;  // symbol index of each item of the symbol list 3002
   CString m_strCategory;               // the category chosen in 3000
+  // Where the lists stood for the kind the grid shows (no symbol: -1), to go back to.
+  int m_nShownCategory = 0, m_nShownSymbol = -1;
   // The eleven check boxes, as the model takes them ("显示名称" and "显示短路电流" start ticked).
   vjd::annotation::DisplayOptions m_options;
 

@@ -113,7 +113,7 @@ void CDlgParaSet::LoadCatalog() {
   m_cbCategory.GetLBText(0, m_strCategory);
 }
 
-void CDlgParaSet::FillSymbolList() {
+void CDlgParaSet::ListSymbols() {
   m_cbSymbol.ResetContent();
   m_arrComboSymbols.RemoveAll();
   std::vector<SymbolListItem> items = m_pModel->SymbolsOf(std::string(m_strCategory));
@@ -122,11 +122,18 @@ void CDlgParaSet::FillSymbolList() {
     m_cbSymbol.AddString(item.strName.c_str());
     m_arrComboSymbols.Add(item.nSymbol);
   }
+}
+
+void CDlgParaSet::FillSymbolList() {
+  ListSymbols();
   if (m_cbSymbol.GetCount() > 0) {
     m_cbSymbol.SetCurSel(0);
     OnSymbolChanged();
+  } else if (m_pModel->ChooseNoSymbol()) {
+    m_nShownCategory = m_cbCategory.GetCurSel();
+    m_nShownSymbol = -1;
   } else {
-    m_pModel->ChooseNoSymbol();
+    PutChoiceBack();
   }
 }
 
@@ -144,7 +151,21 @@ void CDlgParaSet::OnSymbolChanged() {
   CString name;
   m_cbSymbol.GetLBText(sel, name);
   UpdateData(FALSE);
-  m_pModel->ChooseSymbol(m_arrComboSymbols[sel], std::string(name));
+  if (m_pModel->ChooseSymbol(m_arrComboSymbols[sel], std::string(name))) {
+    m_nShownCategory = m_cbCategory.GetCurSel();
+    m_nShownSymbol = sel;
+  } else {
+    PutChoiceBack();
+  }
+}
+
+void CDlgParaSet::PutChoiceBack() {
+  if (m_cbCategory.GetCurSel() != m_nShownCategory) {
+    m_cbCategory.SetCurSel(m_nShownCategory);
+    m_cbCategory.GetLBText(m_nShownCategory, m_strCategory);
+    ListSymbols();
+  }
+  m_cbSymbol.SetCurSel(m_nShownSymbol);
 }
 
 // ---- Check boxes --------------------------------------------------------------------------

@@ -135,31 +135,41 @@ std::vector<SymbolListItem> ParaSetModel::SymbolsOf(const std::string& category)
   return m_catalog.SymbolsOf(category, m_library);
 }
 
-void ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
-  UpdateScale();
-  m_preview.PrepareSymbol(m_library, symbol);
-  if (name.empty()) {
-    ChooseNoSymbol();  // no kind to show, load or store
-    return;
-  }
+bool ParaSetModel::KeepUnstoredRows() {
   // The grid still holds the shown kind's rows: stored when they changed.  This also holds when
   // the shown kind is chosen again, so its edits are stored before the grid is read back.
+  if (m_strShownKind.empty() ||
+      StoreRows(m_strShownKind, m_bChoiceRefused ? nullptr : kChoiceNotStored)) {
+    return false;
+  }
+  if (m_bChoiceRefused) return false;  // asked again with nothing changed: they go
+  m_bChoiceRefused = true;
+  return true;
+}
+
+bool ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
+  if (KeepUnstoredRows()) return false;
+  UpdateScale();
+  m_preview.PrepareSymbol(m_library, symbol);
   const std::string previous = m_strShownKind;
-  if (!previous.empty()) StoreRows(previous);
-  if (!LoadRows(name) && name != previous) {
+  // A symbol without name shows its symbol and no kind.  Another kind that cannot be read shows
+  // no kind either.
+  if (name.empty() || (!LoadRows(name) && name != previous)) {
     ShowNoKind();
-    return;
+    return true;
   }
   m_strShownKind = name;
   m_sink.ShowKind(name);
   m_sink.EnableGrid(true);
   m_bDirty = false;
+  m_bChoiceRefused = false;
+  return true;
 }
 
-void ParaSetModel::ChooseNoSymbol() {
-  // What the grid changed of the shown kind is stored before the grid lets it go.
-  if (!m_strShownKind.empty()) StoreRows(m_strShownKind);
+bool ParaSetModel::ChooseNoSymbol() {
+  if (KeepUnstoredRows()) return false;
   ShowNoKind();
+  return true;
 }
 
 void ParaSetModel::ShowNoKind() {
@@ -241,7 +251,8 @@ bool ParaSetModel::LoadRows(const std::string& kind) {
 
 void ParaSetModel::MarkChanged() {
   m_bDirty = true;
-  m_bLeaveRefused = false;  // a refused leave spoke of the rows as they were
+  // A refused choice or leave spoke of the rows as they were.
+  m_bChoiceRefused = m_bLeaveRefused = false;
 }
 
 bool ParaSetModel::BeginChange(const SelectedKind& selected) {

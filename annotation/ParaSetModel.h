@@ -44,6 +44,10 @@ class ParaSetModel {
   // ... added when leaving could not store the rows, so that the window stays open with them.
   static constexpr const char kLeaveNotStored[] =
       "标注修改未能保存，窗口不关闭，以便稍后再试；再按“退出”仍不能保存时，这些修改将被放弃。";
+  // ... added when choosing another symbol or category could not store them, so that the grid
+  // keeps them and the lists go back to the symbol shown.
+  static constexpr const char kChoiceNotStored[] =
+      "标注修改未能保存，仍显示原来的符号，以便稍后再试；再选一次仍不能保存时，这些修改将被放弃。";
   // What the user is told when the catalogue is missing, or cannot be read.
   static constexpr const char kNoCatalogue[] = "此符号库没有分类";
   static constexpr const char kCatalogueUnreadable[] =
@@ -65,19 +69,23 @@ class ParaSetModel {
   // The symbols the symbol list shows for `category`, from the library.
   std::vector<SymbolListItem> SymbolsOf(const std::string& category) const;
 
-  // Symbol `symbol` of the library, listed as `name`, was chosen: the preview takes the symbol,
-  // the grid's rows are stored under the kind shown so far (also when that is `name`: its edits
-  // are kept), the kind's record or default is loaded, and the window shows `name`.  When the file
-  // cannot be read for another kind than the one shown, the grid shows no kind, as with nothing
-  // selected: it must not show the other kind's rows under this kind's name, where the next store
-  // would write them over the record that could not be read.  A symbol listed without a name (one
-  // the library lacks) shows its symbol and no kind, as ChooseNoSymbol does.
-  void ChooseSymbol(int symbol, const std::string& name);
+  // Symbol `symbol` of the library, listed as `name`, was chosen: the grid's rows are stored
+  // under the kind shown so far (also when that is `name`: its edits are kept), the preview takes
+  // the symbol, the kind's record or default is loaded, and the window shows `name`; true.  When
+  // the file cannot be read for another kind than the one shown, the grid shows no kind, as with
+  // nothing selected: it must not show the other kind's rows under this kind's name, where the
+  // next store would write them over the record that could not be read.  A symbol listed without
+  // a name (one the library lacks) shows its symbol and no kind, as ChooseNoSymbol does.
+  // When the rows cannot be stored, the user is told and nothing changes (false): the window
+  // puts its lists back on the kind shown.  Asked again with nothing changed in between, the
+  // choice goes ahead even if the store fails again.
+  bool ChooseSymbol(int symbol, const std::string& name);
   // The symbol list lists nothing (a category without symbols), so nothing is selected: the rows
   // are stored under the shown kind as a choice stores them, then the grid and the preview's
   // labels are emptied, no kind is shown (the next choice stores nothing) and the grid and its
-  // bar take no input until a symbol is chosen.
-  void ChooseNoSymbol();
+  // bar take no input until a symbol is chosen; true.  Rows that cannot be stored are kept as
+  // ChooseSymbol keeps them (false).
+  bool ChooseNoSymbol();
 
   // Stores the rows as the record of `kind` when there are rows and changes.  False when the
   // store failed (the user was told, with `afterwards` on a line of its own when given).  The
@@ -139,8 +147,11 @@ class ParaSetModel {
   // A report of a change to the rows: false (nothing to do) when no kind is selected, else the
   // map's scale is read for the preview and the rows are marked changed.
   bool BeginChange(const SelectedKind& selected);
-  // The rows changed: they are to be stored, and a leave refused before they changed is no more.
+  // The rows changed: they are to be stored, and a leave or choice refused before is no more.
   void MarkChanged();
+  // Before another symbol or category is shown: stores the rows, and true (keep them, and the
+  // kind shown) when that failed and was not already refused for these rows.
+  bool KeepUnstoredRows();
   // Label `row` of the preview takes the row's colours.
   void ShowColours(int row);
   void NumberRows();
@@ -164,7 +175,8 @@ class ParaSetModel {
   SymbolCatalog m_catalog;
   std::string m_strShownKind;  // "" before the first symbol
   bool m_bDirty = false;
-  bool m_bLeaveRefused = false;  // the last leave could not store the rows; nothing changed since
+  bool m_bLeaveRefused = false;   // the last leave could not store the rows; nothing changed since
+  bool m_bChoiceRefused = false;  // the same for the last choice of a symbol or category
   SymbolLabelConfig m_rows;
   // Per row, the slot of the stored record it stands for: the rows' own order after a load or a
   // store, another one after rows moved or a delete was refused; kNoSlot for a row not stored

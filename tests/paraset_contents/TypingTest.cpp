@@ -5,6 +5,7 @@
 #include "GridTestKit.h"
 #include "KernelSetup.h"
 #include "ParaSetHarness.h"
+#include "ParaSetModel.h"
 
 namespace {
 
@@ -215,6 +216,37 @@ TEST_F(TypingTest, ACategoryWithoutSymbolsLeavesAnEmptyGridThatTakesNoInput) {
   choose(0);
   EXPECT_TRUE(Enabled(IDC_GRID) && Enabled(IDC_GRID_BUTTONBAR));
   EXPECT_EQ(Row(0)[1], "型号");  // stored when the category was chosen
+}
+
+// Edits the file will not take when another category is chosen: they stay, and the lists go back
+// to the kind the grid shows; chosen again, the category is shown and the edits go.
+TEST_F(TypingTest, ACategoryChosenWhileTheEditsCannotBeStoredPutsTheListsBack) {
+  OpenShown();
+  EditCell(0, 1, "型号");
+  const std::string file = ConfigPath();
+  ::MoveFileA(file.c_str(), (file + ".away").c_str());     // if there is one yet
+  ASSERT_TRUE(::CreateDirectoryA(file.c_str(), nullptr));  // nothing can be stored there
+  HWND categories = ::GetDlgItem(m_hDlg, IDC_CB_CATEGORY);
+  HWND symbols = ::GetDlgItem(m_hDlg, IDC_CB_SYMBOL);
+  const std::vector<std::string> listed = Items(IDC_CB_SYMBOL);
+  const LRESULT symbol = ::SendMessageA(symbols, CB_GETCURSEL, 0, 0);
+  auto choose = [&](int category) {
+    ::SendMessageA(categories, CB_SETCURSEL, category, 0);
+    ::SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDC_CB_CATEGORY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(categories));
+    Pump();
+  };
+  choose(1);
+  EXPECT_EQ(::SendMessageA(categories, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(Items(IDC_CB_SYMBOL), listed);
+  EXPECT_EQ(::SendMessageA(symbols, CB_GETCURSEL, 0, 0), symbol);
+  EXPECT_EQ(Row(0)[1], "型号");
+  ASSERT_EQ(m_messages.size(), 1u);
+  EXPECT_NE(m_messages[0].find(vjd::annotation::ParaSetModel::kChoiceNotStored), std::string::npos);
+  choose(1);
+  EXPECT_EQ(::SendMessageA(categories, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_NE(Items(IDC_CB_SYMBOL), listed);
+  ::RemoveDirectoryA(file.c_str());
 }
 
 }  // namespace

@@ -71,24 +71,27 @@ LabelConfigFile ModelRig::File() const {
   return LabelConfigFile(m_strDir);
 }
 
+// As the window does, the lists go back to the kind shown when the model keeps it.
 void ModelRig::Choose(const std::string& kind) {
   int index = 0;
   while (index < library.GetSymbolCount() && library.GetSymbolName(index) != kind) ++index;
+  const SelectedKind before = selected;
   selected = kind;
-  model->ChooseSymbol(index, kind);
+  if (!model->ChooseSymbol(index, kind)) selected = before;
 }
 
 std::vector<std::string> ModelRig::ChooseCategory(const std::string& category) {
   std::vector<std::string> names;
   const std::vector<SymbolListItem> items = model->SymbolsOf(category);
   for (const SymbolListItem& item : items) names.push_back(item.strName);
+  const SelectedKind before = selected;
   if (items.empty()) {
     selected.reset();
-    model->ChooseNoSymbol();
+    if (!model->ChooseNoSymbol()) selected = before;
     return names;
   }
   selected = items.front().strName;
-  model->ChooseSymbol(items.front().nSymbol, items.front().strName);
+  if (!model->ChooseSymbol(items.front().nSymbol, items.front().strName)) selected = before;
   return names;
 }
 

@@ -311,7 +311,7 @@ void ModelWalk::Act(const WalkAction& a) {
 
 void ModelWalk::MarkChanged() {
   m_bDirty = true;
-  m_bLeaveRefused = false;
+  m_bLeaveRefused = m_bChoiceRefused = false;
 }
 
 bool ModelWalk::Lock() {
@@ -382,18 +382,29 @@ bool ModelWalk::LoadRows(const std::string& kind) {
   return true;
 }
 
-void ModelWalk::Choose(const std::string& kind) {
+// The shown kind's rows are stored before another kind or category is shown; rows that cannot
+// be stored keep the kind shown once, and the user is told so.
+bool ModelWalk::KeepUnstored() {
+  if (m_strShown.empty() || StoreRows(m_strShown) || m_bChoiceRefused) return false;
+  m_messages.back().append("\n").append(ParaSetModel::kChoiceNotStored);
+  m_bChoiceRefused = true;
+  return true;
+}
+
+bool ModelWalk::Choose(const std::string& kind) {
+  if (KeepUnstored()) return false;
   const std::string previous = m_strShown;
-  if (!previous.empty()) StoreRows(previous);
   // Another kind that cannot be read: no kind is shown, rather than the last one's rows under
   // this one's name.
   if (!LoadRows(kind) && kind != previous) {
     ShowNoKind();
-    return;
+    return true;
   }
   m_strShown = kind;
   m_bDirty = false;
   m_bGridEnabled = true;
+  m_bChoiceRefused = false;
+  return true;
 }
 
 void ModelWalk::ShowNoKind() {
@@ -406,13 +417,14 @@ void ModelWalk::ShowNoKind() {
 // A category without symbols selects none: the shown kind's changes are stored as a choice stores
 // them, then the grid is empty, takes no input and shows no kind.
 void ModelWalk::ChooseCategory(const std::string& category) {
-  m_symbols = m_rig.ChooseCategory(category);
-  if (!m_symbols.empty()) {
-    m_strDid += ": choose " + m_symbols.front();
-    Choose(m_symbols.front());
+  const std::vector<std::string> listed = m_rig.ChooseCategory(category);
+  if (!listed.empty()) {
+    m_strDid += ": choose " + listed.front();
+    if (Choose(listed.front())) m_symbols = listed;  // else the lists went back
     return;
   }
-  if (!m_strShown.empty()) StoreRows(m_strShown);
+  if (KeepUnstored()) return;
+  m_symbols = listed;
   ShowNoKind();
 }
 
@@ -453,7 +465,7 @@ void ModelWalk::Push(bool all) {
 
 // The window opens: the catalogue's first category lists its symbols and the first is chosen.
 void ModelWalk::Open() {
-  m_bLeaveRefused = false;  // a new window
+  m_bLeaveRefused = m_bChoiceRefused = false;  // a new window
   m_rig.Reopen();
   DisplayOptions options;
   m_rig.model->Open(options);

@@ -85,7 +85,8 @@ class ModelWalk {
   bool Write();
   vjd::annotation::SymbolLabelConfig* Record(const std::string& kind);
   // The reference's reactions.
-  void Choose(const std::string& kind);
+  bool KeepUnstored();
+  bool Choose(const std::string& kind);
   void ChooseCategory(const std::string& category);
   bool StoreRows(const std::string& kind);
   void MarkChanged();
@@ -103,7 +104,7 @@ class ModelWalk {
   std::vector<Row> m_rows;
   std::string m_strShown;
   bool m_bDirty = false;
-  bool m_bLeaveRefused = false;
+  bool m_bLeaveRefused = false, m_bChoiceRefused = false;
   bool m_bGridEnabled = true;
   int m_nWritesToFail = 0, m_nBusyLocks = 0;
   bool m_bFolderGone = false;

@@ -99,7 +99,13 @@ TEST_F(ModelTest, AFileAnotherProgramHoldsIsReportedAsBusyAndItsKindIsNotShown) 
   Choose("电动机");
   files.faults.busyLocks = -1;
   Edit(0, 1, "型号");
-  Choose("照明");
+  Choose("照明");  // the edits cannot be stored: they stay, with the kind shown
+  EXPECT_EQ(sink.messages,
+            Strings{std::string(ParaSetModel::kFileBusy) + "\n" + ParaSetModel::kChoiceNotStored});
+  EXPECT_EQ(*selected, "电动机");
+  EXPECT_EQ(Row(0)[1], "型号");
+  sink.messages.clear();
+  Choose("照明");  // asked again: they go, and the kind that cannot be read is not shown
   EXPECT_EQ(sink.messages, (Strings{ParaSetModel::kFileBusy, ParaSetModel::kFileBusy}));
   EXPECT_EQ(Rows(), 0);
   EXPECT_EQ(model->ShownKind(), "");
