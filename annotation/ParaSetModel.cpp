@@ -135,16 +135,17 @@ std::vector<SymbolListItem> ParaSetModel::SymbolsOf(const std::string& category)
   return m_catalog.SymbolsOf(category, m_library);
 }
 
+bool ParaSetModel::KeepRowsOnce(const std::string& kind, const char* note, bool& refused) {
+  if (StoreRows(kind, refused ? nullptr : note) || refused) return false;  // stored, or they go
+  refused = true;
+  return true;
+}
+
 bool ParaSetModel::KeepUnstoredRows() {
   // The grid still holds the shown kind's rows: stored when they changed.  This also holds when
   // the shown kind is chosen again, so its edits are stored before the grid is read back.
-  if (m_strShownKind.empty() ||
-      StoreRows(m_strShownKind, m_bChoiceRefused ? nullptr : kChoiceNotStored)) {
-    return false;
-  }
-  if (m_bChoiceRefused) return false;  // asked again with nothing changed: they go
-  m_bChoiceRefused = true;
-  return true;
+  return !m_strShownKind.empty() &&
+         KeepRowsOnce(m_strShownKind, kChoiceNotStored, m_bChoiceRefused);
 }
 
 bool ParaSetModel::ChooseSymbol(int symbol, const std::string& name) {
@@ -466,9 +467,7 @@ void ParaSetModel::OnPickEntities() {
 bool ParaSetModel::OnLeave(const SelectedKind& selected) {
   // Unstored edits are not dropped on the first try: a busy file or a full disk may well let
   // them be stored a little later.
-  if (NamesKind(selected) && !StoreRows(*selected, m_bLeaveRefused ? nullptr : kLeaveNotStored) &&
-      !m_bLeaveRefused) {
-    m_bLeaveRefused = true;
+  if (NamesKind(selected) && KeepRowsOnce(*selected, kLeaveNotStored, m_bLeaveRefused)) {
     return false;
   }
   m_sink.SendToCommand(command::kFromWindow, 0, command::kWindowLeaves);

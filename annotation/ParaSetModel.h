@@ -149,8 +149,11 @@ class ParaSetModel {
   bool BeginChange(const SelectedKind& selected);
   // The rows changed: they are to be stored, and a leave or choice refused before is no more.
   void MarkChanged();
-  // Before another symbol or category is shown: stores the rows, and true (keep them, and the
-  // kind shown) when that failed and was not already refused for these rows.
+  // Stores the rows under `kind`; true (keep them) when that failed and `refused` was not set
+  // yet, which it then is, the user told with `note` after the file's message.  Asked again
+  // (`refused` set, nothing changed since), false: they go.
+  bool KeepRowsOnce(const std::string& kind, const char* note, bool& refused);
+  // Before another symbol or category is shown: KeepRowsOnce for the kind shown, if any.
   bool KeepUnstoredRows();
   // Label `row` of the preview takes the row's colours.
   void ShowColours(int row);
